@@ -14,6 +14,11 @@ function(vexil_compile_options target)
                                              -fno-sanitize-recover=undefined)
     target_link_options(${target} PRIVATE -fsanitize=address,undefined)
   endif()
+  if(VEXIL_BUILD_FUZZERS)
+    # Coverage feedback for libFuzzer reaches into the libraries under test.
+    target_compile_options(${target} PRIVATE -fsanitize=fuzzer-no-link,address,undefined)
+    target_link_options(${target} PRIVATE -fsanitize=address,undefined)
+  endif()
 endfunction()
 
 # vexil_core_library(NAME SOURCES...): a static library of the domain. It may link
