@@ -1,0 +1,161 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/core/Options.h"
+#include "app/core/AtomicFile.h"
+#include "app/core/OptionsFile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+namespace fs = std::filesystem;
+using namespace vexil::app;
+
+namespace {
+
+std::vector<std::uint8_t> readAll(const fs::path &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeAll(const fs::path &path, const std::vector<std::uint8_t> &bytes)
+{
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char *>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+}
+
+class OptionsFileTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir =
+            fs::temp_directory_path() /
+            ("vexil-options-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+    fs::path dir;
+};
+
+} // namespace
+
+TEST(Options, DefaultRecordHasTheDocumentedBytes)
+{
+    const OptionsBytes bytes = EncodeOptions(DefaultOptions());
+    std::array<std::uint8_t, kOptionsSize> expected{};
+    expected[8] = 2;  // LinkPort LPT1
+    expected[12] = 1; // InsertHeader
+    expected[16] = 1; // OutputListing
+    expected[20] = 1; // IgnoreCase
+    expected[21] = 1; // CheckIllegal
+    expected[23] = 1; // CheckDuplicate
+    expected[24] = 1; // CheckNonUnary
+    const std::string font = "Courier New";
+    expected[26] = static_cast<std::uint8_t>(font.size());
+    std::copy(font.begin(), font.end(), expected.begin() + 27);
+    expected[284] = 10; // FontSize
+    EXPECT_EQ(bytes, expected);
+}
+
+TEST(Options, FieldsRoundTripAtTheirOffsets)
+{
+    Options o;
+    o.ti83Mode = true;
+    o.linkType = 1;
+    o.linkPort = 0x01020304;
+    o.bugDelay = true;
+    o.fontName = "DejaVu Sans Mono";
+    o.fontStyle = kFontBold | kFontItalic;
+    o.fontSize = 12;
+    o.recentFiles = {"/a/one.asm", "/b/two.inc", "", "/d/four.txt"};
+    o.shell82 = 1;
+    o.shell83 = 1;
+    o.reserved14 = 7;
+    const OptionsBytes bytes = EncodeOptions(o);
+
+    // Little-endian 32-bit fields.
+    EXPECT_EQ(bytes[8], 0x04);
+    EXPECT_EQ(bytes[11], 0x01);
+    // Recent file 4 lives in the fourth 256-byte slot.
+    EXPECT_EQ(bytes[288 + 3 * 256], 11);
+    EXPECT_EQ(bytes[288 + 3 * 256 + 1], '/');
+    EXPECT_EQ(bytes[1312], 1);
+    EXPECT_EQ(bytes[1316], 1);
+    EXPECT_EQ(bytes[282], 3);
+
+    const auto decoded = DecodeOptions(bytes);
+    ASSERT_TRUE(decoded.has_value());
+    EXPECT_EQ(*decoded, o);
+}
+
+TEST(Options, ShortBufferIsRejectedAndLongNamesAreCut)
+{
+    const OptionsBytes bytes = EncodeOptions(DefaultOptions());
+    EXPECT_FALSE(DecodeOptions(std::span(bytes).first(kOptionsSize - 1)).has_value());
+
+    // A long ASCII name is cut to 255 bytes.
+    EXPECT_EQ(CutToShortString(std::string(300, 'x')).size(), 255u);
+    // A cut never splits a two-byte character: 127 x "é" is 254 bytes, then one more.
+    std::string accented;
+    for (int i = 0; i < 130; ++i) {
+        accented += "\xC3\xA9";
+    }
+    EXPECT_EQ(CutToShortString(accented).size(), 254u);
+}
+
+TEST_F(OptionsFileTest, MissingFileIsCreatedWithDefaults)
+{
+    const OptionsLoadResult result = LoadOptionsFile(dir);
+    EXPECT_EQ(result.outcome, OptionsLoadOutcome::Created);
+    EXPECT_EQ(result.options, DefaultOptions());
+    const auto bytes = readAll(dir / "Vexil.opt");
+    const OptionsBytes expected = EncodeOptions(DefaultOptions());
+    EXPECT_EQ(bytes, std::vector<std::uint8_t>(expected.begin(), expected.end()));
+}
+
+TEST_F(OptionsFileTest, ShortFileIsRewrittenWithDefaults)
+{
+    writeAll(dir / "Vexil.opt", std::vector<std::uint8_t>(1319, 1));
+    const OptionsLoadResult result = LoadOptionsFile(dir);
+    EXPECT_EQ(result.outcome, OptionsLoadOutcome::Corrupted);
+    EXPECT_EQ(result.options, DefaultOptions());
+    EXPECT_EQ(readAll(dir / "Vexil.opt").size(), kOptionsSize);
+    EXPECT_EQ(LoadOptionsFile(dir).outcome, OptionsLoadOutcome::Read);
+}
+
+TEST_F(OptionsFileTest, SavedRecordIsReadBack)
+{
+    Options o;
+    o.ti83Mode = true;
+    o.recentFiles[0] = "/home/user/game.asm";
+    ASSERT_EQ(SaveOptionsFile(dir, o), "");
+    const OptionsLoadResult result = LoadOptionsFile(dir);
+    EXPECT_EQ(result.outcome, OptionsLoadOutcome::Read);
+    EXPECT_EQ(result.options, o);
+}
+
+TEST_F(OptionsFileTest, FailedWriteLeavesTheTargetIntact)
+{
+    const fs::path target = dir / "kept.txt";
+    writeAll(target, {'o', 'l', 'd'});
+    const std::vector<std::uint8_t> fresh = {'n', 'e', 'w'};
+    // Writing into a folder that does not exist fails before touching anything.
+    EXPECT_NE(WriteFileAtomically(dir / "missing" / "x.txt", fresh), "");
+    // A target that is a directory cannot be replaced; the temporary file is removed.
+    fs::create_directories(dir / "adir" / "inner");
+    EXPECT_NE(WriteFileAtomically(dir / "adir", fresh), "");
+    EXPECT_TRUE(fs::is_directory(dir / "adir" / "inner"));
+    std::size_t leftovers = 0;
+    for (const auto &entry : fs::directory_iterator(dir)) {
+        leftovers += entry.path().filename().string().starts_with(".") ? 1 : 0;
+    }
+    EXPECT_EQ(leftovers, 0u);
+    EXPECT_EQ(WriteFileAtomically(target, fresh), "");
+    EXPECT_EQ(readAll(target), fresh);
+}

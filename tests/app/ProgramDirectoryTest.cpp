@@ -1,0 +1,129 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/core/ProgramDirectory.h"
+#include "app/core/RecentFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace fs = std::filesystem;
+using namespace vexil::app;
+
+namespace {
+
+class TempDir : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir = fs::temp_directory_path() /
+              (std::string("vexil-progdir-") +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+    void write(const fs::path &path, const std::string &text)
+    {
+        fs::create_directories(path.parent_path());
+        std::ofstream(path) << text;
+    }
+    std::string read(const fs::path &path)
+    {
+        std::ifstream in(path);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    fs::path dir;
+};
+
+} // namespace
+
+TEST(ProgramDirectory, ResolvesFromXdgOrHome)
+{
+    EXPECT_EQ(ResolveProgramDirectory("/data", "/home/u"), fs::path("/data/vexil"));
+    // A relative XDG_DATA_HOME is invalid and ignored.
+    EXPECT_EQ(ResolveProgramDirectory("rel", "/home/u"), fs::path("/home/u/.local/share/vexil"));
+    EXPECT_EQ(ResolveProgramDirectory(nullptr, "/home/u"), fs::path("/home/u/.local/share/vexil"));
+}
+
+TEST(ProgramDirectory, ShellDirectoryFollowsModeAndShell)
+{
+    Options o;
+    EXPECT_EQ(ShellDirectoryName(o), "ash");
+    o.shell82 = 1;
+    EXPECT_EQ(ShellDirectoryName(o), "crash");
+    o.ti83Mode = true;
+    EXPECT_EQ(ShellDirectoryName(o), "ti83");
+    o.shell83 = 1;
+    EXPECT_EQ(ShellDirectoryName(o), "ashell83");
+    // A damaged shell number must not index past the four folders.
+    o.shell83 = 77;
+    EXPECT_EQ(ShellDirectoryName(o), "ti83");
+}
+
+TEST_F(TempDir, SeedingCopiesMissingFilesAndKeepsTheUsersOwn)
+{
+    const fs::path seed = dir / "seed";
+    write(seed / "ash" / "ti82.h", "seeded header");
+    write(seed / "help" / "index.html", "seeded help");
+    const fs::path program = dir / "user" / "vexil";
+
+    // First start: the folder is created, everything is copied, it is a first run.
+    PrepareResult first = PrepareProgramDirectory(program, seed);
+    EXPECT_TRUE(first.firstRun);
+    EXPECT_TRUE(first.problems.empty());
+    EXPECT_EQ(read(program / "ash" / "ti82.h"), "seeded header");
+
+    // Later start: a file the user changed stays, a deleted one comes back.
+    write(program / "ash" / "ti82.h", "my header");
+    fs::remove(program / "help" / "index.html");
+    PrepareResult second = PrepareProgramDirectory(program, seed);
+    EXPECT_FALSE(second.firstRun);
+    EXPECT_EQ(read(program / "ash" / "ti82.h"), "my header");
+    EXPECT_EQ(read(program / "help" / "index.html"), "seeded help");
+}
+
+TEST_F(TempDir, SeedDirectoryPrefersTheInstalledData)
+{
+    const fs::path build = dir / "src-data";
+    fs::create_directories(build);
+    fs::create_directories(dir / "prefix" / "bin");
+    EXPECT_EQ(FindSeedDirectory(dir / "prefix" / "bin", build), build);
+    fs::create_directories(dir / "prefix" / "share" / "vexil");
+    EXPECT_EQ(FindSeedDirectory(dir / "prefix" / "bin", build),
+              fs::weakly_canonical(dir / "prefix" / "share" / "vexil"));
+    EXPECT_EQ(FindSeedDirectory("", dir / "nothing"), fs::path());
+}
+
+TEST_F(TempDir, RecentFilesMoveUpOrShiftDown)
+{
+    RecentFileList list = {"/p/1.asm", "/p/2.asm", "/p/3.asm", "/p/4.asm"};
+
+    // A path already at position 3 moves to 1; 1 and 2 shift down; 4 stays.
+    AddRecentFile(list, "/p/3.asm");
+    EXPECT_EQ(list, (RecentFileList{"/p/3.asm", "/p/1.asm", "/p/2.asm", "/p/4.asm"}));
+
+    // A new path drops the oldest entry.
+    AddRecentFile(list, "/p/5.asm");
+    EXPECT_EQ(list, (RecentFileList{"/p/5.asm", "/p/3.asm", "/p/1.asm", "/p/2.asm"}));
+
+    // The same file reached another way (a symbolic link, a ".." step) is one entry.
+    write(dir / "real" / "x.asm", "x");
+    fs::create_directory_symlink(dir / "real", dir / "link");
+    RecentFileList files = {(dir / "real" / "x.asm").string(), "", "", ""};
+    AddRecentFile(files, (dir / "link" / ".." / "link" / "x.asm").string());
+    EXPECT_EQ(files[1], "");
+    EXPECT_EQ(files[0], (dir / "link" / ".." / "link" / "x.asm").string());
+
+    // Adding the first entry again changes nothing but the spelling.
+    RecentFileList one = {"/q/a.asm", "/q/b.asm", "", ""};
+    AddRecentFile(one, "/q/a.asm");
+    EXPECT_EQ(one, (RecentFileList{"/q/a.asm", "/q/b.asm", "", ""}));
+}
+
+TEST_F(TempDir, RecentFileCaptionsShortenInTheCurrentFolder)
+{
+    write(dir / "a&b.asm", "");
+    EXPECT_EQ(RecentFileCaption(1, (dir / "a&b.asm").string(), dir), "&1 a&&b.asm");
+    EXPECT_EQ(RecentFileCaption(2, "/elsewhere/x.asm", dir), "&2 /elsewhere/x.asm");
+}
