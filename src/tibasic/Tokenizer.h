@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The only way between token bytes and editor text. Decoding is total; encoding
+// takes the longest token text at each position and stops at the first position
+// that no text matches.
+#pragma once
+
+#include "tibasic/TokenList.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vexil::tibasic {
+
+struct TokenMatch {
+    std::uint16_t code;
+    std::size_t length; // characters of the text the token covers
+};
+
+// The longest token whose text starts at `position` (0-based) of `text`, or nothing.
+// Both CR LF and a lone LF match the line break. The "~" placeholders match nothing.
+std::optional<TokenMatch> MatchToken(CalcModel model, std::string_view text, std::size_t position);
+
+// Token stream to 8-bit text, the line break as CR LF. A second byte that its group
+// does not list, and a group byte at the very end, produce no text.
+std::string DecodeTokens(CalcModel model, std::span<const std::uint8_t> tokens);
+
+struct EncodeResult {
+    std::vector<std::uint8_t> tokens; // complete only when ok()
+    std::size_t failedAt = 0;         // 1-based position of the first unmatched character
+
+    bool ok() const { return failedAt == 0; }
+};
+
+EncodeResult EncodeTokens(CalcModel model, std::string_view text);
+
+// Appends a code as it stands in a stream: group byte first for a two-byte token.
+void AppendTokenCode(std::vector<std::uint8_t> &tokens, std::uint16_t code);
+
+} // namespace vexil::tibasic
