@@ -1,0 +1,125 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "brantel/VirtualCable.h"
+
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sched.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vexil::brantel {
+
+namespace {
+
+// File layout: magic, then the lines word. A fresh (all-zero) file is an idle
+// cable, because the word holds pulls, not drive levels.
+//   bits 0-1  computer end: bit 0 pulls line A, bit 1 pulls line B
+//   bits 2-3  calculator end, the same
+//   bits 4-31 how many times the lines have become idle, wrapping
+// The idle count exists because idle is the one state that an end can leave
+// without waiting for the other: a sender that sees both lines high may start its
+// next bit at once. An end that was not scheduled during that instant would never
+// see idle and both ends would wait for ever; the count lets sample() report the
+// idle it missed, exactly as a poller that had been running would have seen it.
+constexpr uint32_t kMagic = 0x4C425856; // "VXBL"
+constexpr size_t kFileSize = 64;
+constexpr uint32_t kPullBits = 0x0F;
+constexpr uint32_t kIdleStep = 0x10;
+constexpr unsigned kPollsBeforeYield = 64;
+
+struct CableFile {
+    uint32_t magic;
+    uint32_t lines;
+};
+
+uint8_t levels(uint32_t word)
+{
+    const uint32_t pulls = (word | (word >> 2)) & 3;
+    return static_cast<uint8_t>(((pulls & 1) ? 0 : kLineAHigh) | ((pulls & 2) ? 0 : kLineBHigh));
+}
+
+} // namespace
+
+VirtualCable::VirtualCable(const std::string &path, CableEnd end)
+    : shift_(end == CableEnd::Computer ? 0 : 2)
+{
+    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        error_ = std::strerror(errno);
+        return;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 ||
+        (st.st_size < static_cast<off_t>(kFileSize) && ::ftruncate(fd, kFileSize) != 0)) {
+        error_ = std::strerror(errno);
+        ::close(fd);
+        return;
+    }
+    void *map = ::mmap(nullptr, kFileSize, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
+    ::close(fd);
+    if (map == MAP_FAILED) {
+        error_ = std::strerror(errno);
+        return;
+    }
+    auto *file = static_cast<CableFile *>(map);
+    uint32_t magic = 0;
+    std::atomic_ref<uint32_t>(file->magic).compare_exchange_strong(magic, kMagic);
+    if (magic != 0 && magic != kMagic) {
+        ::munmap(map, kFileSize);
+        error_ = "the file is not a virtual cable";
+        return;
+    }
+    mapping_ = map;
+    word_ = &file->lines;
+    drive(kReleaseBoth);
+    seenIdle_ = std::atomic_ref<uint32_t>(*word_).load() & ~kPullBits;
+}
+
+VirtualCable::~VirtualCable()
+{
+    if (!mapping_)
+        return;
+    drive(kReleaseBoth);
+    ::munmap(mapping_, kFileSize);
+}
+
+void VirtualCable::drive(uint8_t value)
+{
+    const uint32_t mine = (~value & 3u) << shift_;
+    std::atomic_ref<uint32_t> word(*word_);
+    uint32_t old = word.load();
+    for (;;) {
+        uint32_t next = (old & ~(3u << shift_)) | mine;
+        if ((next & kPullBits) == 0 && (old & kPullBits) != 0)
+            next += kIdleStep;
+        if (word.compare_exchange_weak(old, next))
+            return;
+    }
+}
+
+uint8_t VirtualCable::sample()
+{
+    const uint32_t word = std::atomic_ref<uint32_t>(*word_).load();
+    const uint32_t idle = word & ~kPullBits;
+    uint8_t state = levels(word);
+    if (idle != seenIdle_) {
+        seenIdle_ = idle;
+        state = kLineMask;
+    }
+    // Waiting ends only when the other end moves; leave it the processor.
+    if (state == lastSample_) {
+        if (++quietPolls_ >= kPollsBeforeYield) {
+            quietPolls_ = 0;
+            ::sched_yield();
+        }
+    } else {
+        quietPolls_ = 0;
+        lastSample_ = state;
+    }
+    return state;
+}
+
+} // namespace vexil::brantel

@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A cable without hardware: a small shared-memory file that two ends map, two
+// processes or two threads. Each end's pulls are kept apart and the lines read as
+// the wired-AND of both ends, as on the real cable.
+#pragma once
+
+#include "brantel/LineBackend.h"
+
+#include <cstdint>
+#include <string>
+
+namespace vexil::brantel {
+
+enum class CableEnd : uint8_t { Computer = 0, Calculator = 1 };
+
+class VirtualCable final : public LineBackend {
+public:
+    // Maps `path`, creating the file when missing. On failure ok() is false and
+    // error() says why.
+    VirtualCable(const std::string &path, CableEnd end);
+    ~VirtualCable() override;
+    VirtualCable(const VirtualCable &) = delete;
+    VirtualCable &operator=(const VirtualCable &) = delete;
+
+    bool ok() const { return word_ != nullptr; }
+    const std::string &error() const { return error_; }
+
+    void drive(uint8_t value) override;
+    uint8_t sample() override;
+
+private:
+    uint32_t *word_ = nullptr; // the lines word inside the mapping
+    void *mapping_ = nullptr;
+    unsigned shift_ = 0;    // where this end's two pull bits sit in the word
+    uint32_t seenIdle_ = 0; // idle count at this end's last sample
+    unsigned quietPolls_ = 0;
+    uint8_t lastSample_ = 0;
+    std::string error_;
+};
+
+} // namespace vexil::brantel

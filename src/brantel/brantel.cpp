@@ -1,0 +1,151 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The exported driver: process-wide ports, break flag, pump and back-end around
+// the shared bit protocol.
+#include "brantel/brantel.h"
+
+#include "brantel/BitProtocol.h"
+#include "brantel/DeviceLines.h"
+#include "brantel/VirtualCable.h"
+
+#include <atomic>
+#include <cstring>
+#include <memory>
+#include <string>
+
+namespace {
+
+using namespace vexil::brantel;
+
+// Atomic because a stop request may come from another thread as well as from a
+// handler pumped inside a wait.
+std::atomic<int32_t> breakFlag{0};
+uint16_t inputPort = 0;
+uint16_t outputPort = 0;
+brantel_pump_fn pumpFn = nullptr;
+void *pumpContext = nullptr;
+DisconnectedLines unplugged;
+std::unique_ptr<LineBackend> attached;
+
+LineBackend &lines()
+{
+    return attached ? *attached : static_cast<LineBackend &>(unplugged);
+}
+
+bool breakRequested()
+{
+    return breakFlag.load(std::memory_order_relaxed) == 1;
+}
+
+class DriverHooks final : public WaitHooks {
+public:
+    void pump() override
+    {
+        if (pumpFn)
+            pumpFn(pumpContext);
+    }
+    bool aborted() override { return breakRequested(); }
+};
+
+void copyMessage(const std::string &text, char *message, size_t size)
+{
+    if (!message || size == 0)
+        return;
+    const size_t n = text.size() < size - 1 ? text.size() : size - 1;
+    std::memcpy(message, text.data(), n);
+    message[n] = '\0';
+}
+
+} // namespace
+
+extern "C" {
+
+void SetPorts(uint16_t input, uint16_t output)
+{
+    inputPort = input;
+    outputPort = output;
+}
+
+void SetBrk(int32_t flag)
+{
+    breakFlag.store(flag);
+}
+
+int32_t GetBrk(void)
+{
+    return breakFlag.load();
+}
+
+void Put82(int32_t byte)
+{
+    if (breakRequested())
+        return;
+    DriverHooks hooks;
+    sendByte(lines(), hooks, static_cast<uint8_t>(byte));
+}
+
+uint8_t Get82(void)
+{
+    if (breakRequested())
+        return 0;
+    DriverHooks hooks;
+    return receiveByte(lines(), hooks).value_or(0);
+}
+
+void brantel_set_pump(brantel_pump_fn pump, void *context)
+{
+    pumpFn = pump;
+    pumpContext = context;
+}
+
+int brantel_open_lines(int kind, const char *device, char *message, size_t message_size)
+{
+    attached.reset();
+    copyMessage({}, message, message_size);
+    const std::string path = device ? device : "";
+    OpenedLines opened;
+    switch (kind) {
+    case BRANTEL_LINES_NONE:
+        return 0;
+    case BRANTEL_LINES_VIRTUAL: {
+        auto cable = std::make_unique<VirtualCable>(path, CableEnd::Computer);
+        if (cable->ok())
+            opened.lines = std::move(cable);
+        else
+            opened.message = "Cannot open the virtual cable " + path + ": " + cable->error() +
+                             ". Check that its folder exists and is writable.";
+        break;
+    }
+    case BRANTEL_LINES_PARPORT:
+        opened = openParport(path);
+        break;
+    case BRANTEL_LINES_SERIAL:
+        opened = openSerialLines(path);
+        break;
+    default:
+        opened.message = "Unknown kind of link cable lines: " + std::to_string(kind) + ".";
+        break;
+    }
+    if (!opened.lines) {
+        copyMessage(opened.message, message, message_size);
+        return -1;
+    }
+    attached = std::move(opened.lines);
+    return 0;
+}
+
+void brantel_close_lines(void)
+{
+    attached.reset();
+}
+
+void brantel_write_lines(int value)
+{
+    lines().drive(static_cast<uint8_t>(value & 3));
+}
+
+int brantel_read_lines(void)
+{
+    return lines().sample();
+}
+
+} // extern "C"

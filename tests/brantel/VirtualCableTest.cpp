@@ -1,0 +1,131 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "brantel/VirtualCable.h"
+#include "brantel/BitProtocol.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <random>
+#include <thread>
+#include <vector>
+
+#include <unistd.h>
+
+using namespace vexil::brantel;
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path cablePath(const char *name)
+{
+    const fs::path dir =
+        fs::temp_directory_path() / ("vexil-brantel-" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    const fs::path path = dir / name;
+    fs::remove(path);
+    return path;
+}
+
+class Forever final : public WaitHooks {
+public:
+    bool aborted() override { return false; }
+};
+
+// Sends `bytes` from one end while the other end receives them, on two threads.
+std::vector<uint8_t> exchange(const fs::path &path, CableEnd from,
+                              const std::vector<uint8_t> &bytes)
+{
+    VirtualCable sender(path, from);
+    VirtualCable receiver(path,
+                          from == CableEnd::Computer ? CableEnd::Calculator : CableEnd::Computer);
+    EXPECT_TRUE(sender.ok() && receiver.ok());
+    std::vector<uint8_t> got;
+    std::thread reader([&] {
+        Forever hooks;
+        for (size_t i = 0; i < bytes.size(); ++i)
+            got.push_back(receiveByte(receiver, hooks).value_or(0));
+    });
+    Forever hooks;
+    for (uint8_t b : bytes)
+        sendByte(sender, hooks, b);
+    reader.join();
+    return got;
+}
+
+} // namespace
+
+TEST(VirtualCable, LinesAreTheWiredAndOfBothEnds)
+{
+    const fs::path path = cablePath("wired-and");
+    VirtualCable pc(path.string(), CableEnd::Computer);
+    auto calc = std::make_unique<VirtualCable>(path.string(), CableEnd::Calculator);
+    ASSERT_TRUE(pc.ok());
+    ASSERT_TRUE(calc->ok());
+    // A fresh file is an idle cable.
+    EXPECT_EQ(calc->sample(), kLineMask);
+    // One end pulling line A is seen by both.
+    pc.drive(kPullLineA);
+    EXPECT_EQ(calc->sample(), kLineBHigh);
+    EXPECT_EQ(pc.sample(), kLineBHigh);
+    // The other end pulling line B too: both low.
+    calc->drive(kPullLineB);
+    EXPECT_EQ(pc.sample(), 0x00);
+    // A line stays low while either end still pulls it.
+    pc.drive(kReleaseBoth);
+    EXPECT_EQ(pc.sample(), kLineAHigh);
+    // An end that goes away lets go of its lines.
+    calc.reset();
+    EXPECT_EQ(pc.sample(), kLineMask);
+}
+
+TEST(VirtualCable, ReportsAnIdleMomentThatAnEndDidNotSee)
+{
+    const fs::path path = cablePath("missed-idle");
+    VirtualCable a(path.string(), CableEnd::Computer);
+    VirtualCable b(path.string(), CableEnd::Calculator);
+    a.drive(kPullLineA);
+    EXPECT_EQ(b.sample(), kLineBHigh);
+    // a releases (idle) and pulls again before b looks: b still gets the idle once.
+    a.drive(kReleaseBoth);
+    a.drive(kPullLineB);
+    EXPECT_EQ(b.sample(), kLineMask);
+    EXPECT_EQ(b.sample(), kLineAHigh);
+}
+
+TEST(VirtualCable, RefusesAFileThatIsNotACable)
+{
+    const fs::path path = cablePath("not-a-cable");
+    std::ofstream(path) << "some text that is certainly not a cable";
+    VirtualCable cable(path.string(), CableEnd::Computer);
+    EXPECT_FALSE(cable.ok());
+    EXPECT_FALSE(cable.error().empty());
+
+    VirtualCable nowhere("/nonexistent-folder/cable", CableEnd::Computer);
+    EXPECT_FALSE(nowhere.ok());
+}
+
+TEST(VirtualCable, EveryByteValueCrossesInBothDirections)
+{
+    std::vector<uint8_t> all(256);
+    for (int i = 0; i < 256; ++i)
+        all[i] = static_cast<uint8_t>(i);
+    const fs::path path = cablePath("all-bytes");
+    EXPECT_EQ(exchange(path, CableEnd::Computer, all), all);
+    EXPECT_EQ(exchange(path, CableEnd::Calculator, all), all);
+}
+
+TEST(VirtualCable, LongRandomPacketsArriveIntact)
+{
+    std::mt19937 random(6);
+    std::uniform_int_distribution<int> byte(0, 255);
+    const fs::path path = cablePath("random");
+    for (CableEnd from : {CableEnd::Computer, CableEnd::Calculator}) {
+        std::vector<uint8_t> packet(6000);
+        for (auto &b : packet)
+            b = static_cast<uint8_t>(byte(random));
+        EXPECT_EQ(exchange(path, from, packet), packet);
+    }
+}
