@@ -1,0 +1,191 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "varfile/RealText.h"
+
+#include "varfile/CalcReal.h"
+#include "varfile/DecimalDigits.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+
+namespace vexil::varfile {
+
+namespace {
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+std::string DigitText(const DecimalDigits &decimal, std::size_t count)
+{
+    std::string out;
+    for (std::size_t i = 0; i < count; ++i) {
+        out += static_cast<char>('0' + decimal.digits[i]);
+    }
+    return out;
+}
+
+std::size_t SignificantCount(const DecimalDigits &decimal)
+{
+    std::size_t count = decimal.digits.size();
+    while (count > 1 && decimal.digits[count - 1] == 0) {
+        --count;
+    }
+    return count;
+}
+
+// Whether a well-formed number that a double cannot hold is too large rather
+// than too small: the decimal order of its first non-zero digit decides, as the
+// exponent alone does not (0.0001E310 is small enough).
+bool OverflowsToInfinity(const std::string &number)
+{
+    const std::size_t ePos = number.find('E');
+    const std::string mantissa = number.substr(0, ePos);
+    long order =
+        ePos == std::string::npos ? 0 : std::strtol(number.c_str() + ePos + 1, nullptr, 10);
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string::npos) {
+        return false;
+    }
+    order +=
+        first < point ? static_cast<long>(point - first) - 1 : -static_cast<long>(first - point);
+    return order > 0;
+}
+
+} // namespace
+
+std::string FormatReal(double value)
+{
+    if (std::isnan(value)) {
+        return "NAN";
+    }
+    if (std::isinf(value)) {
+        return value < 0 ? "-INF" : "INF";
+    }
+    const DecimalDigits decimal = RoundToDigits(value);
+    if (decimal.zero) {
+        return "0";
+    }
+    const std::size_t count = SignificantCount(decimal);
+    const std::string digits = DigitText(decimal, count);
+    std::string out = decimal.negative ? "-" : "";
+    // As 0.d1d2... x 10^E, fixed notation covers -3 <= E <= 14.
+    const int pointExponent = decimal.exponent + 1;
+    if (pointExponent >= -3 && pointExponent <= 14) {
+        if (pointExponent <= 0) {
+            out += "0." + std::string(static_cast<std::size_t>(-pointExponent), '0') + digits;
+        } else if (static_cast<std::size_t>(pointExponent) >= count) {
+            out += digits + std::string(static_cast<std::size_t>(pointExponent) - count, '0');
+        } else {
+            const auto split = static_cast<std::size_t>(pointExponent);
+            out += digits.substr(0, split) + "." + digits.substr(split);
+        }
+        return out;
+    }
+    out += digits.substr(0, 1);
+    if (count > 1) {
+        out += "." + digits.substr(1);
+    }
+    return out + "E" + std::to_string(decimal.exponent);
+}
+
+std::optional<double> ParseReal(std::string_view text)
+{
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && IsBlank(text[begin])) {
+        ++begin;
+    }
+    while (end > begin && IsBlank(text[end - 1])) {
+        --end;
+    }
+    std::string number;
+    std::size_t pos = begin;
+    if (pos < end && (text[pos] == '+' || text[pos] == '-')) {
+        if (text[pos] == '-') {
+            number += '-';
+        }
+        ++pos;
+    }
+    std::size_t mantissaDigits = 0;
+    for (; pos < end && IsDigit(text[pos]); ++pos, ++mantissaDigits) {
+        number += text[pos];
+    }
+    if (pos < end && text[pos] == '.') {
+        number += '.';
+        for (++pos; pos < end && IsDigit(text[pos]); ++pos, ++mantissaDigits) {
+            number += text[pos];
+        }
+    }
+    if (mantissaDigits == 0) {
+        return std::nullopt;
+    }
+    if (pos < end && (text[pos] == 'E' || text[pos] == 'e')) {
+        number += 'E';
+        ++pos;
+        if (pos < end && (text[pos] == '+' || text[pos] == '-')) {
+            number += text[pos++];
+        }
+        std::size_t exponentDigits = 0;
+        for (; pos < end && IsDigit(text[pos]); ++pos, ++exponentDigits) {
+            number += text[pos];
+        }
+        if (exponentDigits == 0) {
+            return std::nullopt;
+        }
+    }
+    if (pos != end) {
+        return std::nullopt;
+    }
+    double value = 0;
+    const std::errc error = std::from_chars(number.data(), number.data() + number.size(), value).ec;
+    if (error == std::errc::result_out_of_range) {
+        value = OverflowsToInfinity(number) ? HUGE_VAL : 0.0;
+        return number[0] == '-' ? -value : value;
+    }
+    if (error != std::errc()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::string FormatComplex(double real, double imaginary)
+{
+    return FormatReal(real) + (imaginary >= 0 ? "+" : "") + FormatReal(imaginary) + "i";
+}
+
+ComplexEntry ParseComplex(std::string_view text)
+{
+    using Outcome = ComplexEntry::Outcome;
+    if (text.empty() || (text.back() != 'i' && text.back() != 'I')) {
+        const std::optional<double> value = ParseReal(text);
+        if (!value || !CheckRange(*value)) {
+            return {Outcome::InvalidReal};
+        }
+        return {Outcome::RealOnly, *value};
+    }
+    std::size_t separator = text.find('+');
+    if (separator == std::string_view::npos) {
+        separator = text.find('-', 1);
+    }
+    if (separator == std::string_view::npos) {
+        return {Outcome::InvalidComplex};
+    }
+    const std::optional<double> real = ParseReal(text.substr(0, separator));
+    const std::optional<double> imaginary =
+        ParseReal(text.substr(separator + 1, text.size() - separator - 2));
+    if (!real || !imaginary) {
+        return {Outcome::InvalidComplex};
+    }
+    return {Outcome::Complex, *real, text[separator] == '-' ? -*imaginary : *imaginary};
+}
+
+} // namespace vexil::varfile

@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "varfile/AtomicFile.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+namespace vexil::varfile {
+namespace {
+
+namespace fs = std::filesystem;
+
+class AtomicFileTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder_ = fs::temp_directory_path() /
+                  ("vexil-atomic-" + std::to_string(::getpid()) + "-" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    std::size_t entriesInFolder() const
+    {
+        return static_cast<std::size_t>(
+            std::distance(fs::directory_iterator(folder_), fs::directory_iterator()));
+    }
+
+    fs::path folder_;
+};
+
+TEST_F(AtomicFileTest, WritesReplacesAndReadsBack)
+{
+    const fs::path target = folder_ / "PROG.83p";
+    const std::vector<std::uint8_t> first = {1, 2, 3};
+    ASSERT_FALSE(WriteFileAtomically(target, first));
+    EXPECT_EQ(ReadWholeFile(target).bytes, first);
+
+    // Replacing keeps the permissions the user gave the file, and leaves no
+    // temporary file behind.
+    ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
+    const std::vector<std::uint8_t> second(200000, 0x5A);
+    ASSERT_FALSE(WriteFileAtomically(target, second));
+    EXPECT_EQ(ReadWholeFile(target).bytes, second);
+    struct stat info {};
+    ASSERT_EQ(::stat(target.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+    EXPECT_EQ(entriesInFolder(), 1u);
+
+    // An empty file is a file too.
+    ASSERT_FALSE(WriteFileAtomically(target, {}));
+    const ReadResult empty = ReadWholeFile(target);
+    EXPECT_TRUE(empty.ok());
+    EXPECT_TRUE(empty.bytes.empty());
+}
+
+TEST_F(AtomicFileTest, FailuresLeaveTargetAndFolderAlone)
+{
+    // A folder that does not exist: error names the path, nothing is created.
+    const fs::path missing = folder_ / "nowhere" / "X.82p";
+    const auto error = WriteFileAtomically(missing, std::vector<std::uint8_t>{1});
+    ASSERT_TRUE(error);
+    EXPECT_NE(error->message.find("X.82p"), std::string::npos);
+    EXPECT_EQ(entriesInFolder(), 0u);
+
+    // A target that is a folder cannot be replaced; the temporary file is removed.
+    const fs::path folderTarget = folder_ / "sub";
+    fs::create_directories(folderTarget / "inner");
+    EXPECT_TRUE(WriteFileAtomically(folderTarget, std::vector<std::uint8_t>{1}));
+    EXPECT_EQ(entriesInFolder(), 1u);
+
+    // Reading a missing file or a folder is an error, not an empty file.
+    EXPECT_FALSE(ReadWholeFile(folder_ / "absent").ok());
+    EXPECT_FALSE(ReadWholeFile(folderTarget).ok());
+}
+
+} // namespace
+} // namespace vexil::varfile
