@@ -16,6 +16,9 @@
 
 namespace vexil::tibasic {
 
+// What the user is told when EncodeTokens fails.
+inline constexpr const char *kInvalidTokenMessage = "Invalid program token found.";
+
 struct TokenMatch {
     std::uint16_t code;
     std::size_t length; // characters of the text the token covers
