@@ -1,0 +1,147 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "assemble/run/AssemblyRun.h"
+
+#include "assemble/run/BuildScript.h"
+#include "assemble/run/DetachedScript.h"
+#include "assemble/run/ProgramConversion.h"
+#include "assemble/run/RunTexts.h"
+#include "assemble/run/TasmOutput.h"
+#include "varfile/AtomicFile.h"
+
+#include <thread>
+
+namespace vexil::assemble::run {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::span<const std::uint8_t> AsBytes(std::string_view text)
+{
+    return {reinterpret_cast<const std::uint8_t *>(text.data()), text.size()};
+}
+
+// Empty, or why `path` could not be removed; a missing file is no problem.
+std::string RemoveIfPresent(const fs::path &path)
+{
+    std::error_code error;
+    fs::remove(path, error);
+    return error ? "cannot remove " + path.string() + ": " + error.message() : std::string();
+}
+
+bool Exists(const fs::path &path)
+{
+    std::error_code ignored;
+    return fs::exists(path, ignored);
+}
+
+} // namespace
+
+AssemblyRun::~AssemblyRun()
+{
+    if (state_ == RunState::Running) {
+        StopScript();
+    }
+}
+
+std::string AssemblyRun::Start(const RunRequest &request)
+{
+    if (state_ == RunState::Running) {
+        StopScript();
+    }
+    request_ = request;
+    paths_ = RunPathsFor(request.source, request.target);
+    files_ = RunFiles::In(request.programDir);
+    state_ = RunState::Idle;
+
+    BuildScriptInput script{paths_, request.programDir,
+                            AssemblerPath(request.programDir, request.installedAssembler),
+                            request.target, request.flags};
+    if (auto error =
+            varfile::WriteFileAtomically(files_.script, AsBytes(BuildScriptText(script)))) {
+        return error->message;
+    }
+    // A stale Tasmout.txt would otherwise fill the error list of a run whose
+    // assembler never got to write one.
+    for (const fs::path &stale : {files_.failFlag, files_.output}) {
+        if (std::string error = RemoveIfPresent(stale); !error.empty()) {
+            return error;
+        }
+    }
+    if (auto error = varfile::WriteFileAtomically(files_.stateFlag, AsBytes("***\n"))) {
+        return error->message;
+    }
+    const ScriptStart started = StartDetachedScript(files_.script, request.programDir);
+    if (!started.ok()) {
+        RemoveIfPresent(files_.stateFlag);
+        return started.error;
+    }
+    scriptGroup_ = started.group;
+    state_ = RunState::Running;
+    return {};
+}
+
+PollResult AssemblyRun::Poll(bool cancelRequested)
+{
+    PollResult result;
+    if (state_ != RunState::Running) {
+        result.state = state_;
+        return result;
+    }
+    if (cancelRequested) {
+        StopScript();
+        state_ = RunState::Cancelled;
+    } else if (Exists(files_.stateFlag)) {
+        result.state = RunState::Running;
+        return result;
+    } else {
+        scriptGroup_ = 0;
+        state_ = Exists(files_.failFlag) ? RunState::Failed : RunState::Succeeded;
+    }
+    result.state = state_;
+    if (state_ == RunState::Failed) {
+        const varfile::ReadResult output = varfile::ReadWholeFile(files_.output);
+        result.outputFound = output.ok();
+        if (output.ok()) {
+            result.errorLines = ReadTasmErrorLines(std::string_view(
+                reinterpret_cast<const char *>(output.bytes.data()), output.bytes.size()));
+        }
+    }
+    return result;
+}
+
+PollResult AssemblyRun::Wait(std::chrono::milliseconds interval)
+{
+    PollResult result = Poll(false);
+    while (result.state == RunState::Running) {
+        std::this_thread::sleep_for(interval);
+        result = Poll(false);
+    }
+    return result;
+}
+
+ProgramResult AssemblyRun::WriteProgramFile() const
+{
+    if (!Exists(paths_.objectFile)) {
+        return {false, MissingObjectMessage(paths_.objectFile)};
+    }
+    const varfile::ReadResult object = varfile::ReadWholeFile(paths_.objectFile);
+    if (!object.ok()) {
+        return {false, object.error->message};
+    }
+    ConversionResult program = ConvertObject(object.bytes, request_.target, request_.program);
+    if (!program.ok()) {
+        return {false, program.error};
+    }
+    if (auto error = varfile::WriteFileAtomically(paths_.programFile, program.bytes)) {
+        return {false, error->message};
+    }
+    return {true, {}};
+}
+
+void AssemblyRun::StopScript()
+{
+    StopProcessGroup(scriptGroup_);
+    scriptGroup_ = 0;
+}
+
+} // namespace vexil::assemble::run

@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// One assembly run from build script to program file, without any window: the
+// Assemble dialog, the progress dialog and the error list sit on top of it and
+// only show what it reports.
+//
+//   AssemblyRun run;
+//   if (auto error = run.Start(request); !error.empty()) ...   // script is running
+//   every 100 ms: PollResult r = run.Poll(cancelRequested);    // until not Running
+//   on Succeeded: ProgramResult p = run.WriteProgramFile();
+//
+// One run at a time: starting again first stops whatever the previous run left
+// running, so its script can never delete the new run's State.dat.
+#pragma once
+
+#include "assemble/run/RunPaths.h"
+#include "assemble/run/ShellTarget.h"
+#include "assemble/run/TasmCommand.h"
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+namespace vexil::assemble::run {
+
+// What the Assemble dialog yields for the program file.
+struct ProgramOptions {
+    std::string name;                 // 1 to 8 characters (7 on CrASH); "@" is theta
+    bool editProtect = false;         // TI-82 only
+    bool homeScreen = false;          // Ash only
+    bool squish = false;              // TI-83 in-built only
+    std::string extraMemory = "0000"; // TI-83 in-built, unsquished: 4 hex digits
+};
+
+struct RunRequest {
+    std::filesystem::path source;
+    std::filesystem::path programDir;
+    std::filesystem::path installedAssembler; // the tasm installed beside the program
+    ShellTarget target = ShellTarget::Ash;
+    AssemblerFlags flags;
+    ProgramOptions program;
+};
+
+enum class RunState {
+    Idle,      // nothing started
+    Running,   // the script has not finished
+    Cancelled, // stopped on request, with the script and assembler
+    Failed,    // the assembler reported errors
+    Succeeded, // the assembler finished without errors
+};
+
+struct PollResult {
+    RunState state = RunState::Idle;
+    bool outputFound = false;            // Failed: Tasmout.txt was there
+    std::vector<std::string> errorLines; // Failed: the error list's lines
+};
+
+struct ProgramResult {
+    bool ok = false;
+    std::string message; // when not ok: what to show the user
+};
+
+class AssemblyRun {
+public:
+    AssemblyRun() = default;
+    AssemblyRun(const AssemblyRun &) = delete;
+    AssemblyRun &operator=(const AssemblyRun &) = delete;
+    // Stops a script still running: nothing would be left to read its result.
+    ~AssemblyRun();
+
+    // Writes build.sh, clears the previous run's markers and output, creates
+    // State.dat and starts the script. Returns an empty string, or why the run could
+    // not start (nothing is left running then).
+    std::string Start(const RunRequest &request);
+
+    // One look at the markers. With `cancelRequested` a running script is stopped
+    // together with the assembler, and the result is Cancelled.
+    PollResult Poll(bool cancelRequested);
+
+    // Polls every `interval` until the run is no longer Running.
+    PollResult Wait(std::chrono::milliseconds interval = std::chrono::milliseconds(100));
+
+    // After Succeeded: wraps the object file into the program file for the target.
+    ProgramResult WriteProgramFile() const;
+
+    const RunPaths &Paths() const { return paths_; }
+    RunState State() const { return state_; }
+
+private:
+    void StopScript();
+
+    RunRequest request_;
+    RunPaths paths_;
+    RunFiles files_;
+    RunState state_ = RunState::Idle;
+    pid_t scriptGroup_ = 0;
+};
+
+} // namespace vexil::assemble::run

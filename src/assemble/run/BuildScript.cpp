@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "assemble/run/BuildScript.h"
+
+namespace vexil::assemble::run {
+namespace {
+
+// Folders are handed over with a trailing slash, as the variables always were.
+std::string FolderWithSlash(const std::filesystem::path &folder)
+{
+    std::string text = folder.string();
+    if (text.empty() || text.back() != '/') {
+        text.push_back('/');
+    }
+    return text;
+}
+
+std::string ExportLine(std::string_view name, const std::string &value)
+{
+    std::string line(name);
+    line += '=' + ShellQuote(value) + "; export ";
+    line += name;
+    return line;
+}
+
+} // namespace
+
+std::string ShellQuote(std::string_view text)
+{
+    std::string quoted = "'";
+    for (char c : text) {
+        if (c == '\'') {
+            quoted += "'\\''";
+        } else {
+            quoted.push_back(c);
+        }
+    }
+    quoted.push_back('\'');
+    return quoted;
+}
+
+std::string BuildScriptText(const BuildScriptInput &input)
+{
+    const RunFiles files = RunFiles::In(input.programDir);
+    const std::filesystem::path sourceDir = input.paths.source.parent_path();
+    const std::string failFlag = ShellQuote(files.failFlag.string());
+    const std::string stateFlag = ShellQuote(files.stateFlag.string());
+    const std::string reportFailure = "echo " + ShellQuote(kFailFlagText) + " >" + failFlag;
+
+    std::string script;
+    auto line = [&script](const std::string &text) { script += text + '\n'; };
+    line("#!/bin/sh");
+    // A folder that vanished since the run started must still end the run.
+    line("cd " + ShellQuote(sourceDir.string()) + " || { " + reportFailure + "; rm -f " +
+         stateFlag + "; exit 1; }");
+    line(ExportLine("SRCDIR", FolderWithSlash(sourceDir)));
+    line(ExportLine("TASMTABS", FolderWithSlash(input.programDir)));
+    line(ExportLine("TASMINC", (input.programDir / IncludeFolderName(input.target)).string()));
+    // The listing is named explicitly: the assembler's own default cuts the name at its
+    // first dot, which would miss the listing of "my.game.z80".
+    line(ShellQuote(input.assembler.string()) + ' ' + TasmFlags(input.flags) + ' ' +
+         ShellQuote(input.paths.source.filename().string()) + ' ' +
+         ShellQuote(input.paths.objectFile.filename().string()) + ' ' +
+         ShellQuote(input.paths.listingFile.filename().string()) + " >" +
+         ShellQuote(files.output.string()));
+    line("if [ $? -ge 1 ]; then");
+    line("    " + reportFailure);
+    line("fi");
+    line("rm -f " + stateFlag);
+    return script;
+}
+
+} // namespace vexil::assemble::run
