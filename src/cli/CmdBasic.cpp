@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// vexil-cli basic export|import: TI-82/83 program files as text and back.
+#include "cli/CliArgs.h"
+#include "cli/Commands.h"
+#include "tibasic/ProgramFile.h"
+#include "tibasic/ProgramText.h"
+#include "varfile/AtomicFile.h"
+
+#include <iostream>
+
+namespace vexil::cli {
+
+namespace {
+
+using tibasic::CalcModel;
+
+// The program editors limit names to this many characters.
+constexpr std::size_t kMaxNameLength = 8;
+
+CalcModel ModelOption(const CliArgs &args)
+{
+    const std::string model = args.required("--model");
+    if (model == "82") {
+        return CalcModel::TI82;
+    }
+    if (model == "83") {
+        return CalcModel::TI83;
+    }
+    throw UsageError("--model must be 82 or 83, not " + model);
+}
+
+tibasic::TextForm FormOption(const CliArgs &args)
+{
+    return args.flag("--raw") ? tibasic::TextForm::KeyboardFont : tibasic::TextForm::Utf8;
+}
+
+bool IsUsableName(const std::string &name)
+{
+    if (name.empty() || name.size() > kMaxNameLength) {
+        return false;
+    }
+    for (const char c : name) {
+        if (c < 0x21 || c > 0x7E) {
+            return false;
+        }
+    }
+    return true;
+}
+
+int Export(const Words &words)
+{
+    const CliArgs args(words, {}, {"--raw"});
+    args.expectPositional(1, 1);
+    const std::string &path = args.positional()[0];
+    const varfile::ReadResult read = varfile::ReadWholeFile(path);
+    if (!read.ok()) {
+        std::cerr << "vexil-cli: " << read.error->message << '\n';
+        return kExitBadInput;
+    }
+    const tibasic::LoadedProgram loaded = tibasic::LoadProgramFile(read.bytes);
+    if (!loaded.ok()) {
+        std::cerr << path << ": " << tibasic::kProgramReadError << '\n';
+        return kExitBadInput;
+    }
+    std::cout << tibasic::DecodeProgramText(loaded.model, loaded.program.tokens, FormOption(args))
+              << std::flush;
+    return kExitOk;
+}
+
+int Import(const Words &words)
+{
+    const CliArgs args(words, {"--model", "--name", "-o"}, {"--protect", "--raw"});
+    args.expectPositional(1, 1);
+    const CalcModel model = ModelOption(args);
+    const std::string name = args.required("--name");
+    const std::string out = args.required("-o");
+    if (!IsUsableName(name)) {
+        std::cerr << "vexil-cli: the program name must be 1 to 8 printable characters without "
+                     "spaces, not \""
+                  << name << "\"\n";
+        return kExitBadInput;
+    }
+    const std::string &path = args.positional()[0];
+    const varfile::ReadResult read = varfile::ReadWholeFile(path);
+    if (!read.ok()) {
+        std::cerr << "vexil-cli: " << read.error->message << '\n';
+        return kExitBadInput;
+    }
+    const std::string_view text(reinterpret_cast<const char *>(read.bytes.data()),
+                                read.bytes.size());
+    tibasic::ProgramTextTokens encoded = tibasic::EncodeProgramText(model, text, FormOption(args));
+    if (const auto &error = encoded.error) {
+        std::cerr << path << ':' << error->at.line << ':' << error->at.column << ": "
+                  << tibasic::ProgramTextErrorMessage(*error) << '\n';
+        return kExitBadInput;
+    }
+    const tibasic::Program program{name, args.flag("--protect"), std::move(encoded.tokens)};
+    const std::optional<varfile::Bytes> file = tibasic::BuildProgramFile(model, program);
+    if (!file) {
+        std::cerr << path << ": the program is " << program.tokens.size()
+                  << " bytes long, too long for a program file\n";
+        return kExitBadInput;
+    }
+    if (const auto error = varfile::WriteFileAtomically(out, *file)) {
+        std::cerr << "vexil-cli: " << error->message << '\n';
+        return kExitBadInput;
+    }
+    return kExitOk;
+}
+
+} // namespace
+
+int RunBasic(const Words &words)
+{
+    if (words.empty()) {
+        throw UsageError("missing export or import");
+    }
+    const Words rest(words.begin() + 1, words.end());
+    if (words[0] == "export") {
+        return Export(rest);
+    }
+    if (words[0] == "import") {
+        return Import(rest);
+    }
+    throw UsageError("unknown basic command " + words[0]);
+}
+
+} // namespace vexil::cli

@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// vexil-cli tokens decode|encode: raw token streams to text and back.
+#include "cli/CliArgs.h"
+#include "cli/Commands.h"
+#include "tibasic/ProgramText.h"
+#include "varfile/AtomicFile.h"
+
+#include <iostream>
+
+namespace vexil::cli {
+
+namespace {
+
+using tibasic::CalcModel;
+
+CalcModel ModelOption(const CliArgs &args)
+{
+    const std::string model = args.required("--model");
+    if (model == "82") {
+        return CalcModel::TI82;
+    }
+    if (model == "83") {
+        return CalcModel::TI83;
+    }
+    throw UsageError("--model must be 82 or 83, not " + model);
+}
+
+tibasic::TextForm FormOption(const CliArgs &args)
+{
+    return args.flag("--raw") ? tibasic::TextForm::KeyboardFont : tibasic::TextForm::Utf8;
+}
+
+std::optional<varfile::Bytes> ReadInput(const std::string &path)
+{
+    varfile::ReadResult read = varfile::ReadWholeFile(path);
+    if (!read.ok()) {
+        std::cerr << "vexil-cli: " << read.error->message << '\n';
+        return std::nullopt;
+    }
+    return std::move(read.bytes);
+}
+
+int Decode(const Words &words)
+{
+    const CliArgs args(words, {"--model"}, {"--raw"});
+    args.expectPositional(1, 1);
+    const CalcModel model = ModelOption(args);
+    const std::optional<varfile::Bytes> tokens = ReadInput(args.positional()[0]);
+    if (!tokens) {
+        return kExitBadInput;
+    }
+    std::cout << tibasic::DecodeProgramText(model, *tokens, FormOption(args)) << std::flush;
+    return kExitOk;
+}
+
+int Encode(const Words &words)
+{
+    const CliArgs args(words, {"--model", "-o"}, {"--raw"});
+    args.expectPositional(1, 1);
+    const CalcModel model = ModelOption(args);
+    const std::string &path = args.positional()[0];
+    const std::optional<varfile::Bytes> text = ReadInput(path);
+    if (!text) {
+        return kExitBadInput;
+    }
+    const tibasic::ProgramTextTokens encoded = tibasic::EncodeProgramText(
+        model, std::string_view(reinterpret_cast<const char *>(text->data()), text->size()),
+        FormOption(args));
+    if (const auto &error = encoded.error) {
+        std::cerr << path << ':' << error->at.line << ':' << error->at.column << ": "
+                  << tibasic::ProgramTextErrorMessage(*error) << '\n';
+        return kExitBadInput;
+    }
+    if (const std::optional<std::string> out = args.value("-o")) {
+        if (const auto error = varfile::WriteFileAtomically(*out, encoded.tokens)) {
+            std::cerr << "vexil-cli: " << error->message << '\n';
+            return kExitBadInput;
+        }
+    } else {
+        std::cout.write(reinterpret_cast<const char *>(encoded.tokens.data()),
+                        static_cast<std::streamsize>(encoded.tokens.size()));
+        std::cout.flush();
+    }
+    return kExitOk;
+}
+
+} // namespace
+
+int RunTokens(const Words &words)
+{
+    if (words.empty()) {
+        throw UsageError("missing decode or encode");
+    }
+    const Words rest(words.begin() + 1, words.end());
+    if (words[0] == "decode") {
+        return Decode(rest);
+    }
+    if (words[0] == "encode") {
+        return Encode(rest);
+    }
+    throw UsageError("unknown tokens command " + words[0]);
+}
+
+} // namespace vexil::cli
