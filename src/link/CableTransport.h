@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Bytes over the two-wire cable through the driver library.
+#pragma once
+
+#include "link/ByteTransport.h"
+#include "link/LinkHost.h"
+
+#include <string>
+
+namespace vexil::link {
+
+class CableTransport final : public ByteTransport {
+public:
+    // Installs the host's event pump in the driver for the transport's lifetime.
+    explicit CableTransport(LinkHost &host);
+    ~CableTransport() override;
+    CableTransport(const CableTransport &) = delete;
+    CableTransport &operator=(const CableTransport &) = delete;
+
+    // brantel_lines_kind and device; an empty string on success, else the message.
+    std::string open(int linesKind, const std::string &device);
+
+    void sendByte(uint8_t byte) override;
+    std::optional<uint8_t> receiveByte() override;
+    bool dataReady() override;
+    void releaseLines() override;
+    uint8_t readLines() override;
+};
+
+} // namespace vexil::link

@@ -1,0 +1,221 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "link/Link.h"
+
+#include "brantel/brantel.h"
+#include "link/CableTransport.h"
+#include "link/GraphLinkTransport.h"
+#include "link/LinkDevice.h"
+
+#include <array>
+#include <chrono>
+#include <thread>
+
+namespace vexil::link {
+
+namespace {
+
+constexpr std::array<uint16_t, 4> kBasePorts{0x3F8, 0x2F8, 0x378, 0x278};
+
+// Stands in for a device that could not be opened: nothing goes out and nothing
+// comes in, at once.
+class DeadTransport final : public ByteTransport {
+public:
+    void sendByte(uint8_t) override {}
+    std::optional<uint8_t> receiveByte() override { return std::nullopt; }
+    bool dataReady() override { return false; }
+    void releaseLines() override {}
+    uint8_t readLines() override { return 0x30; }
+    bool lastReceiveTimedOut() const override { return true; }
+};
+
+int linesKindFor(LinkDeviceKind kind)
+{
+    switch (kind) {
+    case LinkDeviceKind::VirtualCable:
+        return BRANTEL_LINES_VIRTUAL;
+    case LinkDeviceKind::ParallelLines:
+        return BRANTEL_LINES_PARPORT;
+    case LinkDeviceKind::SerialLines:
+        return BRANTEL_LINES_SERIAL;
+    case LinkDeviceKind::GraphLinkSerial:
+        break;
+    }
+    return BRANTEL_LINES_NONE;
+}
+
+class BusyCursor {
+public:
+    explicit BusyCursor(LinkHost &host) : host_(host) { host_.setBusyCursor(true); }
+    ~BusyCursor() { host_.setBusyCursor(false); }
+
+private:
+    LinkHost &host_;
+};
+
+} // namespace
+
+Link::Link(LinkHost &host) : host_(host), transport_(std::make_unique<DeadTransport>()) {}
+
+Link::~Link() = default;
+
+std::string Link::LinkInit(int linkType, int linkPort)
+{
+    const int port = linkPort >= 0 && linkPort < 4 ? linkPort : 0;
+    LinkIsGraphLink = linkType == kLinkTypeGraphLink;
+    LinkBasePort = kBasePorts[port];
+    LinkPortIsSerial = port < 2;
+    LinkCancelled = false;
+    SetBrk(0);
+    LinkError = 0;
+
+    // Reopening a serial port drops DTR and RTS for a moment, which an attached
+    // calculator may take as a pulled line: keep a device that is already open.
+    const LinkDevice device = linkDeviceFor(linkType, linkPort, programDir_);
+    const int kind = static_cast<int>(device.kind);
+    std::string message;
+    if (kind != openKind_ || device.path != openPath_) {
+        openKind_ = -1;
+        transport_.reset();
+        if (device.kind == LinkDeviceKind::GraphLinkSerial) {
+            auto serial = std::make_unique<GraphLinkTransport>(
+                host_, [this] { return LinkCancelled || GetBrk() == 1; }, TimeoutMs);
+            message = serial->open(device.path);
+            if (message.empty())
+                transport_ = std::move(serial);
+        } else {
+            auto cable = std::make_unique<CableTransport>(host_);
+            message = cable->open(linesKindFor(device.kind), device.path);
+            if (message.empty())
+                transport_ = std::move(cable);
+        }
+        if (message.empty()) {
+            openKind_ = kind;
+            openPath_ = device.path;
+        } else {
+            transport_ = std::make_unique<DeadTransport>();
+        }
+    }
+    ReleaseLines();
+    SetPorts(0x379, 0x378);
+    if (!message.empty())
+        LinkError = 0xFF;
+    return message;
+}
+
+void Link::useTransport(std::unique_ptr<ByteTransport> transport)
+{
+    transport_ = std::move(transport);
+    openKind_ = -1;
+    openPath_.clear();
+}
+
+void Link::ReleaseLines()
+{
+    transport_->releaseLines();
+}
+
+uint8_t Link::ReadLines()
+{
+    return transport_->readLines();
+}
+
+void Link::WaitForData(uint8_t errorMask)
+{
+    const auto start = std::chrono::steady_clock::now();
+    while (!transport_->dataReady() && !LinkCancelled && (LinkError & errorMask) == 0) {
+        host_.pumpEvents();
+        if (std::chrono::steady_clock::now() - start > std::chrono::milliseconds(TimeoutMs))
+            LinkError = errorMask;
+    }
+}
+
+void Link::SendByte(uint8_t byte)
+{
+    transport_->sendByte(byte);
+}
+
+uint8_t Link::ReceiveByte()
+{
+    const auto byte = transport_->receiveByte();
+    if (byte)
+        return *byte;
+    if (transport_->lastReceiveTimedOut())
+        LinkError |= 1;
+    return 0;
+}
+
+void Link::SendPacket(Packet &packet, bool showProgress)
+{
+    BusyCursor busy(host_);
+    ReleaseLines();
+    AppendChecksum(packet);
+    const int last = static_cast<int>(packet.size()) - 1;
+    if (showProgress)
+        host_.setGaugeMax(last);
+    for (int i = 0; i <= last; ++i) {
+        SendByte(packet[i]);
+        if (showProgress)
+            host_.setGaugePosition(i);
+        if (LinkCancelled || LinkError != 0)
+            return;
+    }
+}
+
+bool Link::ReceivePacket(Packet &packet, bool showProgress)
+{
+    BusyCursor busy(host_);
+    std::array<uint8_t, 4> header{};
+    for (auto &b : header)
+        b = ReceiveByte();
+    const size_t n = isHeaderOnlyCommand(header[1]) ? 0 : (header[2] | header[3] << 8);
+    packet.assign(n == 0 ? 4 : n + 6, 0);
+    std::copy(header.begin(), header.end(), packet.begin());
+    if (showProgress)
+        host_.setGaugeMax(static_cast<int>(n + 5));
+    if (n == 0)
+        return true;
+    for (size_t i = 4; i < packet.size(); ++i) {
+        if (delayReceive_)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        packet[i] = ReceiveByte();
+        host_.pumpEvents();
+        if (LinkCancelled || LinkError != 0)
+            return false;
+    }
+    const size_t h = packet.size() - 1;
+    return ChecksumOk(packet, static_cast<uint16_t>(packet[h - 1] | packet[h] << 8));
+}
+
+void Link::ReceivePacketChecked(Packet &packet, bool showProgress)
+{
+    while (!ReceivePacket(packet, showProgress)) {
+        if (LinkCancelled || LinkError != 0)
+            return;
+        Packet again = headerPacket(MachineId, command::kChecksumError);
+        SendPacket(again, false);
+        host_.beep();
+    }
+}
+
+void Link::SetLinkStatus(const std::string &text)
+{
+    host_.setStatus(text);
+    host_.pumpEvents();
+}
+
+void Link::Cancel()
+{
+    LinkCancelled = true;
+    SetBrk(1);
+}
+
+std::optional<TransferResult> Link::check() const
+{
+    if (LinkCancelled)
+        return TransferResult::Cancelled;
+    if (LinkError != 0)
+        return TransferResult::Timeout;
+    return std::nullopt;
+}
+
+} // namespace vexil::link

@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The packet layer: the link state every transfer shares, single bytes over the
+// chosen transport, and packets with their checksums and re-requests.
+#pragma once
+
+#include "link/ByteTransport.h"
+#include "link/LinkHost.h"
+#include "link/Packet.h"
+#include "link/TransferResult.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace vexil::link {
+
+class Link {
+public:
+    explicit Link(LinkHost &host);
+    ~Link();
+    Link(const Link &) = delete;
+    Link &operator=(const Link &) = delete;
+
+    // Where the virtual cable's file lives, and the "Delay receiving routine"
+    // option; both come from the options owned by the main window.
+    void setProgramDir(std::filesystem::path dir) { programDir_ = std::move(dir); }
+    void setDelayReceive(bool on) { delayReceive_ = on; }
+
+    // Resets the link state and attaches the device of `linkType` and `linkPort`.
+    // Returns an empty string, or the message for a device that cannot be opened;
+    // in that case every later byte ends at once with LinkError set, so a
+    // transfer reports a time-out instead of hanging.
+    std::string LinkInit(int linkType, int linkPort);
+
+    // Replaces the transport (tests, fuzzers, the Link Manager's own peers).
+    void useTransport(std::unique_ptr<ByteTransport> transport);
+
+    void ReleaseLines();
+    uint8_t ReadLines();
+    void WaitForData(uint8_t errorMask);
+    void SendByte(uint8_t byte);
+    uint8_t ReceiveByte();
+    void SendPacket(Packet &packet, bool showProgress);
+    bool ReceivePacket(Packet &packet, bool showProgress);
+    void ReceivePacketChecked(Packet &packet, bool showProgress);
+    void SetLinkStatus(const std::string &text);
+
+    // The stop button: the cancel flag and the driver's break flag together.
+    void Cancel();
+
+    // Result 5 when cancelled, else 6 when LinkError is set, else nothing.
+    std::optional<TransferResult> check() const;
+
+    LinkHost &host() { return host_; }
+
+    bool LinkIsGraphLink = false;
+    uint16_t LinkBasePort = 0;
+    bool LinkPortIsSerial = false;
+    bool LinkCancelled = false;
+    uint8_t LinkError = 0;
+    uint8_t MachineId = machine::kComputerTo82;
+    int TimeoutMs = 3000;
+
+private:
+    LinkHost &host_;
+    std::unique_ptr<ByteTransport> transport_;
+    std::filesystem::path programDir_;
+    bool delayReceive_ = false;
+    int openKind_ = -1;
+    std::string openPath_;
+};
+
+} // namespace vexil::link

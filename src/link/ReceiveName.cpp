@@ -1,0 +1,158 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "link/ReceiveName.h"
+
+#include "link/Packet.h"
+
+namespace vexil::link {
+
+namespace {
+
+constexpr uint8_t kTheta = 0x5B;
+
+std::string nameCharacter(uint8_t byte)
+{
+    return byte == kTheta ? std::string("THET") : std::string(1, static_cast<char>(byte));
+}
+
+// Every non-zero name byte from `first` to the end of the 8-byte name field.
+std::string nameCharacters(std::span<const uint8_t> header, size_t first)
+{
+    std::string text;
+    for (size_t i = first; i <= 14; ++i) {
+        if (header[i] != 0)
+            text += nameCharacter(header[i]);
+    }
+    return text;
+}
+
+std::string offsetCharacter(char base, uint8_t byte)
+{
+    return std::string(1, static_cast<char>(base + byte));
+}
+
+std::string equationName(uint8_t code, bool ti83)
+{
+    if (code >= 0x10 && code <= 0x18)
+        return "Y" + std::to_string(code - 0x0F);
+    if (code == 0x19)
+        return "Y0";
+    if (code >= 0x20 && code <= 0x2B)
+        return std::string(code % 2 == 0 ? "X" : "Y") + std::to_string((code - 0x20) / 2 + 1) + "t";
+    if (code >= 0x40 && code <= 0x45)
+        return "r" + std::to_string(code - 0x3F);
+    if (ti83) {
+        if (code == 0x80)
+            return "un";
+        if (code == 0x81)
+            return "vn";
+        if (code == 0x82)
+            return "wn";
+    } else {
+        if (code == 0x80)
+            return "Un";
+        if (code == 0x81)
+            return "Vn";
+    }
+    return {};
+}
+
+std::string name82(std::span<const uint8_t> h)
+{
+    switch (h[6]) {
+    case 0x00:
+        return "Real" + nameCharacter(h[7]) + ".82n";
+    case 0x01:
+        return "L" + offsetCharacter('1', h[8]) + ".82l";
+    case 0x02:
+        return "Mtrx" + offsetCharacter('A', h[8]) + ".82m";
+    case 0x03: {
+        const std::string eq = equationName(h[8], false);
+        return eq.empty() ? eq : eq + ".82y";
+    }
+    case 0x05:
+    case 0x06:
+        return nameCharacters(h, 7) + ".82p";
+    case 0x07:
+        return "Pic" + offsetCharacter('1', h[8]) + ".82i";
+    case 0x08:
+        return "GDB" + offsetCharacter('1', h[8]) + ".82d";
+    case 0x0B:
+        return "Window.82w";
+    case 0x0C:
+        return "ZSto.82z";
+    case 0x0D:
+        return "TblSet.82t";
+    case 0x0E:
+        return "PrintScr.82_";
+    case 0x0F:
+        return "Backup.82b";
+    default:
+        return "Unknown.82_";
+    }
+}
+
+std::string name83(std::span<const uint8_t> h)
+{
+    switch (h[6]) {
+    case 0x00:
+        return "Real" + nameCharacter(h[7]) + ".83n";
+    case 0x01:
+    case 0x0D:
+        if (h[8] <= 5)
+            return "L" + offsetCharacter('1', h[8]) + ".83l";
+        return "L" + nameCharacters(h, 8) + ".83l";
+    case 0x02:
+        return "Mtrx" + offsetCharacter('A', h[8]) + ".83m";
+    case 0x03: {
+        const std::string eq = equationName(h[8], true);
+        return eq.empty() ? eq : eq + ".83y";
+    }
+    case 0x04:
+        return "Str" + offsetCharacter('1', h[8]) + ".83s";
+    case 0x05:
+    case 0x06:
+        return nameCharacters(h, 7) + ".83p";
+    case 0x07:
+        return "Pic" + offsetCharacter('1', h[8]) + ".83i";
+    case 0x08:
+        return "GDB" + offsetCharacter('1', h[8]) + ".83d";
+    case 0x0C:
+        return "Cplx" + nameCharacter(h[7]) + ".83c";
+    case 0x0F:
+        return "Window.83w";
+    case 0x10:
+        return "ZSto.83z";
+    case 0x11:
+        return "TblSet.83t";
+    case 0x12:
+        return "PrintScr.83_";
+    case 0x13:
+        return "Backup.83b";
+    default:
+        return "Unknown.83_";
+    }
+}
+
+} // namespace
+
+std::string MakeReceiveName(std::span<const uint8_t> header, const std::filesystem::path &folder)
+{
+    if (header.size() < 15)
+        return {};
+    std::string name;
+    if (header[0] == machine::kTI82)
+        name = name82(header);
+    else if (header[0] == machine::kTI83)
+        name = name83(header);
+    if (name.empty())
+        return {};
+    // The name bytes come off the cable: a slash would leave the folder and a NUL
+    // would cut the name short, so neither may reach the file system.
+    for (char &c : name) {
+        if (c == '/' || c == '\0')
+            c = '_';
+    }
+    return (folder / name).string();
+}
+
+} // namespace vexil::link

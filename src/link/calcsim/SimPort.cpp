@@ -1,0 +1,137 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "link/calcsim/SimPort.h"
+
+#include "brantel/BitProtocol.h"
+
+#include <thread>
+
+namespace vexil::link::calcsim {
+
+namespace {
+
+class SimHooks final : public brantel::WaitHooks {
+public:
+    SimHooks(const std::atomic<bool> &stop,
+             std::optional<std::chrono::steady_clock::time_point> deadline)
+        : stop_(stop), deadline_(deadline)
+    {
+    }
+    bool aborted() override
+    {
+        if (stop_.load(std::memory_order_relaxed))
+            return true;
+        // Reading the clock on every poll would dominate the loop.
+        if (deadline_ && ++polls_ % 256 == 0)
+            return std::chrono::steady_clock::now() > *deadline_;
+        return false;
+    }
+
+private:
+    const std::atomic<bool> &stop_;
+    std::optional<std::chrono::steady_clock::time_point> deadline_;
+    unsigned polls_ = 0;
+};
+
+} // namespace
+
+SimPort::SimPort(const std::string &cablePath, uint8_t machineId, const std::atomic<bool> &stop,
+                 int exchangeTimeoutMs, SimFaults faults)
+    : cable_(cablePath, brantel::CableEnd::Calculator), id_(machineId), stop_(stop),
+      timeout_(exchangeTimeoutMs), faults_(faults)
+{
+}
+
+uint8_t SimPort::getByte(bool patient)
+{
+    std::optional<std::chrono::steady_clock::time_point> deadline;
+    if (!patient)
+        deadline = std::chrono::steady_clock::now() + timeout_;
+    SimHooks hooks(stop_, deadline);
+    const auto byte = brantel::receiveByte(cable_, hooks);
+    if (!byte) {
+        cable_.drive(brantel::kReleaseBoth);
+        throw ExchangeEnded{};
+    }
+    return *byte;
+}
+
+void SimPort::putByte(uint8_t byte)
+{
+    SimHooks hooks(stop_, std::chrono::steady_clock::now() + timeout_);
+    if (!brantel::sendByte(cable_, hooks, byte)) {
+        cable_.drive(brantel::kReleaseBoth);
+        throw ExchangeEnded{};
+    }
+}
+
+bool SimPort::carriesData(uint8_t command) const
+{
+    return command == command::kVarHeader || command == command::kData ||
+           command == command::kRefusal || command == command::kRequest ||
+           command == command::kRequestToSend || command == 0x88;
+}
+
+Packet SimPort::receive(bool patient)
+{
+    for (;;) {
+        if (silenced_) {
+            // A calculator that has stopped answering leaves the lines alone.
+            while (!stop_.load())
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            throw ExchangeEnded{};
+        }
+        Packet p(4);
+        p[0] = getByte(patient);
+        for (size_t i = 1; i < 4; ++i)
+            p[i] = getByte(false);
+        if (carriesData(p[1])) {
+            const size_t n = lengthField(p);
+            p.resize(n + 6);
+            for (size_t i = 4; i < p.size(); ++i)
+                p[i] = getByte(false);
+        }
+        const int number = received_++;
+        if (faults_.stopAfterPackets >= 0 && received_ >= faults_.stopAfterPackets)
+            silenced_ = true;
+        if (number == faults_.unexpectedReplyTo)
+            replaceNextReply_ = true;
+        if (p.size() > 4 &&
+            !ChecksumOk(p, static_cast<uint16_t>(p[p.size() - 2] | p[p.size() - 1] << 8))) {
+            const Packet again = headerPacket(id_, command::kChecksumError);
+            for (uint8_t b : again)
+                putByte(b);
+            continue;
+        }
+        if (silenced_) {
+            while (!stop_.load())
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            throw ExchangeEnded{};
+        }
+        return p;
+    }
+}
+
+void SimPort::send(const Packet &packet)
+{
+    if (replaceNextReply_) {
+        replaceNextReply_ = false;
+        last_ = headerPacket(packet[0], command::kEndOfTransmission);
+        for (uint8_t b : last_)
+            putByte(b);
+        throw ExchangeEnded{};
+    }
+    last_ = packet;
+    Packet wire = packet;
+    if (wire.size() > 4 && dataSent_++ == faults_.corruptDataPacket)
+        wire.back() ^= 0x01;
+    for (uint8_t b : wire)
+        putByte(b);
+}
+
+void SimPort::resend()
+{
+    for (uint8_t b : last_)
+        putByte(b);
+}
+
+} // namespace vexil::link::calcsim
