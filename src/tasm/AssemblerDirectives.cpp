@@ -1,0 +1,373 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Directives: data, origin, equates, listing control, modules and table rows.
+#include "tasm/Assembler.h"
+
+#include "tasm/StringLiteral.h"
+
+#include <cctype>
+#include <cstdio>
+#include <sstream>
+
+namespace vexil::tasm {
+
+void Assembler::assembleDirective(const Statement &st)
+{
+    std::string name;
+    if (st.op == "=") {
+        name = "EQU";
+    } else if (st.op == "*=" || st.op == "$=") {
+        name = "ORG";
+    } else if (st.op[0] == '.' || st.op[0] == '#') {
+        name = toUpper(st.op.substr(1));
+    } else {
+        error(msg::kUnknownDirective, toUpper(st.op), Place::After);
+        return;
+    }
+    std::string_view operand = st.operand;
+
+    if (name == "EQU") {
+        if (st.label.empty()) {
+            error(msg::kLabelRequired, toUpper(st.op));
+            return;
+        }
+        ExprResult r = evaluateQuiet(operand, finalPass());
+        if (!finalPass() && r.usedUndefined) {
+            pass1Error(msg::kForwardEquate, r.undefinedName);
+        }
+        if (!r.ok) {
+            reportExpression(r);
+        }
+        defineLabel(st.label, r.ok ? r.value : 0, LabelKind::Equate);
+        return;
+    }
+    if (name == "SET") {
+        Symbol *symbol = st.label.empty() ? nullptr : symbols_.find(symbolName(st.label));
+        if (!symbol) {
+            std::string label(st.label);
+            if (finalPass()) {
+                error(msg::kSetPass2, label);
+            } else {
+                pass1Error((std::string(msg::kSetPass1) + label).c_str());
+            }
+            return;
+        }
+        ExprResult r = evaluateQuiet(operand, finalPass());
+        reportExpression(r);
+        symbol->value = r.ok ? r.value : 0;
+        return;
+    }
+    if (name == "ORG") {
+        if (auto v = value(operand)) {
+            if (finalPass() && (*v < 0 || *v > 0xFFFF)) {
+                char text[16];
+                std::snprintf(text, sizeof text, "%X", static_cast<unsigned>(*v));
+                error(msg::kAddressRange, text);
+            }
+            setPc(*v);
+        }
+        outputs_.back().pc = static_cast<std::int32_t>(pc_);
+        if (!st.label.empty()) {
+            defineLabel(st.label, static_cast<std::int32_t>(pc_), LabelKind::Address);
+        }
+        return;
+    }
+    if (!st.label.empty()) {
+        defineLabel(st.label, static_cast<std::int32_t>(pc_), LabelKind::Address);
+    }
+
+    if (name == "DB" || name == "BYTE") {
+        directiveData(operand, 1);
+    } else if (name == "DW" || name == "WORD") {
+        directiveData(operand, 2);
+    } else if (name == "TEXT") {
+        directiveText(operand);
+    } else if (name == "BLOCK" || name == "DS") {
+        if (auto v = value(operand)) {
+            if (*v < 0) {
+                error(msg::kArgumentRange, std::string(operand));
+            } else {
+                pc_ += *v;
+            }
+        }
+    } else if (name == "FILL") {
+        directiveFill(operand);
+    } else if (name == "CHK") {
+        directiveChk(operand);
+    } else if (name == "END") {
+        seenEnd_ = true;
+    } else if (name == "LIST") {
+        listOn_ = true;
+    } else if (name == "NOLIST") {
+        listOn_ = false;
+    } else if (name == "PAGE") {
+        if (finalPass()) {
+            listing_->setPaging(true);
+        }
+    } else if (name == "NOPAGE") {
+        if (finalPass()) {
+            listing_->setPaging(false);
+        }
+    } else if (name == "EJECT") {
+        if (finalPass()) {
+            listing_->eject();
+        }
+    } else if (name == "TITLE") {
+        if (auto text = quotedText(operand); text && finalPass()) {
+            listing_->setTitle(*text);
+        }
+    } else if (name == "CODES") {
+        codesOn_ = true;
+    } else if (name == "NOCODES") {
+        codesOn_ = false;
+    } else if (name == "ECHO") {
+        directiveEcho(operand);
+    } else if (name == "EXPORT") {
+        directiveExport(operand);
+    } else if (name == "SYM" || name == "AVSYM") {
+        // The symbol file always goes to the name given on the command line: a source
+        // must not be able to pick a file to overwrite.
+        wantsSymbolFile_ = true;
+    } else if (name == "NSEG" || name == "CSEG" || name == "BSEG" || name == "XSEG" ||
+               name == "DSEG") {
+        segment_ = name[0];
+    } else if (name == "LSFIRST") {
+        msFirst_ = false;
+    } else if (name == "MSFIRST") {
+        msFirst_ = true;
+    } else if (name == "MODULE") {
+        module_ = std::string(trim(operand));
+        if (module_.empty()) {
+            module_ = "noname";
+        }
+    } else if (name == "LOCALLABELCHAR" || name == "COMMENTCHAR") {
+        auto text = quotedText(operand);
+        if (!text || text->size() != 1) {
+            error(msg::kArgumentRange, std::string(operand));
+        } else if (name[0] == 'L') {
+            localChar_ = (*text)[0];
+        } else {
+            commentChar_ = (*text)[0];
+        }
+    } else if (name == "ADDINSTR") {
+        directiveAddInstr(operand);
+    } else if (name == "INCLUDE") {
+        directiveInclude(operand);
+    } else if (name == "DEFINE" || name == "DEFCONT" || name == "UNDEF" || name == "IFDEF" ||
+               name == "IFNDEF" || name == "IF" || name == "ELSE" || name == "ENDIF") {
+        conditionalDirective(name, operand);
+    } else {
+        error(msg::kUnknownDirective, toUpper(st.op), Place::After);
+    }
+}
+
+std::optional<std::string> Assembler::quotedText(std::string_view operand)
+{
+    operand = trim(operand);
+    if (operand.empty() || operand[0] != '"') {
+        return std::string(operand);
+    }
+    std::string text;
+    if (!decodeString(operand, text)) {
+        error(msg::kNoTerminatingQuote, std::string(operand));
+        return std::nullopt;
+    }
+    return text;
+}
+
+void Assembler::directiveData(std::string_view operand, int width)
+{
+    auto emitValue = [&](std::int32_t v) {
+        auto u = static_cast<std::uint32_t>(v);
+        if (width == 1) {
+            emit(static_cast<std::uint8_t>(u));
+        } else if (msFirst_) {
+            emit(static_cast<std::uint8_t>(u >> 8));
+            emit(static_cast<std::uint8_t>(u));
+        } else {
+            emit(static_cast<std::uint8_t>(u));
+            emit(static_cast<std::uint8_t>(u >> 8));
+        }
+    };
+    if (trim(operand).empty()) {
+        emitValue(0);
+        return;
+    }
+    std::vector<std::string_view> items;
+    splitItems(operand, items);
+    std::string text;
+    for (std::string_view item : items) {
+        if (width == 1 && !item.empty() && item[0] == '"') {
+            std::string_view rest;
+            if (!decodeString(item, text, &rest)) {
+                error(msg::kNoTerminatingQuote, std::string(item));
+            } else if (!trim(rest).empty()) {
+                error(msg::kUnknownToken, std::string(trim(rest)));
+            }
+            for (char c : text) {
+                emit(static_cast<std::uint8_t>(c));
+            }
+            continue;
+        }
+        if (!finalPass()) {
+            pc_ += width;
+            continue;
+        }
+        emitValue(value(item).value_or(0));
+    }
+}
+
+void Assembler::directiveText(std::string_view operand)
+{
+    operand = trim(operand);
+    std::string text;
+    if (operand.empty() || operand[0] != '"') {
+        error(msg::kInvalidToken, std::string(operand));
+        return;
+    }
+    if (!decodeString(operand, text)) {
+        error(msg::kNoTerminatingQuote, std::string(operand));
+    }
+    for (char c : text) {
+        emit(static_cast<std::uint8_t>(c));
+    }
+}
+
+void Assembler::directiveFill(std::string_view operand)
+{
+    std::vector<std::string_view> items;
+    splitItems(operand, items);
+    auto count = value(items[0]);
+    if (!count) {
+        return;
+    }
+    std::int32_t fill = 0xFF;
+    if (items.size() > 1) {
+        fill = value(items[1]).value_or(0xFF);
+    }
+    if (*count < 0) {
+        error(msg::kArgumentRange, std::string(items[0]));
+        return;
+    }
+    if (!finalPass()) {
+        pc_ += *count;
+        return;
+    }
+    if (pc_ < 0 || pc_ + *count > 0x10000) {
+        char text[24];
+        std::snprintf(text, sizeof text, "%llX", static_cast<unsigned long long>(pc_ + *count - 1));
+        error(msg::kAddressRange, text);
+        pc_ += *count;
+        return;
+    }
+    for (std::int32_t i = 0; i < *count; ++i) {
+        emit(static_cast<std::uint8_t>(fill));
+    }
+}
+
+void Assembler::directiveChk(std::string_view operand)
+{
+    if (!finalPass()) {
+        ++pc_;
+        return;
+    }
+    std::int32_t from = value(operand).value_or(static_cast<std::int32_t>(pc_));
+    std::uint8_t sum = 0;
+    for (std::int64_t a = from < 0 ? 0 : from; a < pc_ && a <= 0xFFFF; ++a) {
+        sum ^= image_->at(static_cast<std::uint16_t>(a));
+    }
+    emit(sum);
+}
+
+void Assembler::directiveEcho(std::string_view operand)
+{
+    if (!finalPass()) {
+        return;
+    }
+    operand = trim(operand);
+    if (!operand.empty() && operand[0] == '"') {
+        std::string text;
+        if (!decodeString(operand, text)) {
+            error(msg::kNoTerminatingQuote, std::string(operand));
+        }
+        console_ += text;
+        return;
+    }
+    if (auto v = value(operand)) {
+        console_ += std::to_string(*v);
+    }
+}
+
+void Assembler::directiveExport(std::string_view operand)
+{
+    if (!finalPass()) {
+        return;
+    }
+    std::vector<std::string_view> items;
+    splitItems(operand, items);
+    for (std::string_view item : items) {
+        Symbol *symbol = symbols_.find(symbolName(item));
+        if (item.empty() || !symbol) {
+            error(msg::kNoSuchLabel, std::string(item));
+            continue;
+        }
+        symbol->exported = true;
+        char text[24];
+        std::snprintf(text, sizeof text, " .EQU $%04X\n",
+                      static_cast<unsigned>(symbol->value) & 0xFFFFu);
+        exports_ += std::string(item) + text;
+    }
+}
+
+void Assembler::directiveAddInstr(std::string_view operand)
+{
+    if (finalPass()) {
+        return;
+    }
+    std::istringstream fields{std::string(operand)};
+    std::string mnemonic, args, opcode, length, rule, rowClass;
+    fields >> mnemonic >> args >> opcode >> length >> rule >> rowClass;
+    auto bad = [&](const std::string &what) { pass1Error(msg::kBadAddInstr, what); };
+    if (rowClass.empty()) {
+        bad(std::string(trim(operand)));
+        return;
+    }
+    InstructionRow row;
+    row.pattern = args == "\"\"" ? std::string() : toUpper(args);
+    if (opcode.size() > 8 ||
+        opcode.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) {
+        bad(opcode);
+        return;
+    }
+    // Opcode numbers are written with the first byte in the low-order position.
+    std::uint32_t code = static_cast<std::uint32_t>(std::stoul(opcode, nullptr, 16));
+    row.opcodeLength = static_cast<std::uint8_t>((opcode.size() + 1) / 2);
+    for (int i = 0; i < row.opcodeLength; ++i) {
+        row.opcode[i] = static_cast<std::uint8_t>(code >> (8 * i));
+    }
+    if (length.empty() || length.find_first_not_of("0123456789") != std::string::npos ||
+        length.size() > 2) {
+        bad(length);
+        return;
+    }
+    int total = std::stoi(length);
+    int argBytes = total - row.opcodeLength;
+    std::string upperRule = toUpper(rule);
+    if (upperRule == "NOP" && argBytes >= 0 && argBytes <= 2) {
+        row.kind = argBytes == 0 ? ArgKind::None : ArgKind::Bytes;
+        row.argBytes = static_cast<std::uint8_t>(argBytes);
+    } else if (upperRule == "R1" && argBytes == 1) {
+        row.kind = ArgKind::Relative;
+    } else {
+        bad(rule);
+        return;
+    }
+    if (row.kind != ArgKind::None && row.pattern.find('*') == std::string::npos) {
+        bad(args);
+        return;
+    }
+    // Rows added by the source are always usable, whatever the class mask says.
+    row.rowClass = kClassBase;
+    added_.add(toUpper(mnemonic), std::move(row));
+}
+
+} // namespace vexil::tasm

@@ -1,0 +1,210 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tasm/CommandLine.h"
+
+#include <cctype>
+#include <cstdlib>
+
+namespace vexil::tasm {
+
+namespace {
+
+bool parseHex(const std::string &text, unsigned &value)
+{
+    if (text.empty() || text.size() > 8 ||
+        text.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) {
+        return false;
+    }
+    value = static_cast<unsigned>(std::strtoul(text.c_str(), nullptr, 16));
+    return true;
+}
+
+bool allDigits(const std::string &text)
+{
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+}
+
+void unknown(CommandLine &cl, const std::string &arg)
+{
+    cl.notices.push_back("tasm: unknown option flag = " + arg);
+}
+
+void tableOption(CommandLine &cl, const std::string &arg, const std::string &table)
+{
+    if (table != "80") {
+        cl.fatal = FatalError{
+            "tasm: table not available: " + arg + " (only the Z80 table, -80, is built in)", 3};
+    }
+}
+
+void option(CommandLine &cl, const std::string &arg)
+{
+    Options &o = cl.options;
+    char letter = arg[1];
+    std::string rest = arg.substr(2);
+    if (std::isdigit(static_cast<unsigned char>(letter))) {
+        tableOption(cl, arg, arg.substr(1));
+        return;
+    }
+    if (letter == 'y') {
+        return; // timing: nothing to show
+    }
+    unsigned hex = 0;
+    switch (std::tolower(static_cast<unsigned char>(letter))) {
+    case 't':
+        tableOption(cl, arg, rest);
+        return;
+    case 'a':
+        if (rest.empty()) {
+            o.checkMask = 0xFF;
+        } else if (parseHex(rest, hex)) {
+            o.checkMask = hex;
+        } else {
+            unknown(cl, arg);
+        }
+        return;
+    case 'b':
+        o.objectFormat = ObjectFormat::Binary;
+        o.contiguous = true;
+        return;
+    case 'c':
+        o.contiguous = true;
+        return;
+    case 'd': {
+        if (rest.empty()) {
+            unknown(cl, arg);
+            return;
+        }
+        auto eq = rest.find('=');
+        if (eq == std::string::npos) {
+            o.defines.emplace_back(rest, "");
+        } else {
+            o.defines.emplace_back(rest.substr(0, eq), rest.substr(eq + 1));
+        }
+        return;
+    }
+    case 'e':
+        o.expandListing = true;
+        return;
+    case 'f':
+        if (rest.empty()) {
+            o.fillByte = 0;
+        } else if (parseHex(rest, hex)) {
+            o.fillByte = static_cast<int>(hex & 0xFF);
+        } else {
+            unknown(cl, arg);
+        }
+        return;
+    case 'g':
+        if (rest == "3") {
+            o.objectFormat = ObjectFormat::Binary;
+        } else if (rest == "0" || rest == "4" || !allDigits(rest) || rest.size() > 1 ||
+                   rest[0] > '4') {
+            o.objectFormat = ObjectFormat::IntelHex;
+        } else {
+            cl.notices.push_back("tasm: object format not supported, Intel hex written: " + arg);
+            o.objectFormat = ObjectFormat::IntelHex;
+        }
+        return;
+    case 'h':
+        o.hexDump = true;
+        return;
+    case 'i':
+        o.ignoreCase = true;
+        return;
+    case 'l':
+        o.labelTable = true;
+        for (char c : rest) {
+            char lower = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            if (lower == 'a') {
+                o.labelTableLocals = true;
+            } else if (lower == 'l') {
+                o.labelTableLong = true;
+            }
+        }
+        return;
+    case 'm':
+        cl.notices.push_back("tasm: object format not supported, Intel hex written: " + arg);
+        o.objectFormat = ObjectFormat::IntelHex;
+        return;
+    case 'o':
+        if (parseHex(rest, hex) && hex >= 1 && hex <= 0xFF) {
+            o.hexRecordBytes = static_cast<int>(hex);
+        } else {
+            unknown(cl, arg);
+        }
+        return;
+    case 'p': {
+        int length = 60;
+        if (allDigits(rest) && rest.size() <= 3) {
+            int n = std::atoi(rest.c_str());
+            if (n >= 5 && n <= 256) {
+                length = n;
+            }
+        }
+        o.pageLength = length;
+        return;
+    }
+    case 'q':
+        o.quiet = true;
+        return;
+    case 's':
+        o.symbolFile = true;
+        return;
+    case 'u':
+        o.undocumented = true;
+        return;
+    case 'x':
+        if (rest.empty()) {
+            o.classMask = 0xFF;
+        } else if (parseHex(rest, hex)) {
+            o.classMask = hex | 1u;
+        } else {
+            unknown(cl, arg);
+        }
+        return;
+    case 'z':
+        return;
+    default:
+        // -r (read-buffer size) included: old batch files pass it, and it means
+        // nothing any more.
+        unknown(cl, arg);
+        return;
+    }
+}
+
+} // namespace
+
+CommandLine parseCommandLine(const std::vector<std::string> &args)
+{
+    CommandLine cl;
+    for (const auto &arg : args) {
+        if (arg == "--help" || arg == "-?") {
+            cl.help = true;
+            continue;
+        }
+        if (arg.size() > 1 && arg[0] == '-') {
+            option(cl, arg);
+            continue;
+        }
+        if (arg.size() <= 2) {
+            cl.fatal =
+                FatalError{"tasm: file name too short (possibly garbled option flag): " + arg, 4};
+            continue;
+        }
+        cl.files.push_back(arg);
+    }
+    return cl;
+}
+
+std::string defaultName(const std::string &source, const std::string &extension)
+{
+    auto slash = source.rfind('/');
+    auto dot = source.rfind('.');
+    std::string base = source;
+    if (dot != std::string::npos && (slash == std::string::npos || dot > slash + 1)) {
+        base = source.substr(0, dot);
+    }
+    return base + extension;
+}
+
+} // namespace vexil::tasm

@@ -1,0 +1,391 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tasm/Expression.h"
+
+#include "tasm/Diagnostics.h"
+
+#include <cctype>
+#include <limits>
+
+namespace vexil::tasm {
+
+bool isLabelChar(char c, char localChar)
+{
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '.' || c == localChar;
+}
+
+namespace {
+
+// Deep enough for any real source, shallow enough that hostile input cannot
+// exhaust the stack.
+constexpr int kMaxDepth = 200;
+
+bool isHexDigit(char c)
+{
+    return std::isxdigit(static_cast<unsigned char>(c)) != 0;
+}
+
+int digitValue(char c)
+{
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    return std::tolower(static_cast<unsigned char>(c)) - 'a' + 10;
+}
+
+std::uint32_t accumulate(std::string_view digits, std::uint32_t radix)
+{
+    std::uint32_t value = 0;
+    for (char c : digits) {
+        value = value * radix + static_cast<std::uint32_t>(digitValue(c));
+    }
+    return value;
+}
+
+bool isOperatorChar(char c)
+{
+    switch (c) {
+    case '+':
+    case '-':
+    case '*':
+    case '/':
+    case '%':
+    case '<':
+    case '>':
+    case '=':
+    case '&':
+    case '|':
+    case '^':
+    case '!':
+    case '~':
+        return true;
+    default:
+        return false;
+    }
+}
+
+class Parser {
+public:
+    Parser(std::string_view text, const ExprSettings &settings, SymbolResolver &symbols)
+        : text_(text), settings_(settings), symbols_(symbols)
+    {
+    }
+
+    ExprResult run()
+    {
+        skipBlanks();
+        if (pos_ >= text_.size()) {
+            fail(msg::kInvalidToken);
+            return result_;
+        }
+        std::int32_t value = expression(0);
+        if (result_.ok) {
+            skipBlanks();
+            if (pos_ < text_.size()) {
+                if (text_[pos_] == ')') {
+                    fail(msg::kParenImbalance);
+                } else {
+                    fail(msg::kUnknownToken, std::string(1, text_[pos_]));
+                }
+            }
+        }
+        result_.value = value;
+        return result_;
+    }
+
+private:
+    void fail(const char *message)
+    {
+        if (result_.ok) {
+            result_.ok = false;
+            result_.message = message;
+        }
+    }
+    void fail(const char *message, std::string detail)
+    {
+        if (result_.ok) {
+            result_.ok = false;
+            result_.message = message;
+            result_.detail = std::move(detail);
+            result_.hasDetail = true;
+        }
+    }
+
+    void skipBlanks()
+    {
+        while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t')) {
+            ++pos_;
+        }
+    }
+
+    char peek(std::size_t ahead = 0) const
+    {
+        return pos_ + ahead < text_.size() ? text_[pos_ + ahead] : '\0';
+    }
+
+    std::int32_t expression(int depth)
+    {
+        std::int32_t value = operand(depth);
+        while (result_.ok) {
+            skipBlanks();
+            char c = peek();
+            if (c == '\0' || c == ')') {
+                break;
+            }
+            std::string op = readOperator();
+            if (op.empty()) {
+                fail(msg::kUnknownToken, std::string(1, c));
+                break;
+            }
+            std::int32_t right = operand(depth);
+            if (!result_.ok) {
+                break;
+            }
+            value = apply(op, value, right);
+        }
+        return value;
+    }
+
+    std::string readOperator()
+    {
+        char c = peek();
+        char n = peek(1);
+        auto take = [this](std::size_t count) {
+            std::string op(text_.substr(pos_, count));
+            pos_ += count;
+            return op;
+        };
+        if ((c == '<' && n == '<') || (c == '>' && n == '>') || (c == '=' && n == '=') ||
+            (c == '!' && n == '=') || (c == '<' && n == '=') || (c == '>' && n == '=')) {
+            return take(2);
+        }
+        switch (c) {
+        case '+':
+        case '-':
+        case '*':
+        case '/':
+        case '%':
+        case '&':
+        case '|':
+        case '^':
+        case '<':
+        case '>':
+        case '=':
+            return take(1);
+        default:
+            return {};
+        }
+    }
+
+    std::int32_t apply(const std::string &op, std::int32_t a, std::int32_t b)
+    {
+        auto ua = static_cast<std::uint32_t>(a);
+        auto ub = static_cast<std::uint32_t>(b);
+        switch (op[0]) {
+        case '+':
+            return static_cast<std::int32_t>(ua + ub);
+        case '-':
+            return static_cast<std::int32_t>(ua - ub);
+        case '*':
+            return static_cast<std::int32_t>(ua * ub);
+        case '/':
+        case '%':
+            if (b == 0) {
+                fail(msg::kDivisionByZero);
+                return 0;
+            }
+            if (a == std::numeric_limits<std::int32_t>::min() && b == -1) {
+                return op[0] == '/' ? a : 0;
+            }
+            return op[0] == '/' ? a / b : a % b;
+        case '&':
+            return static_cast<std::int32_t>(ua & ub);
+        case '|':
+            return static_cast<std::int32_t>(ua | ub);
+        case '^':
+            return static_cast<std::int32_t>(ua ^ ub);
+        case '=':
+            return a == b;
+        case '!':
+            return a != b;
+        case '<':
+            if (op == "<<") {
+                return ub >= 32 ? 0 : static_cast<std::int32_t>(ua << ub);
+            }
+            return op == "<=" ? a <= b : a < b;
+        case '>':
+            if (op == ">>") {
+                if (ub >= 32) {
+                    return a < 0 ? -1 : 0;
+                }
+                // Arithmetic shift, written so it does not depend on the compiler.
+                return a < 0 ? static_cast<std::int32_t>(~(~ua >> ub))
+                             : static_cast<std::int32_t>(ua >> ub);
+            }
+            return op == ">=" ? a >= b : a > b;
+        default:
+            return 0;
+        }
+    }
+
+    std::int32_t operand(int depth)
+    {
+        if (depth > kMaxDepth) {
+            fail(msg::kParenImbalance, "nested too deeply");
+            return 0;
+        }
+        skipBlanks();
+        char c = peek();
+        if (c == '\0') {
+            fail(msg::kInvalidToken);
+            return 0;
+        }
+        if (c == '(') {
+            ++pos_;
+            std::int32_t value = expression(depth + 1);
+            if (!result_.ok) {
+                return 0;
+            }
+            skipBlanks();
+            if (peek() != ')') {
+                fail(msg::kParenImbalance);
+                return 0;
+            }
+            ++pos_;
+            return value;
+        }
+        if (c == '-' || c == '~' || c == '!') {
+            ++pos_;
+            std::int32_t value = operand(depth + 1);
+            auto u = static_cast<std::uint32_t>(value);
+            if (c == '-') {
+                return static_cast<std::int32_t>(0u - u);
+            }
+            if (c == '~') {
+                return static_cast<std::int32_t>(~u);
+            }
+            return value == 0;
+        }
+        if (std::isdigit(static_cast<unsigned char>(c))) {
+            return number();
+        }
+        if (c == '$') {
+            ++pos_;
+            if (isHexDigit(peek())) {
+                return static_cast<std::int32_t>(accumulate(hexRun(), 16));
+            }
+            return settings_.pc;
+        }
+        if (c == '%' && isHexDigit(peek(1))) {
+            ++pos_;
+            return static_cast<std::int32_t>(accumulate(hexRun(), 2));
+        }
+        if (c == '@' && isHexDigit(peek(1))) {
+            ++pos_;
+            return static_cast<std::int32_t>(accumulate(hexRun(), 8));
+        }
+        if (c == '*') {
+            ++pos_;
+            return settings_.pc;
+        }
+        if (c == '\'') {
+            return character();
+        }
+        if (c == '"') {
+            fail(msg::kInvalidToken, std::string(text_.substr(pos_)));
+            return 0;
+        }
+        if (std::isalpha(static_cast<unsigned char>(c)) || c == '_' || c == settings_.localChar) {
+            return label();
+        }
+        if (isOperatorChar(c)) {
+            fail(msg::kBinaryOperator, std::string(1, c));
+            return 0;
+        }
+        fail(msg::kUnknownToken, std::string(1, c));
+        return 0;
+    }
+
+    std::string_view hexRun()
+    {
+        std::size_t start = pos_;
+        while (isHexDigit(peek())) {
+            ++pos_;
+        }
+        return text_.substr(start, pos_ - start);
+    }
+
+    std::int32_t number()
+    {
+        std::string_view digits = hexRun();
+        char suffix = static_cast<char>(std::tolower(static_cast<unsigned char>(peek())));
+        if (suffix == 'h') {
+            ++pos_;
+            return static_cast<std::int32_t>(accumulate(digits, 16));
+        }
+        if (suffix == 'o' || suffix == 'q') {
+            ++pos_;
+            return static_cast<std::int32_t>(accumulate(digits, 8));
+        }
+        char last = static_cast<char>(std::tolower(static_cast<unsigned char>(digits.back())));
+        if (digits.size() > 1 && last == 'b') {
+            return static_cast<std::int32_t>(accumulate(digits.substr(0, digits.size() - 1), 2));
+        }
+        if (digits.size() > 1 && last == 'd') {
+            return static_cast<std::int32_t>(accumulate(digits.substr(0, digits.size() - 1), 10));
+        }
+        return static_cast<std::int32_t>(accumulate(digits, 10));
+    }
+
+    std::int32_t character()
+    {
+        ++pos_; // opening quote
+        if (pos_ >= text_.size()) {
+            fail(msg::kPrematureChar);
+            return 0;
+        }
+        auto value = static_cast<unsigned char>(text_[pos_]);
+        ++pos_;
+        if (peek() != '\'') {
+            fail(msg::kNoTerminatingQuote, std::string(text_.substr(pos_ - 2)));
+            return 0;
+        }
+        ++pos_;
+        return value;
+    }
+
+    std::int32_t label()
+    {
+        std::size_t start = pos_;
+        while (pos_ < text_.size() && isLabelChar(text_[pos_], settings_.localChar)) {
+            ++pos_;
+        }
+        std::string_view name = text_.substr(start, pos_ - start);
+        if (auto value = symbols_.resolve(name)) {
+            return *value;
+        }
+        if (!result_.usedUndefined) {
+            result_.usedUndefined = true;
+            result_.undefinedName = std::string(name);
+        }
+        if (settings_.undefinedIsError) {
+            fail(msg::kLabelNotFound, std::string(name));
+            return 0;
+        }
+        return kUndefinedValue;
+    }
+
+    std::string_view text_;
+    const ExprSettings &settings_;
+    SymbolResolver &symbols_;
+    std::size_t pos_ = 0;
+    ExprResult result_;
+};
+
+} // namespace
+
+ExprResult evaluate(std::string_view text, const ExprSettings &settings, SymbolResolver &symbols)
+{
+    return Parser(text, settings, symbols).run();
+}
+
+} // namespace vexil::tasm

@@ -1,0 +1,198 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tasm/FileSystem.h"
+
+#include <cctype>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <system_error>
+
+namespace vexil::tasm {
+
+namespace fs = std::filesystem;
+
+std::optional<std::string> DiskFileSystem::read(const std::string &path)
+{
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec)) {
+        return std::nullopt;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return std::nullopt;
+    }
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+bool DiskFileSystem::write(const std::string &path, const std::string &data)
+{
+    fs::path target(path);
+    fs::path folder = target.parent_path();
+    std::random_device seed;
+    fs::path temp =
+        folder / ("." + target.filename().string() + ".tmp" + std::to_string(seed() % 1000000));
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (!out) {
+            return false;
+        }
+        out.write(data.data(), static_cast<std::streamsize>(data.size()));
+        if (!out.flush()) {
+            out.close();
+            std::error_code ignored;
+            fs::remove(temp, ignored);
+            return false;
+        }
+    }
+    std::error_code ec;
+    fs::rename(temp, target, ec);
+    if (ec) {
+        fs::remove(temp, ec);
+        return false;
+    }
+    return true;
+}
+
+bool DiskFileSystem::isFile(const std::string &path)
+{
+    std::error_code ec;
+    return fs::is_regular_file(path, ec);
+}
+
+std::vector<std::string> DiskFileSystem::list(const std::string &folder)
+{
+    std::vector<std::string> names;
+    std::error_code ec;
+    fs::directory_iterator it(folder.empty() ? fs::path(".") : fs::path(folder), ec);
+    if (ec) {
+        return names;
+    }
+    for (const auto &entry : it) {
+        names.push_back(entry.path().filename().string());
+    }
+    return names;
+}
+
+static std::string memoryKey(const std::string &path)
+{
+    std::string key = path;
+    while (key.size() > 2 && key.compare(0, 2, "./") == 0) {
+        key.erase(0, 2);
+    }
+    return key;
+}
+
+std::optional<std::string> MemoryFileSystem::read(const std::string &path)
+{
+    auto it = files.find(memoryKey(path));
+    if (it == files.end()) {
+        return std::nullopt;
+    }
+    return it->second;
+}
+
+bool MemoryFileSystem::write(const std::string &path, const std::string &data)
+{
+    files[memoryKey(path)] = data;
+    return true;
+}
+
+bool MemoryFileSystem::isFile(const std::string &path)
+{
+    return files.count(memoryKey(path)) != 0;
+}
+
+std::vector<std::string> MemoryFileSystem::list(const std::string &folder)
+{
+    std::string prefix = memoryKey(folder);
+    if (prefix == "." || prefix == "./") {
+        prefix.clear();
+    }
+    if (!prefix.empty() && prefix.back() != '/') {
+        prefix += '/';
+    }
+    std::vector<std::string> names;
+    for (const auto &[key, data] : files) {
+        if (key.compare(0, prefix.size(), prefix) != 0) {
+            continue;
+        }
+        std::string rest = key.substr(prefix.size());
+        auto slash = rest.find('/');
+        std::string name = slash == std::string::npos ? rest : rest.substr(0, slash);
+        if (names.empty() || names.back() != name) {
+            names.push_back(name);
+        }
+    }
+    return names;
+}
+
+static bool sameIgnoringCase(const std::string &a, const std::string &b)
+{
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        auto ca = static_cast<unsigned char>(a[i]);
+        auto cb = static_cast<unsigned char>(b[i]);
+        if (std::tolower(ca) != std::tolower(cb)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::optional<std::string> findFile(FileSystem &fs, const std::string &path)
+{
+    if (path.empty()) {
+        return std::nullopt;
+    }
+    if (fs.isFile(path)) {
+        return path;
+    }
+    std::string built;
+    std::size_t start = 0;
+    if (path[0] == '/') {
+        built = "/";
+        start = 1;
+    }
+    while (start <= path.size()) {
+        std::size_t slash = path.find('/', start);
+        std::string part =
+            path.substr(start, slash == std::string::npos ? std::string::npos : slash - start);
+        bool last = slash == std::string::npos;
+        if (part.empty() || part == "." || part == "..") {
+            built += part;
+        } else {
+            std::string folder = built;
+            std::string chosen;
+            for (const auto &name : fs.list(folder)) {
+                if (name == part) {
+                    chosen = name;
+                    break;
+                }
+                if (chosen.empty() && sameIgnoringCase(name, part)) {
+                    chosen = name;
+                }
+            }
+            if (chosen.empty()) {
+                return std::nullopt;
+            }
+            built += chosen;
+        }
+        if (last) {
+            break;
+        }
+        built += '/';
+        start = slash + 1;
+    }
+    if (fs.isFile(built)) {
+        return built;
+    }
+    return std::nullopt;
+}
+
+} // namespace vexil::tasm

@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Every file the assembler touches goes through this interface, so tests and the
+// fuzzer can keep sources, includes and outputs in memory.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vexil::tasm {
+
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+    // The whole file, or nothing when it cannot be read.
+    virtual std::optional<std::string> read(const std::string &path) = 0;
+    // Replaces the file with `data`; false when it cannot be written.
+    virtual bool write(const std::string &path, const std::string &data) = 0;
+    virtual bool isFile(const std::string &path) = 0;
+    // Names of the entries of a folder ("" is the working folder).
+    virtual std::vector<std::string> list(const std::string &folder) = 0;
+};
+
+// The real file system; relative paths are relative to the process's working folder.
+// Writes go to a temporary file in the target folder, renamed over the target.
+class DiskFileSystem : public FileSystem {
+public:
+    std::optional<std::string> read(const std::string &path) override;
+    bool write(const std::string &path, const std::string &data) override;
+    bool isFile(const std::string &path) override;
+    std::vector<std::string> list(const std::string &folder) override;
+};
+
+// Files held in a map keyed by path exactly as written (no normalisation beyond
+// dropping a leading "./").
+class MemoryFileSystem : public FileSystem {
+public:
+    std::optional<std::string> read(const std::string &path) override;
+    bool write(const std::string &path, const std::string &data) override;
+    bool isFile(const std::string &path) override;
+    std::vector<std::string> list(const std::string &folder) override;
+
+    std::map<std::string, std::string> files;
+};
+
+// The path of an existing file: `path` itself, or the same path with each component
+// matched without regard to case (sources written on DOS spell names freely).
+std::optional<std::string> findFile(FileSystem &fs, const std::string &path);
+
+} // namespace vexil::tasm

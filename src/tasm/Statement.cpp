@@ -1,0 +1,167 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tasm/Statement.h"
+
+#include <cctype>
+
+namespace vexil::tasm {
+
+std::string_view trim(std::string_view text)
+{
+    std::size_t a = 0;
+    std::size_t b = text.size();
+    while (a < b && (text[a] == ' ' || text[a] == '\t')) {
+        ++a;
+    }
+    while (b > a && (text[b - 1] == ' ' || text[b - 1] == '\t')) {
+        --b;
+    }
+    return text.substr(a, b - a);
+}
+
+std::string toUpper(std::string_view text)
+{
+    std::string upper(text);
+    for (char &c : upper) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return upper;
+}
+
+static bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+// End of a quoted run starting at `i` (the quote), past the closing quote.
+static std::size_t skipQuoted(std::string_view s, std::size_t i)
+{
+    char quote = s[i];
+    std::size_t j = i + 1;
+    while (j < s.size() && s[j] != quote) {
+        j += (quote == '"' && s[j] == '\\' && j + 1 < s.size()) ? 2 : 1;
+    }
+    return j < s.size() ? j + 1 : s.size();
+}
+
+Statement parseStatement(std::string_view line, std::size_t start, bool firstOfLine,
+                         char commentChar, char localChar)
+{
+    Statement st;
+    std::size_t p = start;
+    const std::size_t n = line.size();
+    if (p >= n) {
+        return st;
+    }
+    if (firstOfLine && line[p] == commentChar) {
+        return st;
+    }
+    char c = line[p];
+    if (std::isalpha(static_cast<unsigned char>(c)) || c == '_' || c == localChar) {
+        std::size_t q = p;
+        while (q < n && !isBlank(line[q]) && line[q] != ':' && line[q] != '\\' && line[q] != ';' &&
+               line[q] != '=') {
+            ++q;
+        }
+        if (q < n && line[q] == '=' && q > p) {
+            ++q; // kept in the name, as the old assembler did: `X=5` is not an equate
+        }
+        st.label = line.substr(p, q - p);
+        p = q;
+        if (p < n && line[p] == ':') {
+            ++p;
+        }
+    }
+    while (p < n && isBlank(line[p])) {
+        ++p;
+    }
+    if (p >= n || line[p] == ';') {
+        return st;
+    }
+    if (line[p] == '\\') {
+        st.next = p + 1;
+        return st;
+    }
+    std::size_t opStart = p;
+    if (line[p] == '=') {
+        ++p;
+    } else if ((line[p] == '*' || line[p] == '$') && p + 1 < n && line[p + 1] == '=') {
+        p += 2;
+    } else {
+        while (p < n && !isBlank(line[p]) && line[p] != ';' && line[p] != '\\') {
+            ++p;
+        }
+    }
+    st.op = line.substr(opStart, p - opStart);
+    st.isDirective = !std::isalpha(static_cast<unsigned char>(st.op[0]));
+    while (p < n && isBlank(line[p])) {
+        ++p;
+    }
+    std::size_t operandStart = p;
+    while (p < n) {
+        char d = line[p];
+        if (d == ';' || d == '\\') {
+            break;
+        }
+        if (st.isDirective && (d == '"' || d == '\'')) {
+            p = skipQuoted(line, p);
+            continue;
+        }
+        if (!st.isDirective && d == '\'' && p + 2 < n && line[p + 2] == '\'' &&
+            line[p + 1] != ';') {
+            p += 3;
+            continue;
+        }
+        ++p;
+    }
+    st.operand = trim(line.substr(operandStart, p - operandStart));
+    if (p < n && line[p] == '\\') {
+        st.next = p + 1;
+    }
+    return st;
+}
+
+std::string compactOperand(std::string_view operand)
+{
+    std::string out;
+    out.reserve(operand.size());
+    for (std::size_t i = 0; i < operand.size(); ++i) {
+        char c = operand[i];
+        if (c == '\'' && i + 2 < operand.size() && operand[i + 2] == '\'') {
+            out.append(operand.substr(i, 3));
+            i += 2;
+            continue;
+        }
+        if (c == '"') {
+            std::size_t end = skipQuoted(operand, i);
+            out.append(operand.substr(i, end - i));
+            i = end - 1;
+            continue;
+        }
+        if (!isBlank(c)) {
+            out += c;
+        }
+    }
+    return out;
+}
+
+void splitItems(std::string_view operand, std::vector<std::string_view> &items)
+{
+    items.clear();
+    std::size_t start = 0;
+    std::size_t i = 0;
+    while (i < operand.size()) {
+        char c = operand[i];
+        if (c == '"' || (c == '\'' && i + 2 < operand.size() && operand[i + 2] == '\'')) {
+            i = c == '"' ? skipQuoted(operand, i) : i + 3;
+            continue;
+        }
+        if (c == ',') {
+            items.push_back(trim(operand.substr(start, i - start)));
+            start = i + 1;
+        }
+        ++i;
+    }
+    items.push_back(trim(operand.substr(start)));
+}
+
+} // namespace vexil::tasm

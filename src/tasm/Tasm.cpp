@@ -1,0 +1,147 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tasm/Tasm.h"
+
+#include "tasm/Assembler.h"
+#include "tasm/CommandLine.h"
+#include "tasm/ObjectWriters.h"
+
+#include <new>
+#include <sstream>
+
+namespace vexil::tasm {
+
+namespace {
+
+constexpr const char *kBanner =
+    "Vexil tasm: Z80 assembler for TASM 3.x sources.          Version 0.1.0\n"
+    "    Part of the Vexil development environment; GPL-3.0-or-later.\n";
+
+std::vector<std::string> splitWords(const std::string &text, char separator)
+{
+    std::vector<std::string> words;
+    std::string word;
+    for (char c : text) {
+        bool split = separator == ' ' ? (c == ' ' || c == '\t' || c == '\n') : c == separator;
+        if (split) {
+            if (!word.empty()) {
+                words.push_back(word);
+            }
+            word.clear();
+        } else {
+            word += c;
+        }
+    }
+    if (!word.empty()) {
+        words.push_back(word);
+    }
+    return words;
+}
+
+std::string fileArgument(const CommandLine &cl, std::size_t index, const char *extension)
+{
+    if (cl.files.size() > index) {
+        return cl.files[index];
+    }
+    return defaultName(cl.files[0], extension);
+}
+
+int assemble(const CommandLine &cl, const Environment &env, FileSystem &fs, std::string &console)
+{
+    const std::string objectName = fileArgument(cl, 1, ".obj");
+    const std::string listingName = fileArgument(cl, 2, ".lst");
+    auto writeOrFail = [&](const std::string &name, const std::string &data) {
+        if (fs.write(name, data)) {
+            return true;
+        }
+        console += "tasm: file open error on " + name + "\n";
+        return false;
+    };
+
+    Assembler assembler(cl.options, fs, splitWords(env.tasmInc, ':'), console);
+    AssemblyResult result = assembler.run(cl.files[0]);
+    if (result.fatal) {
+        // The old assembler had already truncated both files when it stopped.
+        writeOrFail(objectName, "");
+        writeOrFail(listingName, "");
+        return result.fatal->exitCode;
+    }
+    std::string object =
+        cl.options.objectFormat == ObjectFormat::Binary
+            ? binaryImage(*result.image)
+            : intelHex(*result.image, cl.options.hexRecordBytes, cl.options.contiguous);
+    bool written = writeOrFail(objectName, object) && writeOrFail(listingName, result.listing);
+    if (written && !result.exports.empty()) {
+        written = writeOrFail(fileArgument(cl, 3, ".exp"), result.exports);
+    }
+    if (written && result.wantsSymbolFile) {
+        written = writeOrFail(fileArgument(cl, 4, ".sym"), result.symbols);
+    }
+    if (!written) {
+        return kExitFileAccess;
+    }
+    return result.errorCount > 0 ? kExitErrors : kExitOk;
+}
+
+} // namespace
+
+std::string helpText()
+{
+    return "Usage: tasm -80 [options] source [object [listing [export [symbols]]]]\n"
+           "  -80        the Z80 instruction table (the only one; the default)\n"
+           "  -a[hex]    strict checks: 1 indirection, 2 unused operand data (default),\n"
+           "             4 duplicate labels (default), 8 leading binary operator\n"
+           "  -b         binary image object file (same as -g3 -c)\n"
+           "  -c         contiguous object from the lowest to the highest address\n"
+           "  -dNAME[=text]  define a macro\n"
+           "  -e         list the expanded first statement of macro lines\n"
+           "  -f[hex]    fill byte for gaps in the image\n"
+           "  -g0|-g3    object format: Intel hex (default) or binary\n"
+           "  -h         append a hex dump to the listing\n"
+           "  -i         labels are case-insensitive\n"
+           "  -l[a][l]   label table in the listing: a with local labels, l long form\n"
+           "  -o<hex>    bytes per Intel hex record (default 18)\n"
+           "  -p[n]      page the listing every n lines (default 60)\n"
+           "  -q         no listing until a .LIST directive\n"
+           "  -s         write the symbol file\n"
+           "  -u         accept the undocumented Z80 instructions (SLL, IXH/IXL/IYH/IYL,\n"
+           "             IN (C), OUT (C),0)\n"
+           "  -x[hex]    extended instruction classes (-x: the HD64180 set)\n"
+           "  -r, -y, -z accepted for old batch files; they change nothing\n"
+           "Environment: TASMOPTS (more options), TASMINC (colon-separated include folders)\n"
+           "Exit codes: 0 no errors, 1 assembly errors, 2 out of memory,\n"
+           "            3 file access failure, 4 other fatal error\n";
+}
+
+int runTasm(const std::vector<std::string> &args, const Environment &env, FileSystem &fs,
+            std::string &console)
+{
+    try {
+        std::vector<std::string> all = args;
+        for (auto &word : splitWords(env.tasmOpts, ' ')) {
+            all.push_back(word);
+        }
+        CommandLine cl = parseCommandLine(all);
+        for (const auto &notice : cl.notices) {
+            console += notice + "\n";
+        }
+        if (cl.help) {
+            console += helpText();
+            return kExitOk;
+        }
+        console += kBanner;
+        if (cl.fatal) {
+            console += cl.fatal->message + "\n";
+            return cl.fatal->exitCode;
+        }
+        if (cl.files.empty()) {
+            console += "tasm: no source file given (tasm --help lists the options)\n";
+            return kExitFileAccess;
+        }
+        return assemble(cl, env, fs, console);
+    } catch (const std::bad_alloc &) {
+        console += "tasm: out of memory\n";
+        return kExitOutOfMemory;
+    }
+}
+
+} // namespace vexil::tasm

@@ -1,0 +1,484 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Z80 rows. Order matters only among rows with wildcards: index forms first,
+// then memory `(*)`, then immediate `*`, because the first matching row wins.
+#include "tasm/InstructionTable.h"
+
+#include <array>
+#include <initializer_list>
+
+namespace vexil::tasm {
+
+int InstructionRow::length() const
+{
+    switch (kind) {
+    case ArgKind::None:
+    case ArgKind::Bit:
+        return opcodeLength;
+    case ArgKind::Bytes:
+        return opcodeLength + argBytes;
+    case ArgKind::Relative:
+    case ArgKind::Index:
+        return opcodeLength + 1;
+    case ArgKind::IndexByte:
+        return opcodeLength + 2;
+    case ArgKind::IndexCB:
+    case ArgKind::BitIndex:
+        return 4;
+    }
+    return opcodeLength;
+}
+
+const MnemonicRows *InstructionTable::find(std::string_view upperMnemonic) const
+{
+    auto it = mnemonics_.find(std::string(upperMnemonic));
+    return it == mnemonics_.end() ? nullptr : &it->second;
+}
+
+void InstructionTable::add(const std::string &mnemonic, InstructionRow row)
+{
+    MnemonicRows &entry = mnemonics_[mnemonic];
+    std::size_t index = entry.rows.size();
+    bool wildcard = row.pattern.find_first_of("*@") != std::string::npos;
+    if (wildcard) {
+        entry.wildcardRows.push_back(index);
+    } else {
+        entry.exact[row.pattern].push_back(index);
+    }
+    entry.rows.push_back(std::move(row));
+}
+
+namespace {
+
+struct Reg {
+    const char *name;
+    std::uint8_t code;
+};
+
+// The eight register operands in their encoding order.
+constexpr std::array<Reg, 8> kRegs{
+    {{"B", 0}, {"C", 1}, {"D", 2}, {"E", 3}, {"H", 4}, {"L", 5}, {"(HL)", 6}, {"A", 7}}};
+
+struct Index {
+    const char *name; // IX or IY
+    std::uint8_t prefix;
+    const char *half[2]; // high and low halves (undocumented)
+};
+
+constexpr std::array<Index, 2> kIndex{{{"IX", 0xDD, {"IXH", "IXL"}}, {"IY", 0xFD, {"IYH", "IYL"}}}};
+
+struct Cond {
+    const char *name;
+    std::uint8_t code;
+};
+
+constexpr std::array<Cond, 8> kConds{
+    {{"NZ", 0}, {"Z", 1}, {"NC", 2}, {"C", 3}, {"PO", 4}, {"PE", 5}, {"P", 6}, {"M", 7}}};
+
+class Builder {
+public:
+    explicit Builder(InstructionTable &table) : table_(table) {}
+
+    void row(const std::string &mnemonic, const std::string &pattern,
+             std::initializer_list<std::uint8_t> opcode, ArgKind kind = ArgKind::None,
+             std::uint8_t argBytes = 0, std::uint8_t rowClass = kClassBase)
+    {
+        InstructionRow r;
+        r.pattern = pattern;
+        for (std::uint8_t b : opcode) {
+            r.opcode[r.opcodeLength++] = b;
+        }
+        r.kind = kind;
+        r.argBytes = argBytes;
+        r.rowClass = rowClass;
+        table_.add(mnemonic, std::move(r));
+    }
+    void plain(const std::string &m, const std::string &p, std::initializer_list<std::uint8_t> op,
+               std::uint8_t cls = kClassBase)
+    {
+        row(m, p, op, ArgKind::None, 0, cls);
+    }
+    void byte(const std::string &m, const std::string &p, std::initializer_list<std::uint8_t> op,
+              std::uint8_t cls = kClassBase)
+    {
+        row(m, p, op, ArgKind::Bytes, 1, cls);
+    }
+    void word(const std::string &m, const std::string &p, std::initializer_list<std::uint8_t> op)
+    {
+        row(m, p, op, ArgKind::Bytes, 2);
+    }
+
+private:
+    InstructionTable &table_;
+};
+
+void addLoads(Builder &b)
+{
+    const std::string ld = "LD";
+    // Register to register, and the special registers.
+    for (const Reg &dst : kRegs) {
+        for (const Reg &src : kRegs) {
+            if (dst.code == 6 && src.code == 6) {
+                continue; // that encoding is HALT
+            }
+            b.plain(ld, std::string(dst.name) + "," + src.name,
+                    {static_cast<std::uint8_t>(0x40 | dst.code << 3 | src.code)});
+        }
+    }
+    b.plain(ld, "A,(BC)", {0x0A});
+    b.plain(ld, "A,(DE)", {0x1A});
+    b.plain(ld, "(BC),A", {0x02});
+    b.plain(ld, "(DE),A", {0x12});
+    b.plain(ld, "A,I", {0xED, 0x57});
+    b.plain(ld, "A,R", {0xED, 0x5F});
+    b.plain(ld, "I,A", {0xED, 0x47});
+    b.plain(ld, "R,A", {0xED, 0x4F});
+    b.plain(ld, "SP,HL", {0xF9});
+    for (const Index &ix : kIndex) {
+        b.plain(ld, std::string("SP,") + ix.name, {ix.prefix, 0xF9});
+    }
+    // Undocumented halves of the index registers.
+    for (const Index &ix : kIndex) {
+        for (int h = 0; h < 2; ++h) {
+            std::uint8_t hcode = static_cast<std::uint8_t>(4 + h);
+            for (const Reg &r : kRegs) {
+                if (r.code == 4 || r.code == 5 || r.code == 6) {
+                    continue;
+                }
+                b.plain(ld, std::string(r.name) + "," + ix.half[h],
+                        {ix.prefix, static_cast<std::uint8_t>(0x40 | r.code << 3 | hcode)},
+                        kClassUndocumented);
+                b.plain(ld, std::string(ix.half[h]) + "," + r.name,
+                        {ix.prefix, static_cast<std::uint8_t>(0x40 | hcode << 3 | r.code)},
+                        kClassUndocumented);
+            }
+            for (int s = 0; s < 2; ++s) {
+                std::uint8_t scode = static_cast<std::uint8_t>(4 + s);
+                b.plain(ld, std::string(ix.half[h]) + "," + ix.half[s],
+                        {ix.prefix, static_cast<std::uint8_t>(0x40 | hcode << 3 | scode)},
+                        kClassUndocumented);
+            }
+        }
+    }
+    // Index forms.
+    for (const Index &ix : kIndex) {
+        std::string mem = std::string("(") + ix.name + "@)";
+        for (const Reg &r : kRegs) {
+            if (r.code == 6) {
+                continue;
+            }
+            b.row(ld, std::string(r.name) + "," + mem,
+                  {ix.prefix, static_cast<std::uint8_t>(0x46 | r.code << 3)}, ArgKind::Index);
+            b.row(ld, mem + "," + r.name, {ix.prefix, static_cast<std::uint8_t>(0x70 | r.code)},
+                  ArgKind::Index);
+        }
+        b.row(ld, mem + ",*", {ix.prefix, 0x36}, ArgKind::IndexByte);
+    }
+    // Sixteen-bit loads: memory before immediate.
+    b.word(ld, "HL,(*)", {0x2A});
+    b.word(ld, "BC,(*)", {0xED, 0x4B});
+    b.word(ld, "DE,(*)", {0xED, 0x5B});
+    b.word(ld, "SP,(*)", {0xED, 0x7B});
+    for (const Index &ix : kIndex) {
+        b.word(ld, std::string(ix.name) + ",(*)", {ix.prefix, 0x2A});
+    }
+    b.word(ld, "(*),HL", {0x22});
+    b.word(ld, "(*),BC", {0xED, 0x43});
+    b.word(ld, "(*),DE", {0xED, 0x53});
+    b.word(ld, "(*),SP", {0xED, 0x73});
+    for (const Index &ix : kIndex) {
+        b.word(ld, std::string("(*),") + ix.name, {ix.prefix, 0x22});
+    }
+    b.word(ld, "(*),A", {0x32});
+    b.word(ld, "A,(*)", {0x3A});
+    b.word(ld, "BC,*", {0x01});
+    b.word(ld, "DE,*", {0x11});
+    b.word(ld, "HL,*", {0x21});
+    b.word(ld, "SP,*", {0x31});
+    for (const Index &ix : kIndex) {
+        b.word(ld, std::string(ix.name) + ",*", {ix.prefix, 0x21});
+        for (int h = 0; h < 2; ++h) {
+            b.byte(ld, std::string(ix.half[h]) + ",*",
+                   {ix.prefix, static_cast<std::uint8_t>(0x26 | h << 3)}, kClassUndocumented);
+        }
+    }
+    for (const Reg &r : kRegs) {
+        b.byte(ld, std::string(r.name) + ",*", {static_cast<std::uint8_t>(0x06 | r.code << 3)});
+    }
+}
+
+void addArithmetic(Builder &b)
+{
+    struct Alu {
+        const char *mnemonic;
+        const char *prefix; // "A," for the forms that name the accumulator
+        std::uint8_t base;
+    };
+    constexpr std::array<Alu, 8> alus{{{"ADD", "A,", 0x80},
+                                       {"ADC", "A,", 0x88},
+                                       {"SUB", "", 0x90},
+                                       {"SBC", "A,", 0x98},
+                                       {"AND", "", 0xA0},
+                                       {"XOR", "", 0xA8},
+                                       {"OR", "", 0xB0},
+                                       {"CP", "", 0xB8}}};
+    for (const Alu &alu : alus) {
+        std::string p = alu.prefix;
+        for (const Reg &r : kRegs) {
+            b.plain(alu.mnemonic, p + r.name, {static_cast<std::uint8_t>(alu.base | r.code)});
+        }
+        for (const Index &ix : kIndex) {
+            for (int h = 0; h < 2; ++h) {
+                b.plain(alu.mnemonic, p + ix.half[h],
+                        {ix.prefix, static_cast<std::uint8_t>(alu.base | (4 + h))},
+                        kClassUndocumented);
+            }
+        }
+    }
+    b.plain("ADD", "HL,BC", {0x09});
+    b.plain("ADD", "HL,DE", {0x19});
+    b.plain("ADD", "HL,HL", {0x29});
+    b.plain("ADD", "HL,SP", {0x39});
+    for (const Index &ix : kIndex) {
+        std::string n = ix.name;
+        b.plain("ADD", n + ",BC", {ix.prefix, 0x09});
+        b.plain("ADD", n + ",DE", {ix.prefix, 0x19});
+        b.plain("ADD", n + "," + n, {ix.prefix, 0x29});
+        b.plain("ADD", n + ",SP", {ix.prefix, 0x39});
+    }
+    const char *pairs[4] = {"BC", "DE", "HL", "SP"};
+    for (std::uint8_t i = 0; i < 4; ++i) {
+        std::string pair = pairs[i];
+        b.plain("ADC", "HL," + pair, {0xED, static_cast<std::uint8_t>(0x4A | i << 4)});
+        b.plain("SBC", "HL," + pair, {0xED, static_cast<std::uint8_t>(0x42 | i << 4)});
+        b.plain("INC", pair, {static_cast<std::uint8_t>(0x03 | i << 4)});
+        b.plain("DEC", pair, {static_cast<std::uint8_t>(0x0B | i << 4)});
+    }
+    for (const Reg &r : kRegs) {
+        b.plain("INC", r.name, {static_cast<std::uint8_t>(0x04 | r.code << 3)});
+        b.plain("DEC", r.name, {static_cast<std::uint8_t>(0x05 | r.code << 3)});
+    }
+    for (const Index &ix : kIndex) {
+        b.plain("INC", ix.name, {ix.prefix, 0x23});
+        b.plain("DEC", ix.name, {ix.prefix, 0x2B});
+        for (int h = 0; h < 2; ++h) {
+            b.plain("INC", ix.half[h], {ix.prefix, static_cast<std::uint8_t>(0x24 | h << 3)},
+                    kClassUndocumented);
+            b.plain("DEC", ix.half[h], {ix.prefix, static_cast<std::uint8_t>(0x25 | h << 3)},
+                    kClassUndocumented);
+        }
+    }
+    // Wildcard forms: index, then immediate.
+    for (const Alu &alu : alus) {
+        std::string p = alu.prefix;
+        for (const Index &ix : kIndex) {
+            b.row(alu.mnemonic, p + "(" + ix.name + "@)",
+                  {ix.prefix, static_cast<std::uint8_t>(alu.base | 6)}, ArgKind::Index);
+        }
+        b.byte(alu.mnemonic, p + "*", {static_cast<std::uint8_t>(alu.base | 0x46)});
+    }
+    for (const Index &ix : kIndex) {
+        std::string mem = std::string("(") + ix.name + "@)";
+        b.row("INC", mem, {ix.prefix, 0x34}, ArgKind::Index);
+        b.row("DEC", mem, {ix.prefix, 0x35}, ArgKind::Index);
+    }
+}
+
+void addRotatesAndBits(Builder &b)
+{
+    struct Shift {
+        const char *mnemonic;
+        std::uint8_t base;
+        std::uint8_t rowClass;
+    };
+    constexpr std::array<Shift, 9> shifts{{{"RLC", 0x00, kClassBase},
+                                           {"RRC", 0x08, kClassBase},
+                                           {"RL", 0x10, kClassBase},
+                                           {"RR", 0x18, kClassBase},
+                                           {"SLA", 0x20, kClassBase},
+                                           {"SRA", 0x28, kClassBase},
+                                           {"SLL", 0x30, kClassUndocumented},
+                                           {"SL1", 0x30, kClassUndocumented},
+                                           {"SRL", 0x38, kClassBase}}};
+    for (const Shift &s : shifts) {
+        for (const Reg &r : kRegs) {
+            b.plain(s.mnemonic, r.name, {0xCB, static_cast<std::uint8_t>(s.base | r.code)},
+                    s.rowClass);
+        }
+        for (const Index &ix : kIndex) {
+            b.row(s.mnemonic, std::string("(") + ix.name + "@)",
+                  {ix.prefix, 0xCB, static_cast<std::uint8_t>(s.base | 6)}, ArgKind::IndexCB, 0,
+                  s.rowClass);
+        }
+    }
+    struct BitOp {
+        const char *mnemonic;
+        std::uint8_t base;
+    };
+    constexpr std::array<BitOp, 3> bitOps{{{"BIT", 0x40}, {"RES", 0x80}, {"SET", 0xC0}}};
+    for (const BitOp &op : bitOps) {
+        for (const Index &ix : kIndex) {
+            b.row(op.mnemonic, std::string("*,(") + ix.name + "@)",
+                  {ix.prefix, 0xCB, static_cast<std::uint8_t>(op.base | 6)}, ArgKind::BitIndex);
+        }
+        for (const Reg &r : kRegs) {
+            b.row(op.mnemonic, std::string("*,") + r.name,
+                  {0xCB, static_cast<std::uint8_t>(op.base | r.code)}, ArgKind::Bit);
+        }
+    }
+    b.plain("RLCA", "", {0x07});
+    b.plain("RRCA", "", {0x0F});
+    b.plain("RLA", "", {0x17});
+    b.plain("RRA", "", {0x1F});
+    b.plain("RLD", "", {0xED, 0x6F});
+    b.plain("RRD", "", {0xED, 0x67});
+}
+
+void addControl(Builder &b)
+{
+    b.plain("JP", "(HL)", {0xE9});
+    for (const Index &ix : kIndex) {
+        b.plain("JP", std::string("(") + ix.name + ")", {ix.prefix, 0xE9});
+    }
+    for (const Cond &c : kConds) {
+        b.word("JP", std::string(c.name) + ",*", {static_cast<std::uint8_t>(0xC2 | c.code << 3)});
+        b.word("CALL", std::string(c.name) + ",*", {static_cast<std::uint8_t>(0xC4 | c.code << 3)});
+        b.plain("RET", c.name, {static_cast<std::uint8_t>(0xC0 | c.code << 3)});
+    }
+    for (const Cond &c : kConds) {
+        if (c.code < 4) {
+            b.row("JR", std::string(c.name) + ",*", {static_cast<std::uint8_t>(0x20 | c.code << 3)},
+                  ArgKind::Relative);
+        }
+    }
+    b.word("JP", "*", {0xC3});
+    b.word("CALL", "*", {0xCD});
+    b.row("JR", "*", {0x18}, ArgKind::Relative);
+    b.row("DJNZ", "*", {0x10}, ArgKind::Relative);
+    b.plain("RET", "", {0xC9});
+    b.plain("RETI", "", {0xED, 0x4D});
+    b.plain("RETN", "", {0xED, 0x45});
+    for (std::uint8_t p = 0; p < 0x40; p += 8) {
+        static const char digits[] = "0123456789ABCDEF";
+        std::string text{digits[p >> 4], digits[p & 15]};
+        b.plain("RST", text + "H", {static_cast<std::uint8_t>(0xC7 | p)});
+        b.plain("RST", text, {static_cast<std::uint8_t>(0xC7 | p)});
+    }
+}
+
+void addMiscellaneous(Builder &b)
+{
+    b.plain("NOP", "", {0x00});
+    b.plain("HALT", "", {0x76});
+    b.plain("DI", "", {0xF3});
+    b.plain("EI", "", {0xFB});
+    b.plain("DAA", "", {0x27});
+    b.plain("CPL", "", {0x2F});
+    b.plain("SCF", "", {0x37});
+    b.plain("CCF", "", {0x3F});
+    b.plain("NEG", "", {0xED, 0x44});
+    b.plain("IM", "0", {0xED, 0x46});
+    b.plain("IM", "1", {0xED, 0x56});
+    b.plain("IM", "2", {0xED, 0x5E});
+    b.plain("EXX", "", {0xD9});
+    b.plain("EX", "DE,HL", {0xEB});
+    b.plain("EX", "AF,AF'", {0x08});
+    b.plain("EX", "(SP),HL", {0xE3});
+    for (const Index &ix : kIndex) {
+        b.plain("EX", std::string("(SP),") + ix.name, {ix.prefix, 0xE3});
+    }
+    const char *stackPairs[4] = {"BC", "DE", "HL", "AF"};
+    for (std::uint8_t i = 0; i < 4; ++i) {
+        b.plain("PUSH", stackPairs[i], {static_cast<std::uint8_t>(0xC5 | i << 4)});
+        b.plain("POP", stackPairs[i], {static_cast<std::uint8_t>(0xC1 | i << 4)});
+    }
+    for (const Index &ix : kIndex) {
+        b.plain("PUSH", ix.name, {ix.prefix, 0xE5});
+        b.plain("POP", ix.name, {ix.prefix, 0xE1});
+    }
+    struct Block {
+        const char *mnemonic;
+        std::uint8_t op;
+    };
+    constexpr std::array<Block, 16> blocks{{{"LDI", 0xA0},
+                                            {"CPI", 0xA1},
+                                            {"INI", 0xA2},
+                                            {"OUTI", 0xA3},
+                                            {"LDD", 0xA8},
+                                            {"CPD", 0xA9},
+                                            {"IND", 0xAA},
+                                            {"OUTD", 0xAB},
+                                            {"LDIR", 0xB0},
+                                            {"CPIR", 0xB1},
+                                            {"INIR", 0xB2},
+                                            {"OTIR", 0xB3},
+                                            {"LDDR", 0xB8},
+                                            {"CPDR", 0xB9},
+                                            {"INDR", 0xBA},
+                                            {"OTDR", 0xBB}}};
+    for (const Block &blk : blocks) {
+        b.plain(blk.mnemonic, "", {0xED, blk.op});
+    }
+    for (const Reg &r : kRegs) {
+        if (r.code == 6) {
+            continue;
+        }
+        b.plain("IN", std::string(r.name) + ",(C)",
+                {0xED, static_cast<std::uint8_t>(0x40 | r.code << 3)});
+        b.plain("OUT", std::string("(C),") + r.name,
+                {0xED, static_cast<std::uint8_t>(0x41 | r.code << 3)});
+    }
+    b.plain("IN", "(C)", {0xED, 0x70}, kClassUndocumented);
+    b.plain("IN", "F,(C)", {0xED, 0x70}, kClassUndocumented);
+    b.plain("OUT", "(C),0", {0xED, 0x71}, kClassUndocumented);
+    b.byte("IN", "A,(*)", {0xDB});
+    b.byte("OUT", "(*),A", {0xD3});
+}
+
+void addHD64180(Builder &b)
+{
+    constexpr std::uint8_t cls = kClassHD64180;
+    const char *pairs[4] = {"BC", "DE", "HL", "SP"};
+    for (std::uint8_t i = 0; i < 4; ++i) {
+        b.plain("MLT", pairs[i], {0xED, static_cast<std::uint8_t>(0x4C | i << 4)}, cls);
+    }
+    for (const Reg &r : kRegs) {
+        b.plain("TST", r.name, {0xED, static_cast<std::uint8_t>(0x04 | r.code << 3)}, cls);
+        if (r.code == 6) {
+            continue;
+        }
+        b.byte("IN0", std::string(r.name) + ",(*)",
+               {0xED, static_cast<std::uint8_t>(0x00 | r.code << 3)}, cls);
+        b.byte("OUT0", std::string("(*),") + r.name,
+               {0xED, static_cast<std::uint8_t>(0x01 | r.code << 3)}, cls);
+    }
+    b.byte("TST", "*", {0xED, 0x64}, cls);
+    b.byte("TSTIO", "*", {0xED, 0x74}, cls);
+    b.plain("SLP", "", {0xED, 0x76}, cls);
+    b.plain("OTIM", "", {0xED, 0x83}, cls);
+    b.plain("OTDM", "", {0xED, 0x8B}, cls);
+    b.plain("OTIMR", "", {0xED, 0x93}, cls);
+    b.plain("OTDMR", "", {0xED, 0x9B}, cls);
+}
+
+InstructionTable buildZ80()
+{
+    InstructionTable table;
+    Builder b(table);
+    addLoads(b);
+    addArithmetic(b);
+    addRotatesAndBits(b);
+    addControl(b);
+    addMiscellaneous(b);
+    addHD64180(b);
+    return table;
+}
+
+} // namespace
+
+const InstructionTable &InstructionTable::z80()
+{
+    static const InstructionTable table = buildZ80();
+    return table;
+}
+
+} // namespace vexil::tasm
