@@ -6,6 +6,9 @@ namespace vexil::cli {
 // Each command's entry point is defined in its own Cmd*.cpp file.
 int RunTokens(const Words &words);
 int RunBasic(const Words &words);
+int RunReal(const Words &words);
+int RunProgram(const Words &words);
+int RunInfo(const Words &words);
 
 const std::vector<Command> &commands()
 {
@@ -18,6 +21,15 @@ const std::vector<Command> &commands()
          "basic export [--raw] FILE\n"
          "basic import TEXT --model 82|83 --name NAME [--protect] [--raw] -o OUT",
          RunBasic},
+        {"real",
+         "real encode VALUE [--complex-half]\n"
+         "real decode HH HH HH HH HH HH HH HH HH",
+         RunReal},
+        {"program",
+         "program OBJ -o OUT --target ash|crash|ti83|ashell83 --name NAME [--protect]\n"
+         "        [--home-screen] [--squish] [--extra-memory HHHH]",
+         RunProgram},
+        {"info", "info FILE...   (exit code 1 when a file is damaged or unreadable)", RunInfo},
     };
     return table;
 }

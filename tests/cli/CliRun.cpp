@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CliRun.h"
+
+#include <fstream>
+#include <sstream>
+
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace vexil::cli::test {
+
+namespace {
+
+std::string Slurp(const std::filesystem::path &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+} // namespace
+
+CliOutput RunCli(const std::vector<std::string> &args)
+{
+    // Output goes to files rather than pipes, so a long output cannot block the child.
+    const ScratchFolder capture;
+    const std::filesystem::path outPath = capture / "out";
+    const std::filesystem::path errPath = capture / "err";
+    std::vector<char *> argv;
+    std::string program = VEXIL_CLI;
+    argv.push_back(program.data());
+    std::vector<std::string> copies = args;
+    for (std::string &arg : copies) {
+        argv.push_back(arg.data());
+    }
+    argv.push_back(nullptr);
+
+    CliOutput result;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        ::dup2(out, STDOUT_FILENO);
+        ::dup2(err, STDERR_FILENO);
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    int status = 0;
+    if (child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status)) {
+        result.exitCode = WEXITSTATUS(status);
+    }
+    result.out = Slurp(outPath);
+    result.err = Slurp(errPath);
+    return result;
+}
+
+ScratchFolder::ScratchFolder()
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / "vexil-cli-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) {
+        std::abort();
+    }
+    path_ = pattern;
+}
+
+ScratchFolder::~ScratchFolder()
+{
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+} // namespace vexil::cli::test
