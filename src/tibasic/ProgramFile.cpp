@@ -7,6 +7,9 @@
 #include "varfile/VarNames.h"
 #include "varfile/VarTypes.h"
 
+#include <algorithm>
+#include <cstddef>
+
 namespace vexil::tibasic {
 
 namespace {
@@ -54,7 +57,8 @@ LoadedProgram LoadProgramFile(ByteView file)
     }
     const std::size_t length = static_cast<std::size_t>(data[0] | (data[1] << 8));
     const std::size_t present = std::min(length, data.size() - 2);
-    loaded.program.tokens.assign(data.begin() + 2, data.begin() + 2 + static_cast<long>(present));
+    loaded.program.tokens.assign(data.begin() + 2,
+                                 data.begin() + 2 + static_cast<std::ptrdiff_t>(present));
     if (present < length) {
         loaded.error = ProgramFileError::Truncated;
     } else if (!IsProgramType(contents.model, entry.typeId)) {
