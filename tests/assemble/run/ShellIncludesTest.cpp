@@ -134,7 +134,8 @@ TEST_P(Examples, HelloWorldBecomesAProgram)
     ASSERT_GE(data.size(), 16U);
     const std::string greeting = "Hello, world!";
     auto holds = [&data](const std::string &piece) {
-        return std::search(data.begin(), data.end(), piece.begin(), piece.end()) != data.end();
+        const std::vector<std::uint8_t> bytes(piece.begin(), piece.end());
+        return std::search(data.begin(), data.end(), bytes.begin(), bytes.end()) != data.end();
     };
     switch (GetParam().target) {
     case ShellTarget::Ash:
