@@ -17,6 +17,11 @@ Name nameOf(const Packet &header)
     return name;
 }
 
+std::string backupName(bool ti82)
+{
+    return ti82 ? "Backup.82b" : "Backup.83b";
+}
+
 std::string nameText(const Name &name)
 {
     std::string text;
@@ -95,7 +100,11 @@ void SimCalculator::run(const std::atomic<bool> &stop)
                 sendFiles(port, toSend);
                 continue;
             }
-            serveOne(port, port.receive(true));
+            if (port.idleUntil([this] {
+                    std::lock_guard lock(mutex_);
+                    return !pendingSend_.empty();
+                }))
+                serveOne(port, port.receive(true));
         } catch (const ExchangeEnded &) {
             if (!stop.load())
                 note("exchange ended");
@@ -156,6 +165,11 @@ void SimCalculator::serveOne(SimPort &port, Packet packet)
         if (ti83)
             ack(port);
         break;
+    case command::kChecksumError:
+        // The computer found the last packet damaged, after the exchange had
+        // nothing more to say (a screen, for one).
+        port.resend();
+        break;
     default:
         // A late acknowledgement or end of transmission needs no answer.
         break;
@@ -191,10 +205,10 @@ void SimCalculator::receiveVariables(SimPort &port, Packet header)
             port.send(headerPacket(id(), command::kClearToSend));
             expect(port, command::kAck);
             const Packet data = expect(port, command::kData);
-            ack(port, lengthField(data));
             SimVariable variable = wanted;
             variable.data = dataOf(data);
             const auto path = memory_.store(variable);
+            ack(port, lengthField(data));
             note("received " + nameText(variable.name) + " into " +
                  (path.empty() ? std::string("nothing (cannot write)") : path.filename().string()));
         }
@@ -217,12 +231,17 @@ void SimCalculator::receiveBackup(SimPort &port, const Packet &header)
     expect(port, command::kAck);
     SimBackup backup;
     std::copy_n(header.begin() + 4, 9, backup.header.begin());
-    for (auto &part : backup.parts) {
+    for (size_t i = 0; i < backup.parts.size(); ++i) {
         const Packet data = expect(port, command::kData);
+        backup.parts[i] = dataOf(data);
+        // Stored before the last acknowledgement, as a calculator has it in
+        // memory by the time it answers.
+        if (i + 1 == backup.parts.size() && memory_.storeBackup(backup).empty())
+            note("cannot write the received backup");
         ack(port, lengthField(data));
-        part = dataOf(data);
     }
-    const auto path = memory_.storeBackup(backup);
+    const std::filesystem::path path =
+        memory_.folderPath() / backupName(config_.model == SimModel::TI82);
     note("received a backup into " + path.filename().string());
 }
 
@@ -245,10 +264,10 @@ void SimCalculator::receiveSilently(SimPort &port, const Packet &header)
     port.send(headerPacket(id(), command::kClearToSend));
     expect(port, command::kAck);
     const Packet data = expect(port, command::kData);
-    ack(port, lengthField(data));
     // A silent send overwrites without asking.
     SimVariable variable{header[6], nameOf(header), dataOf(data)};
     const auto path = memory_.store(variable);
+    ack(port, lengthField(data));
     note("received " + nameText(variable.name) + " silently into " + path.filename().string());
     // The closing end of transmission gets no acknowledgement.
     expect(port, command::kEndOfTransmission);

@@ -45,6 +45,7 @@ public:
     const SimVariable *find(const Name &name) const;
     const SimVariable *find(uint8_t typeId, const Name &name) const;
     size_t freeBytes() const { return freeBytes_; }
+    const std::filesystem::path &folderPath() const { return folder_; }
 
     // Stores (or replaces) a variable and writes its file. Returns the file's
     // path, or an empty one when it could not be written.

@@ -71,6 +71,22 @@ bool SimPort::carriesData(uint8_t command) const
            command == command::kRequestToSend || command == 0x88;
 }
 
+bool SimPort::idleUntil(const std::function<bool()> &wake)
+{
+    // Poll hard for a moment, then gently: an idle calculator should not take a
+    // processor away from the computer it is waiting for.
+    for (unsigned polls = 0;; ++polls) {
+        if (stop_.load())
+            throw ExchangeEnded{};
+        if ((cable_.sample() & brantel::kLineMask) != brantel::kLineMask)
+            return true;
+        if (wake())
+            return false;
+        if (polls > 20000)
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+    }
+}
+
 Packet SimPort::receive(bool patient)
 {
     for (;;) {

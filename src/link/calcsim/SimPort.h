@@ -9,6 +9,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -35,6 +36,11 @@ public:
 
     bool ok() const { return cable_.ok(); }
     const std::string &error() const { return cable_.error(); }
+
+    // Waits while the cable is idle. True when the computer starts to send,
+    // false as soon as `wake` says the calculator has something to do itself.
+    // Ends the exchange when stopped.
+    bool idleUntil(const std::function<bool()> &wake);
 
     // The next packet. `patient` waits for ever (a calculator idling at a menu);
     // otherwise the exchange ends when the computer goes quiet for longer than
