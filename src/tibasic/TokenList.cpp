@@ -90,6 +90,11 @@ detail::TokenLookup BuildLookup(CalcModel model)
             lookup.byFirstByte[first].push_back({entry.text, entry.code});
         }
     }
+    // The TI-83 saves a shown placeholder as its last unused one-byte code, so a
+    // program decoded with unused codes in it can still be saved; the TI-82 refuses it.
+    if (model == CalcModel::TI83) {
+        lookup.byFirstByte['~'].push_back({"~", kTI83PlaceholderCode});
+    }
     // A lone LF is a line break too, so text typed or pasted on Linux encodes.
     lookup.byFirstByte['\n'].push_back({"\n", kLineBreakCode});
     for (auto &bucket : lookup.byFirstByte) {

@@ -17,10 +17,12 @@ namespace vexil::tibasic {
 
 using varfile::CalcModel;
 
-// Shown for codes the calculator does not use. It never takes part in encoding:
-// reading it back as some arbitrary code would silently change the program.
+// Shown for codes the calculator does not use. Only the TI-83 encodes it back
+// (as kTI83PlaceholderCode); on the TI-82 it matches nothing.
 inline constexpr std::string_view kUnusedText = "~";
 inline constexpr std::uint16_t kLineBreakCode = 0x3F;
+// The code a placeholder "~" typed into TI-83 program text saves as.
+inline constexpr std::uint16_t kTI83PlaceholderCode = 0xEF;
 inline constexpr std::uint16_t kProgramCallCode = 0x5F; // "prgm", the name follows as letters
 
 struct TokenEntry {
