@@ -1,0 +1,168 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/ui/DocumentManager.h"
+
+#include "app/core/RecentFiles.h"
+#include "app/uibase/DialogService.h"
+#include "app/uibase/WindowSwitch.h"
+#include "editor/TextDocumentWindow.h"
+#include "editor/TfrmSource.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QIcon>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+namespace vexil::app {
+
+using vareditors::TfrmVarTemplate;
+
+DocumentManager::DocumentManager(uibase::MainFrame &frame, QMdiArea &area,
+                                 const vareditors::EditorRegistry &registry, QObject *parent)
+    : QObject(parent), frame_(frame), area_(area), registry_(registry)
+{
+}
+
+QWidget *DocumentManager::openFile(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        uibase::Dialogs().message(uibase::MessageKind::Error,
+                                  path + QStringLiteral("\n\nThis file does not exist."),
+                                  uibase::Buttons::Ok);
+        return nullptr;
+    }
+    const QString fullPath = info.absoluteFilePath();
+    const vareditors::EditorClass editor = registry_.classFor(fullPath);
+    if (editor.windowClass == nullptr) {
+        uibase::Dialogs().beep();
+        return nullptr;
+    }
+    for (QMdiSubWindow *sub : area_.subWindowList()) {
+        auto *document = qobject_cast<TfrmVarTemplate *>(sub->widget());
+        if (document != nullptr && document->metaObject() == editor.windowClass &&
+            !document->FileName.isEmpty() &&
+            SamePath(QFile::encodeName(document->FileName).toStdString(),
+                     QFile::encodeName(fullPath).toStdString())) {
+            uibase::SwitchToWindow(area_, sub);
+            return document;
+        }
+    }
+    TfrmVarTemplate *document = editor.create(frame_);
+    document->FileName = fullPath;
+    document->setWindowTitle(info.fileName());
+    if (!document->LoadFile(fullPath)) {
+        delete document;
+        return nullptr;
+    }
+    QDir::setCurrent(info.absolutePath());
+    addDocument(document);
+    frame_.addRecentFile(fullPath);
+    return document;
+}
+
+void DocumentManager::addDocument(QWidget *document)
+{
+    QMdiSubWindow *previous = area_.activeSubWindow();
+    QMdiSubWindow *sub = area_.addSubWindow(document);
+    sub->setWindowIcon(QIcon::fromTheme(qobject_cast<editor::TfrmSource *>(document) != nullptr
+                                            ? QStringLiteral("text-x-script")
+                                            : QStringLiteral("text-x-generic")));
+    connect(document, &QWidget::windowTitleChanged, this, &DocumentManager::documentsChanged);
+    connect(sub, &QObject::destroyed, this, &DocumentManager::documentsChanged);
+    if (previous != nullptr && previous->isMaximized()) {
+        sub->showMaximized();
+    } else {
+        const QSize space = area_.viewport()->size();
+        sub->resize(std::max(480, space.width() * 2 / 3), std::max(320, space.height() * 2 / 3));
+        sub->show();
+    }
+    area_.setActiveSubWindow(sub);
+    emit documentsChanged();
+}
+
+TfrmVarTemplate *DocumentManager::activeDocument() const
+{
+    QMdiSubWindow *sub = area_.activeSubWindow();
+    return sub != nullptr ? qobject_cast<TfrmVarTemplate *>(sub->widget()) : nullptr;
+}
+
+QList<TfrmVarTemplate *> DocumentManager::documents() const
+{
+    QList<TfrmVarTemplate *> result;
+    for (QMdiSubWindow *sub : area_.subWindowList(QMdiArea::CreationOrder)) {
+        if (auto *document = qobject_cast<TfrmVarTemplate *>(sub->widget())) {
+            result << document;
+        }
+    }
+    return result;
+}
+
+void DocumentManager::newSource()
+{
+    auto *source = new editor::TfrmSource(frame_);
+    source->setWindowTitle(QStringLiteral("Untitled%1").arg(++untitledCounter_));
+    addDocument(source);
+    source->Memo1->setFocus();
+}
+
+void DocumentManager::save()
+{
+    if (TfrmVarTemplate *document = activeDocument()) {
+        document->SaveFile();
+    } else {
+        uibase::Dialogs().beep();
+    }
+}
+
+void DocumentManager::saveAs()
+{
+    if (TfrmVarTemplate *document = activeDocument()) {
+        document->SaveAs();
+    } else {
+        uibase::Dialogs().beep();
+    }
+}
+
+void DocumentManager::closeActive()
+{
+    if (activeDocument() != nullptr) {
+        area_.activeSubWindow()->close();
+    } else {
+        uibase::Dialogs().beep();
+    }
+}
+
+void DocumentManager::edit(vareditors::EditCommand command)
+{
+    TfrmVarTemplate *document = activeDocument();
+    if (document == nullptr || !document->traits().editCommands ||
+        !document->runEditCommand(command)) {
+        uibase::Dialogs().beep();
+    }
+}
+
+void DocumentManager::applyEditorFont(const QFont &font)
+{
+    for (TfrmVarTemplate *document : documents()) {
+        if (auto *text = qobject_cast<editor::TextDocumentWindow *>(document)) {
+            text->applyFont(font);
+        }
+    }
+}
+
+bool DocumentManager::closeAll()
+{
+    for (QMdiSubWindow *sub : area_.subWindowList(QMdiArea::CreationOrder)) {
+        if (!sub->close()) {
+            uibase::SwitchToWindow(area_, sub);
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace vexil::app

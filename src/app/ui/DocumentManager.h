@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The document windows of the main window: opening a file in the window its
+// extension calls for, new sources, and routing Save, Save As, Close and the Edit
+// commands to the active window (or the default beep when they do not apply).
+#pragma once
+
+#include "vareditors/EditorRegistry.h"
+
+#include <QObject>
+
+class QFont;
+class QMdiArea;
+
+namespace vexil::app {
+
+class DocumentManager : public QObject {
+    Q_OBJECT
+public:
+    DocumentManager(uibase::MainFrame &frame, QMdiArea &area,
+                    const vareditors::EditorRegistry &registry, QObject *parent = nullptr);
+
+    // Null when the file does not exist (the user is told) or its window failed to load it.
+    QWidget *openFile(const QString &path);
+    void addDocument(QWidget *document);
+    vareditors::TfrmVarTemplate *activeDocument() const;
+    QList<vareditors::TfrmVarTemplate *> documents() const;
+
+    void newSource();
+    void save();
+    void saveAs();
+    void closeActive();
+    void edit(vareditors::EditCommand command);
+    void applyEditorFont(const QFont &font);
+    // Closes every window, asking about changed ones; false when the user kept one open.
+    bool closeAll();
+
+signals:
+    // A window was added, closed or renamed.
+    void documentsChanged();
+
+private:
+    uibase::MainFrame &frame_;
+    QMdiArea &area_;
+    const vareditors::EditorRegistry &registry_;
+    int untitledCounter_ = 0;
+};
+
+} // namespace vexil::app

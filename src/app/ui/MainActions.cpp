@@ -1,0 +1,191 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/ui/MainActions.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QComboBox>
+#include <QIcon>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QStyle>
+#include <QToolBar>
+
+namespace vexil::app {
+namespace {
+
+QIcon themed(const char *name, QStyle::StandardPixmap fallback)
+{
+    return QIcon::fromTheme(QLatin1String(name), QApplication::style()->standardIcon(fallback));
+}
+
+QAction *command(QMenu *menu, const QString &caption, const QString &hint,
+                 const QKeySequence &shortcut = {})
+{
+    auto *action = menu->addAction(caption);
+    action->setShortcut(shortcut);
+    SetHint(action, hint);
+    return action;
+}
+
+QComboBox *dropDown(QWidget *parent, const QStringList &entries, const QString &hint)
+{
+    auto *box = new QComboBox(parent);
+    box->addItems(entries);
+    box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
+    box->setToolTip(bar < 0 ? hint : hint.left(bar));
+    box->setStatusTip(bar < 0 ? hint : hint.mid(bar + 1));
+    return box;
+}
+
+} // namespace
+
+void SetHint(QAction *action, const QString &hint)
+{
+    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
+    action->setToolTip(bar < 0 ? hint : hint.left(bar));
+    action->setStatusTip(bar < 0 ? hint : hint.mid(bar + 1));
+}
+
+MainActions BuildMainActions(QMainWindow &window)
+{
+    MainActions a;
+    QMenuBar *bar = window.menuBar();
+
+    a.fileMenu = bar->addMenu(QObject::tr("&File"));
+    a.newSource = new QAction(QObject::tr("New Source"), &window);
+    SetHint(a.newSource, QObject::tr("New Source|Create a new assembler source file."));
+    a.open = command(a.fileMenu, QObject::tr("&Open..."),
+                     QObject::tr("Open (Ctrl+O)|Open an existing file."), QKeySequence::Open);
+    a.save = command(a.fileMenu, QObject::tr("&Save"),
+                     QObject::tr("Save (Ctrl+S)|Save the active file."), QKeySequence::Save);
+    a.saveAs = command(a.fileMenu, QObject::tr("S&ave as..."),
+                       QObject::tr("Save As|Save the active file under a new name."));
+    a.close =
+        command(a.fileMenu, QObject::tr("&Close"), QObject::tr("Close|Close the active file."));
+    a.recentSeparator = a.fileMenu->addSeparator();
+    for (auto &item : a.recent) {
+        item = a.fileMenu->addAction(QString());
+        item->setVisible(false);
+    }
+    a.fileMenu->addSeparator();
+    a.exit = command(a.fileMenu, QObject::tr("E&xit"), QObject::tr("Exit|Quit Vexil Assembler."));
+    a.newSource->setIcon(themed("document-new", QStyle::SP_FileIcon));
+    a.open->setIcon(themed("document-open", QStyle::SP_DialogOpenButton));
+    a.save->setIcon(themed("document-save", QStyle::SP_DialogSaveButton));
+
+    a.editMenu = bar->addMenu(QObject::tr("&Edit"));
+    a.cut = command(a.editMenu, QObject::tr("&Cut"),
+                    QObject::tr("Cut (Ctrl+X)|Move the selection to the clipboard."),
+                    QKeySequence(Qt::CTRL | Qt::Key_X));
+    a.copy = command(a.editMenu, QObject::tr("C&opy"),
+                     QObject::tr("Copy (Ctrl+C)|Copy the selection to the clipboard."),
+                     QKeySequence(Qt::CTRL | Qt::Key_C));
+    a.paste = command(a.editMenu, QObject::tr("&Paste"),
+                      QObject::tr("Paste (Ctrl+V)|Insert the clipboard's text."),
+                      QKeySequence(Qt::CTRL | Qt::Key_V));
+    a.deleteSelection = command(a.editMenu, QObject::tr("&Delete\tDel"),
+                                QObject::tr("Delete|Delete the selection."));
+    a.selectAll = command(a.editMenu, QObject::tr("Se&lect All"),
+                          QObject::tr("Select All (Ctrl+A)|Select the whole text."),
+                          QKeySequence(Qt::CTRL | Qt::Key_A));
+    a.cut->setIcon(themed("edit-cut", QStyle::SP_TrashIcon));
+    a.copy->setIcon(themed("edit-copy", QStyle::SP_FileDialogDetailedView));
+    a.paste->setIcon(themed("edit-paste", QStyle::SP_FileDialogContentsView));
+
+    a.toolsMenu = bar->addMenu(QObject::tr("&Tools"));
+    QMenu *mode = a.toolsMenu->addMenu(QObject::tr("&Development Mode"));
+    auto *modeGroup = new QActionGroup(&window);
+    a.mode82 = command(mode, QObject::tr("TI-8&2 Mode"),
+                       QObject::tr("TI-82 Mode|Develop programs for the TI-82."));
+    a.mode83 = command(mode, QObject::tr("TI-8&3 Mode"),
+                       QObject::tr("TI-83 Mode|Develop programs for the TI-83."));
+    for (QAction *item : {a.mode82, a.mode83}) {
+        item->setCheckable(true);
+        modeGroup->addAction(item);
+    }
+    QMenu *target = a.toolsMenu->addMenu(QObject::tr("&Target Shell"));
+    const QStringList targets = {QObject::tr("&Ash 3.0"), QObject::tr("&CrASH 1.3"),
+                                 QObject::tr("&TI-83 In-built"), QObject::tr("A&Shell83 1.0")};
+    const QStringList targetHints = {
+        QObject::tr("Ash 3.0|Build TI-82 programs for the Ash 3.0 shell."),
+        QObject::tr("CrASH 1.3|Build TI-82 programs for the CrASH 1.3 shell."),
+        QObject::tr(
+            "TI-83 In-built|Build TI-83 programs for the calculator's own assembly support."),
+        QObject::tr("AShell83 1.0|Build TI-83 programs for the AShell83 1.0 shell.")};
+    for (std::size_t i = 0; i < a.target.size(); ++i) {
+        a.target[i] = command(target, targets[static_cast<qsizetype>(i)],
+                              targetHints[static_cast<qsizetype>(i)]);
+        a.target[i]->setCheckable(true);
+        if (i == 2) {
+            target->addSeparator();
+        }
+    }
+    a.toolsMenu->addSeparator();
+    a.options = command(a.toolsMenu, QObject::tr("&Options..."),
+                        QObject::tr("Options|Change the link, assembler and editor settings."));
+
+    a.windowMenu = bar->addMenu(QObject::tr("&Window"));
+    a.cascade = command(a.windowMenu, QObject::tr("&Cascade"),
+                        QObject::tr("Cascade|Arrange the windows so that they overlap."),
+                        QKeySequence(Qt::SHIFT | Qt::Key_F6));
+    a.tile = command(a.windowMenu, QObject::tr("&Tile"),
+                     QObject::tr("Tile|Arrange the windows side by side."),
+                     QKeySequence(Qt::SHIFT | Qt::Key_F4));
+    a.arrangeIcons = command(a.windowMenu, QObject::tr("&Arrange Icons"),
+                             QObject::tr("Arrange Icons|Line up the minimized windows."));
+    a.minimizeAll = command(a.windowMenu, QObject::tr("&Minimize All"),
+                            QObject::tr("Minimize All|Minimize every window."));
+    a.windowSeparator = a.windowMenu->addSeparator();
+    for (auto &item : a.windowItems) {
+        item = a.windowMenu->addAction(QString());
+        item->setVisible(false);
+    }
+    a.moreWindows = a.windowMenu->addAction(QObject::tr("&0 More Windows..."));
+    SetHint(a.moreWindows, QObject::tr("More Windows|Choose from the list of all windows."));
+    a.moreWindows->setVisible(false);
+
+    a.helpMenu = bar->addMenu(QObject::tr("&Help"));
+    a.helpTopics = command(a.helpMenu, QObject::tr("&Help Topics"),
+                           QObject::tr("Help Topics (F1)|Show the contents of the help."),
+                           QKeySequence(Qt::Key_F1));
+    a.helpTopics->setIcon(themed("help-browser", QStyle::SP_DialogHelpButton));
+    a.helpMenu->addSeparator();
+    a.about = command(a.helpMenu, QObject::tr("&About Vexil Assembler..."),
+                      QObject::tr("About|Show the version and credits of Vexil Assembler."));
+
+    a.toolBar = window.addToolBar(QObject::tr("Toolbar"));
+    a.toolBar->setObjectName(QStringLiteral("mainToolBar"));
+    a.toolBar->setMovable(false);
+    a.toolBar->setIconSize(QSize(20, 20));
+    a.toolBar->addAction(a.newSource);
+    a.toolBar->addAction(a.open);
+    a.toolBar->addAction(a.save);
+    a.toolBar->addSeparator();
+    a.toolBar->addAction(a.cut);
+    a.toolBar->addAction(a.copy);
+    a.toolBar->addAction(a.paste);
+    a.toolBar->addSeparator();
+    a.toolBar->addAction(a.helpTopics);
+    a.toolBar->addSeparator();
+    a.modeList = dropDown(a.toolBar,
+                          {QStringLiteral("TI-82 Devlopment"), QStringLiteral("TI-83 Devlopment")},
+                          QObject::tr("Development mode|Choose the calculator you develop for."));
+    a.shell82List =
+        dropDown(a.toolBar, {QStringLiteral("Ash 3.0"), QStringLiteral("CrASH 1.3")},
+                 QObject::tr("TI-82 shell|Choose the TI-82 shell programs are built for."));
+    a.shell83List =
+        dropDown(a.toolBar, {QStringLiteral("TI-83 In-built"), QStringLiteral("AShell83 1.0")},
+                 QObject::tr("TI-83 shell|Choose how TI-83 programs are built."));
+    a.toolBar->addWidget(a.modeList);
+    a.shell82ListAction = a.toolBar->addWidget(a.shell82List);
+    a.shell83ListAction = a.toolBar->addWidget(a.shell83List);
+
+    a.modePopup = new QMenu(&window);
+    a.modePopup->addAction(a.mode82);
+    a.modePopup->addAction(a.mode83);
+    return a;
+}
+
+} // namespace vexil::app

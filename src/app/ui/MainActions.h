@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The menus, commands and toolbar of the main window, created in one place with their
+// captions, shortcuts and hints. Behaviour is connected by the parts that own it.
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+class QAction;
+class QComboBox;
+class QMainWindow;
+class QMenu;
+class QToolBar;
+
+namespace vexil::app {
+
+// A hint is "short|long": the short part is the tooltip, the long part goes to the
+// status panel while the pointer is over the command.
+void SetHint(QAction *action, const QString &hint);
+
+struct MainActions {
+    QMenu *fileMenu = nullptr;
+    QMenu *editMenu = nullptr;
+    QMenu *toolsMenu = nullptr;
+    QMenu *windowMenu = nullptr;
+    QMenu *helpMenu = nullptr;
+
+    QAction *newSource = nullptr; // toolbar only
+    QAction *open = nullptr;
+    QAction *save = nullptr;
+    QAction *saveAs = nullptr;
+    QAction *close = nullptr;
+    QAction *recentSeparator = nullptr;
+    std::array<QAction *, 4> recent{};
+    QAction *exit = nullptr;
+
+    QAction *cut = nullptr;
+    QAction *copy = nullptr;
+    QAction *paste = nullptr;
+    QAction *deleteSelection = nullptr;
+    QAction *selectAll = nullptr;
+
+    QAction *mode82 = nullptr;
+    QAction *mode83 = nullptr;
+    // Target shells in stored order: Ash 3.0, CrASH 1.3, TI-83 in-built, AShell83 1.0.
+    std::array<QAction *, 4> target{};
+    QAction *options = nullptr;
+
+    QAction *cascade = nullptr;
+    QAction *tile = nullptr;
+    QAction *arrangeIcons = nullptr;
+    QAction *minimizeAll = nullptr;
+    QAction *windowSeparator = nullptr;
+    std::array<QAction *, 9> windowItems{};
+    QAction *moreWindows = nullptr;
+
+    QAction *helpTopics = nullptr;
+    QAction *about = nullptr;
+
+    QToolBar *toolBar = nullptr;
+    QComboBox *modeList = nullptr;
+    QComboBox *shell82List = nullptr;
+    QComboBox *shell83List = nullptr;
+    QAction *shell82ListAction = nullptr; // the toolbar slots, to show one list at a time
+    QAction *shell83ListAction = nullptr;
+    QMenu *modePopup = nullptr;
+};
+
+MainActions BuildMainActions(QMainWindow &window);
+
+} // namespace vexil::app

@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/ui/ModeController.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QSignalBlocker>
+
+namespace vexil::app {
+
+ModeController::ModeController(Options &options, MainActions &actions, QObject *parent)
+    : QObject(parent), options_(options), actions_(actions)
+{
+    connect(actions_.mode82, &QAction::triggered, this, &ModeController::setTI82Mode);
+    connect(actions_.mode83, &QAction::triggered, this, &ModeController::setTI83Mode);
+    for (int i = 0; i < 4; ++i) {
+        connect(actions_.target[static_cast<std::size_t>(i)], &QAction::triggered, this,
+                [this, i] { chooseTarget(i); });
+    }
+    connect(actions_.modeList, &QComboBox::activated, this, [this](int index) {
+        if (index == 1) {
+            setTI83Mode();
+        } else {
+            setTI82Mode();
+        }
+    });
+    connect(actions_.shell82List, &QComboBox::activated, this,
+            [this](int index) { chooseTarget(index); });
+    connect(actions_.shell83List, &QComboBox::activated, this,
+            [this](int index) { chooseTarget(2 + index); });
+}
+
+void ModeController::setTI82Mode()
+{
+    options_.ti83Mode = false;
+    headerKind_ = options_.shell82 == 1 ? HeaderKind::Ti82Crash : HeaderKind::Ti82Ash;
+    showState();
+}
+
+void ModeController::setTI83Mode()
+{
+    options_.ti83Mode = true;
+    headerKind_ = HeaderKind::Ti83;
+    showState();
+}
+
+void ModeController::chooseTarget(int target)
+{
+    if (target < 2) {
+        options_.shell82 = static_cast<std::uint32_t>(target);
+        setTI82Mode();
+    } else {
+        options_.shell83 = static_cast<std::uint32_t>(target - 2);
+        setTI83Mode();
+    }
+}
+
+void ModeController::applyStoredMode()
+{
+    // Stored shell numbers outside the lists count as the first shell.
+    if (options_.shell82 > 1) {
+        options_.shell82 = 0;
+    }
+    if (options_.shell83 > 1) {
+        options_.shell83 = 0;
+    }
+    if (options_.ti83Mode) {
+        setTI83Mode();
+    } else {
+        setTI82Mode();
+    }
+}
+
+void ModeController::showState()
+{
+    const bool ti83 = options_.ti83Mode;
+    actions_.mode82->setChecked(!ti83);
+    actions_.mode83->setChecked(ti83);
+    for (std::size_t i = 0; i < 4; ++i) {
+        const bool checked = i < 2 ? options_.shell82 == i : options_.shell83 == i - 2;
+        actions_.target[i]->setChecked(checked);
+    }
+    {
+        const QSignalBlocker a(actions_.modeList);
+        const QSignalBlocker b(actions_.shell82List);
+        const QSignalBlocker c(actions_.shell83List);
+        actions_.modeList->setCurrentIndex(ti83 ? 1 : 0);
+        actions_.shell82List->setCurrentIndex(static_cast<int>(options_.shell82));
+        actions_.shell83List->setCurrentIndex(static_cast<int>(options_.shell83));
+    }
+    actions_.shell82ListAction->setVisible(!ti83);
+    actions_.shell83ListAction->setVisible(ti83);
+    emit modeChanged();
+}
+
+} // namespace vexil::app

@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/ui/StartupSequence.h"
+
+#include "app/ui/SplashWindow.h"
+#include "app/ui/TForm1.h"
+#include "app/uibase/DialogService.h"
+
+#include <QApplication>
+#include <QTimer>
+
+namespace vexil::app {
+namespace {
+constexpr int kStartupDelayMs = 1;
+constexpr int kShowWindowDelayMs = 1000;
+constexpr int kWelcomeDelayMs = 3500;
+} // namespace
+
+StartupSequence::StartupSequence(TForm1 &form, bool firstRun, QStringList filesToOpen,
+                                 QObject *parent)
+    : QObject(parent), form_(form), firstRun_(firstRun), filesToOpen_(std::move(filesToOpen))
+{
+}
+
+void StartupSequence::start()
+{
+    QTimer::singleShot(kStartupDelayMs, this, [this] {
+        prepare();
+        QTimer::singleShot(kShowWindowDelayMs, this, &StartupSequence::showMainWindow);
+        QTimer::singleShot(kWelcomeDelayMs, this, &StartupSequence::welcome);
+    });
+}
+
+void StartupSequence::prepare()
+{
+    splash_ = new SplashWindow;
+    splash_->show();
+    form_.readOptions();
+    form_.rebuildWindowMenu();
+    form_.rebuildRecentFiles();
+    form_.applyStoredMode();
+}
+
+void StartupSequence::showMainWindow()
+{
+    form_.showMaximized();
+    form_.activateWindow();
+    form_.raise();
+    for (const QString &file : std::as_const(filesToOpen_)) {
+        form_.openFile(file);
+    }
+    filesToOpen_.clear();
+}
+
+void StartupSequence::welcome()
+{
+    if (splash_) {
+        splash_->close();
+    }
+    if (form_.isMinimized()) {
+        form_.showMaximized();
+    }
+    form_.activateWindow();
+    if (firstRun_) {
+        uibase::Dialogs().message(
+            uibase::MessageKind::Information,
+            QStringLiteral("Thanks for using Vexil Assembler as your TI-82 and TI-83 assembler "
+                           "development environment.  Please don't hesitate to e-mail me with "
+                           "comments, bug reports or suggestions!"),
+            uibase::Buttons::Ok, QStringLiteral("Welcome to Vexil Assembler"));
+    }
+}
+
+} // namespace vexil::app

@@ -1,0 +1,234 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/ui/TForm1.h"
+
+#include "app/core/OptionsFile.h"
+#include "app/core/ProgramDirectory.h"
+#include "app/ui/AboutBox.h"
+#include "app/ui/DocumentManager.h"
+#include "app/ui/ModeController.h"
+#include "app/ui/RecentFilesMenu.h"
+#include "app/ui/TfrmOptions.h"
+#include "app/ui/WindowMenu.h"
+#include "app/uibase/DialogService.h"
+#include "app/uibase/HelpViewer.h"
+#include "app/uibase/StatusPanel.h"
+#include "editor/EditorFont.h"
+#include "editor/RegisterEditors.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QToolBar>
+
+namespace vexil::app {
+namespace {
+
+const QString kOpenFilter = QStringLiteral(
+    "All Assembler Files|*.asm;*.inc;*.h;*.lst|Assembler source (*.asm)|*.asm|Include Files "
+    "(*.inc, *.h)|*.inc;*.h|Listing files (*.lst)|*.lst|All Calculator Files|*.8??|TI-82 "
+    "Files|*.82?|TI-83 Files|*.83?|Programs|*.8?p|Backups|*.8?b|Complex|*.83c|Functions|*.8?y|"
+    "Graph Databases|*.8?d|Group Files|*.8?g|Lists|*.8?l|Matrices|*.8?m|Pictures|*.8?i|Reals|*."
+    "8?n|Strings|*.83s|Table Setup|*.8?t|Window Settings|*.8?w|Zoom Settings|*.8?z|All Files "
+    "(*.*)|*.*");
+
+} // namespace
+
+TForm1::TForm1(std::filesystem::path programDirectory, QWidget *parent)
+    : QMainWindow(parent), programDirectory_(std::move(programDirectory)),
+      options_(DefaultOptions()), area_(new QMdiArea(this)),
+      statusPanel_(new uibase::StatusPanel(this)), actions_(BuildMainActions(*this))
+{
+    setWindowTitle(QStringLiteral("Vexil Assembler"));
+    setObjectName(QStringLiteral("Form1"));
+    area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    area_->setBackground(QColor(0x6E, 0x7B, 0x8B));
+    setCentralWidget(area_);
+    statusBar()->addWidget(statusPanel_, 1);
+
+    editor::RegisterEditorWindows(registry_);
+    documents_ = new DocumentManager(*this, *area_, registry_, this);
+    mode_ = new ModeController(options_, actions_, this);
+    recent_ = new RecentFilesMenu(
+        options_.recentFiles, actions_, [this](const QString &path) { openFile(path); }, this);
+    windowMenu_ = new WindowMenu(*area_, actions_, programDirectory_, this);
+    connectCommands();
+    resize(1000, 700);
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::connectCommands()
+{
+    MainActions &a = actions_;
+    connect(a.newSource, &QAction::triggered, documents_, &DocumentManager::newSource);
+    connect(a.open, &QAction::triggered, this, &TForm1::openWithDialog);
+    connect(a.save, &QAction::triggered, documents_, &DocumentManager::save);
+    connect(a.saveAs, &QAction::triggered, documents_, &DocumentManager::saveAs);
+    connect(a.close, &QAction::triggered, documents_, &DocumentManager::closeActive);
+    connect(a.exit, &QAction::triggered, this, &QWidget::close);
+    using vareditors::EditCommand;
+    const std::pair<QAction *, EditCommand> edits[] = {{a.cut, EditCommand::Cut},
+                                                       {a.copy, EditCommand::Copy},
+                                                       {a.paste, EditCommand::Paste},
+                                                       {a.deleteSelection, EditCommand::Delete},
+                                                       {a.selectAll, EditCommand::SelectAll}};
+    for (const auto &[action, command] : edits) {
+        connect(action, &QAction::triggered, this,
+                [this, cmd = command] { documents_->edit(cmd); });
+    }
+    connect(a.options, &QAction::triggered, this, &TForm1::showOptions);
+    connect(a.helpTopics, &QAction::triggered, this,
+            [this] { uibase::ShowHelp(programDirectory_); });
+    connect(a.about, &QAction::triggered, this, [this] { AboutBox(this).exec(); });
+
+    for (QMenu *menu : {a.fileMenu, a.editMenu, a.toolsMenu}) {
+        connect(menu, &QMenu::aboutToShow, this, &TForm1::updateCommands);
+    }
+    connect(area_, &QMdiArea::subWindowActivated, this, &TForm1::updateCommands);
+    connect(documents_, &DocumentManager::documentsChanged, this, [this] {
+        windowMenu_->scheduleRebuild();
+        updateCommands();
+    });
+    connect(mode_, &ModeController::modeChanged, this, &TForm1::updateCommands);
+
+    a.toolBar->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(a.toolBar, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        actions_.modePopup->exec(actions_.toolBar->mapToGlobal(at));
+    });
+    area_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(area_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &at) { actions_.modePopup->exec(area_->mapToGlobal(at)); });
+}
+
+void TForm1::addDocument(QWidget *document)
+{
+    documents_->addDocument(document);
+}
+
+QWidget *TForm1::openFile(const QString &path)
+{
+    return documents_->openFile(path);
+}
+
+void TForm1::addRecentFile(const QString &path)
+{
+    recent_->add(path);
+}
+
+void TForm1::rebuildWindowMenu()
+{
+    windowMenu_->rebuild();
+}
+
+void TForm1::rebuildRecentFiles()
+{
+    recent_->rebuild();
+}
+
+void TForm1::applyStoredMode()
+{
+    mode_->applyStoredMode();
+}
+
+void TForm1::readOptions()
+{
+    const OptionsLoadResult result = LoadOptionsFile(programDirectory_);
+    options_ = result.options;
+    if (result.outcome == OptionsLoadOutcome::Corrupted) {
+        uibase::Dialogs().message(uibase::MessageKind::Warning,
+                                  QString::fromLatin1(kOptionsCorruptedMessage),
+                                  uibase::Buttons::Ok);
+    }
+    if (!result.writeError.empty()) {
+        uibase::Dialogs().message(uibase::MessageKind::Error,
+                                  tr("The options were not saved.\n%1")
+                                      .arg(QString::fromLocal8Bit(result.writeError.c_str())),
+                                  uibase::Buttons::Ok);
+    }
+}
+
+bool TForm1::writeOptions()
+{
+    const std::string error = SaveOptionsFile(programDirectory_, options_);
+    if (error.empty()) {
+        return true;
+    }
+    uibase::Dialogs().message(
+        uibase::MessageKind::Error,
+        tr("The options were not saved.\n%1").arg(QString::fromLocal8Bit(error.c_str())),
+        uibase::Buttons::Ok);
+    return false;
+}
+
+void TForm1::updateCommands()
+{
+    vareditors::TfrmVarTemplate *active = documents_->activeDocument();
+    const vareditors::DocumentTraits traits =
+        active != nullptr ? active->traits() : vareditors::DocumentTraits{};
+    MainActions &a = actions_;
+    for (QAction *action : {a.save, a.saveAs, a.close}) {
+        action->setEnabled(active != nullptr);
+    }
+    for (QAction *action : {a.cut, a.copy, a.paste, a.deleteSelection, a.selectAll}) {
+        action->setEnabled(traits.editCommands);
+    }
+    const bool ti83 = options_.ti83Mode;
+    a.target[0]->setEnabled(!ti83);
+    a.target[1]->setEnabled(!ti83);
+    a.target[2]->setEnabled(ti83);
+    a.target[3]->setEnabled(ti83);
+}
+
+void TForm1::openWithDialog()
+{
+    uibase::FileDialogRequest request;
+    request.title = QStringLiteral("Open File");
+    request.filter = kOpenFilter;
+    request.defaultSuffix = QStringLiteral("asm");
+    request.directory =
+        QString::fromStdString((programDirectory_ / ShellDirectoryName(options_)).string());
+    const QString chosen = uibase::Dialogs().openFileName(request);
+    if (!chosen.isEmpty()) {
+        openFile(chosen);
+    }
+}
+
+void TForm1::showOptions()
+{
+    TfrmOptions dialog(options_, programDirectory_, this);
+    const int result = dialog.exec();
+    if (result == QDialog::Rejected) {
+        return;
+    }
+    if (result == TfrmOptions::kDefaultsRestored) {
+        mode_->applyStoredMode();
+        recent_->rebuild();
+    }
+    documents_->applyEditorFont(editor::EditorFont(options_));
+}
+
+bool TForm1::event(QEvent *event)
+{
+    if (event->type() == QEvent::StatusTip) {
+        statusPanel_->showPlain(static_cast<QStatusTipEvent *>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    if (!documents_->closeAll()) {
+        event->ignore();
+        return;
+    }
+    writeOptions();
+    event->accept();
+}
+
+} // namespace vexil::app

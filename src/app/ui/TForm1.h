@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window: the frame around every document window. It owns the options
+// record, and wires together the parts that each own one job: the menus and toolbar
+// (MainActions), the documents (DocumentManager), mode and target shell
+// (ModeController), recent files, the Window menu and the start-up steps.
+#pragma once
+
+#include "app/core/Options.h"
+#include "app/ui/MainActions.h"
+#include "app/uibase/MainFrame.h"
+#include "vareditors/EditorRegistry.h"
+
+#include <QMainWindow>
+
+#include <filesystem>
+
+namespace vexil::uibase {
+class StatusPanel;
+}
+
+namespace vexil::app {
+
+class DocumentManager;
+class ModeController;
+class RecentFilesMenu;
+class WindowMenu;
+
+class TForm1 : public QMainWindow, public uibase::MainFrame {
+    Q_OBJECT
+public:
+    explicit TForm1(std::filesystem::path programDirectory, QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    // MainFrame
+    const Options &options() const override { return options_; }
+    std::filesystem::path programDirectory() const override { return programDirectory_; }
+    uibase::StatusPanel &statusPanel() override { return *statusPanel_; }
+    QMdiArea &mdiArea() override { return *area_; }
+    void addDocument(QWidget *document) override;
+    QWidget *openFile(const QString &path) override;
+    void addRecentFile(const QString &path) override;
+    void rebuildWindowMenu() override;
+
+    Options &mutableOptions() { return options_; }
+    vareditors::EditorRegistry &registry() { return registry_; }
+    MainActions &actions() { return actions_; }
+    DocumentManager &documents() { return *documents_; }
+    ModeController &mode() { return *mode_; }
+
+    // Reads Vexil.opt (creating or repairing it) and tells the user about a damaged one.
+    void readOptions();
+    // Writes Vexil.opt; false (after telling the user) when that failed.
+    bool writeOptions();
+    void rebuildRecentFiles();
+    void applyStoredMode();
+    // Enables the commands for the active window and mode; also run when a menu opens.
+    void updateCommands();
+
+    void openWithDialog();
+    void showOptions();
+
+protected:
+    bool event(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void connectCommands();
+
+    std::filesystem::path programDirectory_;
+    Options options_;
+    vareditors::EditorRegistry registry_;
+    QMdiArea *area_;
+    uibase::StatusPanel *statusPanel_;
+    MainActions actions_;
+    DocumentManager *documents_;
+    ModeController *mode_;
+    RecentFilesMenu *recent_;
+    WindowMenu *windowMenu_;
+};
+
+} // namespace vexil::app

@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Bringing a document window to the front the way the Window menu does: it takes the
+// state of the window that was active (maximized stays maximized), except that a
+// minimized predecessor, or a window that cannot be maximized, gives normal state.
+#pragma once
+
+class QMdiArea;
+class QMdiSubWindow;
+
+namespace vexil::uibase {
+
+void SwitchToWindow(QMdiArea &area, QMdiSubWindow *target);
+
+} // namespace vexil::uibase
