@@ -9,6 +9,7 @@ int RunBasic(const Words &words);
 int RunReal(const Words &words);
 int RunProgram(const Words &words);
 int RunInfo(const Words &words);
+int RunAssemble(const Words &words);
 
 const std::vector<Command> &commands()
 {
@@ -30,6 +31,11 @@ const std::vector<Command> &commands()
          "        [--home-screen] [--squish] [--extra-memory HHHH]",
          RunProgram},
         {"info", "info FILE...   (exit code 1 when a file is damaged or unreadable)", RunInfo},
+        {"assemble",
+         "assemble SOURCE [--target ash|crash|ti83|ashell83] [--name NAME] [--protect]\n"
+         "         [--home-screen] [--squish] [--extra-memory HHHH] [-o OUT]\n"
+         "         (assembler errors on standard error, exit code 1)",
+         RunAssemble},
     };
     return table;
 }

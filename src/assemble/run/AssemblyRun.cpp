@@ -119,7 +119,7 @@ PollResult AssemblyRun::Wait(std::chrono::milliseconds interval)
     return result;
 }
 
-ProgramResult AssemblyRun::WriteProgramFile() const
+ProgramResult AssemblyRun::WriteProgramFile(const fs::path &destination) const
 {
     if (!Exists(paths_.objectFile)) {
         return {false, MissingObjectMessage(paths_.objectFile)};
@@ -132,7 +132,8 @@ ProgramResult AssemblyRun::WriteProgramFile() const
     if (!program.ok()) {
         return {false, program.error};
     }
-    if (auto error = varfile::WriteFileAtomically(paths_.programFile, program.bytes)) {
+    const fs::path &target = destination.empty() ? paths_.programFile : destination;
+    if (auto error = varfile::WriteFileAtomically(target, program.bytes)) {
         return {false, error->message};
     }
     return {true, {}};

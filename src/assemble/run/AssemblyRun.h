@@ -81,8 +81,9 @@ public:
     // Polls every `interval` until the run is no longer Running.
     PollResult Wait(std::chrono::milliseconds interval = std::chrono::milliseconds(100));
 
-    // After Succeeded: wraps the object file into the program file for the target.
-    ProgramResult WriteProgramFile() const;
+    // After Succeeded: wraps the object file into the program file for the target,
+    // written to `destination` instead of beside the source when one is given.
+    ProgramResult WriteProgramFile(const std::filesystem::path &destination = {}) const;
 
     const RunPaths &Paths() const { return paths_; }
     RunState State() const { return state_; }

@@ -1,0 +1,147 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// vexil-cli assemble: the assembly run of the Assemble command without a window.
+// It uses the program directory and options the desktop program uses, so a source
+// assembles here exactly as it does on F7.
+#include "cli/CliArgs.h"
+#include "cli/Commands.h"
+
+#include "app/core/OptionsFile.h"
+#include "app/core/ProgramDirectory.h"
+#include "assemble/run/AssembleDialogRules.h"
+#include "assemble/run/AssemblyRun.h"
+#include "assemble/run/ProgramName.h"
+#include "assemble/run/RunTexts.h"
+#include "varfile/AtomicFile.h"
+
+#include <cstdlib>
+#include <iostream>
+
+namespace vexil::cli {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace vexil::assemble::run;
+
+fs::path ExecutableDirectory()
+{
+    std::error_code ignored;
+    return fs::read_symlink("/proc/self/exe", ignored).parent_path();
+}
+
+AssemblerFlags FlagsFrom(const app::Options &options)
+{
+    return AssemblerFlags{options.outputListing, options.includeLabels,  options.expandMacros,
+                          options.pageListing,   options.ignoreCase,     options.checkIllegal,
+                          options.checkUnused,   options.checkDuplicate, options.checkNonUnary};
+}
+
+// A name given on the command line passes the name box's typing filter unchanged
+// (apart from upper-casing) and fits the target; anything else is refused rather
+// than silently altered.
+std::string CheckedName(const std::string &typed, ShellTarget target)
+{
+    std::string name;
+    for (char c : typed) {
+        const std::optional<char> kept = FilterProgramNameKey(c);
+        if (!kept || static_cast<unsigned char>(*kept) < 0x20) {
+            throw UsageError("--name takes letters, digits and @ only");
+        }
+        name += *kept;
+    }
+    if (name.size() > ProgramNameLimit(target)) {
+        throw UsageError("--name takes at most " + std::to_string(ProgramNameLimit(target)) +
+                         " characters for this target");
+    }
+    return name;
+}
+
+std::string UpperCased(std::string text)
+{
+    for (char &c : text) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+    }
+    return text;
+}
+
+} // namespace
+
+int RunAssemble(const Words &words)
+{
+    const CliArgs args(words, {"-o", "--target", "--name", "--extra-memory"},
+                       {"--protect", "--home-screen", "--squish"});
+    args.expectPositional(1, 1);
+    const fs::path source = args.positional()[0];
+
+    const fs::path programDir =
+        app::ResolveProgramDirectory(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+    const app::PrepareResult prepared = app::PrepareProgramDirectory(
+        programDir, app::FindSeedDirectory(ExecutableDirectory(), VEXIL_BUILD_DATA_DIR));
+    for (const std::string &problem : prepared.problems) {
+        std::cerr << "vexil-cli assemble: " << problem << '\n';
+    }
+    const app::Options options = app::ReadOptionsFile(programDir).value_or(app::DefaultOptions());
+
+    ShellTarget target = TargetFromOptions(options.ti83Mode, options.shell82, options.shell83);
+    if (auto name = args.value("--target")) {
+        const std::optional<ShellTarget> chosen = ParseTargetName(*name);
+        if (!chosen) {
+            throw UsageError("unknown target " + *name);
+        }
+        target = *chosen;
+    }
+
+    const varfile::ReadResult text = varfile::ReadWholeFile(source);
+    if (!text.ok()) {
+        std::cerr << "vexil-cli assemble: " << text.error->message << '\n';
+        return kExitBadInput;
+    }
+    RunRequest request;
+    request.source = source;
+    request.programDir = programDir;
+    request.installedAssembler = ExecutableDirectory() / "tasm";
+    request.target = target;
+    request.flags = FlagsFrom(options);
+    request.program.editProtect = args.flag("--protect");
+    request.program.homeScreen = args.flag("--home-screen");
+    request.program.squish = args.flag("--squish");
+    if (auto name = args.value("--name")) {
+        request.program.name = CheckedName(*name, target);
+    } else {
+        const std::string_view sourceText(reinterpret_cast<const char *>(text.bytes.data()),
+                                          text.bytes.size());
+        request.program.name = ResolveProgramName(sourceText, {}, source).boxText;
+    }
+    const DialogCheck check = CheckAssembleDialog(
+        request.program.name, UpperCased(args.value("--extra-memory").value_or("")));
+    if (!check.accepted) {
+        std::cerr << "vexil-cli assemble: " << check.message << '\n';
+        return kExitBadInput;
+    }
+    request.program.extraMemory = check.extraMemory;
+
+    AssemblyRun run;
+    if (std::string error = run.Start(request); !error.empty()) {
+        std::cerr << "vexil-cli assemble: " << error << '\n';
+        return kExitBadInput;
+    }
+    const PollResult result = run.Wait();
+    if (result.state == RunState::Failed) {
+        for (const std::string &line : result.errorLines) {
+            std::cerr << line << '\n';
+        }
+        std::cerr << kFailedStatus << '\n';
+        return kExitBadInput;
+    }
+    const fs::path destination = args.value("-o").value_or(std::string());
+    const ProgramResult program = run.WriteProgramFile(destination);
+    if (!program.ok) {
+        std::cerr << "vexil-cli assemble: " << program.message << '\n';
+        return kExitBadInput;
+    }
+    std::cout << (destination.empty() ? run.Paths().programFile : destination).string() << '\n';
+    return kExitOk;
+}
+
+} // namespace vexil::cli
