@@ -221,7 +221,7 @@ void Assembler::processLine(std::string_view raw)
         Statement st = parseStatement(line, pos, first, commentChar_, localChar_);
         if (first && expanded) {
             std::size_t end = st.next == std::string_view::npos ? line.size() : st.next - 1;
-            expandedFirst = line.substr(pos, end - pos);
+            expandedFirst = std::string(trim(std::string_view(line).substr(pos, end - pos)));
         }
         if (!first) {
             outputs_.push_back({static_cast<std::int32_t>(pc_), {}});
@@ -238,6 +238,7 @@ void Assembler::processLine(std::string_view raw)
 
 void Assembler::processStatement(const Statement &st)
 {
+    statementPc_ = pc_;
     if (st.op.empty()) {
         if (!st.label.empty()) {
             defineLabel(st.label, static_cast<std::int32_t>(pc_), LabelKind::Address);
@@ -426,7 +427,7 @@ void Assembler::defineLabel(std::string_view label, std::int32_t value, LabelKin
 ExprResult Assembler::evaluateQuiet(std::string_view text, bool undefinedIsError)
 {
     ExprSettings settings;
-    settings.pc = static_cast<std::int32_t>(pc_);
+    settings.pc = static_cast<std::int32_t>(statementPc_);
     settings.localChar = localChar_;
     settings.undefinedIsError = undefinedIsError;
     return evaluate(text, settings, *this);

@@ -144,6 +144,7 @@ private:
     // State of the current pass.
     int pass_ = 1;
     std::int64_t pc_ = 0;
+    std::int64_t statementPc_ = 0; // `$` and `*` mean this, even late in a .dw list
     std::string module_ = "noname";
     char localChar_ = '_';
     char commentChar_ = ';';

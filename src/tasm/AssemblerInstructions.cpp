@@ -124,6 +124,17 @@ void Assembler::assembleInstruction(const Statement &st)
     std::string mnemonic = toUpper(st.op);
     const MnemonicRows *added = added_.find(mnemonic);
     const MnemonicRows *builtIn = table_.find(mnemonic);
+    if (builtIn) {
+        // A mnemonic of a class the run has not enabled is unknown, not misused.
+        std::uint8_t usable = builtIn->classes & static_cast<std::uint8_t>(options_.classMask) &
+                              static_cast<std::uint8_t>(~kClassUndocumented);
+        if (options_.undocumented) {
+            usable |= builtIn->classes & kClassUndocumented;
+        }
+        if (!usable) {
+            builtIn = nullptr;
+        }
+    }
     if (!added && !builtIn) {
         error(msg::kUnknownInstruction, mnemonic, Place::After);
         return;

@@ -46,6 +46,7 @@ struct MnemonicRows {
     std::unordered_map<std::string, std::vector<std::size_t>> exact;
     std::vector<InstructionRow> rows; // in matching order
     std::vector<std::size_t> wildcardRows;
+    std::uint8_t classes = 0; // every class some row of this mnemonic belongs to
 };
 
 class InstructionTable {

@@ -37,6 +37,7 @@ const MnemonicRows *InstructionTable::find(std::string_view upperMnemonic) const
 void InstructionTable::add(const std::string &mnemonic, InstructionRow row)
 {
     MnemonicRows &entry = mnemonics_[mnemonic];
+    entry.classes |= row.rowClass;
     std::size_t index = entry.rows.size();
     bool wildcard = row.pattern.find_first_of("*@") != std::string::npos;
     if (wildcard) {

@@ -1,0 +1,195 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Golden files: every golden/<name>.asm is assembled in memory with the options in
+// <name>.flags (default "-80 -b") and must reproduce <name>.bin, <name>.lst and
+// <name>.out (console text plus the exit code). VEXIL_REBASELINE=1 rewrites them.
+// Independently of the baselines, a line whose comment is only hex byte pairs
+// ("ld a,b ; 78") must assemble to exactly those bytes.
+#include "tasm/Assembler.h"
+#include "tasm/CommandLine.h"
+#include "tasm/Tasm.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+
+namespace fs = std::filesystem;
+using namespace vexil::tasm;
+
+namespace {
+
+const fs::path kGoldenDir = fs::path(VEXIL_SOURCE_DIR) / "tests/tasm/golden";
+
+std::string readFile(const fs::path &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void writeFile(const fs::path &path, const std::string &data)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << data;
+}
+
+std::vector<std::string> goldenNames()
+{
+    std::vector<std::string> names;
+    for (const auto &entry : fs::directory_iterator(kGoldenDir)) {
+        if (entry.path().extension() == ".asm") {
+            names.push_back(entry.path().stem().string());
+        }
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// Every file under the golden folder, by its path relative to that folder.
+void loadTree(MemoryFileSystem &memory)
+{
+    for (const auto &entry : fs::recursive_directory_iterator(kGoldenDir)) {
+        if (entry.is_regular_file()) {
+            auto rel = fs::relative(entry.path(), kGoldenDir).string();
+            memory.files[rel] = readFile(entry.path());
+        }
+    }
+}
+
+std::vector<std::string> words(const std::string &text)
+{
+    std::istringstream in(text);
+    std::vector<std::string> out;
+    std::string w;
+    while (in >> w) {
+        out.push_back(w);
+    }
+    return out;
+}
+
+// Expected bytes written as the line's comment, e.g. "; DD CB 05 C6".
+std::map<int, std::vector<std::uint8_t>> expectedBytes(const std::string &source)
+{
+    static const std::regex comment(R"(;\s*((?:[0-9A-F]{2}\s+)*[0-9A-F]{2})\s*$)");
+    std::map<int, std::vector<std::uint8_t>> expected;
+    std::istringstream in(source);
+    std::string line;
+    int number = 0;
+    while (std::getline(in, line)) {
+        ++number;
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        std::smatch m;
+        if (line.empty() || line[0] == ';' || !std::regex_search(line, m, comment)) {
+            continue;
+        }
+        std::vector<std::uint8_t> bytes;
+        for (const auto &hex : words(m[1].str())) {
+            bytes.push_back(static_cast<std::uint8_t>(std::stoul(hex, nullptr, 16)));
+        }
+        expected[number] = bytes;
+    }
+    return expected;
+}
+
+std::string hexList(const std::vector<std::uint8_t> &bytes)
+{
+    std::string text;
+    char b[4];
+    for (auto v : bytes) {
+        std::snprintf(b, sizeof b, "%02X ", v);
+        text += b;
+    }
+    return text;
+}
+
+class Golden : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(Golden, MatchesBaselines)
+{
+    const std::string name = GetParam();
+    MemoryFileSystem memory;
+    loadTree(memory);
+    for (const char *extension : {".obj", ".lst", ".exp", ".sym"}) {
+        memory.files.erase(name + extension);
+    }
+    std::vector<std::string> args{"-80", "-b"};
+    if (memory.files.count(name + ".flags")) {
+        args = words(memory.files[name + ".flags"]);
+    }
+    args.push_back(name + ".asm");
+    args.push_back(name + ".obj");
+    std::string console;
+    Environment env;
+    env.tasmInc = "inc";
+    int code = runTasm(args, env, memory, console);
+    console += "[exit " + std::to_string(code) + "]\n";
+
+    const std::string object = memory.files[name + ".obj"];
+    const std::string listing = memory.files[name + ".lst"];
+    const char *rebaseline = std::getenv("VEXIL_REBASELINE");
+    if (rebaseline && std::string(rebaseline) == "1") {
+        writeFile(kGoldenDir / (name + ".bin"), object);
+        writeFile(kGoldenDir / (name + ".lst"), listing);
+        writeFile(kGoldenDir / (name + ".out"), console);
+    }
+    EXPECT_EQ(readFile(kGoldenDir / (name + ".out")), console);
+    EXPECT_EQ(readFile(kGoldenDir / (name + ".lst")), listing);
+    EXPECT_TRUE(readFile(kGoldenDir / (name + ".bin")) == object) << "object differs";
+    for (const char *extension : {".exp", ".sym"}) {
+        auto produced = memory.files.find(name + extension);
+        bool expected = fs::exists(kGoldenDir / (name + extension));
+        if (produced != memory.files.end() && rebaseline && std::string(rebaseline) == "1") {
+            writeFile(kGoldenDir / (name + extension), produced->second);
+            expected = true;
+        }
+        ASSERT_EQ(expected, produced != memory.files.end()) << extension;
+        if (expected) {
+            EXPECT_EQ(readFile(kGoldenDir / (name + extension)), produced->second);
+        }
+    }
+}
+
+// The bytes written beside each instruction, checked line by line.
+TEST_P(Golden, LinesMatchTheirCommentedBytes)
+{
+    const std::string name = GetParam();
+    const std::string source = readFile(kGoldenDir / (name + ".asm"));
+    auto expected = expectedBytes(source);
+    if (expected.empty()) {
+        GTEST_SKIP() << "no commented encodings";
+    }
+    MemoryFileSystem memory;
+    loadTree(memory);
+    Options options;
+    if (memory.files.count(name + ".flags")) {
+        options = parseCommandLine(words(memory.files[name + ".flags"])).options;
+    }
+    std::string console;
+    Assembler assembler(options, memory, {"inc"}, console);
+    AssemblyResult result = assembler.run(name + ".asm");
+    std::map<int, std::vector<std::uint8_t>> actual;
+    for (const auto &line : result.lineBytes) {
+        if (line.file == name + ".asm") {
+            actual[line.line] = line.bytes;
+        }
+    }
+    for (const auto &[line, bytes] : expected) {
+        EXPECT_EQ(hexList(bytes), hexList(actual[line])) << name << ".asm line " << line;
+    }
+}
+
+std::string caseName(const ::testing::TestParamInfo<std::string> &param)
+{
+    return param.param;
+}
+
+INSTANTIATE_TEST_SUITE_P(Tasm, Golden, ::testing::ValuesIn(goldenNames()), caseName);
+
+} // namespace

@@ -1,0 +1,4 @@
+	.org 0
+	nop
+#include "no_such_file.inc"
+	.end
