@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Arithmetic edges the golden files cannot show byte by byte: 32-bit wrap-around,
+// shifts past the width, and inputs that must fail cleanly.
+#include "tasm/Diagnostics.h"
+#include "tasm/Expression.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using namespace vexil::tasm;
+
+namespace {
+
+class NoSymbols : public SymbolResolver {
+public:
+    std::optional<std::int32_t> resolve(std::string_view name) override
+    {
+        if (name == "known") {
+            return 0x1234;
+        }
+        return std::nullopt;
+    }
+};
+
+ExprResult eval(const std::string &text, bool final = true)
+{
+    NoSymbols symbols;
+    ExprSettings settings;
+    settings.pc = 0x9327;
+    settings.undefinedIsError = final;
+    return evaluate(text, settings, symbols);
+}
+
+TEST(TasmExpression, ArithmeticEdges)
+{
+    // Signed 32-bit wrap-around instead of undefined behaviour.
+    EXPECT_EQ(eval("7FFFFFFFh+1").value, INT32_MIN);
+    EXPECT_EQ(eval("(0-7FFFFFFFh-1)/-1").value, INT32_MIN);
+    EXPECT_EQ(eval("(0-7FFFFFFFh-1)%-1").value, 0);
+    // Shifts of 32 or more saturate; >> keeps the sign.
+    EXPECT_EQ(eval("1<<32").value, 0);
+    EXPECT_EQ(eval("-8>>40").value, -1);
+    EXPECT_EQ(eval("-8>>1").value, -4);
+    // Greedy hex digits with a radix suffix; digits are not checked against it.
+    EXPECT_EQ(eval("0BDh").value, 0xBD);
+    EXPECT_EQ(eval("12bh").value, 0x12B);
+    EXPECT_EQ(eval("$").value, 0x9327);
+    EXPECT_EQ(eval("$10").value, 0x10);
+    EXPECT_EQ(eval("7 % 4").value, 3);
+}
+
+TEST(TasmExpression, UndefinedLabels)
+{
+    // Before the final pass an unknown label is a non-zero placeholder.
+    ExprResult early = eval("later+1", false);
+    EXPECT_TRUE(early.ok);
+    EXPECT_EQ(early.value, kUndefinedValue + 1);
+    EXPECT_EQ(early.undefinedName, "later");
+    // In the final pass it is an error naming the label.
+    ExprResult late = eval("known+later");
+    EXPECT_FALSE(late.ok);
+    EXPECT_EQ(late.message, msg::kLabelNotFound);
+    EXPECT_EQ(late.detail, "later");
+}
+
+TEST(TasmExpression, HostileInputFailsCleanly)
+{
+    // Deep nesting stops with an error instead of exhausting the stack.
+    EXPECT_FALSE(eval(std::string(100000, '(') + "1").ok);
+    EXPECT_FALSE(eval(std::string(100000, '-') + "1").ok);
+    // Empty, dangling and stray tokens.
+    EXPECT_FALSE(eval("").ok);
+    EXPECT_FALSE(eval("1+").ok);
+    EXPECT_EQ(eval("'").message, msg::kPrematureChar);
+    EXPECT_EQ(eval("-+1").message, msg::kBinaryOperator);
+    EXPECT_EQ(eval("1/0").message, msg::kDivisionByZero);
+    EXPECT_EQ(eval("3 ` 4").message, msg::kUnknownToken);
+}
+
+} // namespace
