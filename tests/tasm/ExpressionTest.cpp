@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Arithmetic edges the golden files cannot show byte by byte: 32-bit wrap-around,
 // shifts past the width, and inputs that must fail cleanly.
-#include "tasm/Diagnostics.h"
 #include "tasm/Expression.h"
+#include "tasm/Diagnostics.h"
 
 #include <gtest/gtest.h>
 

@@ -67,8 +67,7 @@ TEST(TasmRun, ExitCodesAndConsole)
     // A missing source: 3, with empty object and listing left behind.
     Outcome missing = run(fs, {"-80", "-b", "gone.asm", "gone.bin"});
     EXPECT_EQ(missing.code, 3);
-    EXPECT_NE(missing.console.find("tasm: source file open error on gone.asm"),
-              std::string::npos);
+    EXPECT_NE(missing.console.find("tasm: source file open error on gone.asm"), std::string::npos);
     EXPECT_EQ(fs.files["gone.bin"], "");
     EXPECT_EQ(fs.files["gone.lst"], "");
 
@@ -96,7 +95,7 @@ TEST(TasmRun, EnvironmentAndIncludes)
     MemoryFileSystem fs;
     fs.files["src/main.asm"] = "#include \"local.inc\"\n#include SHELL.INC\n"
                                " .org 0\n .db L, S, T\n .end\n";
-    fs.files["src/local.inc"] = "L .equ 1\n";  // beside the including file
+    fs.files["src/local.inc"] = "L .equ 1\n"; // beside the including file
     fs.files["shell/Shell.inc"] = "S .equ 2\n#include \"deeper.INC\"\n"; // TASMINC, any case
     fs.files["shell/deeper.inc"] = "T .equ 3\n";
     Environment env;
@@ -115,7 +114,8 @@ TEST(TasmRun, EnvironmentAndIncludes)
 TEST(TasmRun, RepeatedRunsAreIndependent)
 {
     MemoryFileSystem fs;
-    fs.files["a.asm"] = "#define X 1\n .org 0\nlab .db X\n .addinstr ZAP \"\" 76 1 NOP 1\n zap\n .end\n";
+    fs.files["a.asm"] =
+        "#define X 1\n .org 0\nlab .db X\n .addinstr ZAP \"\" 76 1 NOP 1\n zap\n .end\n";
     fs.files["b.asm"] = " .org 0\n#ifdef X\n .db 2\n#endif\n zap\n .db lab\n .end\n";
     EXPECT_EQ(run(fs, {"-80", "-b", "a.asm", "a.bin"}).code, 0);
     // Nothing of the first run's macros, rows or labels leaks into the second.
