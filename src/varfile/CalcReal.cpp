@@ -54,6 +54,14 @@ std::optional<double> DecodeReal(std::span<const std::uint8_t, 9> bytes)
     return decimal.negative && value == 0 ? 0.0 : value;
 }
 
+std::optional<double> DecodeRealAt(std::span<const std::uint8_t> data, std::size_t offset)
+{
+    if (offset > data.size() || data.size() - offset < 9) {
+        return std::nullopt;
+    }
+    return DecodeReal(data.subspan(offset).first<9>());
+}
+
 double RoundReal(double value)
 {
     if (!std::isfinite(value)) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -30,6 +31,10 @@ std::optional<RealBytes> EncodeReal(double value, RealKind kind = RealKind::Real
 // The value of 9 stored bytes; nothing when a mantissa nibble is above 9. Only
 // bit 7 of byte 0 is looked at.
 std::optional<double> DecodeReal(std::span<const std::uint8_t, 9> bytes);
+
+// The number stored at `offset` of `data`; nothing when fewer than 9 bytes are
+// left there or the bytes cannot be decoded.
+std::optional<double> DecodeRealAt(std::span<const std::uint8_t> data, std::size_t offset);
 
 // `value` rounded half away from zero to 14 significant digits.
 double RoundReal(double value);

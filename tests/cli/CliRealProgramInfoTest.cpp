@@ -61,6 +61,25 @@ TEST(CliProgram, WritesEachTarget)
     WriteBytes(folder / "code.obj", {0x00, 0xFF, 0xC9});
     const std::string object = (folder / "code.obj").string();
 
+    // Empty objects: Ash without the launcher gives a 77-byte file with D9 00 30;
+    // the TI-83 hexadecimal form holds only its trailer.
+    WriteBytes(folder / "empty.obj", {});
+    const std::string empty = (folder / "empty.obj").string();
+    ASSERT_EQ(RunCli({"program", empty, "-o", (folder / "E.82p").string(), "--target", "ash",
+                      "--name", "E"})
+                  .exitCode,
+              0);
+    const Bytes ash = varfile::ReadWholeFile(folder / "E.82p").bytes;
+    ASSERT_EQ(ash.size(), 77u);
+    EXPECT_EQ(Bytes(ash.begin() + 70, ash.begin() + 75), (Bytes{0x03, 0x00, 0xD9, 0x00, 0x30}));
+    ASSERT_EQ(RunCli({"program", empty, "-o", (folder / "E.83p").string(), "--target", "ti83",
+                      "--name", "E", "--extra-memory", "0000"})
+                  .exitCode,
+              0);
+    const Bytes ti83 = varfile::ReadWholeFile(folder / "E.83p").bytes;
+    EXPECT_EQ(Bytes(ti83.begin() + 70, ti83.end() - 2),
+              (Bytes{0x09, 0x00, 0x3F, 0xD4, 0x3F, '0', '0', '0', '0', 0x3F, 0xD4}));
+
     CliOutput run = RunCli({"program", object, "-o", (folder / "T.83p").string(), "--target",
                             "ti83", "--name", "T", "--extra-memory", "0000"});
     ASSERT_EQ(run.exitCode, 0) << run.err;

@@ -82,6 +82,11 @@ TEST(CalcReal, Decodes)
     // A nibble above 9 cannot be decoded, in either half of a byte.
     EXPECT_FALSE(DecodeReal(RealBytes{0x00, 0x80, 0x1A, 0, 0, 0, 0, 0, 0}));
     EXPECT_FALSE(DecodeReal(RealBytes{0x00, 0x80, 0x10, 0, 0, 0, 0, 0, 0xF0}));
+    // Reading from a longer buffer stops at its end.
+    const std::vector<std::uint8_t> list = {0x01, 0x00, 0x00, 0x80, 0x50, 0, 0, 0, 0, 0, 0};
+    EXPECT_EQ(DecodeRealAt(list, 2), 5);
+    EXPECT_FALSE(DecodeRealAt(list, 3));
+    EXPECT_FALSE(DecodeRealAt(list, 40));
     // Extreme exponent bytes still give finite values.
     EXPECT_EQ(Decoded({0x00, 0xFF, 0x10, 0, 0, 0, 0, 0, 0}), 1e127);
     EXPECT_EQ(Decoded({0x00, 0x00, 0x10, 0, 0, 0, 0, 0, 0}), 1e-128);
