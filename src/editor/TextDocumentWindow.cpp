@@ -101,6 +101,8 @@ bool TextDocumentWindow::readIntoEditor(const QString &path)
 
 bool TextDocumentWindow::writeFromEditor(const QString &path)
 {
+    // Text pasted or inserted by other windows may carry bare line feeds.
+    Memo1->convertEols(QsciScintilla::EolWindows);
     QString text = Memo1->text();
     if (!text.isEmpty() && !text.endsWith(QLatin1String("\r\n"))) {
         text += QLatin1String("\r\n");

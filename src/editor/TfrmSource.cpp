@@ -103,15 +103,23 @@ void TfrmSource::buildPopupMenus()
         }
     });
 
+    // Only shown on the menu: the main window's F7 is the live shortcut.
+    auto *assemble = new QAction(tr("&Assemble"), this);
+    assemble->setShortcut(QKeySequence(Qt::Key_F7));
+    connect(assemble, &QAction::triggered, this, &TfrmSource::assembleRequested);
+
     Memo1->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(Memo1, &QWidget::customContextMenuRequested, this, [this, closeFile](const QPoint &at) {
-        QMenu menu(this);
-        menu.addAction(closeFile);
-        menu.addSeparator();
-        errorListAction_->setChecked(errorListShown());
-        menu.addAction(errorListAction_);
-        menu.exec(Memo1->mapToGlobal(at));
-    });
+    connect(Memo1, &QWidget::customContextMenuRequested, this,
+            [this, closeFile, assemble](const QPoint &at) {
+                QMenu menu(this);
+                menu.addAction(closeFile);
+                menu.addSeparator();
+                assemble->setEnabled(IsSource);
+                menu.addAction(assemble);
+                errorListAction_->setChecked(errorListShown());
+                menu.addAction(errorListAction_);
+                menu.exec(Memo1->mapToGlobal(at));
+            });
 
     auto *hide = new QAction(tr("&Hide Error List"), this);
     connect(hide, &QAction::triggered, this, [this] { hideErrorList(); });

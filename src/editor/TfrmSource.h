@@ -41,6 +41,10 @@ public:
     // Selects line number (1-based) entirely and focuses the editor; out of range: no change.
     void selectLine(int number);
 
+signals:
+    // "&Assemble" on the pop-up menu; the main window runs the assembly.
+    void assembleRequested();
+
 protected:
     bool alwaysMayClose() const override { return !IsSource; }
 

@@ -76,8 +76,12 @@ void DocumentManager::addDocument(QWidget *document)
     if (previous != nullptr && previous->isMaximized()) {
         sub->showMaximized();
     } else {
+        // Cascade new windows from the top left instead of scattering them.
+        constexpr int kCascadeStep = 26;
         const QSize space = area_.viewport()->size();
+        const int slot = static_cast<int>(area_.subWindowList().size() - 1) % 8;
         sub->resize(std::max(480, space.width() * 2 / 3), std::max(320, space.height() * 2 / 3));
+        sub->move(slot * kCascadeStep, slot * kCascadeStep);
         sub->show();
     }
     area_.setActiveSubWindow(sub);

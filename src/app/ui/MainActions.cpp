@@ -95,6 +95,11 @@ MainActions BuildMainActions(QMainWindow &window)
     a.paste->setIcon(themed("edit-paste", QStyle::SP_FileDialogContentsView));
 
     a.toolsMenu = bar->addMenu(QObject::tr("&Tools"));
+    a.assemble = command(a.toolsMenu, QObject::tr("&Assemble..."),
+                         QObject::tr("Assemble (F7)|Assemble current source file."),
+                         QKeySequence(Qt::Key_F7));
+    a.assemble->setIcon(themed("system-run", QStyle::SP_MediaPlay));
+    a.toolsMenu->addSeparator();
     QMenu *mode = a.toolsMenu->addMenu(QObject::tr("&Development Mode"));
     auto *modeGroup = new QActionGroup(&window);
     a.mode82 = command(mode, QObject::tr("TI-8&2 Mode"),
@@ -166,6 +171,8 @@ MainActions BuildMainActions(QMainWindow &window)
     a.toolBar->addAction(a.cut);
     a.toolBar->addAction(a.copy);
     a.toolBar->addAction(a.paste);
+    a.toolBar->addSeparator();
+    a.toolBar->addAction(a.assemble);
     a.toolBar->addSeparator();
     a.toolBar->addAction(a.helpTopics);
     a.toolBar->addSeparator();

@@ -41,6 +41,7 @@ struct MainActions {
     QAction *deleteSelection = nullptr;
     QAction *selectAll = nullptr;
 
+    QAction *assemble = nullptr;
     QAction *mode82 = nullptr;
     QAction *mode83 = nullptr;
     // Target shells in stored order: Ash 3.0, CrASH 1.3, TI-83 in-built, AShell83 1.0.

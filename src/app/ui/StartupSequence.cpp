@@ -6,6 +6,7 @@
 #include "app/uibase/DialogService.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QTimer>
 
 namespace vexil::app {
@@ -42,6 +43,10 @@ void StartupSequence::prepare()
 
 void StartupSequence::showMainWindow()
 {
+    // Without a window manager a maximize request is ignored; start at full size anyway.
+    if (QScreen *screen = form_.screen()) {
+        form_.setGeometry(screen->availableGeometry());
+    }
     form_.showMaximized();
     form_.activateWindow();
     form_.raise();

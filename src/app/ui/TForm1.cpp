@@ -12,8 +12,10 @@
 #include "app/uibase/DialogService.h"
 #include "app/uibase/HelpViewer.h"
 #include "app/uibase/StatusPanel.h"
+#include "assemble/ui/AssemblyController.h"
 #include "editor/EditorFont.h"
 #include "editor/RegisterEditors.h"
+#include "editor/TfrmSource.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -56,6 +58,7 @@ TForm1::TForm1(std::filesystem::path programDirectory, QWidget *parent)
     recent_ = new RecentFilesMenu(
         options_.recentFiles, actions_, [this](const QString &path) { openFile(path); }, this);
     windowMenu_ = new WindowMenu(*area_, actions_, programDirectory_, this);
+    assembly_ = new assemble::ui::AssemblyController(*this, *this, this);
     connectCommands();
     resize(1000, 700);
 }
@@ -81,6 +84,8 @@ void TForm1::connectCommands()
         connect(action, &QAction::triggered, this,
                 [this, cmd = command] { documents_->edit(cmd); });
     }
+    connect(a.assemble, &QAction::triggered, assembly_,
+            &assemble::ui::AssemblyController::Assemble1Click);
     connect(a.options, &QAction::triggered, this, &TForm1::showOptions);
     connect(a.helpTopics, &QAction::triggered, this,
             [this] { uibase::ShowHelp(programDirectory_); });
@@ -177,6 +182,7 @@ void TForm1::updateCommands()
     for (QAction *action : {a.cut, a.copy, a.paste, a.deleteSelection, a.selectAll}) {
         action->setEnabled(traits.editCommands);
     }
+    a.assemble->setEnabled(qobject_cast<editor::TfrmSource *>(active) != nullptr);
     const bool ti83 = options_.ti83Mode;
     a.target[0]->setEnabled(!ti83);
     a.target[1]->setEnabled(!ti83);

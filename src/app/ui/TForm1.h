@@ -18,6 +18,10 @@ namespace vexil::uibase {
 class StatusPanel;
 }
 
+namespace vexil::assemble::ui {
+class AssemblyController;
+}
+
 namespace vexil::app {
 
 class DocumentManager;
@@ -46,6 +50,7 @@ public:
     MainActions &actions() { return actions_; }
     DocumentManager &documents() { return *documents_; }
     ModeController &mode() { return *mode_; }
+    assemble::ui::AssemblyController &assembly() { return *assembly_; }
 
     // Reads Vexil.opt (creating or repairing it) and tells the user about a damaged one.
     void readOptions();
@@ -76,6 +81,7 @@ private:
     ModeController *mode_;
     RecentFilesMenu *recent_;
     WindowMenu *windowMenu_;
+    assemble::ui::AssemblyController *assembly_;
 };
 
 } // namespace vexil::app
