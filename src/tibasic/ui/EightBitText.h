@@ -15,9 +15,9 @@
 namespace vexil::tibasic::ui {
 
 struct EightBitText {
-    std::string text;                 // complete only when ok()
-    std::vector<int> editorOffsets;   // per byte of `text`, its offset in the editor text
-    int failedEditorOffset = -1;      // a character with no Keyboard Font code
+    std::string text;               // complete only when ok()
+    std::vector<int> editorOffsets; // per byte of `text`, its offset in the editor text
+    int failedEditorOffset = -1;    // a character with no Keyboard Font code
     bool ok() const { return failedEditorOffset < 0; }
 
     // The editor offset of the 0-based byte position; the end of the text for

@@ -52,9 +52,32 @@ void TokenTextEdit::placeCaret(int editorOffset)
     ensureCursorVisible();
 }
 
+bool TokenTextEdit::runEditCommand(vareditors::EditCommand command)
+{
+    switch (command) {
+    case vareditors::EditCommand::Cut:
+        cut();
+        break;
+    case vareditors::EditCommand::Copy:
+        copy();
+        break;
+    case vareditors::EditCommand::Paste:
+        paste();
+        break;
+    case vareditors::EditCommand::Delete:
+        textCursor().removeSelectedText();
+        break;
+    case vareditors::EditCommand::SelectAll:
+        selectAll();
+        break;
+    }
+    return true;
+}
+
 void TokenTextEdit::keyPressEvent(QKeyEvent *event)
 {
-    if (tabTypesStoreArrow_ && event->key() == Qt::Key_Tab && event->modifiers() == Qt::NoModifier) {
+    if (tabTypesStoreArrow_ && event->key() == Qt::Key_Tab &&
+        event->modifiers() == Qt::NoModifier) {
         insertPlainText(GlyphText(kStoreArrow));
         return;
     }

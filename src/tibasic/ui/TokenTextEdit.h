@@ -6,6 +6,7 @@
 #pragma once
 
 #include "tibasic/ui/EightBitText.h"
+#include "vareditors/TfrmVarTemplate.h"
 
 #include <QPlainTextEdit>
 
@@ -25,6 +26,9 @@ public:
 
     // Puts the caret at an editor offset with nothing selected.
     void placeCaret(int editorOffset);
+
+    // The main window's Cut, Copy, Paste, Delete and Select All.
+    bool runEditCommand(vareditors::EditCommand command);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The TI-BASIC program editors: program name, "Protected", and the program as token
+// text. Saving encodes the whole text before anything is written, so a text that
+// holds no token at some position leaves the previous file as it was.
+#pragma once
+
+#include "vareditors/VarEditorWindow.h"
+
+#include <memory>
+
+class QCheckBox;
+class QLineEdit;
+
+namespace vexil::uibase {
+class ProgressWindow;
+}
+
+namespace vexil::tibasic::ui {
+
+class TokenTextEdit;
+
+inline const char *const kInvalidProgramToken = "Invalid program token found.";
+
+class TfrmVarProg : public vareditors::VarEditorWindow {
+    Q_OBJECT
+public:
+    TfrmVarProg(uibase::MainFrame &frame, bool isTI82, QWidget *parent = nullptr);
+
+    ~TfrmVarProg() override;
+
+    bool isModified() const override;
+    void setModified(bool modified) override;
+
+    vareditors::DocumentTraits traits() const override;
+    bool runEditCommand(vareditors::EditCommand command) override;
+
+    QLineEdit *nameBox() const { return name_; }
+    QCheckBox *protectedBox() const { return protected_; }
+    TokenTextEdit *textBox() const { return text_; }
+
+protected:
+    bool loadBytes(varfile::ByteView file) override;
+    QString readErrorMessage() const override;
+    std::optional<varfile::Bytes> buildFile() override;
+    void modelChanged() override { IsTI82 = fixedModelIsTI82_; }
+    void beginSaving() override;
+    void endSaving() override;
+
+private:
+    varfile::CalcModel model() const;
+    // The token bytes of the text, with the progress bar following the characters
+    // consumed; nothing after the invalid-token message.
+    std::optional<varfile::Bytes> encodeText();
+
+    std::unique_ptr<uibase::ProgressWindow> progress_;
+
+    bool fixedModelIsTI82_;
+    QLineEdit *name_;
+    QCheckBox *protected_;
+    TokenTextEdit *text_;
+};
+
+class TfrmVarProg82 : public TfrmVarProg {
+    Q_OBJECT
+public:
+    explicit TfrmVarProg82(uibase::MainFrame &frame, QWidget *parent = nullptr)
+        : TfrmVarProg(frame, true, parent)
+    {
+    }
+};
+
+class TfrmVarProg83 : public TfrmVarProg {
+    Q_OBJECT
+public:
+    explicit TfrmVarProg83(uibase::MainFrame &frame, QWidget *parent = nullptr)
+        : TfrmVarProg(frame, false, parent)
+    {
+    }
+};
+
+} // namespace vexil::tibasic::ui

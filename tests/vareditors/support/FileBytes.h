@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Whole files as bytes, for editor tests that check what was written.
+#pragma once
+
+#include <QFile>
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+namespace vexil::testing {
+
+inline std::vector<std::uint8_t> ReadBytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray data = file.readAll();
+    return {data.begin(), data.end()};
+}
+
+inline void WriteBytes(const QString &path, const std::vector<std::uint8_t> &bytes)
+{
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(reinterpret_cast<const char *>(bytes.data()), static_cast<qint64>(bytes.size()));
+}
+
+inline std::uint16_t Word(const std::vector<std::uint8_t> &bytes, std::size_t offset)
+{
+    return static_cast<std::uint16_t>(bytes.at(offset) | (bytes.at(offset + 1) << 8));
+}
+
+} // namespace vexil::testing
