@@ -1,0 +1,189 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tibasic/ui/TfrmVarProg.h"
+
+#include "app/uibase/ScriptedDialogService.h"
+#include "support/FakeMainFrame.h"
+#include "support/FileBytes.h"
+#include "tibasic/ProgramFile.h"
+#include "tibasic/ui/TokenTextEdit.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QFile>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace vexil::tibasic::ui {
+namespace {
+
+using testing::FakeMainFrame;
+using testing::ReadBytes;
+using testing::Word;
+using testing::WriteBytes;
+using uibase::ScopedScriptedDialogs;
+
+class ProgramEditor : public ::testing::Test {
+protected:
+    QString saveNew(const QString &name)
+    {
+        const QString path = frame.path(name);
+        dialogs->fileNames.push_back(path);
+        return path;
+    }
+
+    ScopedScriptedDialogs dialogs;
+    FakeMainFrame frame;
+    TfrmVarProg83 program{frame};
+};
+
+TEST_F(ProgramEditor, EmptyProgramIsA74ByteFile)
+{
+    program.prepareNew(false, 2);
+    EXPECT_EQ(program.windowTitle(), "Untitled2 [TI-83 Program]");
+    EXPECT_EQ(program.nameBox()->text(), "UNTITLED");
+    const QString path = saveNew(QStringLiteral("empty.83p"));
+    ASSERT_TRUE(program.SaveFile());
+    EXPECT_EQ(dialogs->fileRequests[0].filter, "TI-83 Programs (*.83p)|*.83p|All Files (*.*)|*.*");
+    EXPECT_EQ(dialogs->fileRequests[0].title, "Save TI-83 Program");
+    EXPECT_EQ(dialogs->fileRequests[0].defaultSuffix, "83p");
+    EXPECT_EQ(program.windowTitle(), "empty.83p [TI-83 Program]");
+
+    const auto bytes = ReadBytes(path);
+    ASSERT_EQ(bytes.size(), 74u);
+    EXPECT_EQ(Word(bytes, 53), 17);
+    EXPECT_EQ(Word(bytes, 57), 2);
+    EXPECT_EQ(Word(bytes, 68), 2);
+    EXPECT_EQ(Word(bytes, 70), 0);
+    unsigned sum = 0;
+    for (std::size_t i = 55; i <= 71; ++i)
+        sum += bytes[i];
+    EXPECT_EQ(Word(bytes, 72), sum & 0xFFFF);
+}
+
+TEST_F(ProgramEditor, NamesWithThetaAndZeroBytes)
+{
+    program.nameBox()->setText(QStringLiteral("A@"));
+    program.protectedBox()->setChecked(true);
+    program.textBox()->setPlainText(QStringLiteral("Disp 1"));
+    const QString path = saveNew(QStringLiteral("theta.83p"));
+    ASSERT_TRUE(program.SaveFile());
+    auto bytes = ReadBytes(path);
+    EXPECT_EQ(bytes[59], 6);
+    EXPECT_EQ((std::vector<std::uint8_t>(bytes.begin() + 60, bytes.begin() + 68)),
+              (std::vector<std::uint8_t>{0x41, 0x5B, 0, 0, 0, 0, 0, 0}));
+
+    TfrmVarProg83 reloaded(frame);
+    ASSERT_TRUE(reloaded.LoadFile(path));
+    EXPECT_EQ(reloaded.nameBox()->text(), "A@");
+    EXPECT_TRUE(reloaded.protectedBox()->isChecked());
+    EXPECT_EQ(reloaded.textBox()->toPlainText(), "Disp 1");
+
+    // Zero bytes inside the name are dropped.
+    bytes[61] = 0x00;
+    bytes[62] = 'B';
+    WriteBytes(path, bytes);
+    ASSERT_TRUE(reloaded.LoadFile(path));
+    EXPECT_EQ(reloaded.nameBox()->text(), "AB");
+    EXPECT_TRUE(dialogs->shown.empty());
+}
+
+TEST_F(ProgramEditor, ShortFileKeepsAnEmptyCleanWindow)
+{
+    const QString path = frame.path(QStringLiteral("short.83p"));
+    WriteBytes(path, std::vector<std::uint8_t>(59, 0x2A));
+    EXPECT_TRUE(program.LoadFile(path));
+    ASSERT_EQ(dialogs->shown.size(), 1u);
+    EXPECT_EQ(dialogs->shown[0].text, "Error reading program file.");
+    EXPECT_EQ(dialogs->shown[0].kind, uibase::MessageKind::Error);
+    EXPECT_TRUE(program.textBox()->toPlainText().isEmpty());
+    EXPECT_EQ(program.nameBox()->text(), "UNTITLED");
+    EXPECT_FALSE(program.isModified());
+    EXPECT_EQ(program.windowTitle(), "short.83p [TI-83 Program]");
+}
+
+TEST_F(ProgramEditor, InvalidTokenLeavesFilesAlone)
+{
+    // A new program: no file appears, the caret is on character 17.
+    program.textBox()->insertPlainText(QStringLiteral("ABCDEFGHIJKLMNOPq"));
+    const QString path = saveNew(QStringLiteral("new.83p"));
+    EXPECT_FALSE(program.SaveFile());
+    ASSERT_EQ(dialogs->shown.size(), 1u);
+    EXPECT_EQ(dialogs->shown[0].text, "Invalid program token found.");
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_EQ(program.textBox()->textCursor().position(), 16);
+    EXPECT_FALSE(program.textBox()->textCursor().hasSelection());
+    EXPECT_TRUE(program.isModified());
+    EXPECT_TRUE(program.FileName.isEmpty());
+
+    // An existing file keeps its previous bytes.
+    program.textBox()->setPlainText(QStringLiteral("1"));
+    saveNew(QStringLiteral("new.83p"));
+    ASSERT_TRUE(program.SaveFile());
+    const auto before = ReadBytes(path);
+    // 𝑒 is two UTF-16 units and the line break one: the caret still finds "q".
+    program.textBox()->setPlainText(QStringLiteral("𝑒\nq"));
+    EXPECT_FALSE(program.SaveFile());
+    EXPECT_EQ(ReadBytes(path), before);
+    EXPECT_EQ(program.textBox()->textCursor().position(), 3);
+    // A character with no Keyboard Font code at all.
+    program.textBox()->setPlainText(QStringLiteral("12€"));
+    EXPECT_FALSE(program.SaveFile());
+    EXPECT_EQ(program.textBox()->textCursor().position(), 2);
+}
+
+TEST_F(ProgramEditor, OnlyTextChangesAskBeforeClosing)
+{
+    EXPECT_TRUE(program.CloseQuery());
+    program.protectedBox()->setChecked(true);
+    program.nameBox()->setText(QStringLiteral("OTHER"));
+    EXPECT_TRUE(program.CloseQuery());
+    EXPECT_TRUE(dialogs->shown.empty());
+
+    QTest::keyClicks(program.textBox(), QStringLiteral("1"));
+    dialogs->answers.push_back(uibase::Answer::No);
+    EXPECT_TRUE(program.CloseQuery());
+    ASSERT_EQ(dialogs->shown.size(), 1u);
+    EXPECT_EQ(dialogs->shown[0].text, "TI-83 Program has changed.  Save now?");
+}
+
+TEST_F(ProgramEditor, GlyphsTabAndClipboard)
+{
+    // 1 → A, √(, π, ≠, θ, L₁ and a line break, as the tokens of a TI-83 program.
+    Program stored;
+    stored.name = "GLYPHS";
+    stored.tokens = {0x31, 0x04, 0x41, 0x3F, 0xBC, 0xAC, 0x11, 0x6F, 0x5B, 0x3F, 0x5D, 0x00};
+    const QString path = frame.path(QStringLiteral("glyphs.83p"));
+    WriteBytes(path, *BuildProgramFile(varfile::CalcModel::TI83, stored));
+    ASSERT_TRUE(program.LoadFile(path));
+    EXPECT_EQ(program.textBox()->toPlainText(), "1→A\n√(π)≠θ\nL₁");
+    EXPECT_EQ(program.textBox()->textCursor().position(), 0);
+
+    // Tab types the store arrow.
+    program.textBox()->moveCursor(QTextCursor::End);
+    QTest::keyClick(program.textBox(), Qt::Key_Tab);
+    QTest::keyClicks(program.textBox(), QStringLiteral("B"));
+    EXPECT_TRUE(program.textBox()->toPlainText().endsWith("L₁→B"));
+
+    // Copy gives Unicode text; pasting the web's ASCII spelling gives the glyph.
+    program.textBox()->selectAll();
+    ASSERT_TRUE(program.runEditCommand(vareditors::EditCommand::Copy));
+    EXPECT_EQ(QApplication::clipboard()->text(), program.textBox()->toPlainText());
+    QApplication::clipboard()->setText(QStringLiteral("\n2->C"));
+    program.textBox()->moveCursor(QTextCursor::End);
+    ASSERT_TRUE(program.runEditCommand(vareditors::EditCommand::Paste));
+    EXPECT_TRUE(program.textBox()->toPlainText().endsWith("L₁→B\n2→C"));
+
+    ASSERT_TRUE(program.SaveFile());
+    const auto loaded = LoadProgramFile(ReadBytes(path));
+    ASSERT_TRUE(loaded.ok());
+    std::vector<std::uint8_t> expected = stored.tokens;
+    for (std::uint8_t byte : {0x04, 0x42, 0x3F, 0x32, 0x04, 0x43})
+        expected.push_back(byte);
+    EXPECT_EQ(loaded.program.tokens, expected);
+}
+
+} // namespace
+} // namespace vexil::tibasic::ui
