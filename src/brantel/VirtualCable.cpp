@@ -3,11 +3,14 @@
 
 #include <atomic>
 #include <cerrno>
+#include <climits>
 #include <cstring>
+#include <ctime>
 #include <fcntl.h>
-#include <sched.h>
+#include <linux/futex.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 namespace vexil::brantel {
@@ -28,12 +31,30 @@ constexpr uint32_t kMagic = 0x4C425856; // "VXBL"
 constexpr size_t kFileSize = 64;
 constexpr uint32_t kPullBits = 0x0F;
 constexpr uint32_t kIdleStep = 0x10;
-constexpr unsigned kPollsBeforeYield = 64;
+// An end that has seen the same lines this many times in a row sleeps until the
+// word changes. Short enough that a busy machine does not burn a processor on a
+// waiting end; long enough that two ends on two idle processors never sleep.
+constexpr unsigned kPollsBeforeSleep = 200;
+// A sleeping end still wakes this often, so the caller's pump and break flag
+// are looked at.
+constexpr long kSleepNanoseconds = 1'000'000;
 
 struct CableFile {
     uint32_t magic;
     uint32_t lines;
+    uint32_t sleepers; // ends asleep on `lines`; drive() only wakes when non-zero
 };
+
+void futexWait(uint32_t *word, uint32_t expected)
+{
+    const timespec timeout{0, kSleepNanoseconds};
+    ::syscall(SYS_futex, word, FUTEX_WAIT, expected, &timeout, nullptr, 0);
+}
+
+void futexWakeAll(uint32_t *word)
+{
+    ::syscall(SYS_futex, word, FUTEX_WAKE, INT_MAX, nullptr, nullptr, 0);
+}
 
 uint8_t levels(uint32_t word)
 {
@@ -74,6 +95,7 @@ VirtualCable::VirtualCable(const std::string &path, CableEnd end)
     }
     mapping_ = map;
     word_ = &file->lines;
+    sleepers_ = &file->sleepers;
     drive(kReleaseBoth);
     seenIdle_ = std::atomic_ref<uint32_t>(*word_).load() & ~kPullBits;
 }
@@ -96,8 +118,12 @@ void VirtualCable::drive(uint8_t value)
         if ((next & kPullBits) == 0 && (old & kPullBits) != 0)
             next += kIdleStep;
         if (word.compare_exchange_weak(old, next))
-            return;
+            break;
     }
+    // A sleeper counts itself in before it sleeps and the kernel re-checks the
+    // word, so either it sees this change or it is counted here.
+    if (std::atomic_ref<uint32_t>(*sleepers_).load() != 0)
+        futexWakeAll(word_);
 }
 
 uint8_t VirtualCable::sample()
@@ -109,11 +135,14 @@ uint8_t VirtualCable::sample()
         seenIdle_ = idle;
         state = kLineMask;
     }
-    // Waiting ends only when the other end moves; leave it the processor.
+    // Waiting ends only when the other end moves: sleep until it does.
     if (state == lastSample_) {
-        if (++quietPolls_ >= kPollsBeforeYield) {
+        if (++quietPolls_ >= kPollsBeforeSleep) {
             quietPolls_ = 0;
-            ::sched_yield();
+            std::atomic_ref<uint32_t> sleepers(*sleepers_);
+            sleepers.fetch_add(1);
+            futexWait(word_, word);
+            sleepers.fetch_sub(1);
         }
     } else {
         quietPolls_ = 0;

@@ -30,6 +30,7 @@ public:
 
 private:
     uint32_t *word_ = nullptr; // the lines word inside the mapping
+    uint32_t *sleepers_ = nullptr;
     void *mapping_ = nullptr;
     unsigned shift_ = 0;    // where this end's two pull bits sit in the word
     uint32_t seenIdle_ = 0; // idle count at this end's last sample

@@ -84,11 +84,17 @@ void SimCalculator::note(std::string line)
 
 void SimCalculator::run(const std::atomic<bool> &stop)
 {
-    SimPort port(config_.cablePath, id(), stop, config_.exchangeTimeoutMs, config_.faults);
-    if (!port.ok()) {
-        note("cannot open the cable " + config_.cablePath + ": " + port.error());
+    CableWire wire(config_.cablePath, stop, std::chrono::milliseconds(config_.exchangeTimeoutMs));
+    if (!wire.ok()) {
+        note("cannot open the cable " + config_.cablePath + ": " + wire.error());
         return;
     }
+    serve(wire, stop);
+}
+
+void SimCalculator::serve(SimWire &wire, const std::atomic<bool> &stop)
+{
+    SimPort port(wire, id(), stop, config_.faults);
     while (!stop.load()) {
         try {
             std::vector<std::string> toSend;

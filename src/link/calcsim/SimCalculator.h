@@ -48,6 +48,8 @@ public:
     // Serves the cable until `stop` is set: first the queued sends, then
     // whatever the computer asks.
     void run(const std::atomic<bool> &stop);
+    // The same on any wire (the fuzzer's, for one).
+    void serve(SimWire &wire, const std::atomic<bool> &stop);
 
     // Files of the memory folder to send as soon as the computer listens, in
     // order, as one Link > Send session.

@@ -1,67 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/calcsim/SimPort.h"
 
-#include "brantel/BitProtocol.h"
-
 #include <thread>
 
 namespace vexil::link::calcsim {
 
-namespace {
-
-class SimHooks final : public brantel::WaitHooks {
-public:
-    SimHooks(const std::atomic<bool> &stop,
-             std::optional<std::chrono::steady_clock::time_point> deadline)
-        : stop_(stop), deadline_(deadline)
-    {
-    }
-    bool aborted() override
-    {
-        if (stop_.load(std::memory_order_relaxed))
-            return true;
-        // Reading the clock on every poll would dominate the loop.
-        if (deadline_ && ++polls_ % 256 == 0)
-            return std::chrono::steady_clock::now() > *deadline_;
-        return false;
-    }
-
-private:
-    const std::atomic<bool> &stop_;
-    std::optional<std::chrono::steady_clock::time_point> deadline_;
-    unsigned polls_ = 0;
-};
-
-} // namespace
-
-SimPort::SimPort(const std::string &cablePath, uint8_t machineId, const std::atomic<bool> &stop,
-                 int exchangeTimeoutMs, SimFaults faults)
-    : cable_(cablePath, brantel::CableEnd::Calculator), id_(machineId), stop_(stop),
-      timeout_(exchangeTimeoutMs), faults_(faults)
+SimPort::SimPort(SimWire &wire, uint8_t machineId, const std::atomic<bool> &stop, SimFaults faults)
+    : wire_(wire), id_(machineId), stop_(stop), faults_(faults)
 {
 }
 
 uint8_t SimPort::getByte(bool patient)
 {
-    std::optional<std::chrono::steady_clock::time_point> deadline;
-    if (!patient)
-        deadline = std::chrono::steady_clock::now() + timeout_;
-    SimHooks hooks(stop_, deadline);
-    const auto byte = brantel::receiveByte(cable_, hooks);
-    if (!byte) {
-        cable_.drive(brantel::kReleaseBoth);
+    const auto byte = wire_.get(patient);
+    if (!byte)
         throw ExchangeEnded{};
-    }
     return *byte;
 }
 
 void SimPort::putByte(uint8_t byte)
 {
-    SimHooks hooks(stop_, std::chrono::steady_clock::now() + timeout_);
-    if (!brantel::sendByte(cable_, hooks, byte)) {
-        cable_.drive(brantel::kReleaseBoth);
+    if (!wire_.put(byte))
         throw ExchangeEnded{};
-    }
 }
 
 bool SimPort::carriesData(uint8_t command) const
@@ -78,7 +38,7 @@ bool SimPort::idleUntil(const std::function<bool()> &wake)
     for (unsigned polls = 0;; ++polls) {
         if (stop_.load())
             throw ExchangeEnded{};
-        if ((cable_.sample() & brantel::kLineMask) != brantel::kLineMask)
+        if (wire_.active())
             return true;
         if (wake())
             return false;

@@ -4,8 +4,8 @@
 // faults a test can ask for.
 #pragma once
 
-#include "brantel/VirtualCable.h"
 #include "link/Packet.h"
+#include "link/calcsim/SimWire.h"
 
 #include <atomic>
 #include <chrono>
@@ -31,11 +31,7 @@ struct SimFaults {
 
 class SimPort {
 public:
-    SimPort(const std::string &cablePath, uint8_t machineId, const std::atomic<bool> &stop,
-            int exchangeTimeoutMs, SimFaults faults);
-
-    bool ok() const { return cable_.ok(); }
-    const std::string &error() const { return cable_.error(); }
+    SimPort(SimWire &wire, uint8_t machineId, const std::atomic<bool> &stop, SimFaults faults);
 
     // Waits while the cable is idle. True when the computer starts to send,
     // false as soon as `wake` says the calculator has something to do itself.
@@ -59,10 +55,9 @@ private:
     void putByte(uint8_t byte);
     bool carriesData(uint8_t command) const;
 
-    brantel::VirtualCable cable_;
+    SimWire &wire_;
     uint8_t id_;
     const std::atomic<bool> &stop_;
-    std::chrono::milliseconds timeout_;
     SimFaults faults_;
     int received_ = 0;
     int dataSent_ = 0;
