@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // vexil: prepares the program directory and starts the main window.
 #include "app/core/ProgramDirectory.h"
+#include "app/ui/DesktopRegistration.h"
 #include "app/ui/StartupSequence.h"
 #include "app/ui/TForm1.h"
 
@@ -30,6 +31,9 @@ int main(int argc, char **argv)
         vexil::app::PrepareProgramDirectory(programDirectory, seed);
     for (const std::string &problem : prepared.problems) {
         qWarning("%s", problem.c_str());
+    }
+    if (prepared.firstRun) {
+        vexil::app::RegisterWithDesktop(programDirectory);
     }
 
     QStringList files;
