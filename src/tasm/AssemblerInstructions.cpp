@@ -213,7 +213,8 @@ void Assembler::encode(const InstructionRow &row, const std::string &compact, co
         if (texts.at(i).empty()) {
             return 0;
         }
-        std::string expression = "0" + std::string(texts[i]);
+        std::string expression(1, '0');
+        expression += texts[i];
         ExprResult r = evaluateQuiet(expression, true);
         if (!r.ok) {
             reportExpression(r);

@@ -33,8 +33,11 @@ bool DiskFileSystem::write(const std::string &path, const std::string &data)
     fs::path target(path);
     fs::path folder = target.parent_path();
     std::random_device seed;
-    fs::path temp =
-        folder / ("." + target.filename().string() + ".tmp" + std::to_string(seed() % 1000000));
+    std::string tempName(1, '.');
+    tempName += target.filename().string();
+    tempName += ".tmp";
+    tempName += std::to_string(seed() % 1000000);
+    fs::path temp = folder / tempName;
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
         if (!out) {

@@ -70,7 +70,9 @@ void MacroTable::continueLast(std::string_view text)
     if (!last_) {
         return;
     }
-    last_->body.push_back({std::string(" ") + std::string(text), -1});
+    std::string piece(1, ' ');
+    piece += text;
+    last_->body.push_back({std::move(piece), -1});
 }
 
 void MacroTable::undefine(const std::string &name)
