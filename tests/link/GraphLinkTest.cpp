@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The TI-Graph Link transport on a pseudo-terminal standing in for the serial
+// port: bytes both ways, and a silent cable read as a time-out.
+#include "RecordingHost.h"
+#include "link/GraphLinkTransport.h"
+#include "link/Link.h"
+
+#include <gtest/gtest.h>
+
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+using namespace vexil::link;
+using namespace vexil::link::test;
+
+TEST(GraphLink, MovesBytesAndTimesOutOnASilentCable)
+{
+    int cable = -1;
+    int port = -1;
+    char name[128];
+    ASSERT_EQ(::openpty(&cable, &port, name, nullptr, nullptr), 0);
+    RecordingHost host;
+    bool stop = false;
+    auto serial = std::make_unique<GraphLinkTransport>(
+        host, [&] { return stop; }, 50);
+    ASSERT_EQ(serial->open(name), "");
+    termios tio{};
+    ::tcgetattr(port, &tio);
+    EXPECT_EQ(cfgetospeed(&tio), B9600);
+    EXPECT_EQ(tio.c_cflag & (CSIZE | PARENB | CSTOPB | CRTSCTS), static_cast<tcflag_t>(CS8));
+
+    Link link(host);
+    link.useTransport(std::move(serial));
+    // Out: the byte arrives unchanged on the other side.
+    link.SendByte(0x83);
+    uint8_t got = 0;
+    ASSERT_EQ(::read(cable, &got, 1), 1);
+    EXPECT_EQ(got, 0x83);
+    // In: WaitForData sees it and ReceiveByte takes it.
+    const uint8_t reply = 0x56;
+    ASSERT_EQ(::write(cable, &reply, 1), 1);
+    link.WaitForData(1);
+    EXPECT_EQ(link.ReceiveByte(), 0x56);
+    EXPECT_EQ(link.LinkError, 0);
+    // Nothing comes: the read times out and counts as a link time-out.
+    EXPECT_EQ(link.ReceiveByte(), 0);
+    EXPECT_EQ(link.check(), TransferResult::Timeout);
+    // A cancel ends a read at once, without a time-out.
+    link.LinkError = 0;
+    stop = true;
+    link.ReceiveByte();
+    EXPECT_EQ(link.LinkError, 0);
+    ::close(cable);
+    ::close(port);
+}
+
+TEST(GraphLink, ANonSerialDeviceIsNamedInTheMessage)
+{
+    RecordingHost host;
+    GraphLinkTransport serial(
+        host, [] { return false; }, 50);
+    const std::string message = serial.open("/dev/null");
+    EXPECT_NE(message.find("/dev/null"), std::string::npos);
+    EXPECT_NE(message.find("not a serial port"), std::string::npos);
+}
