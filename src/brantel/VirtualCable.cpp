@@ -8,6 +8,7 @@
 #include <ctime>
 #include <fcntl.h>
 #include <linux/futex.h>
+#include <sched.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
@@ -31,10 +32,13 @@ constexpr uint32_t kMagic = 0x4C425856; // "VXBL"
 constexpr size_t kFileSize = 64;
 constexpr uint32_t kPullBits = 0x0F;
 constexpr uint32_t kIdleStep = 0x10;
-// An end that has seen the same lines this many times in a row sleeps until the
-// word changes. Short enough that a busy machine does not burn a processor on a
-// waiting end; long enough that two ends on two idle processors never sleep.
-constexpr unsigned kPollsBeforeSleep = 200;
+// An end that keeps seeing the same lines first spins (the other end usually
+// answers within a microsecond), then yields its processor on every poll (on a
+// busy machine that hands over far quicker than a sleep and a wake-up), and
+// only in a long wait, such as for a user at the calculator, sleeps until the
+// word changes.
+constexpr unsigned kPollsBeforeYield = 64;
+constexpr unsigned kPollsBeforeSleep = kPollsBeforeYield + 2000;
 // A sleeping end still wakes this often, so the caller's pump and break flag
 // are looked at.
 constexpr long kSleepNanoseconds = 1'000'000;
@@ -137,8 +141,10 @@ uint8_t VirtualCable::sample()
     }
     // Waiting ends only when the other end moves: sleep until it does.
     if (state == lastSample_) {
-        if (++quietPolls_ >= kPollsBeforeSleep) {
-            quietPolls_ = 0;
+        ++quietPolls_;
+        if (quietPolls_ >= kPollsBeforeYield && quietPolls_ < kPollsBeforeSleep) {
+            ::sched_yield();
+        } else if (quietPolls_ >= kPollsBeforeSleep) {
             std::atomic_ref<uint32_t> sleepers(*sleepers_);
             sleepers.fetch_add(1);
             futexWait(word_, word);
