@@ -93,6 +93,7 @@ void Assembler::runPass(int pass, const std::string &sourceName)
     codesOn_ = true;
     seenEnd_ = false;
     segment_ = 'N';
+    linesThisPass_ = 0;
     conditionals_.clear();
     macros_.clear();
     for (const auto &[name, text] : options_.defines) {
@@ -163,6 +164,10 @@ void Assembler::processFile(const std::string &displayName, const std::string &p
         }
         if (end > start && text[end - 1] == '\r') {
             --end;
+        }
+        if (++linesThisPass_ > options_.maxSourceLines) {
+            throw FatalError{"tasm: too many source lines; does an include file include itself?",
+                             4};
         }
         lineNumber_ = static_cast<int>(i) + 1;
         lastFileName_ = fileName_;

@@ -159,6 +159,7 @@ private:
     std::string filePath_; // as found, for relative includes
     int lineNumber_ = 0;
     int depth_ = 0;
+    long linesThisPass_ = 0;
     std::string lastFileName_; // where reading stopped, for end-of-run messages
     int lastLineNumber_ = 0;
 

@@ -97,8 +97,7 @@ void option(CommandLine &cl, const std::string &arg)
     case 'g':
         if (rest == "3") {
             o.objectFormat = ObjectFormat::Binary;
-        } else if (rest == "0" || rest == "4" || !allDigits(rest) || rest.size() > 1 ||
-                   rest[0] > '4') {
+        } else if (rest == "0" || !allDigits(rest) || rest.size() > 1 || rest[0] > '4') {
             o.objectFormat = ObjectFormat::IntelHex;
         } else {
             cl.notices.push_back("tasm: object format not supported, Intel hex written: " + arg);

@@ -7,8 +7,8 @@ namespace vexil::tasm {
 
 namespace {
 // Beyond these a definition is referring to itself; the old assembler hung here.
-constexpr int kMaxRescans = 64;
-constexpr std::size_t kMaxExpandedLength = 16384;
+constexpr int kMaxRescans = 32;
+constexpr std::size_t kMaxExpandedLength = 4096;
 } // namespace
 
 bool isIdentifierChar(char c)

@@ -36,6 +36,9 @@ struct Options {
     bool undocumented = false;                                // -u
     unsigned checkMask = kCheckUnusedData | kCheckDuplicateLabel;
     int hexRecordBytes = 24; // -o
+    // Lines read per pass, includes counted each time; only a file that keeps
+    // including itself gets near it.
+    long maxSourceLines = 4000000;
 };
 
 } // namespace vexil::tasm
