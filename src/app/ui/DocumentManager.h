@@ -4,6 +4,7 @@
 // commands to the active window (or the default beep when they do not apply).
 #pragma once
 
+#include "editor/newfile/core/NewFileCatalog.h"
 #include "vareditors/EditorRegistry.h"
 
 #include <QObject>
@@ -25,7 +26,10 @@ public:
     vareditors::TfrmVarTemplate *activeDocument() const;
     QList<vareditors::TfrmVarTemplate *> documents() const;
 
+    // A source from the header template of the current target (when the options ask).
     void newSource();
+    // The number of the next "Untitled" window; every new document takes one.
+    int nextUntitledNumber() { return untitled_.nextNumber(); }
     void save();
     void saveAs();
     void closeActive();
@@ -42,7 +46,7 @@ private:
     uibase::MainFrame &frame_;
     QMdiArea &area_;
     const vareditors::EditorRegistry &registry_;
-    int untitledCounter_ = 0;
+    editor::UntitledCounter untitled_;
 };
 
 } // namespace vexil::app

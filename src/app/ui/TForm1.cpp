@@ -16,6 +16,7 @@
 #include "editor/EditorFont.h"
 #include "editor/RegisterEditors.h"
 #include "editor/TfrmSource.h"
+#include "vareditors/VariableEditorCatalog.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -53,7 +54,13 @@ TForm1::TForm1(std::filesystem::path programDirectory, QWidget *parent)
     statusBar()->addWidget(statusPanel_, 1);
 
     editor::RegisterEditorWindows(registry_);
+    vareditors::RegisterVariableEditors(registry_);
     documents_ = new DocumentManager(*this, *area_, registry_, this);
+    // Until the New gallery exists, each variable editor is created from this submenu.
+    auto *newVariable = new QMenu(tr("&New"), this);
+    vareditors::AddNewVariableActions(*newVariable, *this,
+                                      [this] { return documents_->nextUntitledNumber(); });
+    actions_.fileMenu->insertMenu(actions_.open, newVariable);
     mode_ = new ModeController(options_, actions_, this);
     recent_ = new RecentFilesMenu(
         options_.recentFiles, actions_, [this](const QString &path) { openFile(path); }, this);
