@@ -82,14 +82,15 @@ void SimCalculator::note(std::string line)
     log_.push_back(std::move(line));
 }
 
-void SimCalculator::run(const std::atomic<bool> &stop)
+bool SimCalculator::run(const std::atomic<bool> &stop)
 {
     CableWire wire(config_.cablePath, stop, std::chrono::milliseconds(config_.exchangeTimeoutMs));
     if (!wire.ok()) {
         note("cannot open the cable " + config_.cablePath + ": " + wire.error());
-        return;
+        return false;
     }
     serve(wire, stop);
+    return true;
 }
 
 void SimCalculator::serve(SimWire &wire, const std::atomic<bool> &stop)
@@ -341,8 +342,7 @@ void SimCalculator::sendDirectory(SimPort &port)
 void SimCalculator::sendDataAcknowledged(SimPort &port, const std::vector<uint8_t> &data)
 {
     port.send(dataPacket(id(), command::kData, data));
-    const Packet reply = expect(port, command::kAck);
-    (void)reply;
+    expect(port, command::kAck);
 }
 
 bool SimCalculator::sendVariable(SimPort &port, const SimVariable &variable)

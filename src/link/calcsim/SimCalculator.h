@@ -46,8 +46,8 @@ public:
     std::string start();
 
     // Serves the cable until `stop` is set: first the queued sends, then
-    // whatever the computer asks.
-    void run(const std::atomic<bool> &stop);
+    // whatever the computer asks. False when the cable cannot be opened.
+    bool run(const std::atomic<bool> &stop);
     // The same on any wire (the fuzzer's, for one).
     void serve(SimWire &wire, const std::atomic<bool> &stop);
 

@@ -47,15 +47,19 @@ bool SimPort::idleUntil(const std::function<bool()> &wake)
     }
 }
 
+void SimPort::fallSilent()
+{
+    // A calculator that has stopped answering leaves the lines alone.
+    while (!stop_.load())
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    throw ExchangeEnded{};
+}
+
 Packet SimPort::receive(bool patient)
 {
     for (;;) {
-        if (silenced_) {
-            // A calculator that has stopped answering leaves the lines alone.
-            while (!stop_.load())
-                std::this_thread::sleep_for(std::chrono::milliseconds(5));
-            throw ExchangeEnded{};
-        }
+        if (silenced_)
+            fallSilent();
         Packet p(4);
         p[0] = getByte(patient);
         for (size_t i = 1; i < 4; ++i)
@@ -78,11 +82,8 @@ Packet SimPort::receive(bool patient)
                 putByte(b);
             continue;
         }
-        if (silenced_) {
-            while (!stop_.load())
-                std::this_thread::sleep_for(std::chrono::milliseconds(5));
-            throw ExchangeEnded{};
-        }
+        if (silenced_)
+            fallSilent();
         return p;
     }
 }

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The simulated calculator's end of the virtual cable: bytes through the same
-// bit handshake the driver uses, packets as a calculator frames them, and the
-// faults a test can ask for.
+// The simulated calculator's packets: framed as a calculator frames them, over
+// a wire (the virtual cable, bit by bit), with the faults a test can ask for.
 #pragma once
 
 #include "link/Packet.h"
@@ -54,6 +53,7 @@ private:
     uint8_t getByte(bool patient);
     void putByte(uint8_t byte);
     bool carriesData(uint8_t command) const;
+    [[noreturn]] void fallSilent();
 
     SimWire &wire_;
     uint8_t id_;

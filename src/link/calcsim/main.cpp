@@ -112,11 +112,18 @@ int main(int argc, char **argv)
         std::cerr << "vexil-calcsim: " << error << "\n";
         return 1;
     }
+    // The default cable lives in Vexil's data folder, which may not exist yet.
+    std::error_code ec;
+    std::filesystem::create_directories(std::filesystem::path(config.cablePath).parent_path(), ec);
     calculator.queueSend(toSend);
     std::cout << "TI-8" << (config.model == SimModel::TI82 ? '2' : '3') << " on "
               << config.cablePath << ", memory " << config.memoryDir.string() << "\n"
               << std::flush;
-    std::thread worker([&] { calculator.run(stopRequested); });
+    bool cableOpened = true;
+    std::thread worker([&] {
+        cableOpened = calculator.run(stopRequested);
+        stopRequested = true;
+    });
     size_t shown = 0;
     while (!stopRequested.load()) {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
@@ -125,5 +132,8 @@ int main(int argc, char **argv)
             std::cout << lines[shown] << "\n" << std::flush;
     }
     worker.join();
-    return 0;
+    const auto lines = calculator.log();
+    for (; shown < lines.size(); ++shown)
+        std::cout << lines[shown] << "\n";
+    return cableOpened ? 0 : 1;
 }
