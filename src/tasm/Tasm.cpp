@@ -45,10 +45,26 @@ std::string fileArgument(const CommandLine &cl, std::size_t index, const char *e
     return defaultName(cl.files[0], extension);
 }
 
+std::string withoutDotSlash(std::string name)
+{
+    while (name.size() > 2 && name.compare(0, 2, "./") == 0) {
+        name.erase(0, 2);
+    }
+    return name;
+}
+
 int assemble(const CommandLine &cl, const Environment &env, FileSystem &fs, std::string &console)
 {
     const std::string objectName = fileArgument(cl, 1, ".obj");
     const std::string listingName = fileArgument(cl, 2, ".lst");
+    // A slip in a batch file (`tasm -80 -b prog.asm prog.asm`) must not replace the
+    // source with its own object.
+    for (std::size_t i = 1; i < cl.files.size(); ++i) {
+        if (withoutDotSlash(cl.files[i]) == withoutDotSlash(cl.files[0])) {
+            console += "tasm: output file is the source file: " + cl.files[i] + "\n";
+            return kExitFileAccess;
+        }
+    }
     auto writeOrFail = [&](const std::string &name, const std::string &data) {
         if (fs.write(name, data)) {
             return true;

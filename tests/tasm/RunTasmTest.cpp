@@ -80,6 +80,11 @@ TEST(TasmRun, ExitCodesAndConsole)
                                 0),
               0u);
 
+    // An output named like the source is refused before anything is written.
+    std::string source = fs.files["ok.asm"];
+    EXPECT_EQ(run(fs, {"-80", "-b", "ok.asm", "./ok.asm"}).code, 3);
+    EXPECT_EQ(fs.files["ok.asm"], source);
+
     // Another table, a garbled file name, no source at all.
     EXPECT_EQ(run(fs, {"-65", "ok.asm"}).code, 3);
     EXPECT_EQ(run(fs, {"-80", "ok.asm", "-b", "x"}).code, 4);
