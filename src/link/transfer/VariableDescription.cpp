@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "link/transfer/VariableDescription.h"
+
+#include "varfile/VarNames.h"
+#include "varfile/VarTypes.h"
+
+#include <algorithm>
+
+namespace vexil::link::transfer {
+
+using varfile::VarKind;
+
+namespace {
+
+// The word before the shown name; the settings and whole-memory kinds have no
+// name of their own.
+std::string describe(VarKind kind, const std::string &shownName)
+{
+    switch (kind) {
+    case VarKind::Real:
+        return "Real " + shownName;
+    case VarKind::List:
+    case VarKind::ComplexList:
+        return "List " + shownName;
+    case VarKind::Matrix:
+        return "Matrix " + shownName;
+    case VarKind::Equation:
+        return "Function " + shownName;
+    case VarKind::String:
+        return "String " + shownName;
+    case VarKind::Program:
+    case VarKind::ProtectedProgram:
+        return "Program " + shownName;
+    case VarKind::Picture:
+        return "Picture " + shownName;
+    case VarKind::GraphDatabase:
+        return "Graph Database " + shownName;
+    case VarKind::Complex:
+        return "Complex " + shownName;
+    case VarKind::WindowSettings:
+        return "Window Settings";
+    case VarKind::SavedZoom:
+        return "Zoom Settings";
+    case VarKind::TableSetup:
+        return "Table Settings";
+    case VarKind::ScreenImage:
+        return "PrintScreen";
+    case VarKind::Backup:
+        return "Backup";
+    }
+    return "Unknown";
+}
+
+} // namespace
+
+std::string VariableDescription(uint8_t machineId, uint8_t typeId, std::span<const uint8_t> name)
+{
+    varfile::CalcModel model;
+    if (machineId == 0x02 || machineId == 0x82)
+        model = varfile::CalcModel::TI82;
+    else if (machineId == 0x03 || machineId == 0x83)
+        model = varfile::CalcModel::TI83;
+    else
+        return {};
+    const auto kind = varfile::KindOfTypeId(model, typeId);
+    if (!kind)
+        return "Unknown";
+    varfile::VarName bytes{};
+    std::copy_n(name.begin(), std::min(name.size(), bytes.size()), bytes.begin());
+    return describe(*kind, varfile::DisplayVarName(model, typeId, bytes));
+}
+
+} // namespace vexil::link::transfer
