@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QVBoxLayout>
 
 namespace vexil::vareditors {
 
@@ -26,7 +27,7 @@ TfrmVarComplex::TfrmVarComplex(uibase::MainFrame &frame, QWidget *parent)
 {
     IsTI82 = false;
     name_->addItems(LetterNames(QStringLiteral("θ")));
-    auto *layout = new QHBoxLayout(this);
+    auto *layout = new QHBoxLayout;
     layout->addWidget(new QLabel(QStringLiteral("Name:"), this));
     layout->addWidget(name_);
     layout->addSpacing(12);
@@ -34,7 +35,11 @@ TfrmVarComplex::TfrmVarComplex(uibase::MainFrame &frame, QWidget *parent)
     layout->addWidget(new QLabel(QStringLiteral("+"), this));
     layout->addWidget(imEdit_);
     layout->addWidget(new QLabel(QStringLiteral("i"), this));
+    auto *page = new QVBoxLayout(this);
+    page->addLayout(layout);
+    page->addStretch();
 
+    setFocusProxy(reEdit_);
     for (QLineEdit *edit : {reEdit_, imEdit_}) {
         connect(edit, &QLineEdit::editingFinished, this, &TfrmVarComplex::takeEntry);
         connect(edit, &QLineEdit::textEdited, this, [this] { setModified(true); });

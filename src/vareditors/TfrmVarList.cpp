@@ -38,6 +38,8 @@ TfrmVarList::TfrmVarList(uibase::MainFrame &frame, QWidget *parent)
         name_->addItem(QStringLiteral("L") + QString::number(i));
     }
     name_->setInsertPolicy(QComboBox::NoInsert);
+    name_->setMinimumContentsLength(static_cast<int>(vardata::kMaxListNameLength) + 1);
+    name_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
 
     rows_->setItemDelegate(new ListRowDelegate(rows_));
     rows_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -65,6 +67,7 @@ TfrmVarList::TfrmVarList(uibase::MainFrame &frame, QWidget *parent)
             setModified(true);
     });
 
+    setFocusProxy(rows_);
     modelChanged();
     refreshRows();
     selectRow(0);

@@ -8,6 +8,7 @@
 #include <QEvent>
 #include <QFormLayout>
 #include <QLineEdit>
+#include <QVBoxLayout>
 
 namespace vexil::vareditors {
 
@@ -23,10 +24,16 @@ TfrmVarReal::TfrmVarReal(uibase::MainFrame &frame, QWidget *parent)
       edit_(new QLineEdit(QStringLiteral("0"), this))
 {
     name_->addItems(LetterNames(QStringLiteral("Theta")));
-    auto *layout = new QFormLayout(this);
+    auto *layout = new QFormLayout;
+    layout->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    edit_->setMinimumWidth(260);
     layout->addRow(QStringLiteral("Name:"), name_);
     layout->addRow(QStringLiteral("Value:"), edit_);
+    auto *page = new QVBoxLayout(this);
+    page->addLayout(layout);
+    page->addStretch();
 
+    setFocusProxy(edit_);
     connect(edit_, &QLineEdit::editingFinished, this, &TfrmVarReal::takeEntry);
     connect(edit_, &QLineEdit::textEdited, this, [this] { setModified(true); });
     connect(name_, &QComboBox::currentIndexChanged, this, [this] {

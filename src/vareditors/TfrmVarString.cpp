@@ -34,6 +34,7 @@ TfrmVarString::TfrmVarString(uibase::MainFrame &frame, QWidget *parent)
     layout->addLayout(top);
     layout->addWidget(text_);
 
+    setFocusProxy(text_);
     connect(text_, &QPlainTextEdit::textChanged, this, [this] {
         if (!loading_)
             setModified(true);
