@@ -10,6 +10,8 @@ int RunReal(const Words &words);
 int RunProgram(const Words &words);
 int RunInfo(const Words &words);
 int RunAssemble(const Words &words);
+int RunSend(const Words &words);
+int RunReceive(const Words &words);
 
 const std::vector<Command> &commands()
 {
@@ -36,6 +38,12 @@ const std::vector<Command> &commands()
          "         [--home-screen] [--squish] [--extra-memory HHHH] [-o OUT]\n"
          "         (assembler errors on standard error, exit code 1)",
          RunAssemble},
+        {"send",
+         "send FILE... --cable DEVICE\n"
+         "     (DEVICE: a virtual cable file, /dev/parportN, /dev/ttyS* for a black link,\n"
+         "      or graylink:/dev/ttyUSB0; exit code 0 only when every file went through)",
+         RunSend},
+        {"receive", "receive DIR --cable DEVICE [--exists omit|overwrite|quit]", RunReceive},
     };
     return table;
 }

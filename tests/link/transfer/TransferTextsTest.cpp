@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Names and texts of a transfer: safe receive names, descriptions, devices, bar.
+#include "link/transfer/CableDevice.h"
+#include "link/transfer/SafeFileName.h"
+#include "link/transfer/SendOperations.h"
+#include "link/transfer/TextProgress.h"
+#include "link/transfer/VariableDescription.h"
+
+#include <gtest/gtest.h>
+
+using namespace vexil::link;
+using namespace vexil::link::transfer;
+
+TEST(SafeReceivePath, KeepsEveryNameInsideTheFolder)
+{
+    const std::filesystem::path folder = "/data/recv";
+    // Ordinary names pass unchanged.
+    EXPECT_EQ(SafeReceivePath(folder, "/data/recv/HELLO.82p"), "/data/recv/HELLO.82p");
+    // A slash or backslash from the cable cannot climb out or make a folder.
+    EXPECT_EQ(SafeReceivePath(folder, "/data/recv/../x.82p"), "/data/recv/_._x.82p");
+    EXPECT_EQ(SafeReceivePath(folder, "/data/recv/a\\b.82p"), "/data/recv/a_b.82p");
+    // Control characters, DEL and bytes past ASCII.
+    EXPECT_EQ(SafeReceivePath(folder, std::string("/data/recv/A\x01\x7F\xE0.82p")),
+              "/data/recv/A___.82p");
+    // A hidden name becomes visible.
+    EXPECT_EQ(SafeReceivePath(folder, "/data/recv/.bashrc.82p"), "/data/recv/_bashrc.82p");
+    // A naming function that put the file elsewhere still lands in the folder.
+    EXPECT_EQ(SafeReceivePath(folder, "/etc/passwd"), "/data/recv/passwd");
+    EXPECT_EQ(SafeReceivePath(folder, ""), "");
+}
+
+TEST(VariableDescription, UsesTheModelsWords)
+{
+    const uint8_t a[] = {'A'};
+    const uint8_t list[] = {0x5D, 0x02};
+    const uint8_t str[] = {0xAA, 0x09};
+    const uint8_t eq[] = {0x5E, 0x21};
+    EXPECT_EQ(VariableDescription(0x02, 0x00, a), "Real A");
+    EXPECT_EQ(VariableDescription(0x82, 0x01, list), "List L3");
+    EXPECT_EQ(VariableDescription(0x03, 0x04, str), "String Str0");
+    EXPECT_EQ(VariableDescription(0x03, 0x03, eq), "Function Y1T");
+    EXPECT_EQ(VariableDescription(0x03, 0x0C, a), "Complex A");
+    // 0x0C is a zoom store on the TI-82.
+    EXPECT_EQ(VariableDescription(0x02, 0x0C, a), "Zoom Settings");
+    EXPECT_EQ(VariableDescription(0x02, 0x0F, {}), "Backup");
+    EXPECT_EQ(VariableDescription(0x03, 0x0F, {}), "Window Settings");
+    EXPECT_EQ(VariableDescription(0x02, 0x04, a), "Unknown");
+    EXPECT_EQ(VariableDescription(0x05, 0x00, a), "");
+}
+
+TEST(SendKindFor, GoesByTheExtensionsLastLetter)
+{
+    EXPECT_EQ(SendKindFor("x/mem.82B"), SendKind::Backup);
+    EXPECT_EQ(SendKindFor("x/ashell.83g"), SendKind::Group);
+    EXPECT_EQ(SendKindFor("x/prog.83p"), SendKind::Variable);
+    // Not four characters with the dot: one variable.
+    EXPECT_EQ(SendKindFor("x/prog.8b"), SendKind::Variable);
+    EXPECT_EQ(SendKindFor("x/prog.backup"), SendKind::Variable);
+}
+
+TEST(ParseCableDevice, TellsTheCableKinds)
+{
+    EXPECT_EQ(ParseCableDevice("/dev/parport1")->kind, LinkDeviceKind::ParallelLines);
+    EXPECT_EQ(ParseCableDevice("/dev/ttyS0")->kind, LinkDeviceKind::SerialLines);
+    const auto gray = ParseCableDevice("graylink:/dev/ttyUSB0");
+    EXPECT_EQ(gray->kind, LinkDeviceKind::GraphLinkSerial);
+    EXPECT_EQ(gray->path, "/dev/ttyUSB0");
+    EXPECT_EQ(ParseCableDevice("/home/u/.local/share/vexil/virtual-cable")->kind,
+              LinkDeviceKind::VirtualCable);
+    EXPECT_FALSE(ParseCableDevice("graylink:"));
+    EXPECT_FALSE(ParseCableDevice(""));
+}
+
+TEST(TextProgress, BarAndResultLines)
+{
+    EXPECT_EQ(ProgressBar(50, 100), "[###############               ]  50%");
+    EXPECT_EQ(ProgressBar(9, 0), "[##############################] 100%");
+    EXPECT_EQ(ResultText(TransferResult::Cancelled), "Transmission cancelled.");
+    EXPECT_EQ(ResultText(TransferResult::Ok), "Done.");
+}
