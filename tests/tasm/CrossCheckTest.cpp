@@ -10,7 +10,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <regex>
 #include <sstream>
 
 namespace fs = std::filesystem;
@@ -35,19 +34,24 @@ std::optional<fs::path> findTool(const std::string &name)
     return std::nullopt;
 }
 
-// Instruction lines (comment removed) of the named golden sources.
+// Instruction lines (comment removed) of the named golden sources: indented by a
+// tab and starting with a lower-case mnemonic.
 std::vector<std::string> instructions(const std::vector<std::string> &names)
 {
-    static const std::regex instruction(R"(^\t([a-z][^;]*?)\s*(;.*)?$)");
     std::vector<std::string> lines;
     for (const auto &name : names) {
         std::ifstream in(kGoldenDir / (name + ".asm"));
         std::string line;
-        std::smatch m;
         while (std::getline(in, line)) {
-            if (std::regex_match(line, m, instruction)) {
-                lines.push_back(m[1].str());
+            if (line.size() < 2 || line[0] != '\t' || line[1] < 'a' || line[1] > 'z') {
+                continue;
             }
+            std::string text = line.substr(
+                1, line.find(';') == std::string::npos ? std::string::npos : line.find(';') - 1);
+            while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
+                text.pop_back();
+            }
+            lines.push_back(text);
         }
     }
     return lines;
@@ -157,7 +161,14 @@ TEST(TasmCrossCheck, DocumentedSetAgreesWithZ80asm)
         if (line.rfind("jp ", 0) == 0) {
             return line;
         }
-        return std::regex_replace(line, std::regex(R"(\((i[xy])\))"), "($1+0)");
+        std::string spelled = line;
+        for (const char *reg : {"(ix)", "(iy)"}) {
+            auto at = spelled.find(reg);
+            if (at != std::string::npos) {
+                spelled.replace(at, 4, std::string(reg, 3) + "+0)");
+            }
+        }
+        return spelled;
     };
     expectSame(assembleWithTasm(lines, false),
                assembleWithTool(*tool, "-o {out} {in}", lines, spell), lines, "z80asm");

@@ -14,7 +14,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <regex>
+#include <optional>
 #include <sstream>
 
 namespace fs = std::filesystem;
@@ -72,10 +72,29 @@ std::vector<std::string> words(const std::string &text)
     return out;
 }
 
-// Expected bytes written as the line's comment, e.g. "; DD CB 05 C6".
+// Expected bytes written as the line's comment, e.g. "; DD CB 05 C6": nothing but
+// upper-case hex pairs after the last semicolon.
+std::optional<std::vector<std::uint8_t>> commentBytes(const std::string &line)
+{
+    auto semicolon = line.rfind(';');
+    if (line.empty() || line[0] == ';' || semicolon == std::string::npos) {
+        return std::nullopt;
+    }
+    std::vector<std::uint8_t> bytes;
+    for (const auto &word : words(line.substr(semicolon + 1))) {
+        if (word.size() != 2 || word.find_first_not_of("0123456789ABCDEF") != std::string::npos) {
+            return std::nullopt;
+        }
+        bytes.push_back(static_cast<std::uint8_t>(std::stoul(word, nullptr, 16)));
+    }
+    if (bytes.empty()) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
 std::map<int, std::vector<std::uint8_t>> expectedBytes(const std::string &source)
 {
-    static const std::regex comment(R"(;\s*((?:[0-9A-F]{2}\s+)*[0-9A-F]{2})\s*$)");
     std::map<int, std::vector<std::uint8_t>> expected;
     std::istringstream in(source);
     std::string line;
@@ -85,15 +104,9 @@ std::map<int, std::vector<std::uint8_t>> expectedBytes(const std::string &source
         if (!line.empty() && line.back() == '\r') {
             line.pop_back();
         }
-        std::smatch m;
-        if (line.empty() || line[0] == ';' || !std::regex_search(line, m, comment)) {
-            continue;
+        if (auto bytes = commentBytes(line)) {
+            expected[number] = *bytes;
         }
-        std::vector<std::uint8_t> bytes;
-        for (const auto &hex : words(m[1].str())) {
-            bytes.push_back(static_cast<std::uint8_t>(std::stoul(hex, nullptr, 16)));
-        }
-        expected[number] = bytes;
     }
     return expected;
 }
