@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A one-line box that passes every typed or pasted character through a key rule
+// (upper-case it, keep it or swallow it). Text the program sets is left as it is,
+// so a remembered name keeps characters the user could not have typed.
+#pragma once
+
+#include <QLineEdit>
+
+#include <functional>
+#include <optional>
+
+namespace vexil::assemble::ui {
+
+// The rule for one typed character: the character to insert, or nothing to swallow it.
+using KeyRule = std::function<std::optional<char>(char)>;
+
+class FilteredLineEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    FilteredLineEdit(KeyRule rule, QWidget *parent = nullptr);
+
+    // What the rule makes of `text`: kept characters in order. Control characters
+    // are dropped, since in inserted text they are never editing keys.
+    QString filtered(const QString &text) const;
+
+    // Inserts the clipboard's text through the rule.
+    void pasteFiltered();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
+private:
+    KeyRule rule_;
+};
+
+} // namespace vexil::assemble::ui
