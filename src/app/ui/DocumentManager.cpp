@@ -6,6 +6,9 @@
 #include "app/uibase/WindowSwitch.h"
 #include "editor/TextDocumentWindow.h"
 #include "editor/TfrmSource.h"
+#include "editor/newfile/DocumentIcons.h"
+#include "editor/newfile/NewSource.h"
+#include "vareditors/VarEditorWindow.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -58,6 +61,11 @@ QWidget *DocumentManager::openFile(const QString &path)
         delete document;
         return nullptr;
     }
+    if (auto *variable = qobject_cast<vareditors::VarEditorWindow *>(document);
+        variable != nullptr && !info.suffix().isEmpty()) {
+        variable->setWindowIcon(
+            editor::VariableIcon(variable->IsTI82, info.suffix().back().toLower().toLatin1()));
+    }
     QDir::setCurrent(info.absolutePath());
     addDocument(document);
     frame_.addRecentFile(fullPath);
@@ -68,9 +76,13 @@ void DocumentManager::addDocument(QWidget *document)
 {
     QMdiSubWindow *previous = area_.activeSubWindow();
     QMdiSubWindow *sub = area_.addSubWindow(document);
-    sub->setWindowIcon(QIcon::fromTheme(qobject_cast<editor::TfrmSource *>(document) != nullptr
-                                            ? QStringLiteral("text-x-script")
-                                            : QStringLiteral("text-x-generic")));
+    if (document->testAttribute(Qt::WA_SetWindowIcon)) {
+        sub->setWindowIcon(document->windowIcon());
+    } else {
+        sub->setWindowIcon(QIcon::fromTheme(qobject_cast<editor::TfrmSource *>(document) != nullptr
+                                                ? QStringLiteral("text-x-script")
+                                                : QStringLiteral("text-x-generic")));
+    }
     connect(document, &QWidget::windowTitleChanged, this, &DocumentManager::documentsChanged);
     connect(sub, &QObject::destroyed, this, &DocumentManager::documentsChanged);
     if (previous != nullptr && previous->isMaximized()) {
@@ -107,8 +119,8 @@ QList<TfrmVarTemplate *> DocumentManager::documents() const
 
 void DocumentManager::newSource()
 {
-    auto *source = new editor::TfrmSource(frame_);
-    source->setWindowTitle(QStringLiteral("Untitled%1").arg(++untitledCounter_));
+    editor::TfrmSource *source =
+        editor::CreateNewSource(frame_, QString::fromStdString(untitled_.nextCaption()));
     addDocument(source);
     source->Memo1->setFocus();
 }

@@ -56,6 +56,10 @@ MainActions BuildMainActions(QMainWindow &window)
     a.fileMenu = bar->addMenu(QObject::tr("&File"));
     a.newSource = new QAction(QObject::tr("New Source"), &window);
     SetHint(a.newSource, QObject::tr("New Source|Create a new assembler source file."));
+    a.newGallery =
+        command(a.fileMenu, QObject::tr("&New..."),
+                QObject::tr("New (Ctrl+N)|Create a new source, text or calculator file."),
+                QKeySequence(Qt::CTRL | Qt::Key_N));
     a.open = command(a.fileMenu, QObject::tr("&Open..."),
                      QObject::tr("Open (Ctrl+O)|Open an existing file."), QKeySequence::Open);
     a.save = command(a.fileMenu, QObject::tr("&Save"),
@@ -90,10 +94,16 @@ MainActions BuildMainActions(QMainWindow &window)
     a.selectAll = command(a.editMenu, QObject::tr("Se&lect All"),
                           QObject::tr("Select All (Ctrl+A)|Select the whole text."),
                           QKeySequence(Qt::CTRL | Qt::Key_A));
+    a.editMenu->addSeparator();
+    a.headerFile =
+        command(a.editMenu, QObject::tr("&TI82.H"), QString(), QKeySequence(Qt::CTRL | Qt::Key_H));
+    a.includeFile = command(a.editMenu, QObject::tr("&KEYS.INC"), QString(),
+                            QKeySequence(Qt::CTRL | Qt::Key_K));
     a.cut->setIcon(themed("edit-cut", QStyle::SP_TrashIcon));
     a.copy->setIcon(themed("edit-copy", QStyle::SP_FileDialogDetailedView));
     a.paste->setIcon(themed("edit-paste", QStyle::SP_FileDialogContentsView));
 
+    a.autoCodeMenu = bar->addMenu(QObject::tr("&AutoCode"));
     a.toolsMenu = bar->addMenu(QObject::tr("&Tools"));
     a.assemble = command(a.toolsMenu, QObject::tr("&Assemble..."),
                          QObject::tr("Assemble (F7)|Assemble current source file."),

@@ -27,6 +27,7 @@ struct MainActions {
     QMenu *helpMenu = nullptr;
 
     QAction *newSource = nullptr; // toolbar only
+    QAction *newGallery = nullptr;
     QAction *open = nullptr;
     QAction *save = nullptr;
     QAction *saveAs = nullptr;
@@ -40,6 +41,10 @@ struct MainActions {
     QAction *paste = nullptr;
     QAction *deleteSelection = nullptr;
     QAction *selectAll = nullptr;
+    QAction *headerFile = nullptr; // caption and hint set by the mode
+    QAction *includeFile = nullptr;
+
+    QMenu *autoCodeMenu = nullptr; // filled by the AutoCode menu
 
     QAction *assemble = nullptr;
     QAction *mode82 = nullptr;

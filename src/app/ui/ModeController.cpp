@@ -70,6 +70,33 @@ void ModeController::applyStoredMode()
     }
 }
 
+void ModeController::showHeaderItems()
+{
+    QAction *header = actions_.headerFile;
+    QAction *include = actions_.includeFile;
+    switch (headerKind_) {
+    case HeaderKind::Ti82Ash:
+        header->setText(QStringLiteral("&TI82.H"));
+        SetHint(header, QStringLiteral("Open the TI-82 assembler header file (TI82.H)."));
+        include->setText(QStringLiteral("&KEYS.INC"));
+        SetHint(include, QStringLiteral("Open the TI-82 keystroke include file (KEYS.INC)."));
+        break;
+    case HeaderKind::Ti83:
+        header->setText(QStringLiteral("&TI83ASM.INC"));
+        SetHint(header, QStringLiteral("Opens the TI-83 assembler header file (TI83ASM.INC)"));
+        include->setText(QStringLiteral("TO&KENS.INC"));
+        SetHint(include, QStringLiteral("Opens the TI-83 token include file (TOKENS.INC)"));
+        break;
+    case HeaderKind::Ti82Crash:
+        header->setText(QStringLiteral("C&RASH82.INC"));
+        SetHint(header, QStringLiteral("Open the CrASH header file (CRASH82.INC)."));
+        break;
+    }
+    // CrASH has no keystroke include file of its own.
+    include->setVisible(headerKind_ != HeaderKind::Ti82Crash);
+    include->setEnabled(headerKind_ != HeaderKind::Ti82Crash);
+}
+
 void ModeController::showState()
 {
     const bool ti83 = options_.ti83Mode;
@@ -89,6 +116,7 @@ void ModeController::showState()
     }
     actions_.shell82ListAction->setVisible(!ti83);
     actions_.shell83ListAction->setVisible(ti83);
+    showHeaderItems();
     emit modeChanged();
 }
 

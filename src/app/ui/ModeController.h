@@ -34,6 +34,7 @@ signals:
 
 private:
     void showState();
+    void showHeaderItems();
 
     Options &options_;
     MainActions &actions_;

@@ -37,6 +37,7 @@ void StartupSequence::prepare()
     splash_->show();
     form_.readOptions();
     form_.rebuildWindowMenu();
+    form_.loadAutoCode();
     form_.rebuildRecentFiles();
     form_.applyStoredMode();
 }

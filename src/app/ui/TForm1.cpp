@@ -5,7 +5,9 @@
 #include "app/core/ProgramDirectory.h"
 #include "app/ui/AboutBox.h"
 #include "app/ui/DocumentManager.h"
+#include "app/ui/HeaderFiles.h"
 #include "app/ui/ModeController.h"
+#include "app/ui/NewFileCommands.h"
 #include "app/ui/RecentFilesMenu.h"
 #include "app/ui/TfrmOptions.h"
 #include "app/ui/WindowMenu.h"
@@ -16,6 +18,7 @@
 #include "editor/EditorFont.h"
 #include "editor/RegisterEditors.h"
 #include "editor/TfrmSource.h"
+#include "editor/autocode/AutoCodeMenu.h"
 #include "vareditors/VariableEditorCatalog.h"
 
 #include <QAction>
@@ -56,16 +59,15 @@ TForm1::TForm1(std::filesystem::path programDirectory, QWidget *parent)
     editor::RegisterEditorWindows(registry_);
     vareditors::RegisterVariableEditors(registry_);
     documents_ = new DocumentManager(*this, *area_, registry_, this);
-    // Until the New gallery exists, each variable editor is created from this submenu.
-    auto *newVariable = new QMenu(tr("&New"), this);
-    vareditors::AddNewVariableActions(*newVariable, *this,
-                                      [this] { return documents_->nextUntitledNumber(); });
-    actions_.fileMenu->insertMenu(actions_.open, newVariable);
     mode_ = new ModeController(options_, actions_, this);
     recent_ = new RecentFilesMenu(
         options_.recentFiles, actions_, [this](const QString &path) { openFile(path); }, this);
     windowMenu_ = new WindowMenu(*area_, actions_, programDirectory_, this);
     assembly_ = new assemble::ui::AssemblyController(*this, *this, this);
+    newFiles_ = new NewFileCommands(*this, *documents_, *mode_, registry_, this);
+    autoCode_ = new editor::AutoCodeMenu(
+        *actions_.autoCodeMenu, programDirectory_,
+        [this] { return qobject_cast<editor::TfrmSource *>(documents_->activeDocument()); }, this);
     connectCommands();
     resize(1000, 700);
 }
@@ -76,7 +78,16 @@ void TForm1::connectCommands()
 {
     MainActions &a = actions_;
     connect(a.newSource, &QAction::triggered, documents_, &DocumentManager::newSource);
+    connect(a.newGallery, &QAction::triggered, newFiles_, &NewFileCommands::showGallery);
     connect(a.open, &QAction::triggered, this, &TForm1::openWithDialog);
+    connect(a.headerFile, &QAction::triggered, this, [this] {
+        openFile(QString::fromStdString(
+            HeaderFilePath(programDirectory_, mode_->headerKind()).string()));
+    });
+    connect(a.includeFile, &QAction::triggered, this, [this] {
+        openFile(QString::fromStdString(
+            IncludeFilePath(programDirectory_, mode_->headerKind()).string()));
+    });
     connect(a.save, &QAction::triggered, documents_, &DocumentManager::save);
     connect(a.saveAs, &QAction::triggered, documents_, &DocumentManager::saveAs);
     connect(a.close, &QAction::triggered, documents_, &DocumentManager::closeActive);
@@ -145,6 +156,11 @@ void TForm1::rebuildRecentFiles()
 void TForm1::applyStoredMode()
 {
     mode_->applyStoredMode();
+}
+
+void TForm1::loadAutoCode()
+{
+    autoCode_->load();
 }
 
 void TForm1::readOptions()

@@ -22,10 +22,15 @@ namespace vexil::assemble::ui {
 class AssemblyController;
 }
 
+namespace vexil::editor {
+class AutoCodeMenu;
+}
+
 namespace vexil::app {
 
 class DocumentManager;
 class ModeController;
+class NewFileCommands;
 class RecentFilesMenu;
 class WindowMenu;
 
@@ -51,6 +56,8 @@ public:
     DocumentManager &documents() { return *documents_; }
     ModeController &mode() { return *mode_; }
     assemble::ui::AssemblyController &assembly() { return *assembly_; }
+    NewFileCommands &newFiles() { return *newFiles_; }
+    editor::AutoCodeMenu &autoCode() { return *autoCode_; }
 
     // Reads Vexil.opt (creating or repairing it) and tells the user about a damaged one.
     void readOptions();
@@ -58,6 +65,8 @@ public:
     bool writeOptions();
     void rebuildRecentFiles();
     void applyStoredMode();
+    // Reads autocode.txt and builds the AutoCode menu.
+    void loadAutoCode();
     // Enables the commands for the active window and mode; also run when a menu opens.
     void updateCommands();
 
@@ -82,6 +91,8 @@ private:
     RecentFilesMenu *recent_;
     WindowMenu *windowMenu_;
     assemble::ui::AssemblyController *assembly_;
+    NewFileCommands *newFiles_;
+    editor::AutoCodeMenu *autoCode_;
 };
 
 } // namespace vexil::app

@@ -5,6 +5,7 @@
 #include "app/ui/FontChoiceBox.h"
 #include "app/uibase/DialogService.h"
 #include "app/uibase/HelpViewer.h"
+#include "editor/autocode/TfrmHeaders.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -129,6 +130,14 @@ QWidget *TfrmOptions::buildGeneralPage()
     linkRow->addWidget(portGroup, 1);
     layout->addLayout(linkRow);
     insertHeader_ = addBox(page, tr("&Automatically insert default header at top of new files"));
+    editHeaders_ = new QPushButton(tr("&Edit default header"), page);
+    connect(editHeaders_, &QPushButton::clicked, this,
+            [this] { editor::TfrmHeaders(programDirectory_, this).exec(); });
+    auto *headerRow = new QHBoxLayout;
+    headerRow->addSpacing(20);
+    headerRow->addWidget(editHeaders_);
+    headerRow->addStretch(1);
+    layout->addLayout(headerRow);
     autoSave_ = addBox(page, tr("A&utomatically save modified source files on assembly"));
     layout->addStretch(1);
     return page;

@@ -12,6 +12,7 @@
 
 class QCheckBox;
 class QLabel;
+class QPushButton;
 class QRadioButton;
 class QTabWidget;
 
@@ -46,6 +47,7 @@ public:
     FontChoiceBox *fontStyleBox() const { return fontStyle_; }
     FontChoiceBox *fontSizeBox() const { return fontSize_; }
     QLabel *preview() const { return preview_; }
+    QPushButton *editHeadersButton() const { return editHeaders_; }
 
     void accept() override;
     void useDefaults();
@@ -66,6 +68,7 @@ private:
     std::array<QRadioButton *, 2> linkTypes_{};
     std::array<QRadioButton *, 6> linkPorts_{};
     QCheckBox *insertHeader_ = nullptr;
+    QPushButton *editHeaders_ = nullptr;
     QCheckBox *autoSave_ = nullptr;
     QCheckBox *displayListing_ = nullptr;
     QCheckBox *outputListing_ = nullptr;

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "editor/newfile/NewSource.h"
+
+#include "editor/TextEncoding.h"
+#include "editor/TfrmSource.h"
+#include "editor/autocode/core/HeaderTemplates.h"
+
+#include <Qsci/qsciscintilla.h>
+
+namespace vexil::editor {
+
+TfrmSource *CreateNewSource(uibase::MainFrame &frame, const QString &caption)
+{
+    auto *source = new TfrmSource(frame);
+    source->setWindowTitle(caption);
+    const app::Options &options = frame.options();
+    if (options.insertHeader) {
+        const std::optional<std::string> text =
+            ReadHeaderTemplate(frame.programDirectory(), HeaderTemplateFor(options));
+        if (text) {
+            // The editor holds UTF-8; the caret offset is taken on that text.
+            const QString decoded =
+                DecodeText(QByteArray(text->data(), static_cast<qsizetype>(text->size()))).text;
+            const TextWithCaret placed = PlaceTemplateCaret(decoded.toStdString());
+            source->Memo1->setText(QString::fromStdString(placed.text));
+            source->Memo1->SendScintilla(QsciScintilla::SCI_GOTOPOS,
+                                         static_cast<unsigned long>(placed.caret));
+            source->Memo1->SendScintilla(QsciScintilla::SCI_EMPTYUNDOBUFFER);
+        }
+    }
+    source->setModified(false);
+    return source;
+}
+
+} // namespace vexil::editor
