@@ -9,6 +9,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QVBoxLayout>
 
 namespace vexil::vareditors {
@@ -44,6 +46,9 @@ TfrmVarComplex::TfrmVarComplex(uibase::MainFrame &frame, QWidget *parent)
         connect(edit, &QLineEdit::editingFinished, this, &TfrmVarComplex::takeEntry);
         connect(edit, &QLineEdit::textEdited, this, [this] { setModified(true); });
     }
+    // Switching between document windows is no activation of the top-level window,
+    // so the entry is also taken whenever another document window becomes active.
+    connect(&frame_.mdiArea(), &QMdiArea::subWindowActivated, this, &TfrmVarComplex::takeEntry);
     connect(name_, &QComboBox::currentIndexChanged, this, [this] {
         if (!loading_)
             setModified(true);

@@ -8,6 +8,8 @@
 #include <QEvent>
 #include <QFormLayout>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QVBoxLayout>
 
 namespace vexil::vareditors {
@@ -36,6 +38,9 @@ TfrmVarReal::TfrmVarReal(uibase::MainFrame &frame, QWidget *parent)
     setFocusProxy(edit_);
     connect(edit_, &QLineEdit::editingFinished, this, &TfrmVarReal::takeEntry);
     connect(edit_, &QLineEdit::textEdited, this, [this] { setModified(true); });
+    // Switching between document windows is no activation of the top-level window,
+    // so the entry is also taken whenever another document window becomes active.
+    connect(&frame_.mdiArea(), &QMdiArea::subWindowActivated, this, &TfrmVarReal::takeEntry);
     connect(name_, &QComboBox::currentIndexChanged, this, [this] {
         if (!loading_)
             setModified(true);

@@ -9,6 +9,8 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -53,6 +55,11 @@ TEST(RealEditor, EntriesAreRoundedAndRangeChecked)
     // Stored rounded to 14 digits.
     Enter(real.valueBox(), QStringLiteral("0.333333333333333333"));
     EXPECT_EQ(real.valueBox()->text(), "0.33333333333333");
+
+    // Another document window becoming active takes the typed entry.
+    real.valueBox()->setText(QStringLiteral("7"));
+    emit frame.mdiArea().subWindowActivated(nullptr);
+    EXPECT_EQ(real.value(), 7.0);
 }
 
 TEST(RealEditor, ThetaRoundTripAndPendingEntryIsSaved)
