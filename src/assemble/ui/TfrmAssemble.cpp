@@ -73,6 +73,8 @@ TfrmAssemble::TfrmAssemble(std::filesystem::path programDirectory, QWidget *pare
     SquishCheck = new QCheckBox(tr("&Squish Program"), this);
     ExtraMemoryLabel = new QLabel(tr("&Extra memory allocation (in hex):"), this);
     ExtraMemoryEdit->setMaxLength(kExtraMemoryDigits);
+    ExtraMemoryEdit->setMaximumWidth(ExtraMemoryEdit->fontMetrics().horizontalAdvance(
+        QString(kExtraMemoryDigits + 2, QLatin1Char('W'))));
     ExtraMemoryEdit->setText(QStringLiteral("0000"));
     ExtraMemoryLabel->setBuddy(ExtraMemoryEdit);
 

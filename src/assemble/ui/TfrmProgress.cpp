@@ -57,6 +57,9 @@ void TfrmProgress::finish()
     hide();
     if (mainWindow_) {
         mainWindow_->setEnabled(true);
+        // Hand the focus back, so the active source window (and with it the commands
+        // that depend on it) is active again without a click.
+        mainWindow_->activateWindow();
     }
 }
 

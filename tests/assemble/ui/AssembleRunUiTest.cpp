@@ -383,3 +383,31 @@ TEST_F(AssembleRunUiTest, NothingToAssembleOrNotSaved)
     EXPECT_TRUE(QFile::exists(sourceDir.filePath(QStringLiteral("auto.asm"))));
     EXPECT_FALSE(assembly().Timer1->isActive());
 }
+
+TEST_F(AssembleRunUiTest, TypedIntoANewSourceAndAssembled)
+{
+    // As a new user would: a new source, a hello world typed in, F7, save it when asked.
+    form->documents().newSource();
+    auto *source = qobject_cast<TfrmSource *>(form->documents().activeDocument());
+    ASSERT_NE(source, nullptr);
+    const char *lines[] = {"#include \"ti82.h\"",  ".org START_ADDR", ".db \"Hi\",0",
+                           "\tROM_CALL(CLEARLCD)", "\tret",           ".end"};
+    for (const char *line : lines) {
+        QTest::keyClicks(source->Memo1, QString::fromLatin1(line));
+        QTest::keyClick(source->Memo1, Qt::Key_Return);
+    }
+    dialogs->answers.push_back(uibase::Answer::Yes);
+    dialogs->fileNames.push_back(sourceDir.filePath(QStringLiteral("first.asm")));
+    EXPECT_TRUE(pressF7([](TfrmAssemble &dialog) {
+        EXPECT_EQ(dialog.ProgramNameEdit->text(), "FIRST");
+        dialog.OkButton->click();
+    }));
+    ASSERT_TRUE(waitForRunEnd());
+    EXPECT_EQ(form->statusPanel().text(), "No errors detected during assembly.");
+    const QByteArray file = readFile(sourceDir.filePath(QStringLiteral("first.82p")));
+    ASSERT_GE(file.size(), 74);
+    EXPECT_EQ(file.mid(60, 8), QByteArray::fromHex("4649525354000000"));
+    // The home-screen launcher (checked in TI-82 mode) ends in D9 00 30; "Hi",0 follows.
+    EXPECT_EQ(file.mid(72 + 45, 6), QByteArray::fromHex("D90030486900"));
+    EXPECT_TRUE(form->isEnabled());
+}
