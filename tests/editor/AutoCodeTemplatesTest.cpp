@@ -99,6 +99,17 @@ TEST(HeaderTemplates, BuiltInDefaults)
               std::string_view::npos);
 }
 
+TEST(HeaderTemplates, SeedFilesAreTheDefaults)
+{
+    // A new program directory is seeded with these files, so a first new source
+    // already starts from its template.
+    const std::filesystem::path data = std::filesystem::path(VEXIL_SOURCE_DIR) / "data";
+    for (const HeaderTemplate which : kHeaderTemplates) {
+        EXPECT_EQ(ReadHeaderTemplate(data, which), std::string(DefaultHeaderText(which)))
+            << HeaderTemplateFileName(which);
+    }
+}
+
 TEST(HeaderTemplates, TemplateOfTheTarget)
 {
     vexil::app::Options options;
