@@ -170,10 +170,10 @@ TEST_P(Examples, HelloWorldBecomesAProgram)
 }
 
 INSTANTIATE_TEST_SUITE_P(Shells, Examples,
-                         ::testing::Values(Case{"hello-ash.z80", ShellTarget::Ash},
-                                           Case{"hello-crash.z80", ShellTarget::Crash},
-                                           Case{"hello-ti83.z80", ShellTarget::Ti83},
-                                           Case{"hello-ashell83.z80", ShellTarget::AShell83}));
+                         ::testing::Values(Case{"hello-ash.asm", ShellTarget::Ash},
+                                           Case{"hello-crash.asm", ShellTarget::Crash},
+                                           Case{"hello-ti83.asm", ShellTarget::Ti83},
+                                           Case{"hello-ashell83.asm", ShellTarget::AShell83}));
 
 } // namespace
 } // namespace vexil::assemble::run

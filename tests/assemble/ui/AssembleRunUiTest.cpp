@@ -252,10 +252,10 @@ TEST_P(AssembleEndToEnd, ErrorListThenProgramFile)
 }
 
 INSTANTIATE_TEST_SUITE_P(FourTargets, AssembleEndToEnd,
-                         ::testing::Values(TargetCase{ShellTarget::Ash, "hello-ash.z80", "82p"},
-                                           TargetCase{ShellTarget::Crash, "hello-crash.z80", "82p"},
-                                           TargetCase{ShellTarget::Ti83, "hello-ti83.z80", "83p"},
-                                           TargetCase{ShellTarget::AShell83, "hello-ashell83.z80",
+                         ::testing::Values(TargetCase{ShellTarget::Ash, "hello-ash.asm", "82p"},
+                                           TargetCase{ShellTarget::Crash, "hello-crash.asm", "82p"},
+                                           TargetCase{ShellTarget::Ti83, "hello-ti83.asm", "83p"},
+                                           TargetCase{ShellTarget::AShell83, "hello-ashell83.asm",
                                                       "83p"}),
                          [](const ::testing::TestParamInfo<TargetCase> &param) {
                              const std::string example = param.param.example;
@@ -267,7 +267,7 @@ TEST_F(AssembleRunUiTest, ListingWindowReusedAndNeverAssembled)
     form->mutableOptions().displayListing = true;
     TfrmSource *source =
         openSource(QStringLiteral("hello.asm"),
-                   readFile(QStringLiteral(VEXIL_SOURCE_DIR "/examples/hello-ash.z80")));
+                   readFile(QStringLiteral(VEXIL_SOURCE_DIR "/examples/hello-ash.asm")));
     ASSERT_NE(source, nullptr);
     const auto listings = [this] {
         QList<TfrmSource *> found;
