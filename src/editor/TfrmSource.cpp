@@ -107,15 +107,20 @@ void TfrmSource::buildPopupMenus()
     auto *assemble = new QAction(tr("&Assemble"), this);
     assemble->setShortcut(QKeySequence(Qt::Key_F7));
     connect(assemble, &QAction::triggered, this, &TfrmSource::assembleRequested);
+    auto *assembleAndSend = new QAction(tr("A&ssemble and Send..."), this);
+    assembleAndSend->setShortcut(QKeySequence(Qt::Key_F8));
+    connect(assembleAndSend, &QAction::triggered, this, &TfrmSource::assembleAndSendRequested);
 
     Memo1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Memo1, &QWidget::customContextMenuRequested, this,
-            [this, closeFile, assemble](const QPoint &at) {
+            [this, closeFile, assemble, assembleAndSend](const QPoint &at) {
                 QMenu menu(this);
                 menu.addAction(closeFile);
                 menu.addSeparator();
                 assemble->setEnabled(IsSource);
                 menu.addAction(assemble);
+                assembleAndSend->setEnabled(IsSource);
+                menu.addAction(assembleAndSend);
                 errorListAction_->setChecked(errorListShown());
                 menu.addAction(errorListAction_);
                 menu.exec(Memo1->mapToGlobal(at));

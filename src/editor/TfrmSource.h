@@ -44,6 +44,8 @@ public:
 signals:
     // "&Assemble" on the pop-up menu; the main window runs the assembly.
     void assembleRequested();
+    // "A&ssemble and Send..." on the pop-up menu.
+    void assembleAndSendRequested();
 
 protected:
     bool alwaysMayClose() const override { return !IsSource; }

@@ -109,6 +109,17 @@ MainActions BuildMainActions(QMainWindow &window)
                          QObject::tr("Assemble (F7)|Assemble current source file."),
                          QKeySequence(Qt::Key_F7));
     a.assemble->setIcon(themed("system-run", QStyle::SP_MediaPlay));
+    a.assembleAndSend = command(a.toolsMenu, QObject::tr("A&ssemble and Send..."), QString(),
+                                QKeySequence(Qt::Key_F8));
+    a.assembleAndSend->setIcon(themed("document-send", QStyle::SP_ArrowRight));
+    a.sendShellMenu = a.toolsMenu->addMenu(QObject::tr("&Send Shell"));
+    a.sendShell[0] = command(a.sendShellMenu, QObject::tr("&Ash 3.0"),
+                             QObject::tr("Send Ash 3.0|Send the Ash 3.0 shell to the TI-82."));
+    a.sendShell[1] = command(a.sendShellMenu, QObject::tr("&CrASH 1.3"),
+                             QObject::tr("Send CrASH 1.3|Send the CrASH 1.3 shell to the TI-82."));
+    a.sendShell[2] =
+        command(a.sendShellMenu, QObject::tr("A&Shell83 1.0"),
+                QObject::tr("Send AShell83 1.0|Send the AShell83 1.0 shell to the TI-83."));
     a.toolsMenu->addSeparator();
     QMenu *mode = a.toolsMenu->addMenu(QObject::tr("&Development Mode"));
     auto *modeGroup = new QActionGroup(&window);
@@ -183,6 +194,7 @@ MainActions BuildMainActions(QMainWindow &window)
     a.toolBar->addAction(a.paste);
     a.toolBar->addSeparator();
     a.toolBar->addAction(a.assemble);
+    a.toolBar->addAction(a.assembleAndSend);
     a.toolBar->addSeparator();
     a.toolBar->addAction(a.helpTopics);
     a.toolBar->addSeparator();

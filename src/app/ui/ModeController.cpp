@@ -116,6 +116,11 @@ void ModeController::showState()
     }
     actions_.shell82ListAction->setVisible(!ti83);
     actions_.shell83ListAction->setVisible(ti83);
+    SetHint(actions_.assembleAndSend,
+            ti83 ? QStringLiteral("Assemble and Send (F8)|Assemble current source file and send "
+                                  "to TI-83.")
+                 : QStringLiteral("Assemble and Send (F8)|Assemble current source file and send "
+                                  "to TI-82."));
     showHeaderItems();
     emit modeChanged();
 }

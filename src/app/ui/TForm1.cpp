@@ -19,6 +19,8 @@
 #include "editor/RegisterEditors.h"
 #include "editor/TfrmSource.h"
 #include "editor/autocode/AutoCodeMenu.h"
+#include "link/ui/SendShell.h"
+#include "link/ui/TfrmSendFile.h"
 #include "vareditors/VariableEditorCatalog.h"
 
 #include <QAction>
@@ -64,6 +66,13 @@ TForm1::TForm1(std::filesystem::path programDirectory, QWidget *parent)
         options_.recentFiles, actions_, [this](const QString &path) { openFile(path); }, this);
     windowMenu_ = new WindowMenu(*area_, actions_, programDirectory_, this);
     assembly_ = new assemble::ui::AssemblyController(*this, *this, this);
+    sendFile_ = new link::ui::TfrmSendFile(
+        [this] {
+            return link::ui::LinkSettings{static_cast<int>(options_.linkType),
+                                          static_cast<int>(options_.linkPort), options_.bugDelay,
+                                          programDirectory_};
+        },
+        this);
     newFiles_ = new NewFileCommands(*this, *documents_, *mode_, registry_, this);
     autoCode_ = new editor::AutoCodeMenu(
         *actions_.autoCodeMenu, programDirectory_,
@@ -104,6 +113,26 @@ void TForm1::connectCommands()
     }
     connect(a.assemble, &QAction::triggered, assembly_,
             &assemble::ui::AssemblyController::Assemble1Click);
+    connect(a.assembleAndSend, &QAction::triggered, this, &TForm1::Assemble2Click);
+    // The program file of a run started by F8, whichever link type is chosen.
+    connect(assembly_, &assemble::ui::AssemblyController::sendRequested, sendFile_,
+            &link::ui::TfrmSendFile::StartSendFile);
+    const link::ui::ShellProgram shells[] = {link::ui::ShellProgram::Ash30,
+                                             link::ui::ShellProgram::Crash13,
+                                             link::ui::ShellProgram::AShell83};
+    for (std::size_t i = 0; i < a.sendShell.size(); ++i) {
+        connect(a.sendShell[i], &QAction::triggered, this, [this, shell = shells[i]] {
+            link::ui::SendShell(*sendFile_, programDirectory_, shell);
+        });
+    }
+    // Source windows offer F8 on their pop-up menu too.
+    connect(area_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *sub) {
+        auto *source = sub != nullptr ? qobject_cast<editor::TfrmSource *>(sub->widget()) : nullptr;
+        if (source != nullptr) {
+            connect(source, &editor::TfrmSource::assembleAndSendRequested, this,
+                    &TForm1::Assemble2Click, Qt::UniqueConnection);
+        }
+    });
     connect(a.options, &QAction::triggered, this, &TForm1::showOptions);
     connect(a.helpTopics, &QAction::triggered, this,
             [this] { uibase::ShowHelp(programDirectory_); });
@@ -178,6 +207,8 @@ void TForm1::readOptions()
                                       .arg(QString::fromLocal8Bit(result.writeError.c_str())),
                                   uibase::Buttons::Ok);
     }
+    // The packet layer starts from the link type and port just read.
+    sendFile_->linkInit();
 }
 
 bool TForm1::writeOptions()
@@ -206,6 +237,7 @@ void TForm1::updateCommands()
         action->setEnabled(traits.editCommands);
     }
     a.assemble->setEnabled(qobject_cast<editor::TfrmSource *>(active) != nullptr);
+    a.assembleAndSend->setEnabled(a.assemble->isEnabled());
     const bool ti83 = options_.ti83Mode;
     a.target[0]->setEnabled(!ti83);
     a.target[1]->setEnabled(!ti83);
@@ -239,6 +271,21 @@ void TForm1::showOptions()
         recent_->rebuild();
     }
     documents_->applyEditorFont(editor::EditorFont(options_));
+    sendFile_->linkInit();
+}
+
+void TForm1::Assemble2Click()
+{
+    editor::TfrmSource *source = nullptr;
+    if (QMdiSubWindow *sub = area_->activeSubWindow()) {
+        source = qobject_cast<editor::TfrmSource *>(sub->widget());
+    }
+    if (source == nullptr) {
+        uibase::Dialogs().beep();
+        return;
+    }
+    assembly_->SendAfterAssembly = true;
+    assembly_->AssembleActiveSource();
 }
 
 bool TForm1::event(QEvent *event)

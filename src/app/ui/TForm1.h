@@ -26,6 +26,10 @@ namespace vexil::editor {
 class AutoCodeMenu;
 }
 
+namespace vexil::link::ui {
+class TfrmSendFile;
+}
+
 namespace vexil::app {
 
 class DocumentManager;
@@ -56,6 +60,10 @@ public:
     DocumentManager &documents() { return *documents_; }
     ModeController &mode() { return *mode_; }
     assemble::ui::AssemblyController &assembly() { return *assembly_; }
+    link::ui::TfrmSendFile &sendFile() { return *sendFile_; }
+
+    // "A&ssemble and Send..." (F8): beeps unless the active document is a source window.
+    void Assemble2Click();
     NewFileCommands &newFiles() { return *newFiles_; }
     editor::AutoCodeMenu &autoCode() { return *autoCode_; }
 
@@ -91,6 +99,7 @@ private:
     RecentFilesMenu *recent_;
     WindowMenu *windowMenu_;
     assemble::ui::AssemblyController *assembly_;
+    link::ui::TfrmSendFile *sendFile_;
     NewFileCommands *newFiles_;
     editor::AutoCodeMenu *autoCode_;
 };
