@@ -7,6 +7,8 @@
 
 #include <Qsci/qsciscintilla.h>
 
+#include <QTimer>
+
 namespace vexil::editor {
 
 TfrmSource *CreateNewSource(uibase::MainFrame &frame, const QString &caption)
@@ -23,9 +25,14 @@ TfrmSource *CreateNewSource(uibase::MainFrame &frame, const QString &caption)
                 DecodeText(QByteArray(text->data(), static_cast<qsizetype>(text->size()))).text;
             const TextWithCaret placed = PlaceTemplateCaret(decoded.toStdString());
             source->Memo1->setText(QString::fromStdString(placed.text));
-            source->Memo1->SendScintilla(QsciScintilla::SCI_GOTOPOS,
-                                         static_cast<unsigned long>(placed.caret));
-            source->Memo1->SendScintilla(QsciScintilla::SCI_EMPTYUNDOBUFFER);
+            QsciScintilla *memo = source->Memo1;
+            // Moving the caret without scrolling: the window has no size yet, and a
+            // scroll now would leave the text shifted sideways once it is shown.
+            memo->SendScintilla(QsciScintilla::SCI_SETEMPTYSELECTION,
+                                static_cast<unsigned long>(placed.caret));
+            memo->SendScintilla(QsciScintilla::SCI_EMPTYUNDOBUFFER);
+            QTimer::singleShot(0, memo,
+                               [memo] { memo->SendScintilla(QsciScintilla::SCI_SCROLLCARET); });
         }
     }
     source->setModified(false);
