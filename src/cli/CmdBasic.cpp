@@ -112,17 +112,7 @@ int Import(const Words &words)
 
 int RunBasic(const Words &words)
 {
-    if (words.empty()) {
-        throw UsageError("missing export or import");
-    }
-    const Words rest(words.begin() + 1, words.end());
-    if (words[0] == "export") {
-        return Export(rest);
-    }
-    if (words[0] == "import") {
-        return Import(rest);
-    }
-    throw UsageError("unknown basic command " + words[0]);
+    return RunVerb("basic", words, {{"export", Export}, {"import", Import}});
 }
 
 } // namespace vexil::cli

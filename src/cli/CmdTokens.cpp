@@ -88,17 +88,7 @@ int Encode(const Words &words)
 
 int RunTokens(const Words &words)
 {
-    if (words.empty()) {
-        throw UsageError("missing decode or encode");
-    }
-    const Words rest(words.begin() + 1, words.end());
-    if (words[0] == "decode") {
-        return Decode(rest);
-    }
-    if (words[0] == "encode") {
-        return Encode(rest);
-    }
-    throw UsageError("unknown tokens command " + words[0]);
+    return RunVerb("tokens", words, {{"decode", Decode}, {"encode", Encode}});
 }
 
 } // namespace vexil::cli

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/Commands.h"
 
+#include "cli/CliArgs.h"
+
 namespace vexil::cli {
 
 // Each command's entry point is defined in its own Cmd*.cpp file.
@@ -46,6 +48,21 @@ const std::vector<Command> &commands()
         {"receive", "receive DIR --cable DEVICE [--exists omit|overwrite|quit]", RunReceive},
     };
     return table;
+}
+
+int RunVerb(const char *command, const Words &words, std::initializer_list<Verb> verbs)
+{
+    std::string names;
+    for (const Verb &verb : verbs) {
+        if (!words.empty() && words[0] == verb.name) {
+            return verb.run(Words(words.begin() + 1, words.end()));
+        }
+        names += names.empty() ? verb.name : std::string(" or ") + verb.name;
+    }
+    if (words.empty()) {
+        throw UsageError("missing " + names);
+    }
+    throw UsageError("unknown " + std::string(command) + " command " + words[0]);
 }
 
 } // namespace vexil::cli

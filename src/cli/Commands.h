@@ -3,6 +3,7 @@
 // its name and returns the process exit code (see ExitCode in CliArgs.h).
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -18,5 +19,14 @@ struct Command {
 
 // The table main() dispatches on; defined in Commands.cpp.
 const std::vector<Command> &commands();
+
+// A command made of verbs ("tokens decode", "basic import"): runs the verb named by
+// the first word with the words after it; throws UsageError for a missing or unknown
+// verb.
+struct Verb {
+    const char *name;
+    int (*run)(const Words &words);
+};
+int RunVerb(const char *command, const Words &words, std::initializer_list<Verb> verbs);
 
 } // namespace vexil::cli

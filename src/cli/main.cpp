@@ -7,20 +7,35 @@
 
 namespace {
 
+// Prints a synopsis line by line: the first after `firstLead`, each further command
+// after `nextLead`; a line starting with a blank continues the one above and is
+// indented to line up under it.
+void printSynopsis(std::ostream &out, const std::string &synopsis, const std::string &firstLead,
+                   const std::string &nextLead)
+{
+    std::size_t start = 0;
+    bool first = true;
+    while (start <= synopsis.size()) {
+        std::size_t end = synopsis.find('\n', start);
+        if (end == std::string::npos) {
+            end = synopsis.size();
+        }
+        const std::string line = synopsis.substr(start, end - start);
+        const bool continuation = !first && line.starts_with(' ');
+        out << (first          ? firstLead
+                : continuation ? std::string(nextLead.size(), ' ')
+                               : nextLead)
+            << line << '\n';
+        first = false;
+        start = end + 1;
+    }
+}
+
 void printUsage(std::ostream &out)
 {
     out << "Usage: vexil-cli COMMAND [ARGUMENTS]\n\nCommands:\n";
     for (const auto &command : vexil::cli::commands()) {
-        std::string synopsis = command.synopsis;
-        std::size_t start = 0;
-        while (start <= synopsis.size()) {
-            std::size_t end = synopsis.find('\n', start);
-            if (end == std::string::npos) {
-                end = synopsis.size();
-            }
-            out << "  " << synopsis.substr(start, end - start) << '\n';
-            start = end + 1;
-        }
+        printSynopsis(out, command.synopsis, "  ", "  ");
     }
     out << "\nExit codes: 0 success, 1 bad input (nothing written), 2 usage error.\n";
 }
@@ -44,8 +59,9 @@ int main(int argc, char **argv)
             try {
                 return command.run(Words(words.begin() + 1, words.end()));
             } catch (const UsageError &error) {
-                std::cerr << "vexil-cli " << command.name << ": " << error.message() << "\n"
-                          << "Usage: vexil-cli " << command.synopsis << '\n';
+                std::cerr << "vexil-cli " << command.name << ": " << error.message() << "\n";
+                printSynopsis(std::cerr, command.synopsis, "Usage: vexil-cli ",
+                              "       vexil-cli ");
                 return kExitUsage;
             }
         }
