@@ -10,7 +10,8 @@
 
 namespace vexil::app {
 
-// Returns an empty string on success, otherwise a sentence saying what failed.
+// The whole-file write of the variable files, for callers that report failures as
+// text: returns an empty string on success, otherwise a sentence saying what failed.
 std::string WriteFileAtomically(const std::filesystem::path &target,
                                 std::span<const std::uint8_t> bytes);
 
