@@ -112,6 +112,9 @@ TEST_F(MainWindowTest, ModeAndShellCommands)
     a.toolsMenu->aboutToShow();
     EXPECT_FALSE(a.target[0]->isEnabled());
     EXPECT_TRUE(a.target[3]->isEnabled());
+    EXPECT_FALSE(a.sendShell[0]->isEnabled());
+    EXPECT_FALSE(a.sendShell[1]->isEnabled());
+    EXPECT_TRUE(a.sendShell[2]->isEnabled());
 
     // The mode list runs the mode command; the shells stay as chosen.
     a.modeList->activated(0);

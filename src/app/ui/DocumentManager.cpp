@@ -74,7 +74,7 @@ QWidget *DocumentManager::openFile(const QString &path)
 
 void DocumentManager::addDocument(QWidget *document)
 {
-    QMdiSubWindow *previous = area_.activeSubWindow();
+    QMdiSubWindow *previous = area_.currentSubWindow();
     QMdiSubWindow *sub = area_.addSubWindow(document);
     if (document->testAttribute(Qt::WA_SetWindowIcon)) {
         sub->setWindowIcon(document->windowIcon());
@@ -102,7 +102,9 @@ void DocumentManager::addDocument(QWidget *document)
 
 TfrmVarTemplate *DocumentManager::activeDocument() const
 {
-    QMdiSubWindow *sub = area_.activeSubWindow();
+    // The current window rather than the focused one: while a dialog, the splash or another
+    // program has the focus, the commands still act on the window the user was working in.
+    QMdiSubWindow *sub = area_.currentSubWindow();
     return sub != nullptr ? qobject_cast<TfrmVarTemplate *>(sub->widget()) : nullptr;
 }
 
@@ -146,7 +148,7 @@ void DocumentManager::saveAs()
 void DocumentManager::closeActive()
 {
     if (activeDocument() != nullptr) {
-        area_.activeSubWindow()->close();
+        area_.currentSubWindow()->close();
     } else {
         uibase::Dialogs().beep();
     }

@@ -243,6 +243,10 @@ void TForm1::updateCommands()
     a.target[1]->setEnabled(!ti83);
     a.target[2]->setEnabled(ti83);
     a.target[3]->setEnabled(ti83);
+    // A shell can only be sent to the calculator it runs on.
+    a.sendShell[0]->setEnabled(!ti83);
+    a.sendShell[1]->setEnabled(!ti83);
+    a.sendShell[2]->setEnabled(ti83);
 }
 
 void TForm1::openWithDialog()
@@ -277,7 +281,7 @@ void TForm1::showOptions()
 void TForm1::Assemble2Click()
 {
     editor::TfrmSource *source = nullptr;
-    if (QMdiSubWindow *sub = area_->activeSubWindow()) {
+    if (QMdiSubWindow *sub = area_->currentSubWindow()) {
         source = qobject_cast<editor::TfrmSource *>(sub->widget());
     }
     if (source == nullptr) {

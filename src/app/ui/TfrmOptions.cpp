@@ -27,6 +27,7 @@ const QStringList kStyleTexts = {QStringLiteral("Regular"), QStringLiteral("Ital
 const QStringList kSizeTexts = {"8",  "9",  "10", "11", "12", "14", "16", "18",
                                 "20", "22", "24", "26", "28", "36", "48", "72"};
 constexpr int kLargestFontSize = 500;
+constexpr int kDependentIndent = 22;
 
 bool graphLinkRefusesPort(int port)
 {
@@ -150,13 +151,15 @@ QWidget *TfrmOptions::buildAssemblerPage()
     auto *listing = new QGroupBox(tr("Listing"), page);
     listing->setLayout(new QVBoxLayout);
     outputListing_ = addBox(listing, tr("&Output listing file of object file"));
-    includeLabels_ = addBox(listing, tr("&Include label table in listing file"));
-    expandMacros_ = addBox(listing, tr("&Expand source macros"));
-    pageListing_ = addBox(listing, tr("&Page break and format listing file for printing"));
-    displayListing_ = addBox(listing, tr("&Display listing file after assembly"));
-    for (QCheckBox *box : {includeLabels_, expandMacros_, pageListing_, displayListing_}) {
-        box->setContentsMargins(18, 0, 0, 0);
-    }
+    // Indented under the box they depend on, so the dependency shows at a glance.
+    auto *dependent = new QWidget(listing);
+    dependent->setLayout(new QVBoxLayout);
+    dependent->layout()->setContentsMargins(kDependentIndent, 0, 0, 0);
+    listing->layout()->addWidget(dependent);
+    includeLabels_ = addBox(dependent, tr("&Include label table in listing file"));
+    expandMacros_ = addBox(dependent, tr("&Expand source macros"));
+    pageListing_ = addBox(dependent, tr("&Page break and format listing file for printing"));
+    displayListing_ = addBox(dependent, tr("&Display listing file after assembly"));
     connect(outputListing_, &QCheckBox::toggled, this, [this] { updateListingBoxes(); });
     layout->addWidget(listing);
 

@@ -56,7 +56,7 @@ void WindowMenu::rebuild()
             item->setStatusTip(
                 QStringLiteral("Switches to the window containing '%1'").arg(caption));
             item->setCheckable(true);
-            item->setChecked(all[static_cast<qsizetype>(i)] == area_.activeSubWindow());
+            item->setChecked(all[static_cast<qsizetype>(i)] == area_.currentSubWindow());
         }
     }
     actions_.moreWindows->setVisible(all.size() > 9);

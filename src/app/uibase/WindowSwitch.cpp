@@ -11,7 +11,7 @@ void SwitchToWindow(QMdiArea &area, QMdiSubWindow *target)
     if (target == nullptr) {
         return;
     }
-    QMdiSubWindow *previous = area.activeSubWindow();
+    QMdiSubWindow *previous = area.currentSubWindow();
     const bool canMaximize = target->windowFlags().testFlag(Qt::WindowMaximizeButtonHint);
     const bool maximize = previous != nullptr && previous != target && canMaximize &&
                           !previous->isMinimized() && previous->isMaximized();

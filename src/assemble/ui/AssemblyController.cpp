@@ -63,7 +63,7 @@ run::ShellTarget targetFrom(const app::Options &options)
 
 editor::TfrmSource *activeSourceWindow(QMdiArea &area)
 {
-    QMdiSubWindow *sub = area.activeSubWindow();
+    QMdiSubWindow *sub = area.currentSubWindow();
     return sub != nullptr ? qobject_cast<editor::TfrmSource *>(sub->widget()) : nullptr;
 }
 
