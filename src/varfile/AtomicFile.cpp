@@ -83,7 +83,7 @@ std::optional<IoError> WriteFileAtomically(const std::filesystem::path &target,
     return std::nullopt;
 }
 
-ReadResult ReadWholeFile(const std::filesystem::path &path)
+ReadResult ReadWholeFile(const std::filesystem::path &path, std::size_t limit)
 {
     ReadResult result;
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
@@ -103,6 +103,12 @@ ReadResult ReadWholeFile(const std::filesystem::path &path)
             break;
         }
         if (got == 0) {
+            break;
+        }
+        if (static_cast<std::size_t>(got) > limit - result.bytes.size()) {
+            result.error = IoError{"Cannot read " + path.string() + ": larger than " +
+                                   std::to_string(limit) + " bytes"};
+            result.bytes.clear();
             break;
         }
         result.bytes.insert(result.bytes.end(), chunk, chunk + got);

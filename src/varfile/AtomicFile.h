@@ -4,6 +4,7 @@
 // is on disk, so an interrupted save never leaves a half-written file behind.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -29,6 +30,11 @@ struct ReadResult {
     bool ok() const { return !error.has_value(); }
 };
 
-ReadResult ReadWholeFile(const std::filesystem::path &path);
+// Nothing the calculators hold comes near this; the limit keeps a device such as
+// /dev/zero or an endless pipe from growing the buffer until memory runs out.
+inline constexpr std::size_t kReadLimit = 64u << 20;
+
+// A file larger than `limit` is an error, not a partial read.
+ReadResult ReadWholeFile(const std::filesystem::path &path, std::size_t limit = kReadLimit);
 
 } // namespace vexil::varfile

@@ -74,6 +74,17 @@ TEST_F(AtomicFileTest, FailuresLeaveTargetAndFolderAlone)
     // Reading a missing file or a folder is an error, not an empty file.
     EXPECT_FALSE(ReadWholeFile(folder_ / "absent").ok());
     EXPECT_FALSE(ReadWholeFile(folderTarget).ok());
+
+    // A device that never ends is refused once it passes the limit, and a file
+    // of exactly the limit is still read whole.
+    const ReadResult endless = ReadWholeFile("/dev/zero", 100000);
+    ASSERT_FALSE(endless.ok());
+    EXPECT_NE(endless.error->message.find("larger than 100000 bytes"), std::string::npos);
+    EXPECT_TRUE(endless.bytes.empty());
+    const fs::path exact = folder_ / "exact";
+    ASSERT_FALSE(WriteFileAtomically(exact, std::vector<std::uint8_t>(100, 7)));
+    EXPECT_EQ(ReadWholeFile(exact, 100).bytes.size(), 100u);
+    EXPECT_FALSE(ReadWholeFile(exact, 99).ok());
 }
 
 } // namespace
