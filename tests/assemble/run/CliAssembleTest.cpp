@@ -56,7 +56,7 @@ protected:
 TEST_F(CliAssembleTest, AssemblesReportsErrorsAndFollowsStoredOptions)
 {
     const fs::path hello = work.path() / "hello.z80";
-    fs::copy_file(testing::SourceTree() / "examples/hello-ash.z80", hello);
+    fs::copy_file(testing::SourceTree() / "examples/hello-ash.asm", hello);
 
     // Default options: TI-82 mode, Ash; the name comes from the "; Progname:" line.
     ASSERT_EQ(Assemble(ShellQuote(hello.string())), 0) << Errors();
@@ -98,7 +98,7 @@ TEST_F(CliAssembleTest, AssemblesReportsErrorsAndFollowsStoredOptions)
     options.shell83 = 1;
     ASSERT_EQ(app::SaveOptionsFile(home.path() / "vexil", options), "");
     const fs::path shellHello = work.path() / "shell.z80";
-    fs::copy_file(testing::SourceTree() / "examples/hello-ashell83.z80", shellHello);
+    fs::copy_file(testing::SourceTree() / "examples/hello-ashell83.asm", shellHello);
     ASSERT_EQ(Assemble(ShellQuote(shellHello.string())), 0) << Errors();
     program = ReadBytes(work.path() / "shell.83p");
     ASSERT_GT(program.size(), 74U);

@@ -2,150 +2,14 @@
 // The assembly run through the main window, with the real assembler (and, for the
 // outcomes it cannot produce on demand, a stand-in script placed in the program
 // directory, which the run prefers to the installed one).
-#include "app/core/ProgramDirectory.h"
-#include "app/ui/DocumentManager.h"
-#include "app/ui/TForm1.h"
-#include "app/uibase/ScriptedDialogService.h"
-#include "app/uibase/StatusPanel.h"
-#include "assemble/ui/AssemblyController.h"
-#include "assemble/ui/FilteredLineEdit.h"
-#include "assemble/ui/TfrmAssemble.h"
-#include "assemble/ui/TfrmProgress.h"
-#include "editor/TfrmSource.h"
+#include "AssembleUiFixture.h"
 
-#include <Qsci/qsciscintilla.h>
-
-#include <QAction>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QListWidget>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <functional>
 #include <numeric>
 
 using namespace vexil;
-using assemble::run::ShellTarget;
-using assemble::ui::TfrmAssemble;
-using editor::TfrmSource;
-namespace fs = std::filesystem;
+using namespace vexil::test;
 
 namespace {
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(bytes);
-}
-
-// Processes events until `done` holds; false when `timeoutMs` passed first.
-bool waitUntil(const std::function<bool()> &done, int timeoutMs = 30000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > timeoutMs) {
-            return false;
-        }
-        QTest::qWait(10);
-    }
-    return true;
-}
-
-void clickOk(TfrmAssemble &dialog)
-{
-    dialog.OkButton->click();
-}
-
-class AssembleRunUiTest : public ::testing::Test {
-protected:
-    QTemporaryDir programDir;
-    QTemporaryDir sourceDir;
-    uibase::ScopedScriptedDialogs dialogs;
-    std::unique_ptr<app::TForm1> form;
-
-    void SetUp() override
-    {
-        const fs::path program = programDir.path().toStdString();
-        app::PrepareProgramDirectory(program, fs::path(VEXIL_SOURCE_DIR) / "data");
-        form = std::make_unique<app::TForm1>(program);
-        form->assembly().setInstalledAssembler(VEXIL_TASM);
-        form->show();
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    }
-
-    assemble::ui::AssemblyController &assembly() { return form->assembly(); }
-
-    void setTarget(ShellTarget target)
-    {
-        app::Options &options = form->mutableOptions();
-        options.ti83Mode = target == ShellTarget::Ti83 || target == ShellTarget::AShell83;
-        options.shell82 = target == ShellTarget::Crash ? 1 : 0;
-        options.shell83 = target == ShellTarget::AShell83 ? 1 : 0;
-    }
-
-    TfrmSource *openSource(const QString &name, const QByteArray &text)
-    {
-        writeFile(sourceDir.filePath(name), text);
-        return qobject_cast<TfrmSource *>(form->openFile(sourceDir.filePath(name)));
-    }
-
-    // F7: answers the Assemble dialog with `answer` if it opens; true when it opened.
-    bool pressF7(const std::function<void(TfrmAssemble &)> &answer = clickOk)
-    {
-        bool opened = false;
-        QTimer watcher;
-        watcher.setInterval(5);
-        QObject::connect(&watcher, &QTimer::timeout, [&] {
-            TfrmAssemble &dialog = assembly().assembleDialog();
-            if (dialog.isVisible() && !opened) {
-                opened = true;
-                answer(dialog);
-            }
-        });
-        watcher.start();
-        form->actions().assemble->trigger();
-        watcher.stop();
-        return opened;
-    }
-
-    bool waitForRunEnd()
-    {
-        return waitUntil([this] { return !assembly().Timer1->isActive(); });
-    }
-
-    void useStandInAssembler(const QByteArray &script)
-    {
-        const QString path = programDir.filePath(QStringLiteral("tasm"));
-        writeFile(path, "#!/bin/sh\n" + script);
-        QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner);
-    }
-
-    void screenshot(const char *name)
-    {
-        const QByteArray folder = qgetenv("VEXIL_SCREENSHOT_DIR");
-        if (!folder.isEmpty()) {
-            form->grab().save(QString::fromLocal8Bit(folder) + QLatin1Char('/') +
-                              QLatin1String(name) + QStringLiteral(".png"));
-        }
-    }
-};
 
 struct TargetCase {
     ShellTarget target;
@@ -386,13 +250,13 @@ TEST_F(AssembleRunUiTest, NothingToAssembleOrNotSaved)
 
 TEST_F(AssembleRunUiTest, TypedIntoANewSourceAndAssembled)
 {
-    // As a new user would: a new source, a hello world typed in, F7, save it when asked.
+    // As a new user would: a new source from the Ash template, the code typed at
+    // its caret, F7, save it when asked.
     form->documents().newSource();
     auto *source = qobject_cast<TfrmSource *>(form->documents().activeDocument());
     ASSERT_NE(source, nullptr);
-    const char *lines[] = {"#include \"ti82.h\"",  ".org START_ADDR", ".db \"Hi\",0",
-                           "\tROM_CALL(CLEARLCD)", "\tret",           ".end"};
-    for (const char *line : lines) {
+    ASSERT_TRUE(source->Memo1->text().contains(".org START_ADDR"));
+    for (const char *line : {"ROM_CALL(CLEARLCD)", "ret"}) {
         QTest::keyClicks(source->Memo1, QString::fromLatin1(line));
         QTest::keyClick(source->Memo1, Qt::Key_Return);
     }
@@ -407,7 +271,9 @@ TEST_F(AssembleRunUiTest, TypedIntoANewSourceAndAssembled)
     const QByteArray file = readFile(sourceDir.filePath(QStringLiteral("first.82p")));
     ASSERT_GE(file.size(), 74);
     EXPECT_EQ(file.mid(60, 8), QByteArray::fromHex("4649525354000000"));
-    // The home-screen launcher (checked in TI-82 mode) ends in D9 00 30; "Hi",0 follows.
-    EXPECT_EQ(file.mid(72 + 45, 6), QByteArray::fromHex("D90030486900"));
+    // The home-screen launcher (checked in TI-82 mode) ends in D9 00 30; the
+    // template's title follows.
+    EXPECT_EQ(file.mid(72 + 45, 3), QByteArray::fromHex("D90030"));
+    EXPECT_EQ(file.mid(72 + 48, 14), QByteArray("Program Title\0", 14));
     EXPECT_TRUE(form->isEnabled());
 }
