@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ui/AboutBox.h"
 
+#include "app/ui/TModalBevel.h"
+
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -32,10 +34,13 @@ AboutBox::AboutBox(QWidget *parent) : QDialog(parent)
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(credits, &QPushButton::clicked, this, &AboutBox::showCredits);
 
-    auto *layout = new QVBoxLayout(this);
+    auto *panel = new TModalBevel(this);
+    auto *panelLayout = new QVBoxLayout(panel);
     for (QWidget *w : std::initializer_list<QWidget *>{name, version, text, link}) {
-        layout->addWidget(w);
+        panelLayout->addWidget(w);
     }
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(panel);
     layout->addSpacing(8);
     layout->addWidget(buttons);
     setFixedWidth(420);

@@ -10,9 +10,6 @@ class SplashWindow : public QWidget {
     Q_OBJECT
 public:
     explicit SplashWindow(QWidget *parent = nullptr);
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
 };
 
 } // namespace vexil::app

@@ -9,6 +9,7 @@
 #include "app/ui/ModeController.h"
 #include "app/ui/NewFileCommands.h"
 #include "app/ui/RecentFilesMenu.h"
+#include "app/ui/TFormSizeLimit.h"
 #include "app/ui/TfrmOptions.h"
 #include "app/ui/WindowMenu.h"
 #include "app/uibase/DialogService.h"
@@ -79,6 +80,10 @@ TForm1::TForm1(std::filesystem::path programDirectory, QWidget *parent)
         [this] { return qobject_cast<editor::TfrmSource *>(documents_->activeDocument()); }, this);
     connectCommands();
     resize(1000, 700);
+    // Below this the toolbar lists and the document area stop being usable.
+    auto *sizeLimit = new TFormSizeLimit(this);
+    sizeLimit->setMinWidth(400);
+    sizeLimit->setMinHeight(300);
 }
 
 TForm1::~TForm1() = default;
