@@ -8,8 +8,8 @@ CliArgs::CliArgs(const std::vector<std::string> &words, const std::set<std::stri
 {
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string &word = words[i];
-        const bool looksLikeOption = word.size() > 1 && word[0] == '-' &&
-                                     (word.rfind("--", 0) == 0 || word == "-o");
+        const bool looksLikeOption =
+            word.size() > 1 && word[0] == '-' && (word.rfind("--", 0) == 0 || word == "-o");
         if (!looksLikeOption) {
             positional_.push_back(word);
         } else if (flags.count(word)) {

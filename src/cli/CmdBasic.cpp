@@ -2,6 +2,7 @@
 // vexil-cli basic export|import: TI-82/83 program files as text and back.
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
+#include "cli/ModelOptions.h"
 #include "tibasic/ProgramFile.h"
 #include "tibasic/ProgramText.h"
 #include "varfile/AtomicFile.h"
@@ -16,23 +17,6 @@ using tibasic::CalcModel;
 
 // The program editors limit names to this many characters.
 constexpr std::size_t kMaxNameLength = 8;
-
-CalcModel ModelOption(const CliArgs &args)
-{
-    const std::string model = args.required("--model");
-    if (model == "82") {
-        return CalcModel::TI82;
-    }
-    if (model == "83") {
-        return CalcModel::TI83;
-    }
-    throw UsageError("--model must be 82 or 83, not " + model);
-}
-
-tibasic::TextForm FormOption(const CliArgs &args)
-{
-    return args.flag("--raw") ? tibasic::TextForm::KeyboardFont : tibasic::TextForm::Utf8;
-}
 
 bool IsUsableName(const std::string &name)
 {

@@ -2,6 +2,7 @@
 // vexil-cli tokens decode|encode: raw token streams to text and back.
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
+#include "cli/ModelOptions.h"
 #include "tibasic/ProgramText.h"
 #include "varfile/AtomicFile.h"
 
@@ -12,23 +13,6 @@ namespace vexil::cli {
 namespace {
 
 using tibasic::CalcModel;
-
-CalcModel ModelOption(const CliArgs &args)
-{
-    const std::string model = args.required("--model");
-    if (model == "82") {
-        return CalcModel::TI82;
-    }
-    if (model == "83") {
-        return CalcModel::TI83;
-    }
-    throw UsageError("--model must be 82 or 83, not " + model);
-}
-
-tibasic::TextForm FormOption(const CliArgs &args)
-{
-    return args.flag("--raw") ? tibasic::TextForm::KeyboardFont : tibasic::TextForm::Utf8;
-}
 
 std::optional<varfile::Bytes> ReadInput(const std::string &path)
 {

@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/CableRun.h"
+
+#include "cli/Commands.h"
+#include "link/transfer/CableDevice.h"
+#include "link/transfer/TransferView.h"
+
+#include <atomic>
+#include <csignal>
+#include <iostream>
+
+namespace vexil::cli {
+
+namespace {
+
+std::atomic<bool> interrupted{false};
+
+void onInterrupt(int)
+{
+    interrupted = true;
+}
+
+link::LinkDevice deviceOption(const CliArgs &args)
+{
+    const std::string cable = args.required("--cable");
+    const auto device = link::transfer::ParseCableDevice(cable);
+    if (!device)
+        throw UsageError("--cable names no device: " + cable);
+    return *device;
+}
+
+// Ctrl+C stops the transfer the way the stop button does, so the calculator
+// is left in a state it recovers from; the default comes back afterwards.
+class InterruptAsCancel {
+public:
+    InterruptAsCancel()
+    {
+        interrupted = false;
+        std::signal(SIGINT, onInterrupt);
+    }
+    ~InterruptAsCancel() { std::signal(SIGINT, SIG_DFL); }
+    InterruptAsCancel(const InterruptAsCancel &) = delete;
+    InterruptAsCancel &operator=(const InterruptAsCancel &) = delete;
+};
+
+} // namespace
+
+CableRun::CableRun(std::string command, const CliArgs &args)
+    : command_(std::move(command)), device_(deviceOption(args)), progress_(std::cout),
+      link_(progress_)
+{
+    progress_.onPump = [this] {
+        if (interrupted.exchange(false))
+            link_.Cancel();
+    };
+}
+
+int CableRun::run(const std::function<link::TransferResult()> &transfer)
+{
+    if (const std::string error = link::transfer::AttachCable(link_, progress_, device_);
+        !error.empty()) {
+        std::cerr << "vexil-cli " << command_ << ": " << error << '\n';
+        return kExitBadInput;
+    }
+    link::TransferResult result;
+    {
+        const InterruptAsCancel interruptAsCancel;
+        try {
+            result = transfer();
+        } catch (const link::transfer::FileError &error) {
+            progress_.finishLine();
+            std::cerr << "vexil-cli " << command_ << ": " << error.what() << '\n';
+            return kExitBadInput;
+        }
+        link_.ReleaseLines();
+    }
+    progress_.finishLine();
+    (result == link::TransferResult::Ok ? std::cout : std::cerr)
+        << link::transfer::ResultText(result) << '\n';
+    return result == link::TransferResult::Ok ? kExitOk : kExitBadInput;
+}
+
+} // namespace vexil::cli

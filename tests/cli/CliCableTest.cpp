@@ -1,0 +1,127 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// vexil-cli send and receive against the simulated calculator on a virtual
+// cable, and the messages for a cable that is missing or cannot be opened.
+#include "CliRun.h"
+
+#include "link/LinkDevice.h"
+#include "link/calcsim/SimCalculator.h"
+#include "varfile/AtomicFile.h"
+#include "varfile/Comments.h"
+#include "varfile/VarFile.h"
+#include "varfile/VarFileReader.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+namespace vexil::cli::test {
+namespace {
+
+namespace fs = std::filesystem;
+using varfile::Bytes;
+
+class CliCable : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        fs::create_directories(folder / "memory");
+        fs::create_directories(folder / "pc");
+        config.model = link::calcsim::SimModel::TI82;
+        config.cablePath = cable();
+        config.memoryDir = folder / "memory";
+    }
+    void TearDown() override
+    {
+        stop_ = true;
+        if (thread_.joinable())
+            thread_.join();
+    }
+    std::string cable() const { return link::virtualCablePath(folder.path()).string(); }
+    void startCalculator(std::vector<std::string> toSend = {})
+    {
+        calculator_ = std::make_unique<link::calcsim::SimCalculator>(config);
+        ASSERT_EQ(calculator_->start(), "");
+        calculator_->queueSend(std::move(toSend));
+        thread_ = std::thread([this] { calculator_->run(stop_); });
+    }
+    fs::path write(const fs::path &path, const varfile::VarEntry &entry)
+    {
+        const auto bytes =
+            varfile::BuildVarFile(varfile::CalcModel::TI82,
+                                  varfile::WriterComment(varfile::CommentWriter::Group), {entry});
+        EXPECT_FALSE(varfile::WriteFileAtomically(path, *bytes));
+        return path;
+    }
+
+    const ScratchFolder folder;
+    link::calcsim::SimConfig config;
+    std::unique_ptr<link::calcsim::SimCalculator> calculator_;
+
+private:
+    std::atomic<bool> stop_{false};
+    std::thread thread_;
+};
+
+const varfile::VarEntry kProgram{0x05, {'H', 'I'}, {0x02, 0x00, 0xDE, 0x2A}};
+const varfile::VarEntry kReal{0x00, {'A'}, Bytes{0x00, 0x80, 0x50, 0, 0, 0, 0, 0, 0}};
+
+TEST_F(CliCable, SendsFilesAndReceivesVariables)
+{
+    startCalculator();
+    const fs::path program = write(folder / "pc" / "HI.82p", kProgram);
+    const fs::path real = write(folder / "pc" / "A.82n", kReal);
+    const fs::path other = write(folder / "pc" / "HO.82p", {0x05, {'H', 'O'}, kProgram.data});
+
+    // One file, then a list of two; the last line is the result message.
+    CliOutput run = RunCli({"send", program.string(), "--cable", cable()});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("Sending HI.82p..."), std::string::npos) << run.out;
+    const auto *held = calculator_->memory().find(0x05, {'H', 'I'});
+    ASSERT_NE(held, nullptr);
+    EXPECT_EQ(held->data, kProgram.data);
+    run = RunCli({"send", real.string(), other.string(), "--cable", cable()});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(calculator_->memory().find(0x00, {'A'}), nullptr);
+    EXPECT_NE(calculator_->memory().find(0x05, {'H', 'O'}), nullptr);
+
+    // The same name again: the calculator skips it, and the result says so.
+    run = RunCli({"send", program.string(), "--cable", cable()});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, "The calculator skipped the variable.\n");
+}
+
+TEST_F(CliCable, ReceivesWhatTheCalculatorSends)
+{
+    write(folder / "memory" / "HI.82p", kProgram);
+    startCalculator({"HI.82p"});
+    const CliOutput run = RunCli({"receive", (folder / "pc").string(), "--cable", cable()});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    const varfile::ReadResult read = varfile::ReadWholeFile(folder / "pc" / "HI.82p");
+    ASSERT_TRUE(read.ok());
+    const varfile::VarFileContents contents = varfile::ParseVarFile(read.bytes);
+    EXPECT_TRUE(contents.intact());
+    ASSERT_EQ(contents.entries.size(), 1u);
+    EXPECT_EQ(contents.entries[0].data, kProgram.data);
+}
+
+TEST_F(CliCable, CablesThatAreMissingOrCannotOpen)
+{
+    const fs::path program = write(folder / "pc" / "HI.82p", kProgram);
+    // No --cable, or one that names no device: usage errors.
+    EXPECT_EQ(RunCli({"send", program.string()}).exitCode, 2);
+    CliOutput run = RunCli({"send", program.string(), "--cable", "graylink:"});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_NE(run.err.find("--cable names no device: graylink:"), std::string::npos);
+    // A port that is not there: the device is named, nothing hangs.
+    run = RunCli({"send", program.string(), "--cable", "/dev/parport97"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("/dev/parport97"), std::string::npos) << run.err;
+    // Receiving into something that is not a folder.
+    run = RunCli({"receive", program.string(), "--cable", cable()});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("is not a folder"), std::string::npos);
+}
+
+} // namespace
+} // namespace vexil::cli::test
