@@ -13,6 +13,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <csignal>
+
+#include <sys/resource.h>
+
 using namespace vexil;
 using editor::TfrmSource;
 using uibase::Answer;
@@ -105,14 +109,18 @@ TEST_F(SourceWindowTest, SaveWithoutNameAsksAndFailedSaveKeepsTheOldFile)
     EXPECT_EQ(source->windowTitle(), "first.asm");
     EXPECT_FALSE(source->isModified());
 
-    // A write that cannot happen leaves the previous file and the modified flag, and says why.
+    // A write that cannot happen leaves the previous file and the modified flag, and says
+    // why. A file-size limit fails the write for every user, root included.
     source->Memo1->setText("changed");
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    rlimit previous{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &previous), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit tiny = previous;
+    tiny.rlim_cur = 4;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
     const bool saved = source->SaveFile();
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    if (QFileInfo(dir.path()).isWritable() && saved) {
-        GTEST_SKIP() << "running with permissions that ignore a read-only folder";
-    }
+    ::setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, oldHandler);
     EXPECT_FALSE(saved);
     EXPECT_TRUE(source->isModified());
     EXPECT_EQ(readFile(path("first.asm")), "nop\r\n");
