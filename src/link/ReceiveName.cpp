@@ -146,12 +146,17 @@ std::string MakeReceiveName(std::span<const uint8_t> header, const std::filesyst
         name = name83(header);
     if (name.empty())
         return {};
-    // The name bytes come off the cable: a slash would leave the folder and a NUL
-    // would cut the name short, so neither may reach the file system.
+    // The name bytes come off the cable and no real calculator sends anything
+    // but printable ASCII: a slash would leave the folder, a NUL cut the name
+    // short, control and high bytes make names other programs choke on, and a
+    // leading dot would hide the file.
     for (char &c : name) {
-        if (c == '/' || c == '\0')
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '/' || byte < 0x20 || byte >= 0x7F)
             c = '_';
     }
+    if (name.front() == '.')
+        name.front() = '_';
     return (folder / name).string();
 }
 

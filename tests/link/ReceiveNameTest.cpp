@@ -66,8 +66,11 @@ TEST(ReceiveName, NothingLeavesTheFolder)
     // Another sender, or a header too short to hold a name: no name at all.
     EXPECT_EQ(nameFor(0x02, 0x00, 'A'), "");
     EXPECT_EQ(MakeReceiveName(std::vector<uint8_t>{0x82, 0x06, 0x0B}, "/recv"), "");
-    // A slash in a name from the cable cannot reach another folder.
-    EXPECT_EQ(nameFor(0x82, 0x05, '.', '.', {'/', 'x'}), "/recv/.._x.82p");
+    // A slash in a name from the cable cannot reach another folder, and a
+    // leading dot cannot hide the file.
+    EXPECT_EQ(nameFor(0x82, 0x05, '.', '.', {'/', 'x'}), "/recv/_._x.82p");
+    // Control and high bytes become underscores too.
+    EXPECT_EQ(nameFor(0x83, 0x05, 'A', '\n', {0x7F, 0xC3, 'B'}), "/recv/A___B.83p");
     // 'A' + 0xBF wraps to a NUL byte, which would cut the name short.
     EXPECT_EQ(nameFor(0x83, 0x02, 0x5C, 0xBF), "/recv/Mtrx_.83m");
 }
