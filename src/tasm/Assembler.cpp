@@ -45,7 +45,7 @@ void Assembler::endOfRun(AssemblyResult &result)
         Diagnostic d;
         d.line = lastLineNumber_;
         d.message = message;
-        std::string text = formatDiagnostic(d);
+        std::string text = formatDiagnostic(d, options_.errorFormat);
         console_ += text + "\n";
         closing.push_back(text);
         ++errorCount_;
@@ -296,7 +296,7 @@ void Assembler::finishLine(std::string_view raw, const std::string &expandedFirs
 
 void Assembler::report(Diagnostic d, Place place)
 {
-    std::string text = formatDiagnostic(d);
+    std::string text = formatDiagnostic(d, options_.errorFormat);
     console_ += text;
     console_ += '\n';
     ++errorCount_;

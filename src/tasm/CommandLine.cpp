@@ -23,6 +23,22 @@ bool allDigits(const std::string &text)
     return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
 }
 
+// -g<n>, read as the old assembler read numbers: leading digits, anything after them
+// ignored, none at all being 0. A number it did not know meant Intel hex.
+ObjectFormat objectFormatNumber(const std::string &text)
+{
+    static constexpr ObjectFormat kFormats[] = {
+        ObjectFormat::IntelHex, ObjectFormat::MosTechHex,   ObjectFormat::MotorolaHex,
+        ObjectFormat::Binary,   ObjectFormat::IntelWordHex,
+    };
+    std::string digits = text.substr(0, text.find_first_not_of("0123456789"));
+    digits.erase(0, digits.find_first_not_of('0'));
+    if (digits.size() != 1 || digits[0] > '4') {
+        return ObjectFormat::IntelHex;
+    }
+    return kFormats[digits[0] - '0'];
+}
+
 void unknown(CommandLine &cl, const std::string &arg)
 {
     cl.notices.push_back("tasm: unknown option flag = " + arg);
@@ -95,14 +111,7 @@ void option(CommandLine &cl, const std::string &arg)
         }
         return;
     case 'g':
-        if (rest == "3") {
-            o.objectFormat = ObjectFormat::Binary;
-        } else if (rest == "0" || !allDigits(rest) || rest.size() > 1 || rest[0] > '4') {
-            o.objectFormat = ObjectFormat::IntelHex;
-        } else {
-            cl.notices.push_back("tasm: object format not supported, Intel hex written: " + arg);
-            o.objectFormat = ObjectFormat::IntelHex;
-        }
+        o.objectFormat = objectFormatNumber(rest);
         return;
     case 'h':
         o.hexDump = true;
@@ -122,8 +131,7 @@ void option(CommandLine &cl, const std::string &arg)
         }
         return;
     case 'm':
-        cl.notices.push_back("tasm: object format not supported, Intel hex written: " + arg);
-        o.objectFormat = ObjectFormat::IntelHex;
+        o.objectFormat = ObjectFormat::MosTechHex;
         return;
     case 'o':
         if (parseHex(rest, hex) && hex >= 1 && hex <= 0xFF) {

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Error lines in the one format the IDE reads back:
+// Error lines, by default in the one format the IDE reads back:
 //   <file> line <nnnn>: <message> (<detail>)
 // Every error counts the same; there are no warnings.
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace vexil::tasm {
 
@@ -18,7 +19,13 @@ struct Diagnostic {
 
 // The line as printed, without the line end. Without a detail the message is
 // followed by one blank, as the IDE's parser expects.
-std::string formatDiagnostic(const Diagnostic &d);
+//
+// A non-empty `userFormat` (TASMERRFORMAT) is a printf-style layout that receives
+// the file, the line number, the message and the detail in parentheses (or nothing),
+// in that order. Only %s, %d and %% are understood, with flags, width and precision;
+// a literal \n stands for a line break. A layout asking for anything else, or for
+// more than the four values, gives the default line instead.
+std::string formatDiagnostic(const Diagnostic &d, std::string_view userFormat = {});
 
 // Messages whose wording is an interface: keep them byte for byte.
 namespace msg {

@@ -1,9 +1,121 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tasm/ObjectWriters.h"
 
-#include <cstdio>
+#include <algorithm>
+#include <array>
+#include <cstdint>
 
 namespace vexil::tasm {
+
+namespace {
+
+constexpr unsigned kDefaultRecordBytes = 24;
+// A Motorola count byte also covers the address and the checksum.
+constexpr unsigned kMaxMotorolaData = 0xFF - 3;
+
+void appendHex(std::string &out, unsigned value, int digits)
+{
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    for (int shift = (digits - 1) * 4; shift >= 0; shift -= 4) {
+        out += kDigits[(value >> shift) & 0xF];
+    }
+}
+
+struct Record {
+    unsigned address = 0;
+    const std::uint8_t *data = nullptr;
+    unsigned count = 0;
+
+    // Count, both address bytes and the data: every format's checksum starts here.
+    unsigned byteSum() const
+    {
+        unsigned sum = count + (address >> 8) + (address & 0xFF);
+        for (unsigned i = 0; i < count; ++i) {
+            sum += data[i];
+        }
+        return sum;
+    }
+    void appendData(std::string &out) const
+    {
+        for (unsigned i = 0; i < count; ++i) {
+            appendHex(out, data[i], 2);
+        }
+    }
+};
+
+template <class Sink>
+void forEachRecord(const MemoryImage &image, unsigned size, bool contiguous, Sink sink)
+{
+    if (image.empty()) {
+        return;
+    }
+    std::array<std::uint8_t, 256> buffer{};
+    Record r{0, buffer.data(), 0};
+    auto flush = [&] {
+        if (r.count) {
+            sink(r);
+            r.count = 0;
+        }
+    };
+    for (unsigned a = image.low(); a <= image.high(); ++a) {
+        auto address = static_cast<std::uint16_t>(a);
+        if (!contiguous && !image.written(address)) {
+            flush();
+            continue;
+        }
+        if (r.count == 0) {
+            r.address = a;
+        }
+        buffer[r.count++] = image.at(address);
+        if (r.count == size) {
+            flush();
+        }
+    }
+    flush();
+}
+
+void intelRecord(std::string &out, const Record &r)
+{
+    out += ':';
+    appendHex(out, r.count, 2);
+    appendHex(out, r.address, 4);
+    out += "00";
+    r.appendData(out);
+    appendHex(out, (0x100 - (r.byteSum() & 0xFF)) & 0xFF, 2);
+    out += '\n';
+}
+
+void mosTechRecord(std::string &out, const Record &r)
+{
+    out += ';';
+    appendHex(out, r.count, 2);
+    appendHex(out, r.address, 4);
+    r.appendData(out);
+    appendHex(out, r.byteSum() & 0xFFFF, 4);
+    out += '\n';
+}
+
+// The closing record carries the number of data records where the address would be.
+void mosTechEnd(std::string &out, unsigned records)
+{
+    records &= 0xFFFF;
+    out += ";00";
+    appendHex(out, records, 4);
+    appendHex(out, (records >> 8) + (records & 0xFF), 4);
+    out += '\n';
+}
+
+void motorolaRecord(std::string &out, const Record &r)
+{
+    out += "S1";
+    appendHex(out, r.count + 3, 2);
+    appendHex(out, r.address, 4);
+    r.appendData(out);
+    appendHex(out, ~(r.byteSum() + 3) & 0xFF, 2);
+    out += '\n';
+}
+
+} // namespace
 
 std::string binaryImage(const MemoryImage &image)
 {
@@ -18,53 +130,48 @@ std::string binaryImage(const MemoryImage &image)
     return out;
 }
 
-static void record(std::string &out, unsigned address, const std::uint8_t *data, unsigned count)
+std::string hexRecords(const MemoryImage &image, ObjectFormat format, int recordBytes,
+                       bool contiguous)
 {
-    char text[16];
-    unsigned sum = count + (address >> 8) + (address & 0xFF);
-    std::snprintf(text, sizeof text, ":%02X%04X00", count, address);
-    out += text;
-    for (unsigned i = 0; i < count; ++i) {
-        std::snprintf(text, sizeof text, "%02X", data[i]);
-        out += text;
-        sum += data[i];
+    unsigned size = recordBytes < 1 || recordBytes > 255 ? kDefaultRecordBytes
+                                                         : static_cast<unsigned>(recordBytes);
+    std::string out;
+    switch (format) {
+    case ObjectFormat::MosTechHex: {
+        unsigned records = 0;
+        forEachRecord(image, size, contiguous, [&](const Record &r) {
+            mosTechRecord(out, r);
+            ++records;
+        });
+        mosTechEnd(out, records);
+        break;
     }
-    std::snprintf(text, sizeof text, "%02X\n", (0x100 - (sum & 0xFF)) & 0xFF);
-    out += text;
+    case ObjectFormat::MotorolaHex:
+        forEachRecord(image, std::min(size, kMaxMotorolaData), contiguous,
+                      [&](const Record &r) { motorolaRecord(out, r); });
+        out += "S9030000FC\n";
+        break;
+    case ObjectFormat::IntelWordHex:
+        forEachRecord(image, size, contiguous, [&](Record r) {
+            r.address /= 2;
+            intelRecord(out, r);
+        });
+        out += ":00000001FF\n";
+        break;
+    default:
+        forEachRecord(image, size, contiguous, [&](const Record &r) { intelRecord(out, r); });
+        out += ":00000001FF\n";
+        break;
+    }
+    return out;
 }
 
-std::string intelHex(const MemoryImage &image, int recordBytes, bool contiguous)
+std::string objectFile(const MemoryImage &image, const Options &options)
 {
-    std::string out;
-    unsigned size = recordBytes < 1 || recordBytes > 255 ? 24u : static_cast<unsigned>(recordBytes);
-    if (!image.empty()) {
-        std::uint8_t buffer[256];
-        unsigned count = 0;
-        unsigned start = 0;
-        for (unsigned a = image.low(); a <= image.high(); ++a) {
-            bool present = contiguous || image.written(static_cast<std::uint16_t>(a));
-            if (!present) {
-                if (count) {
-                    record(out, start, buffer, count);
-                    count = 0;
-                }
-                continue;
-            }
-            if (count == 0) {
-                start = a;
-            }
-            buffer[count++] = image.at(static_cast<std::uint16_t>(a));
-            if (count == size) {
-                record(out, start, buffer, count);
-                count = 0;
-            }
-        }
-        if (count) {
-            record(out, start, buffer, count);
-        }
+    if (options.objectFormat == ObjectFormat::Binary) {
+        return binaryImage(image);
     }
-    out += ":00000001FF\n";
-    return out;
+    return hexRecords(image, options.objectFormat, options.hexRecordBytes, options.contiguous);
 }
 
 } // namespace vexil::tasm

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The object file: a plain memory image or Intel hex records.
+// The object file: a plain memory image or one of the hex record formats.
 #pragma once
 
 #include "tasm/MemoryImage.h"
+#include "tasm/Options.h"
 
 #include <string>
 
@@ -10,7 +11,13 @@ namespace vexil::tasm {
 
 // From the lowest to the highest written address, gaps holding the fill byte.
 std::string binaryImage(const MemoryImage &image);
-// Records of `recordBytes` data bytes; a new record at every gap unless `contiguous`.
-std::string intelHex(const MemoryImage &image, int recordBytes, bool contiguous);
+
+// Hex records of at most `recordBytes` data bytes each, a new record at every gap
+// unless `contiguous`; `format` must not be Binary.
+std::string hexRecords(const MemoryImage &image, ObjectFormat format, int recordBytes,
+                       bool contiguous);
+
+// The object file the options ask for.
+std::string objectFile(const MemoryImage &image, const Options &options);
 
 } // namespace vexil::tasm

@@ -8,7 +8,13 @@
 
 namespace vexil::tasm {
 
-enum class ObjectFormat { IntelHex, Binary };
+enum class ObjectFormat {
+    IntelHex,     // -g0, the default
+    MosTechHex,   // -g1, -m
+    MotorolaHex,  // -g2
+    Binary,       // -g3, -b
+    IntelWordHex, // -g4: addresses count 16-bit words
+};
 
 // Bits of the strict-check mask given with -a.
 enum CheckBits : unsigned {
@@ -36,6 +42,8 @@ struct Options {
     bool undocumented = false;                                // -u
     unsigned checkMask = kCheckUnusedData | kCheckDuplicateLabel;
     int hexRecordBytes = 24; // -o
+    // TASMERRFORMAT: a printf-style layout for error lines; empty for the default.
+    std::string errorFormat;
     // Lines read per pass, includes counted each time; only a file that keeps
     // including itself gets near it.
     long maxSourceLines = 4000000;

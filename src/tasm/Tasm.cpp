@@ -73,7 +73,9 @@ int assemble(const CommandLine &cl, const Environment &env, FileSystem &fs, std:
         return false;
     };
 
-    Assembler assembler(cl.options, fs, splitWords(env.tasmInc, ':'), console);
+    Options options = cl.options;
+    options.errorFormat = env.tasmErrFormat;
+    Assembler assembler(options, fs, splitWords(env.tasmInc, ':'), console);
     AssemblyResult result = assembler.run(cl.files[0]);
     if (result.fatal) {
         // The old assembler had already truncated both files when it stopped.
@@ -81,11 +83,8 @@ int assemble(const CommandLine &cl, const Environment &env, FileSystem &fs, std:
         writeOrFail(listingName, "");
         return result.fatal->exitCode;
     }
-    std::string object =
-        cl.options.objectFormat == ObjectFormat::Binary
-            ? binaryImage(*result.image)
-            : intelHex(*result.image, cl.options.hexRecordBytes, cl.options.contiguous);
-    bool written = writeOrFail(objectName, object) && writeOrFail(listingName, result.listing);
+    bool written = writeOrFail(objectName, objectFile(*result.image, options)) &&
+                   writeOrFail(listingName, result.listing);
     if (written && !result.exports.empty()) {
         written = writeOrFail(fileArgument(cl, 3, ".exp"), result.exports);
     }
@@ -111,11 +110,13 @@ std::string helpText()
            "  -dNAME[=text]  define a macro\n"
            "  -e         list the expanded first statement of macro lines\n"
            "  -f[hex]    fill byte for gaps in the image\n"
-           "  -g0|-g3    object format: Intel hex (default) or binary\n"
+           "  -g<n>      object format: 0 Intel hex (default), 1 MOS Technology hex,\n"
+           "             2 Motorola hex, 3 binary, 4 Intel hex with word addresses\n"
            "  -h         append a hex dump to the listing\n"
            "  -i         labels are case-insensitive\n"
            "  -l[a][l]   label table in the listing: a with local labels, l long form\n"
-           "  -o<hex>    bytes per Intel hex record (default 18)\n"
+           "  -m         MOS Technology hex object (same as -g1)\n"
+           "  -o<hex>    data bytes per hex record (default 18)\n"
            "  -p[n]      page the listing every n lines (default 60)\n"
            "  -q         no listing until a .LIST directive\n"
            "  -s         write the symbol file\n"
@@ -123,7 +124,9 @@ std::string helpText()
            "             IN (C), OUT (C),0)\n"
            "  -x[hex]    extended instruction classes (-x: the HD64180 set)\n"
            "  -r, -y, -z accepted for old batch files; they change nothing\n"
-           "Environment: TASMOPTS (more options), TASMINC (colon-separated include folders)\n"
+           "Environment: TASMOPTS (more options), TASMINC (colon-separated include folders),\n"
+           "             TASMERRFORMAT (error line layout: file %s, line %d, message %s,\n"
+           "             detail %s; \\n is a line break)\n"
            "Exit codes: 0 no errors, 1 assembly errors, 2 out of memory,\n"
            "            3 file access failure, 4 other fatal error\n";
 }

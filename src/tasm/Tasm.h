@@ -11,8 +11,9 @@
 namespace vexil::tasm {
 
 struct Environment {
-    std::string tasmOpts; // TASMOPTS: options appended after the command line
-    std::string tasmInc;  // TASMINC: colon-separated include folders
+    std::string tasmOpts;      // TASMOPTS: options appended after the command line
+    std::string tasmInc;       // TASMINC: colon-separated include folders
+    std::string tasmErrFormat; // TASMERRFORMAT: layout of the error lines
 };
 
 enum ExitCode : int {

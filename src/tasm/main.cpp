@@ -14,6 +14,9 @@ int main(int argc, char **argv)
     if (const char *inc = std::getenv("TASMINC")) {
         env.tasmInc = inc;
     }
+    if (const char *format = std::getenv("TASMERRFORMAT")) {
+        env.tasmErrFormat = format;
+    }
     vexil::tasm::DiskFileSystem fs;
     std::string console;
     int code = vexil::tasm::runTasm(args, env, fs, console);

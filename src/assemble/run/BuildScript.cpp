@@ -55,6 +55,9 @@ std::string BuildScriptText(const BuildScriptInput &input)
     line(ExportLine("SRCDIR", FolderWithSlash(sourceDir)));
     line(ExportLine("TASMTABS", FolderWithSlash(input.programDir)));
     line(ExportLine("TASMINC", (input.programDir / IncludeFolderName(input.target)).string()));
+    // The error list is read back from the default error lines; a layout the user set
+    // for other tools would leave it empty.
+    line("unset TASMERRFORMAT");
     // The listing is named explicitly: the assembler's own default cuts the name at its
     // first dot, which would miss the listing of "my.game.z80".
     line(ShellQuote(input.assembler.string()) + ' ' + TasmFlags(input.flags) + ' ' +
