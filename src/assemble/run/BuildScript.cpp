@@ -55,9 +55,11 @@ std::string BuildScriptText(const BuildScriptInput &input)
     line(ExportLine("SRCDIR", FolderWithSlash(sourceDir)));
     line(ExportLine("TASMTABS", FolderWithSlash(input.programDir)));
     line(ExportLine("TASMINC", (input.programDir / IncludeFolderName(input.target)).string()));
-    // The error list is read back from the default error lines; a layout the user set
-    // for other tools would leave it empty.
-    line("unset TASMERRFORMAT");
+    // The error list is read back from the default error lines, and the program file is
+    // made from a binary object: an error layout or extra options the user set for other
+    // tools (the options are read after the command line, so they would win) must not
+    // reach this run.
+    line("unset TASMERRFORMAT TASMOPTS");
     // The listing is named explicitly: the assembler's own default cuts the name at its
     // first dot, which would miss the listing of "my.game.z80".
     line(ShellQuote(input.assembler.string()) + ' ' + TasmFlags(input.flags) + ' ' +

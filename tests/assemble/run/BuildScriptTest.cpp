@@ -28,7 +28,7 @@ TEST(BuildScript, KeepsTheRolesOfTheBatchLines)
                   "SRCDIR='/src/games/'; export SRCDIR\n"
                   "TASMTABS='/home/u/.local/share/vexil/'; export TASMTABS\n"
                   "TASMINC='/home/u/.local/share/vexil/ashell83'; export TASMINC\n"
-                  "unset TASMERRFORMAT\n"
+                  "unset TASMERRFORMAT TASMOPTS\n"
                   "'/usr/bin/tasm' -80 -b -q -i -aD 'snake.z80' 'snake.obj' 'snake.lst' "
                   ">'/home/u/.local/share/vexil/Tasmout.txt'\n"
                   "if [ $? -ge 1 ]; then\n"
