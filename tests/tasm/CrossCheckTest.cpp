@@ -12,6 +12,8 @@
 #include <functional>
 #include <sstream>
 
+#include <unistd.h>
+
 namespace fs = std::filesystem;
 using namespace vexil::tasm;
 
@@ -85,9 +87,9 @@ std::string assembleWithTool(const fs::path &tool, const std::string &arguments,
                              const std::vector<std::string> &lines,
                              const std::function<std::string(const std::string &)> &spell)
 {
-    fs::path dir = fs::temp_directory_path() /
-                   ("vexil-tasm-cross-" + tool.filename().string() + "-" +
-                    std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+    // CTest runs each test as a process of its own, in parallel: the folder is per process.
+    fs::path dir = fs::temp_directory_path() / ("vexil-tasm-cross-" + tool.filename().string() +
+                                                "-" + std::to_string(::getpid()));
     fs::create_directories(dir);
     fs::path in = dir / "cross.asm";
     fs::path out = dir / "cross.bin";
