@@ -38,7 +38,15 @@ TEST(VariableDescription, UsesTheModelsWords)
     EXPECT_EQ(VariableDescription(0x02, 0x00, a), "Real A");
     EXPECT_EQ(VariableDescription(0x82, 0x01, list), "List L3");
     EXPECT_EQ(VariableDescription(0x03, 0x04, str), "String Str0");
-    EXPECT_EQ(VariableDescription(0x03, 0x03, eq), "Function Y1T");
+    // Equations as their received files are named.
+    const uint8_t y0[] = {0x5E, 0x19};
+    const uint8_t polar[] = {0x5E, 0x45};
+    const uint8_t seq[] = {0x5E, 0x81};
+    EXPECT_EQ(VariableDescription(0x03, 0x03, eq), "Function Y1t");
+    EXPECT_EQ(VariableDescription(0x02, 0x03, y0), "Function Y0");
+    EXPECT_EQ(VariableDescription(0x82, 0x03, polar), "Function r6");
+    EXPECT_EQ(VariableDescription(0x02, 0x03, seq), "Function Vn");
+    EXPECT_EQ(VariableDescription(0x83, 0x03, seq), "Function vn");
     EXPECT_EQ(VariableDescription(0x03, 0x0C, a), "Complex A");
     // 0x0C is a zoom store on the TI-82.
     EXPECT_EQ(VariableDescription(0x02, 0x0C, a), "Zoom Settings");
