@@ -68,6 +68,11 @@ TransferResult Receiver::run()
 {
     SetBrk(0);
     link_.SetLinkStatus("Waiting...");
+    // The user may take any time to pick and send the variables; a transport
+    // whose reads time out (a TI-Graph Link) must not end the receive meanwhile.
+    link_.WaitForData(0);
+    if (auto s = stop())
+        return *s;
     Packet h;
     link_.ReceivePacketChecked(h, false);
     if (auto s = stop())
@@ -90,8 +95,11 @@ TransferResult Receiver::run()
         if (!file.empty())
             showReceiving(file);
         switch (decide(file)) {
-        case Decision::Quit:
-            return refuse(refusal::kExit).value_or(TransferResult::Ok);
+        case Decision::Quit: {
+            // The user ended the receive: only the stop button makes that a failure.
+            const auto refused = refuse(refusal::kExit);
+            return refused == TransferResult::Cancelled ? *refused : TransferResult::Ok;
+        }
         case Decision::Omitted: {
             if (auto s = refuse(refusal::kSkip))
                 return *s;

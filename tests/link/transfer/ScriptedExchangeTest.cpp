@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include <unistd.h>
 
 using namespace vexil::link;
@@ -179,4 +181,34 @@ TEST_F(ScriptedExchange, ReceiveRejectsWhatIsNoHeaderAndOmitsWhatCannotBeNamed)
         EXPECT_EQ(wire.sent, (Bytes{0x03, 0x56, 0x00, 0x00, 0x03, 0x36, 0x01, 0x00, 0x02, 0x02,
                                     0x00, 0x03, 0x56, 0x00, 0x00}));
     }
+}
+
+TEST_F(ScriptedExchange, ReceiveWaitsForTheUserWithoutATimeOut)
+{
+    // A transport whose reads time out, with the calculator's user still choosing.
+    FakeTransport &wire = script({});
+    link.TimeoutMs = 5;
+    const auto startedAt = std::chrono::steady_clock::now();
+    host.onPump = [&] {
+        if (wire.input.empty() && wire.sent.empty() &&
+            std::chrono::steady_clock::now() - startedAt > std::chrono::milliseconds(50))
+            wire.input.assign({0x82, 0x92, 0x00, 0x00});
+    };
+    // The end of transmission is no header, but it did arrive: no time-out.
+    EXPECT_EQ(ReceiveVariables(link, view, dir_, MakeReceiveName),
+              TransferResult::TransmissionError);
+    EXPECT_EQ(link.MachineId, 0x02);
+}
+
+TEST_F(ScriptedExchange, QuitEndsTheReceiveEvenWithoutAnAcknowledgement)
+{
+    const Bytes header = {0x82, 0x06, 0x0B, 0x00, 0x09, 0x00, 0x00, 'A', 0,
+                          0,    0,    0,    0,    0,    0,    0x4A, 0x00};
+    raw("RealA.82n", Bytes{1});
+    struct QuitView : QuietView {
+        ExistsAnswer askExists(const std::string &) override { return {ExistsChoice::Quit, {}}; }
+    } quit;
+    FakeTransport &wire = script(header);
+    EXPECT_EQ(ReceiveVariables(link, quit, dir_, MakeReceiveName), TransferResult::Ok);
+    EXPECT_EQ(wire.sent, (Bytes{0x02, 0x56, 0x00, 0x00, 0x02, 0x36, 0x01, 0x00, 0x01, 0x01, 0x00}));
 }
