@@ -24,7 +24,8 @@ TfrmExists::TfrmExists(QWidget *parent)
 {
     setWindowTitle(tr("File Already Exists"));
     setObjectName(QStringLiteral("frmExists"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
     Label1->setWordWrap(true);
     RadioRename->setChecked(true);
     Button1->setDefault(true);
@@ -69,6 +70,8 @@ void TfrmExists::Button1Click()
     }
     accept();
 }
+
+void TfrmExists::reject() {}
 
 transfer::ExistsAnswer TfrmExists::ask(const QString &message)
 {

@@ -32,6 +32,10 @@ public:
 
     transfer::ExistsChoice choice() const;
 
+    // Escape and the window manager's close do nothing: leaving without a
+    // choice would act on whichever option happened to be selected.
+    void reject() override;
+
 private:
     void Button1Click();
 };

@@ -153,18 +153,20 @@ TransferResult TfrmSendFile::runGuarded(const std::function<TransferResult()> &t
     Gauge1->setValue(0);
     if (!deviceError.isEmpty()) {
         // The cable could not be opened: say which and why instead of a time-out.
-        deviceError_ = deviceError + QStringLiteral("  ");
+        failureText_ = deviceError + QStringLiteral("  ");
         return TransferResult::Timeout;
     }
-    deviceError_.clear();
+    failureText_.clear();
     try {
         return transfer();
     } catch (const transfer::FileError &error) {
         link_.ReleaseLines();
         running_ = false;
-        uibase::Dialogs().message(uibase::MessageKind::Error, fromNative(error.what()),
-                                  uibase::Buttons::Ok);
-        // Nothing a retry could change: the file itself is at fault.
+        const QString text = fromNative(error.what());
+        uibase::Dialogs().message(uibase::MessageKind::Error, text, uibase::Buttons::Ok);
+        // A send closes: nothing a retry could change, the file itself is at
+        // fault. A receive stays open with the reason above its retry prompt.
+        failureText_ = text + QStringLiteral("  ");
         return TransferResult::RefusedExit;
     }
 }
@@ -182,7 +184,7 @@ void TfrmSendFile::finishTransfer(TransferResult result, const char *retryPrompt
         uibase::Dialogs().beep();
         const char *message = resultMessage(result);
         const QString text =
-            deviceError_.isEmpty() ? QString::fromLatin1(message ? message : "") : deviceError_;
+            failureText_.isEmpty() ? QString::fromLatin1(message ? message : "") : failureText_;
         Label1->setText(text + QString::fromLatin1(retryPrompt));
         Button1->setEnabled(true);
         Button2->setEnabled(true);

@@ -106,7 +106,7 @@ private:
     std::function<LinkSettings()> settings_;
     Link link_;
     bool running_ = false;
-    QString deviceError_;
+    QString failureText_; // replaces the result message: a device or file fault
     int busyDepth_ = 0;
     QTimer *activeTimer_ = nullptr;
     std::filesystem::path fileName_;

@@ -12,6 +12,8 @@
 #include "varfile/Comments.h"
 #include "varfile/VarFile.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -197,6 +199,11 @@ TEST_F(TransferDialog, ReceiveAsksWhenAFileExistsAndRenameNeedsAName)
         TfrmExists *exists = dialog.frmExists;
         if (!exists->isVisible())
             return false;
+        // It opens on Rename; Escape is no way out of the question.
+        EXPECT_EQ(exists->focusWidget(), exists->RadioRename);
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QCoreApplication::sendEvent(exists, &escape);
+        EXPECT_TRUE(exists->isVisible());
         // Rename with an empty name: the message, and the dialog stays.
         exists->Button1->click();
         EXPECT_TRUE(exists->isVisible());
@@ -211,4 +218,24 @@ TEST_F(TransferDialog, ReceiveAsksWhenAFileExistsAndRenameNeedsAName)
               "You must specify a filename if you want to rename this file.");
     EXPECT_TRUE(fs::exists(dir_ / "pc" / "RealTHET.82n"));
     EXPECT_TRUE(fs::exists(dir_ / "pc" / "renamed.82p"));
+}
+
+TEST_F(TransferDialog, ReceiveThatCannotWriteSaysWhyAndOffersARetry)
+{
+    write(dir_ / "memory" / "HI.82p", {kProgram});
+    startSim({"HI.82p"});
+    QString failure;
+    bool ran = false;
+    whileShown([&] {
+        ran = ran || dialog.Button3->isEnabled();
+        if (!ran || !dialog.Button1->isEnabled())
+            return false;
+        failure = dialog.Label1->text();
+        dialog.Button2->click();
+        return true;
+    });
+    dialog.StartReceive(QString::fromStdString((dir_ / "pc" / "gone").string()), MakeReceiveName);
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    ASSERT_EQ(dialogs->shown.size(), 1u);
+    EXPECT_EQ(failure, dialogs->shown[0].text + "  " + kRetryReceive);
 }
