@@ -70,6 +70,9 @@ TransferResult Receiver::run()
     link_.SetLinkStatus("Waiting...");
     // The user may take any time to pick and send the variables; a transport
     // whose reads time out (a TI-Graph Link) must not end the receive meanwhile.
+    // A link already failed (a device that would not open) never gets data.
+    if (auto s = stop())
+        return *s;
     link_.WaitForData(0);
     if (auto s = stop())
         return *s;

@@ -198,6 +198,11 @@ TEST_F(ScriptedExchange, ReceiveWaitsForTheUserWithoutATimeOut)
     EXPECT_EQ(ReceiveVariables(link, view, dir_, MakeReceiveName),
               TransferResult::TransmissionError);
     EXPECT_EQ(link.MachineId, 0x02);
+    // A link that has already failed does not wait at all.
+    host.onPump = nullptr;
+    script({});
+    link.LinkError = 1;
+    EXPECT_EQ(ReceiveVariables(link, view, dir_, MakeReceiveName), TransferResult::Timeout);
 }
 
 TEST_F(ScriptedExchange, QuitEndsTheReceiveEvenWithoutAnAcknowledgement)
