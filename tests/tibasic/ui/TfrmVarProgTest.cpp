@@ -90,6 +90,44 @@ TEST_F(ProgramEditor, NamesWithThetaAndZeroBytes)
     EXPECT_TRUE(dialogs->shown.empty());
 }
 
+TEST_F(ProgramEditor, StoredLengthsAreNotTrusted)
+{
+    // Every byte between the program length and the checksum is program, whatever
+    // the length fields and the entry header say.
+    Program stored;
+    stored.name = "STALE";
+    stored.tokens = {0x31, 0x04, 0x41, 0x3F, 0x32};
+    auto bytes = *BuildProgramFile(varfile::CalcModel::TI83, stored);
+    bytes[55] = 0x0D;
+    bytes[57] = 0x00;
+    bytes[70] = 0x01;
+    bytes[59] = 0x06;
+    bytes[65] = 0xC1; // a name byte of the calculator's own character set
+    const QString path = frame.path(QStringLiteral("stale.83p"));
+    WriteBytes(path, bytes);
+    ASSERT_TRUE(program.LoadFile(path));
+    EXPECT_TRUE(dialogs->shown.empty());
+    EXPECT_EQ(program.textBox()->toPlainText(), "1→A\n2");
+    EXPECT_TRUE(program.protectedBox()->isChecked());
+    EXPECT_EQ(program.nameBox()->text(), QStringLiteral("STALE") + QChar(0xC1));
+    EXPECT_FALSE(program.isModified());
+
+    // The name's own bytes go back unchanged.
+    ASSERT_TRUE(program.SaveFile());
+    const auto saved = ReadBytes(path);
+    EXPECT_EQ(saved[65], 0xC1);
+    EXPECT_EQ(Word(saved, 70), 5);
+
+    // Without room for the program length and the checksum the file is damaged.
+    bytes.resize(72);
+    WriteBytes(path, bytes);
+    EXPECT_TRUE(program.LoadFile(path));
+    ASSERT_EQ(dialogs->shown.size(), 1u);
+    EXPECT_EQ(dialogs->shown[0].text, "Error reading program file.");
+    EXPECT_TRUE(program.textBox()->toPlainText().isEmpty());
+    EXPECT_EQ(program.nameBox()->text(), QStringLiteral("STALE") + QChar(0xC1));
+}
+
 TEST_F(ProgramEditor, ShortFileKeepsAnEmptyCleanWindow)
 {
     const QString path = frame.path(QStringLiteral("short.83p"));
