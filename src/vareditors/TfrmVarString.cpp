@@ -34,6 +34,8 @@ TfrmVarString::TfrmVarString(uibase::MainFrame &frame, QWidget *parent)
     layout->addLayout(top);
     layout->addWidget(text_);
 
+    // A tab is no token; Tab moves on to the next control as in any edit box.
+    text_->setTabChangesFocus(true);
     setFocusProxy(text_);
     connect(text_, &QPlainTextEdit::textChanged, this, [this] {
         if (!loading_)
