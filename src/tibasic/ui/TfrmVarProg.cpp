@@ -181,7 +181,10 @@ std::optional<varfile::Bytes> TfrmVarProg::buildFile()
         return std::nullopt;
     }
     Program program;
-    program.name = name_->text().toLatin1().toStdString();
+    // The text shows theta as θ, so a name copied from it must store theta too.
+    QString name = name_->text();
+    name.replace(QChar(0x03B8), QLatin1Char('@'));
+    program.name = name.toLatin1().toStdString();
     program.isProtected = protected_->isChecked();
     program.tokens = std::move(*tokens);
     auto file = BuildProgramFile(model(), program);

@@ -81,6 +81,13 @@ TEST_F(ProgramEditor, NamesWithThetaAndZeroBytes)
     EXPECT_TRUE(reloaded.protectedBox()->isChecked());
     EXPECT_EQ(reloaded.textBox()->toPlainText(), "Disp 1");
 
+    // θ typed or pasted into the name is theta as well.
+    reloaded.nameBox()->setText(QStringLiteral("Bθ"));
+    ASSERT_TRUE(reloaded.SaveFile());
+    EXPECT_EQ(ReadBytes(path)[61], 0x5B);
+    ASSERT_TRUE(reloaded.LoadFile(path));
+    EXPECT_EQ(reloaded.nameBox()->text(), "B@");
+
     // Zero bytes inside the name are dropped.
     bytes[61] = 0x00;
     bytes[62] = 'B';
