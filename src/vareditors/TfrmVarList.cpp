@@ -310,7 +310,8 @@ bool TfrmVarList::loadBytes(varfile::ByteView file)
     IsTI82 = list.model == varfile::CalcModel::TI82;
     modelChanged();
     complex_->setChecked(list.complex);
-    const QString name = QString::fromStdString(list.name);
+    // Name bytes are single calculator characters, not UTF-8.
+    const QString name = QString::fromLatin1(list.name.data(), static_cast<int>(list.name.size()));
     const int item = name_->findText(name);
     if (item >= 0) {
         name_->setCurrentIndex(item);
@@ -335,7 +336,10 @@ std::optional<varfile::Bytes> TfrmVarList::buildFile()
     vardata::ListVariable list;
     list.model = IsTI82 ? varfile::CalcModel::TI82 : varfile::CalcModel::TI83;
     list.complex = isComplex();
-    list.name = name_->currentText().toStdString();
+    // θ is how a pasted name spells theta; every character becomes one name byte.
+    QString name = name_->currentText();
+    name.replace(QChar(0x03B8), QLatin1Char('@'));
+    list.name = name.toLatin1().toStdString();
     list.elements = elements_;
     auto build = vardata::BuildListFile(list);
     if (!build.error.empty()) {

@@ -190,6 +190,15 @@ TEST_F(ListEditor, NamesAndDamagedFiles)
     EXPECT_EQ(list.nameBox()->currentText(), "ABC");
     EXPECT_TRUE(dialogs->shown.empty());
 
+    // Each typed character is one name byte; θ is theta like "@".
+    list.nameBox()->setEditText(QStringLiteral("Aθ") + QChar(0xC1));
+    ASSERT_TRUE(list.SaveFile());
+    auto saved = ReadBytes(list.FileName);
+    EXPECT_EQ((std::vector<std::uint8_t>(saved.begin() + 60, saved.begin() + 68)),
+              (std::vector<std::uint8_t>{0x5D, 0x41, 0x5B, 0xC1, 0, 0, 0, 0}));
+    ASSERT_TRUE(list.LoadFile(list.FileName));
+    EXPECT_EQ(list.nameBox()->currentText(), QStringLiteral("A@") + QChar(0xC1));
+
     // A file that ends inside the second element: message, first element kept, clean.
     auto bytes = vardata::BuildListFile(variable).file;
     bytes.resize(72 + 9 + 3);
