@@ -30,6 +30,9 @@ public:
     QComboBox *nameBox() const { return name_; }
     QCheckBox *complexBox() const { return complex_; }
     bool isEditing() const { return editRow_ >= 0; }
+    // An entry still open in the edit box counts as a change, so closing asks first
+    // and saving takes it.
+    bool isModified() const override { return VarEditorWindow::isModified() || isEditing(); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -231,5 +231,23 @@ TEST_F(ListEditor, CloseQuestionOnlyForChanges)
     EXPECT_TRUE(list.FileName.isEmpty());
 }
 
+TEST_F(ListEditor, AnOpenEntryIsNotLostOnClosing)
+{
+    list.prepareNew(false, 5);
+    list.rowList()->setCurrentRow(0);
+    QTest::keyClick(list.rowList(), '8');
+    ASSERT_TRUE(list.isEditing());
+
+    const QString path = frame.path(QStringLiteral("open.83l"));
+    dialogs->answers.push_back(uibase::Answer::Yes);
+    dialogs->fileNames.push_back(path);
+    EXPECT_TRUE(list.CloseQuery());
+    ASSERT_EQ(dialogs->shown.size(), 1u);
+    const auto bytes = ReadBytes(path);
+    EXPECT_EQ(Word(bytes, 70), 1);
+    EXPECT_EQ(bytes[73], 0x80);
+    EXPECT_EQ(bytes[74], 0x80);
+}
+
 } // namespace
 } // namespace vexil::vareditors
