@@ -5,6 +5,7 @@
 #include "support/FakeMainFrame.h"
 #include "support/FileBytes.h"
 #include "tibasic/ProgramFile.h"
+#include "tibasic/Tokenizer.h"
 #include "tibasic/ui/TokenTextEdit.h"
 
 #include <QApplication>
@@ -228,6 +229,36 @@ TEST_F(ProgramEditor, GlyphsTabAndClipboard)
     for (std::uint8_t byte : {0x04, 0x42, 0x3F, 0x32, 0x04, 0x43})
         expected.push_back(byte);
     EXPECT_EQ(loaded.program.tokens, expected);
+}
+
+TEST(Ti82ProgramEditor, UsesTheTi82TextsAndTokens)
+{
+    ScopedScriptedDialogs dialogs;
+    FakeMainFrame frame;
+    TfrmVarProg82 program(frame);
+    EXPECT_EQ(program.windowTitle(), "TI-82 Program");
+    program.textBox()->insertPlainText(QStringLiteral("QuadReg "));
+    dialogs->answers.push_back(uibase::Answer::Cancel);
+    EXPECT_FALSE(program.CloseQuery());
+    EXPECT_EQ(dialogs->shown[0].text, "TI-82 Program has changed.  Save now?");
+
+    const QString path = frame.path(QStringLiteral("quad.82p"));
+    dialogs->fileNames.push_back(path);
+    ASSERT_TRUE(program.SaveFile());
+    EXPECT_EQ(dialogs->fileRequests[0].filter, "TI-82 Programs (*.82p)|*.82p|All Files (*.*)|*.*");
+    EXPECT_EQ(dialogs->fileRequests[0].title, "Save TI-82 Program");
+    EXPECT_EQ(dialogs->fileRequests[0].defaultSuffix, "82p");
+    EXPECT_EQ(program.windowTitle(), "quad.82p [TI-82 Program]");
+
+    const auto bytes = ReadBytes(path);
+    EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 8), "**TI82**");
+    const auto ti82 = EncodeTokens(varfile::CalcModel::TI82, "QuadReg ").tokens;
+    ASSERT_NE(ti82, EncodeTokens(varfile::CalcModel::TI83, "QuadReg ").tokens);
+    EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin() + 72, bytes.end() - 2), ti82);
+
+    TfrmVarProg82 reloaded(frame);
+    ASSERT_TRUE(reloaded.LoadFile(path));
+    EXPECT_EQ(reloaded.textBox()->toPlainText(), "QuadReg ");
 }
 
 } // namespace
