@@ -271,3 +271,30 @@ TEST_F(MainWindowTest, OptionsDialogRules)
     EXPECT_EQ(again.result(), TfrmOptions::kDefaultsRestored);
     EXPECT_FALSE(header.exists());
 }
+
+TEST_F(MainWindowTest, ListingWindowIsNeitherAssembledNorRenamed)
+{
+    TForm1 form(programDir());
+    form.show();
+    MainActions &a = form.actions();
+    auto *listing = new editor::TfrmSource(form);
+    listing->FileName = dir.filePath("prog.lst");
+    listing->setWindowTitle(QStringLiteral("Output: prog.lst"));
+    listing->makeListing();
+    form.addDocument(listing);
+
+    a.toolsMenu->aboutToShow();
+    EXPECT_FALSE(a.assemble->isEnabled());
+    EXPECT_FALSE(a.assembleAndSend->isEnabled());
+    form.Assemble2Click();
+    EXPECT_EQ(dialogs->beeps, 1);
+
+    // Save As asks nothing and keeps the name the listing was opened under.
+    form.documents().saveAs();
+    EXPECT_TRUE(dialogs->fileRequests.empty());
+    EXPECT_EQ(listing->FileName, dir.filePath("prog.lst"));
+
+    form.documents().newSource();
+    a.toolsMenu->aboutToShow();
+    EXPECT_TRUE(a.assemble->isEnabled());
+}

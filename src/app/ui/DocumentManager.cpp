@@ -139,6 +139,11 @@ void DocumentManager::save()
 void DocumentManager::saveAs()
 {
     if (TfrmVarTemplate *document = activeDocument()) {
+        // A listing never saves, so Save As would only lose the name it was opened under.
+        if (auto *source = qobject_cast<editor::TfrmSource *>(document);
+            source != nullptr && !source->IsSource) {
+            return;
+        }
         document->SaveAs();
     } else {
         uibase::Dialogs().beep();

@@ -241,7 +241,7 @@ void TForm1::updateCommands()
     for (QAction *action : {a.cut, a.copy, a.paste, a.deleteSelection, a.selectAll}) {
         action->setEnabled(traits.editCommands);
     }
-    a.assemble->setEnabled(qobject_cast<editor::TfrmSource *>(active) != nullptr);
+    a.assemble->setEnabled(traits.assemble);
     a.assembleAndSend->setEnabled(a.assemble->isEnabled());
     const bool ti83 = options_.ti83Mode;
     a.target[0]->setEnabled(!ti83);
@@ -289,7 +289,7 @@ void TForm1::Assemble2Click()
     if (QMdiSubWindow *sub = area_->currentSubWindow()) {
         source = qobject_cast<editor::TfrmSource *>(sub->widget());
     }
-    if (source == nullptr) {
+    if (source == nullptr || !source->IsSource) {
         uibase::Dialogs().beep();
         return;
     }

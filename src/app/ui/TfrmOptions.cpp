@@ -109,7 +109,7 @@ QWidget *TfrmOptions::buildGeneralPage()
                                tr("&LPT1: (378h)"),
                                tr("L&PT2: (278h)"),
                                tr("&Virtual cable (simulator)"),
-                               tr("&USB serial adapter (/dev/ttyUSB0)")};
+                               tr("U&SB serial adapter (/dev/ttyUSB0)")};
     for (int i = 0; i < 6; ++i) {
         linkPorts_[static_cast<std::size_t>(i)] = new QRadioButton(ports[i], portGroup);
         portLayout->addWidget(linkPorts_[static_cast<std::size_t>(i)]);
