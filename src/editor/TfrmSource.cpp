@@ -67,6 +67,8 @@ TfrmSource::TfrmSource(uibase::MainFrame &frame, QWidget *parent)
     Splitter1->setCollapsible(0, false);
     Splitter1->setStretchFactor(0, 1);
     Splitter1->setStretchFactor(1, 0);
+    // The list's own size hint is taller than the few lines it is meant to show.
+    ListBox1->setMinimumHeight(kErrorListHeight);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(Splitter1);

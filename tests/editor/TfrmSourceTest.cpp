@@ -7,6 +7,7 @@
 
 #include <Qsci/qsciscintilla.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
@@ -177,12 +178,13 @@ TEST_F(SourceWindowTest, CloseQueryAnswers)
 TEST_F(SourceWindowTest, ErrorListJumpSelectsTheWholeLine)
 {
     writeFile(path("main.asm"), "first line\r\nsecond\r\nthird one\r\n");
-    writeFile(path("Other.inc"), "a\r\nbb\r\nccc\r\n");
+    writeFile(path("Other.inc"), "; Progname:GAME\r\nbb\r\nccc\r\n");
     TfrmSource *source = open("main.asm");
     EXPECT_FALSE(source->errorListShown());
     source->setErrors({"main.asm line 0001: label not found", "main.asm line 00x3: bad",
                        "other.inc line 0003: unknown opcode"});
     EXPECT_TRUE(source->errorListShown());
+    EXPECT_EQ(source->ListBox1->height(), 44);
 
     auto selection = [](TfrmSource *w) {
         return std::pair(w->Memo1->SendScintilla(QsciScintilla::SCI_GETSELECTIONSTART),
@@ -206,14 +208,16 @@ TEST_F(SourceWindowTest, ErrorListJumpSelectsTheWholeLine)
     EXPECT_EQ(selection(source), std::pair(14L, 14L));
 
     // A file not open yet is opened beside this one (its lower-cased name found in
-    // the folder), and line 3 starts after two lines and their CR LF.
+    // the folder) with its program name, so saving it keeps that first line; line 3
+    // starts after two lines and their CR LF.
     source->ListBox1->setCurrentRow(2);
     source->jumpToSelectedError();
     ASSERT_EQ(frame.mdiArea().subWindowList().size(), 2);
     auto *opened = qobject_cast<TfrmSource *>(frame.mdiArea().subWindowList().at(1)->widget());
     ASSERT_NE(opened, nullptr);
     EXPECT_EQ(opened->FileName, path("Other.inc"));
-    EXPECT_EQ(selection(opened), std::pair(7L, 10L));
+    EXPECT_EQ(opened->ProgName, "GAME");
+    EXPECT_EQ(selection(opened), std::pair(21L, 24L));
 
     // Jumping again reuses the open window.
     source->jumpToSelectedError();
@@ -221,6 +225,16 @@ TEST_F(SourceWindowTest, ErrorListJumpSelectsTheWholeLine)
 
     source->hideErrorList();
     EXPECT_FALSE(source->errorListShown());
+
+    // Errors that arrive before the window has its size still leave the editor the room.
+    auto *early = new TfrmSource(frame);
+    early->setErrors({"x.asm line 0001: bad"});
+    frame.addDocument(early);
+    early->parentWidget()->resize(400, 300);
+    early->show();
+    QApplication::processEvents();
+    EXPECT_EQ(early->ListBox1->height(), 44);
+    EXPECT_GT(early->Memo1->height(), 150);
 }
 
 TEST_F(SourceWindowTest, TextWindowKeepsLatin1BytesAndEditCommandsWork)
