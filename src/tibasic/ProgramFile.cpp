@@ -3,7 +3,6 @@
 
 #include "varfile/Comments.h"
 #include "varfile/VarFile.h"
-#include "varfile/VarFileReader.h"
 #include "varfile/VarNames.h"
 #include "varfile/VarTypes.h"
 
@@ -14,7 +13,14 @@ namespace vexil::tibasic {
 
 namespace {
 
-std::string ShownName(const varfile::VarName &name)
+// Fixed places of a single-program file.
+constexpr std::size_t kTypeOffset = 59;
+constexpr std::size_t kNameOffset = 60;
+constexpr std::size_t kNameBytes = 8;
+constexpr std::size_t kTokensOffset = 72;
+constexpr std::size_t kChecksumBytes = 2;
+
+std::string ShownName(ByteView name)
 {
     std::string shown;
     for (const std::uint8_t byte : name) {
@@ -37,31 +43,27 @@ bool IsProgramType(CalcModel model, std::uint8_t typeId)
 
 LoadedProgram LoadProgramFile(ByteView file)
 {
-    const varfile::VarFileContents contents = varfile::ParseVarFile(file);
+    // Only the type byte, the name bytes and everything between the program length
+    // and the checksum are read: files from other tools often carry stale lengths,
+    // and the program is every token the file holds.
     LoadedProgram loaded;
-    loaded.model = contents.model;
-    if (contents.entries.empty()) {
+    loaded.model = varfile::ReadVarFileModel(file);
+    if (file.size() < kNameOffset + kNameBytes) {
         loaded.error = ProgramFileError::TooShort;
         return loaded;
     }
-    const varfile::ParsedEntry &entry = contents.entries.front();
-    const std::optional<std::uint8_t> protectedType =
-        varfile::TypeIdOf(contents.model, varfile::VarKind::ProtectedProgram);
-    loaded.program.name = ShownName(entry.name);
-    loaded.program.isProtected = entry.typeId == protectedType;
-
-    const Bytes &data = entry.data;
-    if (data.size() < 2) {
+    const std::uint8_t typeId = file[kTypeOffset];
+    loaded.program.isProtected =
+        typeId == varfile::TypeIdOf(loaded.model, varfile::VarKind::ProtectedProgram);
+    loaded.program.name = ShownName(file.subspan(kNameOffset, kNameBytes));
+    if (file.size() < kTokensOffset + kChecksumBytes) {
         loaded.error = ProgramFileError::Truncated;
         return loaded;
     }
-    const std::size_t length = static_cast<std::size_t>(data[0] | (data[1] << 8));
-    const std::size_t present = std::min(length, data.size() - 2);
-    loaded.program.tokens.assign(data.begin() + 2,
-                                 data.begin() + 2 + static_cast<std::ptrdiff_t>(present));
-    if (present < length) {
-        loaded.error = ProgramFileError::Truncated;
-    } else if (!IsProgramType(contents.model, entry.typeId)) {
+    const ByteView tokens =
+        file.subspan(kTokensOffset, file.size() - kChecksumBytes - kTokensOffset);
+    loaded.program.tokens.assign(tokens.begin(), tokens.end());
+    if (!IsProgramType(loaded.model, typeId)) {
         loaded.error = ProgramFileError::NotAProgram;
     }
     return loaded;

@@ -26,9 +26,9 @@ struct Program {
 };
 
 enum class ProgramFileError {
-    TooShort,    // ends before the first variable's header is complete
-    NotAProgram, // the first variable is of another type
-    Truncated,   // the file ends inside the program; the tokens hold what is there
+    TooShort,    // ends before the name is complete: nothing is known
+    Truncated,   // ends before the program length and checksum: only the name is known
+    NotAProgram, // the type byte names another kind of variable; the rest is read as usual
 };
 
 struct LoadedProgram {
@@ -39,8 +39,10 @@ struct LoadedProgram {
     bool ok() const { return !error.has_value(); }
 };
 
-// Never reads past the end of `file`. Neither the signature nor the checksum is
-// checked, so files from other tools with a stale checksum still load.
+// Reads the type byte at 59, the name at 60 to 67 and every byte from 72 up to the
+// last two as tokens; the signature, the lengths and the checksum are not checked,
+// so files from other tools with stale fields still load whole. Never reads past
+// the end of `file`.
 LoadedProgram LoadProgramFile(ByteView file);
 
 // The whole file, with Vexil's program comment. Nothing when the program is too

@@ -74,29 +74,38 @@ TEST(ProgramFile, DamagedFiles)
 {
     const Bytes whole = *BuildProgramFile(CalcModel::TI83, Program{"P", false, {1, 2, 3, 4}});
 
-    // Every cut short of the whole file is an error, and never a read past the end.
-    for (std::size_t size = 0; size < whole.size(); ++size) {
+    // Every cut before the program length and checksum is an error, and never a
+    // read past the end.
+    for (std::size_t size = 0; size < 74; ++size) {
         const LoadedProgram loaded = LoadProgramFile(ByteView(whole.data(), size));
         EXPECT_FALSE(loaded.ok()) << size;
+        EXPECT_TRUE(loaded.program.tokens.empty()) << size;
     }
 
-    // Shorter than the first variable header: nothing is known.
-    const LoadedProgram tiny = LoadProgramFile(ByteView(whole.data(), 59));
+    // Shorter than the name: nothing is known.
+    const LoadedProgram tiny = LoadProgramFile(ByteView(whole.data(), 67));
     EXPECT_EQ(tiny.error, ProgramFileError::TooShort);
     EXPECT_TRUE(tiny.program.name.empty());
+    // The name but no room for the program: the name alone.
+    const LoadedProgram named = LoadProgramFile(ByteView(whole.data(), 72));
+    EXPECT_EQ(named.error, ProgramFileError::Truncated);
+    EXPECT_EQ(named.program.name, "P");
 
-    // A program length beyond the data: the name and the tokens that are there.
-    Bytes longer = whole;
-    longer[70] = 9;
-    const LoadedProgram cut = LoadProgramFile(longer);
-    EXPECT_EQ(cut.error, ProgramFileError::Truncated);
-    EXPECT_EQ(cut.program.name, "P");
+    // The lengths are not trusted: whatever lies between the program length and
+    // the checksum is the program.
+    Bytes stale = whole;
+    stale[70] = 9;
+    stale[57] = 0;
+    const LoadedProgram cut = LoadProgramFile(stale);
+    EXPECT_TRUE(cut.ok());
     EXPECT_EQ(cut.program.tokens, (Bytes{1, 2, 3, 4}));
 
-    // Another kind of variable in a program's place.
+    // Another kind of variable in a program's place is reported, and read all the same.
     Bytes list = whole;
     list[59] = 0x01;
-    EXPECT_EQ(LoadProgramFile(list).error, ProgramFileError::NotAProgram);
+    const LoadedProgram other = LoadProgramFile(list);
+    EXPECT_EQ(other.error, ProgramFileError::NotAProgram);
+    EXPECT_EQ(other.program.tokens, (Bytes{1, 2, 3, 4}));
 }
 
 TEST(ProgramFile, RefusesProgramsTheLengthFieldsCannotHold)

@@ -5,8 +5,6 @@
 #include "tibasic/ProgramFile.h"
 #include "tibasic/Tokenizer.h"
 #include "tibasic/ui/TokenTextEdit.h"
-#include "vareditors/data/FixedOffsetReader.h"
-#include "varfile/VarNames.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -26,10 +24,6 @@ const vareditors::VarEditorTexts kProgramTexts{QStringLiteral("Programs"),
                                                QStringLiteral("Program")};
 constexpr int kPanelHeight = 49;
 constexpr int kProgramNameLength = 8;
-constexpr std::size_t kNameBytes = 8;
-constexpr std::size_t kTokensOffset = vardata::kDataOffset + 2;
-constexpr std::size_t kChecksumSize = 2;
-constexpr std::uint8_t kProtectedProgramType = 0x06;
 const QString kNewProgramName = QStringLiteral("UNTITLED");
 
 } // namespace
@@ -95,37 +89,18 @@ bool TfrmVarProg::loadBytes(varfile::ByteView file)
 {
     setWindowTitle(QStringLiteral("Loading..."));
     text_->setEightBitText({});
-    // Only the type byte, the name bytes and everything between the program length
-    // and the checksum are read: files from other tools often carry stale lengths,
-    // and the program shown should be every token the file holds.
-    const vardata::FixedOffsetReader reader(file);
-    const auto type = reader.byteAt(vardata::kTypeOffset);
-    if (!type) {
+    const LoadedProgram loaded = LoadProgramFile(file);
+    // A file too short to hold a name leaves the window's own name alone.
+    if (loaded.error == ProgramFileError::TooShort) {
         return false;
     }
-    protected_->setChecked(*type == kProtectedProgramType);
-    QString name;
-    bool wholeName = true;
-    for (std::size_t i = 0; i < kNameBytes; ++i) {
-        const auto byte = reader.byteAt(vardata::kNameOffset + i);
-        if (!byte) {
-            wholeName = false;
-            break;
-        }
-        if (*byte == varfile::kThetaByte) {
-            name += QLatin1Char('@');
-        } else if (*byte != 0x00) {
-            name += QChar::fromLatin1(static_cast<char>(*byte));
-        }
-    }
-    name_->setText(name);
-    if (!wholeName || file.size() < kTokensOffset + kChecksumSize) {
-        return false;
-    }
-    const auto tokens = file.subspan(kTokensOffset, file.size() - kChecksumSize - kTokensOffset);
-    text_->setEightBitText(DecodeTokens(model(), tokens));
+    // Name bytes are the calculator's own 8-bit characters, one per character.
+    name_->setText(QString::fromLatin1(loaded.program.name));
+    protected_->setChecked(loaded.program.isProtected);
+    text_->setEightBitText(DecodeTokens(model(), loaded.program.tokens));
     text_->placeCaret(0);
-    return true;
+    // The type byte only tells whether the program is protected.
+    return loaded.ok() || loaded.error == ProgramFileError::NotAProgram;
 }
 
 QString TfrmVarProg::readErrorMessage() const
