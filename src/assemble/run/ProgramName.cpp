@@ -21,6 +21,29 @@ std::string_view FirstLine(std::string_view text)
     return text.substr(0, text.find_first_of("\r\n"));
 }
 
+// The first `count` characters of `text`. A well-formed UTF-8 sequence is one
+// character, so a cut never splits one; any other byte counts as a character of its own,
+// which keeps 8-bit text byte for byte.
+std::string_view FirstCharacters(std::string_view text, std::size_t count)
+{
+    std::size_t end = 0;
+    for (std::size_t taken = 0; taken < count && end < text.size(); ++taken) {
+        const auto lead = static_cast<unsigned char>(text[end]);
+        std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 1;
+        if (lead >= 0xF5 || end + length > text.size()) {
+            length = 1;
+        }
+        for (std::size_t k = 1; k < length; ++k) {
+            if ((static_cast<unsigned char>(text[end + k]) & 0xC0) != 0x80) {
+                length = 1;
+                break;
+            }
+        }
+        end += length;
+    }
+    return text.substr(0, end);
+}
+
 } // namespace
 
 std::string DefaultProgramName(const std::filesystem::path &file)
@@ -46,7 +69,7 @@ std::optional<std::string> ProgNameFromSource(std::string_view sourceText)
             return std::nullopt;
         }
     }
-    return std::string(line.substr(kProgNamePrefix.size(), kMaxProgramName));
+    return std::string(FirstCharacters(line.substr(kProgNamePrefix.size()), kMaxProgramName));
 }
 
 ResolvedName ResolveProgramName(std::string_view sourceText, const std::string &rememberedName,

@@ -13,10 +13,12 @@ constexpr std::array<ShellTarget, 4> kAllTargets = {ShellTarget::Ash, ShellTarge
 
 ShellTarget TargetFromOptions(bool ti83Mode, std::uint32_t shell82, std::uint32_t shell83)
 {
+    // A value out of range means the first shell, as it does for the mode, the header
+    // template and the shell folder, so a damaged options file cannot split them.
     if (ti83Mode) {
-        return shell83 == 0 ? ShellTarget::Ti83 : ShellTarget::AShell83;
+        return shell83 == 1 ? ShellTarget::AShell83 : ShellTarget::Ti83;
     }
-    return shell82 == 0 ? ShellTarget::Ash : ShellTarget::Crash;
+    return shell82 == 1 ? ShellTarget::Crash : ShellTarget::Ash;
 }
 
 bool IsTi83Target(ShellTarget target)

@@ -18,7 +18,7 @@ enum class ShellTarget {
 };
 
 // The target the options select: Shell82 in TI-82 mode, Shell83 in TI-83 mode
-// (0 for the first shell of the model, anything else the second).
+// (1 for the second shell of the model, anything else the first).
 ShellTarget TargetFromOptions(bool ti83Mode, std::uint32_t shell82, std::uint32_t shell83);
 
 bool IsTi83Target(ShellTarget target);

@@ -2,6 +2,7 @@
 #include "assemble/run/AssembleDialogRules.h"
 #include "assemble/run/ProgramName.h"
 #include "assemble/run/RunPaths.h"
+#include "assemble/run/ShellTarget.h"
 #include "assemble/run/TasmCommand.h"
 #include "assemble/run/TasmOutput.h"
 
@@ -37,6 +38,12 @@ TEST(ProgramName, ProgNameLineWinsAndKeepsItsBlanks)
     EXPECT_EQ(ProgNameFromSource("; Progname: TEST\r\n\tret\r\n"), " TEST");
     // The prefix is compared without regard to case; the name is cut to 8 characters.
     EXPECT_EQ(ProgNameFromSource("; PROGNAME:ABCDEFGHIJ\n"), "ABCDEFGH");
+    // The cut counts characters: a UTF-8 character is never split, while 8-bit text
+    // is cut byte for byte.
+    EXPECT_EQ(ProgNameFromSource("; Progname:\u00C4\u00D6\u00DC\u00C9\u00C8\u00C0\u00C7\u00D1XY"),
+              "\u00C4\u00D6\u00DC\u00C9\u00C8\u00C0\u00C7\u00D1");
+    EXPECT_EQ(ProgNameFromSource("; Progname:\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\r\n"),
+              "\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9");
     // A first line of exactly the prefix gives an empty name, a shorter one none.
     EXPECT_EQ(ProgNameFromSource("; progname:"), "");
     EXPECT_EQ(ProgNameFromSource("; Progname"), std::nullopt);
@@ -112,6 +119,16 @@ TEST(AssembleDialog, OkChecksNameThenExtraMemory)
         EXPECT_FALSE(check.accepted) << bad;
         EXPECT_EQ(check.message, kBadExtraMemoryMessage) << bad;
     }
+}
+
+TEST(ShellTarget, OptionsPickTheShellOfTheMode)
+{
+    EXPECT_EQ(TargetFromOptions(false, 1, 1), ShellTarget::Crash);
+    EXPECT_EQ(TargetFromOptions(true, 0, 1), ShellTarget::AShell83);
+    EXPECT_EQ(TargetFromOptions(true, 1, 0), ShellTarget::Ti83);
+    // A damaged value falls back to the first shell, as the rest of the program does.
+    EXPECT_EQ(TargetFromOptions(false, 7, 0), ShellTarget::Ash);
+    EXPECT_EQ(TargetFromOptions(true, 0, 7), ShellTarget::Ti83);
 }
 
 TEST(RunPaths, ExtensionReplacedByTargetModel)
