@@ -5,8 +5,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMouseEvent>
 
 namespace vexil::assemble::ui {
 
@@ -54,6 +56,31 @@ void FilteredLineEdit::keyPressEvent(QKeyEvent *event)
     const QString kept = filtered(text);
     if (!kept.isEmpty()) {
         insert(kept);
+    }
+    event->accept();
+}
+
+void FilteredLineEdit::inputMethodEvent(QInputMethodEvent *event)
+{
+    // Only committed text counts; a composition in progress is not shown, since what it
+    // becomes goes through the rule anyway.
+    const QString kept = filtered(event->commitString());
+    if (!kept.isEmpty() && !isReadOnly()) {
+        insert(kept);
+    }
+    event->accept();
+}
+
+void FilteredLineEdit::mouseReleaseEvent(QMouseEvent *event)
+{
+    QClipboard *clipboard = QApplication::clipboard();
+    if (event->button() != Qt::MiddleButton || !clipboard->supportsSelection()) {
+        QLineEdit::mouseReleaseEvent(event);
+        return;
+    }
+    if (!isReadOnly()) {
+        deselect();
+        insert(filtered(clipboard->text(QClipboard::Selection)));
     }
     event->accept();
 }

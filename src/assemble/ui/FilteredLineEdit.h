@@ -28,6 +28,10 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    // Input methods deliver typed and composed text here instead of as key presses.
+    void inputMethodEvent(QInputMethodEvent *event) override;
+    // The middle button pastes the primary selection.
+    void mouseReleaseEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:

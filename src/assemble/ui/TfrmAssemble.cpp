@@ -95,6 +95,9 @@ TfrmAssemble::TfrmAssemble(std::filesystem::path programDirectory, QWidget *pare
     auto *buttons = new QDialogButtonBox(this);
     OkButton = buttons->addButton(QDialogButtonBox::Ok);
     CancelButton = buttons->addButton(QDialogButtonBox::Cancel);
+    // Set here rather than left to the platform theme, which may add accelerators.
+    OkButton->setText(tr("OK"));
+    CancelButton->setText(tr("Cancel"));
     HelpButton = buttons->addButton(tr("&Help"), QDialogButtonBox::HelpRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &TfrmAssemble::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &TfrmAssemble::reject);

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
@@ -72,6 +73,19 @@ TEST_F(AssembleDialogTest, NameBoxLimitsAndFilters)
     QApplication::clipboard()->setText(QStringLiteral("x y-z"));
     dialog.ProgramNameEdit->pasteFiltered();
     EXPECT_EQ(dialog.ProgramNameEdit->text(), "ABC@XYZ");
+
+    // Text committed by an input method and the middle button's paste of the
+    // selection go through the rule as well.
+    dialog.prepare(setupFor(ShellTarget::Ash, QString()));
+    QInputMethodEvent composed(QString(), {});
+    composed.setCommitString(QStringLiteral("q\u00E9-1"));
+    QApplication::sendEvent(dialog.ProgramNameEdit, &composed);
+    EXPECT_EQ(dialog.ProgramNameEdit->text(), "Q1");
+    if (QApplication::clipboard()->supportsSelection()) {
+        QApplication::clipboard()->setText(QStringLiteral("w x!"), QClipboard::Selection);
+        QTest::mouseClick(dialog.ProgramNameEdit, Qt::MiddleButton);
+        EXPECT_EQ(dialog.ProgramNameEdit->text(), "Q1WX");
+    }
 
     // A name set by the program keeps its leading blank.
     dialog.prepare(setupFor(ShellTarget::Ash, QStringLiteral(" TEST")));
