@@ -124,6 +124,11 @@ TEST_F(AutoCodeTest, NameChecksAndSelection)
     form.loadAutoCode();
     inDialog(
         [this](TfrmAutocode *dialog) {
+            // Hints are "short|long": the tooltip takes the short part.
+            EXPECT_EQ(dialog->renameButton->toolTip(), "Rename");
+            EXPECT_EQ(dialog->renameButton->statusTip(),
+                      "Rename the currently selected AutoCode entry");
+
             // Add: a duplicate in other case and a name with "|" are refused; Cancel
             // and an empty name do nothing.
             dialogs->inputs = {"clear", "a|b", QString(), ""};

@@ -33,11 +33,13 @@ QIcon SnippetIcon()
     return QIcon(pixmap);
 }
 
+// A hint is "short|long": the short part is the tooltip, the long one the status text.
 QPushButton *EntryButton(const QString &caption, const QString &hint, QWidget *parent)
 {
     auto *button = new QPushButton(caption, parent);
-    button->setToolTip(hint);
-    button->setStatusTip(hint);
+    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
+    button->setToolTip(bar < 0 ? hint : hint.left(bar));
+    button->setStatusTip(bar < 0 ? hint : hint.mid(bar + 1));
     return button;
 }
 
@@ -46,12 +48,13 @@ QPushButton *EntryButton(const QString &caption, const QString &hint, QWidget *p
 TfrmAutocode::TfrmAutocode(QStringList entries, std::filesystem::path programDirectory,
                            QWidget *parent)
     : QDialog(parent), ListBox1(new QListWidget(this)),
-      addButton(EntryButton(tr("Add"), tr("Add an AutoCode entry"), this)),
-      renameButton(
-          EntryButton(tr("Rename"), tr("Rename the currently selected AutoCode entry"), this)),
-      deleteButton(
-          EntryButton(tr("Delete"), tr("Remove the currently selected AutoCode entry"), this)),
-      editButton(EntryButton(tr("Edit"), tr("Edit the currently selected AutoCode entry"), this)),
+      addButton(EntryButton(tr("Add"), tr("Add|Add an AutoCode entry"), this)),
+      renameButton(EntryButton(tr("Rename"),
+                               tr("Rename|Rename the currently selected AutoCode entry"), this)),
+      deleteButton(EntryButton(tr("Delete"),
+                               tr("Delete|Remove the currently selected AutoCode entry"), this)),
+      editButton(
+          EntryButton(tr("Edit"), tr("Edit|Edit the currently selected AutoCode entry"), this)),
       entries_(std::move(entries)), programDirectory_(std::move(programDirectory))
 {
     setWindowTitle(QStringLiteral("AutoCode Entries"));
@@ -64,6 +67,9 @@ TfrmAutocode::TfrmAutocode(QStringList entries, std::filesystem::path programDir
 
     auto *closeButtons =
         new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    // Set here rather than left to the platform theme, which may add accelerators.
+    closeButtons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
+    closeButtons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
     auto *help = closeButtons->addButton(tr("&Help"), QDialogButtonBox::HelpRole);
     connect(closeButtons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(closeButtons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -46,6 +46,9 @@ TfrmHeaders::TfrmHeaders(std::filesystem::path programDirectory, QWidget *parent
         this);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    // Set here rather than left to the platform theme, which may add accelerators.
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
     auto *help = buttons->addButton(tr("&Help"), QDialogButtonBox::HelpRole);
     defaultsButton = buttons->addButton(tr("Use &Default"), QDialogButtonBox::ResetRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &TfrmHeaders::accept);
