@@ -47,18 +47,6 @@ TfrmVarString::TfrmVarString(uibase::MainFrame &frame, QWidget *parent)
     });
 }
 
-DocumentTraits TfrmVarString::traits() const
-{
-    DocumentTraits traits;
-    traits.editCommands = true;
-    return traits;
-}
-
-bool TfrmVarString::runEditCommand(EditCommand command)
-{
-    return text_->runEditCommand(command);
-}
-
 bool TfrmVarString::loadBytes(varfile::ByteView file)
 {
     const auto loaded = vardata::LoadStringFile(file);

@@ -18,9 +18,6 @@ class TfrmVarString : public VarEditorWindow {
 public:
     explicit TfrmVarString(uibase::MainFrame &frame, QWidget *parent = nullptr);
 
-    DocumentTraits traits() const override;
-    bool runEditCommand(EditCommand command) override;
-
     QComboBox *nameBox() const { return name_; }
     tibasic::ui::TokenTextEdit *textBox() const { return text_; }
 

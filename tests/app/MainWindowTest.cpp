@@ -9,6 +9,9 @@
 #include "app/uibase/ScriptedDialogService.h"
 #include "app/uibase/StatusPanel.h"
 #include "editor/TfrmSource.h"
+#include "varfile/AtomicFile.h"
+#include "varfile/Comments.h"
+#include "varfile/VarFile.h"
 
 #include <QAction>
 #include <QApplication>
@@ -202,6 +205,18 @@ TEST_F(MainWindowTest, CommandsRouteToTheActiveWindowOrBeep)
     EXPECT_EQ(form.openFile(dir.filePath("gone.asm")), nullptr);
     EXPECT_EQ(dialogs->shown.back().text,
               dir.filePath("gone.asm") + "\n\nThis file does not exist.");
+
+    // A string window offers Save but not the Edit commands.
+    const auto string = varfile::BuildVarFile(varfile::CalcModel::TI83, varfile::MakeComment(""),
+                                              {{0x04, {0xAA, 0x00}, {0x01, 0x00, 0x41}}});
+    ASSERT_TRUE(string.has_value());
+    ASSERT_FALSE(varfile::WriteFileAtomically(dir.filePath("Str1.83s").toStdString(), *string));
+    ASSERT_NE(form.openFile(dir.filePath("Str1.83s")), nullptr);
+    a.fileMenu->aboutToShow();
+    EXPECT_TRUE(a.save->isEnabled());
+    a.editMenu->aboutToShow();
+    EXPECT_FALSE(a.cut->isEnabled());
+    EXPECT_FALSE(a.selectAll->isEnabled());
 
     // Quitting with a changed window asks; Cancel keeps the program running.
     dialogs->answers.push_back(uibase::Answer::Cancel);
