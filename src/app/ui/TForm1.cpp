@@ -289,10 +289,11 @@ void TForm1::Assemble2Click()
     if (QMdiSubWindow *sub = area_->currentSubWindow()) {
         source = qobject_cast<editor::TfrmSource *>(sub->widget());
     }
-    if (source == nullptr || !source->IsSource) {
+    if (source == nullptr) {
         uibase::Dialogs().beep();
         return;
     }
+    // A listing window is a source window too: like F7, F8 quietly does nothing there.
     assembly_->SendAfterAssembly = true;
     assembly_->AssembleActiveSource();
 }
