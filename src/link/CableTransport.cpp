@@ -5,13 +5,22 @@
 
 namespace vexil::link {
 
-CableTransport::CableTransport(LinkHost &host)
-{
-    brantel_set_pump([](void *context) { static_cast<LinkHost *>(context)->pumpEvents(); }, &host);
-}
+namespace {
+
+// The driver holds one set of lines and one pump for the whole process. A new
+// transport is opened before the one it replaces is destroyed, so only the
+// transport that opened the current lines may close them.
+const CableTransport *linesOwner = nullptr;
+
+} // namespace
+
+CableTransport::CableTransport(LinkHost &host) : host_(host) {}
 
 CableTransport::~CableTransport()
 {
+    if (linesOwner != this)
+        return;
+    linesOwner = nullptr;
     brantel_close_lines();
     brantel_set_pump(nullptr, nullptr);
 }
@@ -19,8 +28,13 @@ CableTransport::~CableTransport()
 std::string CableTransport::open(int linesKind, const std::string &device)
 {
     char message[512];
-    if (brantel_open_lines(linesKind, device.c_str(), message, sizeof message) != 0)
+    const int failed = brantel_open_lines(linesKind, device.c_str(), message, sizeof message);
+    // Whatever was attached before is closed now, success or not.
+    linesOwner = nullptr;
+    if (failed != 0)
         return message;
+    linesOwner = this;
+    brantel_set_pump([](void *context) { static_cast<LinkHost *>(context)->pumpEvents(); }, &host_);
     return {};
 }
 

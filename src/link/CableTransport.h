@@ -11,7 +11,8 @@ namespace vexil::link {
 
 class CableTransport final : public ByteTransport {
 public:
-    // Installs the host's event pump in the driver for the transport's lifetime.
+    // Once open, the host's event pump runs inside the driver's waits until the
+    // lines are closed.
     explicit CableTransport(LinkHost &host);
     ~CableTransport() override;
     CableTransport(const CableTransport &) = delete;
@@ -25,6 +26,9 @@ public:
     bool dataReady() override;
     void releaseLines() override;
     uint8_t readLines() override;
+
+private:
+    LinkHost &host_;
 };
 
 } // namespace vexil::link
