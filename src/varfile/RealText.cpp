@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 
 namespace vexil::varfile {
 
@@ -41,6 +40,24 @@ std::size_t SignificantCount(const DecimalDigits &decimal)
     return count;
 }
 
+// The exponent written after "E". One too long for 64 bits is held at a bound
+// far past any double's range, which still decides the number's size and leaves
+// room to add the mantissa's own order without overflow.
+long long WrittenExponent(std::string_view text)
+{
+    constexpr long long kBound = 1LL << 62;
+    const bool negative = !text.empty() && text.front() == '-';
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+        text.remove_prefix(1);
+    }
+    long long magnitude = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), magnitude);
+    if (error != std::errc() || magnitude > kBound) {
+        magnitude = kBound;
+    }
+    return negative ? -magnitude : magnitude;
+}
+
 // Whether a well-formed number that a double cannot hold is too large rather
 // than too small: the decimal order of its first non-zero digit decides, as the
 // exponent alone does not (0.0001E310 is small enough).
@@ -48,15 +65,15 @@ bool OverflowsToInfinity(const std::string &number)
 {
     const std::size_t ePos = number.find('E');
     const std::string mantissa = number.substr(0, ePos);
-    long order =
-        ePos == std::string::npos ? 0 : std::strtol(number.c_str() + ePos + 1, nullptr, 10);
+    long long order =
+        ePos == std::string::npos ? 0 : WrittenExponent(std::string_view(number).substr(ePos + 1));
     const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
     const std::size_t first = mantissa.find_first_of("123456789");
     if (first == std::string::npos) {
         return false;
     }
-    order +=
-        first < point ? static_cast<long>(point - first) - 1 : -static_cast<long>(first - point);
+    order += first < point ? static_cast<long long>(point - first) - 1
+                           : -static_cast<long long>(first - point);
     return order > 0;
 }
 

@@ -134,6 +134,10 @@ TEST(RealText, ParsesTypedNumbers)
     EXPECT_EQ(ParseReal("-1e400"), -std::numeric_limits<double>::infinity());
     EXPECT_EQ(ParseReal("1e-400"), 0);
     EXPECT_EQ(ParseReal("100000e-405"), 0);
+    // Exponents past 64 bits still tell huge from tiny, whatever the mantissa adds.
+    EXPECT_EQ(ParseReal("1000e99999999999999999999"), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(ParseReal("0.001e-99999999999999999999"), 0);
+    EXPECT_EQ(ParseReal("0.001E-9223372036854775808"), 0);
     // Not numbers: empty, expressions, stray characters, locale decimal commas.
     for (const char *text : {"", "  ", "1+2", "e5", ".", "-", "1e", "1e+", "1,5", "0x10", "inf",
                              "nan", "1 2", "--1", "1.2.3"}) {
