@@ -65,6 +65,8 @@ constexpr Spelling kAsciiNames[] = {
     {U"cuberoot(", U"\u1DBE\u221A("},
     {U"xroot", U"\u02E3\u221A"},
     {U"theta", U"\u03B8"},
+    {U"P>Rx(", U"P\u25BARx("},
+    {U"P>Ry(", U"P\u25BARy("},
     {U"|E", U"\u1D07"},
     {U"|L", U"\u029F"},
     {U"|N", U"\u0274"},

@@ -13,6 +13,7 @@ TEST(PastedText, OtherSpellingsBecomeTheTableGlyphs)
     EXPECT_EQ(NormalisePastedText("sqrt(X^^2)+thetaMin"), "√(X²)+θMin");
     EXPECT_EQ(NormalisePastedText("X^^-1|E3"), "X⁻¹ᴇ3");
     EXPECT_EQ(NormalisePastedText("\\L\\A\\->\\B"), "ʟA→B");
+    EXPECT_EQ(NormalisePastedText("P>Rx(1,2)+P>Ry(1,2)"), "P►Rx(1,2)+P►Ry(1,2)");
 
     // Other Unicode characters for the same glyph.
     EXPECT_EQ(NormalisePastedText("∆X ▶Frac ẋ ˉ¹"), "ΔX ►Frac x̄ ⁻¹");
