@@ -165,8 +165,14 @@ bool Link::ReceivePacket(Packet &packet, bool showProgress)
 {
     BusyCursor busy(host_);
     std::array<uint8_t, 4> header{};
-    for (auto &b : header)
+    for (auto &b : header) {
+        // After a time-out or a cancel every further read would only wait again
+        // (a serial read for its whole time-out) and could pick up a late byte
+        // in the wrong place; the header stays short and reads as header-only.
+        if (LinkCancelled || LinkError != 0)
+            break;
         b = ReceiveByte();
+    }
     const size_t n = isHeaderOnlyCommand(header[1]) ? 0 : (header[2] | header[3] << 8);
     packet.assign(n == 0 ? 4 : n + 6, 0);
     std::copy(header.begin(), header.end(), packet.begin());

@@ -99,6 +99,35 @@ TEST(Link, ReceiveStopsAtATimeOutOrCancel)
     EXPECT_EQ(c.link.check(), TransferResult::Cancelled);
 }
 
+TEST(Link, AHeaderStopsAtItsFirstTimedOutByte)
+{
+    // A silent serial cable: every read would wait its whole time-out again.
+    class Silent final : public ByteTransport {
+    public:
+        void sendByte(uint8_t) override {}
+        std::optional<uint8_t> receiveByte() override
+        {
+            ++reads;
+            return std::nullopt;
+        }
+        bool dataReady() override { return false; }
+        void releaseLines() override {}
+        uint8_t readLines() override { return 0x30; }
+        bool lastReceiveTimedOut() const override { return true; }
+        int reads = 0;
+    };
+    RecordingHost host;
+    Link link(host);
+    auto silent = std::make_unique<Silent>();
+    Silent *cable = silent.get();
+    link.useTransport(std::move(silent));
+    Packet p;
+    link.ReceivePacketChecked(p, false);
+    EXPECT_EQ(cable->reads, 1);
+    EXPECT_EQ(p.size(), 4u);
+    EXPECT_EQ(link.check(), TransferResult::Timeout);
+}
+
 TEST(Link, SendPacketFillsTheChecksumAndStopsOnCancel)
 {
     Harness h;
