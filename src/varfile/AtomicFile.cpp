@@ -45,24 +45,42 @@ mode_t PermissionsFor(const std::filesystem::path &target)
     return 0666 & ~mask;
 }
 
+// A save through a symbolic link goes to the file it points at: renaming over the
+// link itself would leave that file stale and turn the link into a copy.
+std::filesystem::path FileToReplace(const std::filesystem::path &target)
+{
+    std::error_code error;
+    if (!std::filesystem::is_symlink(target, error)) {
+        return target;
+    }
+    const std::filesystem::path resolved = std::filesystem::canonical(target, error);
+    return error ? target : resolved;
+}
+
 } // namespace
 
-std::optional<IoError> WriteFileAtomically(const std::filesystem::path &target,
+std::optional<IoError> WriteFileAtomically(const std::filesystem::path &requested,
                                            std::span<const std::uint8_t> bytes)
 {
+    const std::filesystem::path target = FileToReplace(requested);
+    // Replacing by rename would get past a file's missing write permission, which
+    // writing it in place respects.
+    if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0) {
+        return SystemError("Cannot write", requested, errno);
+    }
     const std::filesystem::path folder =
         target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
     std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
     const int fd = ::mkstemp(pattern.data());
     if (fd < 0) {
-        return SystemError("Cannot create a temporary file for", target, errno);
+        return SystemError("Cannot create a temporary file for", requested, errno);
     }
     const std::filesystem::path temporary = pattern;
     auto fail = [&](const std::string &what) {
         const int error = errno;
         ::close(fd);
         ::unlink(temporary.c_str());
-        return SystemError(what, target, error);
+        return SystemError(what, requested, error);
     };
     if (!WriteAll(fd, bytes)) {
         return fail("Cannot write");
@@ -73,12 +91,12 @@ std::optional<IoError> WriteFileAtomically(const std::filesystem::path &target,
     if (::close(fd) != 0) {
         const int error = errno;
         ::unlink(temporary.c_str());
-        return SystemError("Cannot write", target, error);
+        return SystemError("Cannot write", requested, error);
     }
     if (::rename(temporary.c_str(), target.c_str()) != 0) {
         const int error = errno;
         ::unlink(temporary.c_str());
-        return SystemError("Cannot replace", target, error);
+        return SystemError("Cannot replace", requested, error);
     }
     return std::nullopt;
 }

@@ -19,8 +19,9 @@ struct IoError {
 };
 
 // Writes `bytes` to `target`, replacing it when it exists (its permissions are
-// kept). Returns nothing on success; on failure the target is left untouched and
-// no temporary file remains.
+// kept; a symbolic link is followed to the file it names). A file without write
+// permission is refused as an ordinary write would be. Returns nothing on success;
+// on failure the target is left untouched and no temporary file remains.
 [[nodiscard]] std::optional<IoError> WriteFileAtomically(const std::filesystem::path &target,
                                                          std::span<const std::uint8_t> bytes);
 

@@ -87,5 +87,30 @@ TEST_F(AtomicFileTest, FailuresLeaveTargetAndFolderAlone)
     EXPECT_FALSE(ReadWholeFile(exact, 99).ok());
 }
 
+TEST_F(AtomicFileTest, SavesThroughLinksAndRespectsReadOnlyFiles)
+{
+    // The file a link points at gets the bytes; the link stays a link.
+    const fs::path real = folder_ / "REAL.82p";
+    const fs::path link = folder_ / "LINK.82p";
+    ASSERT_FALSE(WriteFileAtomically(real, std::vector<std::uint8_t>{1}));
+    fs::create_symlink(real.filename(), link);
+    ASSERT_FALSE(WriteFileAtomically(link, std::vector<std::uint8_t>{2, 3}));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(ReadWholeFile(real).bytes, (std::vector<std::uint8_t>{2, 3}));
+    EXPECT_EQ(entriesInFolder(), 2u);
+
+    // A read-only file is not replaced behind the user's back (an administrator
+    // may write anything, so there is nothing to see when the tests run as one).
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "running as root";
+    }
+    ASSERT_EQ(::chmod(real.c_str(), 0444), 0);
+    const auto refused = WriteFileAtomically(real, std::vector<std::uint8_t>{4});
+    ASSERT_TRUE(refused);
+    EXPECT_NE(refused->message.find("REAL.82p"), std::string::npos);
+    EXPECT_EQ(ReadWholeFile(real).bytes, (std::vector<std::uint8_t>{2, 3}));
+    EXPECT_EQ(entriesInFolder(), 2u);
+}
+
 } // namespace
 } // namespace vexil::varfile
