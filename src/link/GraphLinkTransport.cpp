@@ -59,11 +59,19 @@ std::string GraphLinkTransport::open(const std::string &device)
 
 void GraphLinkTransport::sendByte(uint8_t byte)
 {
-    // The outcome of a write is not looked at: a lost byte shows up as a missing
-    // answer, which the protocol reports.
-    pollfd pfd{fd_, POLLOUT, 0};
-    if (::poll(&pfd, 1, timeoutMs_) > 0) {
-        [[maybe_unused]] const ssize_t written = ::write(fd_, &byte, 1);
+    // At 9600 baud a long packet fills the port's buffer; waiting for room in
+    // slices keeps the stop button alive. The outcome of a write is not looked
+    // at: a lost byte shows up as a missing answer, which the protocol reports.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs_);
+    for (;;) {
+        pollfd pfd{fd_, POLLOUT, 0};
+        if (::poll(&pfd, 1, kPollSliceMs) > 0) {
+            [[maybe_unused]] const ssize_t written = ::write(fd_, &byte, 1);
+            return;
+        }
+        host_.pumpEvents();
+        if (stop_() || std::chrono::steady_clock::now() > deadline)
+            return;
     }
 }
 

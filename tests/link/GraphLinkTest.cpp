@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include <pty.h>
 #include <termios.h>
 #include <unistd.h>
@@ -51,6 +53,28 @@ TEST(GraphLink, MovesBytesAndTimesOutOnASilentCable)
     stop = true;
     link.ReceiveByte();
     EXPECT_EQ(link.LinkError, 0);
+    ::close(cable);
+    ::close(port);
+}
+
+TEST(GraphLink, AFullPortKeepsTheStopButtonAlive)
+{
+    int cable = -1;
+    int port = -1;
+    char name[128];
+    ASSERT_EQ(::openpty(&cable, &port, name, nullptr, nullptr), 0);
+    RecordingHost host;
+    bool stop = false;
+    host.onPump = [&] { stop = true; };
+    GraphLinkTransport serial(
+        host, [&] { return stop; }, 50);
+    ASSERT_EQ(serial.open(name), "");
+    // Nobody reads the other side: sooner or later a byte has to wait for room,
+    // and that wait must let the user interface run and see the stop.
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+    while (host.pumps == 0 && std::chrono::steady_clock::now() < giveUp)
+        serial.sendByte(0x15);
+    EXPECT_EQ(host.pumps, 1);
     ::close(cable);
     ::close(port);
 }
