@@ -3,6 +3,7 @@
 
 #include "app/uibase/DialogService.h"
 #include "vareditors/ListRowDelegate.h"
+#include "vareditors/VariableNameText.h"
 #include "varfile/CalcReal.h"
 #include "varfile/RealText.h"
 
@@ -310,8 +311,7 @@ bool TfrmVarList::loadBytes(varfile::ByteView file)
     IsTI82 = list.model == varfile::CalcModel::TI82;
     modelChanged();
     complex_->setChecked(list.complex);
-    // Name bytes are single calculator characters, not UTF-8.
-    const QString name = QString::fromLatin1(list.name.data(), static_cast<int>(list.name.size()));
+    const QString name = NameTextFromBytes(list.name);
     const int item = name_->findText(name);
     if (item >= 0) {
         name_->setCurrentIndex(item);
@@ -336,10 +336,7 @@ std::optional<varfile::Bytes> TfrmVarList::buildFile()
     vardata::ListVariable list;
     list.model = IsTI82 ? varfile::CalcModel::TI82 : varfile::CalcModel::TI83;
     list.complex = isComplex();
-    // θ is how a pasted name spells theta; every character becomes one name byte.
-    QString name = name_->currentText();
-    name.replace(QChar(0x03B8), QLatin1Char('@'));
-    list.name = name.toLatin1().toStdString();
+    list.name = NameBytesFromText(name_->currentText());
     list.elements = elements_;
     auto build = vardata::BuildListFile(list);
     if (!build.error.empty()) {

@@ -16,19 +16,41 @@
 using namespace vexil::link;
 using namespace vexil::link::test;
 
-TEST(GraphLink, MovesBytesAndTimesOutOnASilentCable)
-{
+namespace {
+
+// A pseudo-terminal pair: `port` is what the transport opens by `name`, `cable`
+// is the calculator's end.
+struct PseudoTerminal {
     int cable = -1;
     int port = -1;
-    char name[128];
-    ASSERT_EQ(::openpty(&cable, &port, name, nullptr, nullptr), 0);
+    char name[128] = {};
+    bool opened = ::openpty(&cable, &port, name, nullptr, nullptr) == 0;
+
+    PseudoTerminal() = default;
+    PseudoTerminal(const PseudoTerminal &) = delete;
+    PseudoTerminal &operator=(const PseudoTerminal &) = delete;
+    ~PseudoTerminal()
+    {
+        if (opened) {
+            ::close(cable);
+            ::close(port);
+        }
+    }
+};
+
+} // namespace
+
+TEST(GraphLink, MovesBytesAndTimesOutOnASilentCable)
+{
+    const PseudoTerminal pty;
+    ASSERT_TRUE(pty.opened);
     RecordingHost host;
     bool stop = false;
     auto serial = std::make_unique<GraphLinkTransport>(
         host, [&] { return stop; }, 50);
-    ASSERT_EQ(serial->open(name), "");
+    ASSERT_EQ(serial->open(pty.name), "");
     termios tio{};
-    ::tcgetattr(port, &tio);
+    ::tcgetattr(pty.port, &tio);
     EXPECT_EQ(cfgetospeed(&tio), B9600);
     EXPECT_EQ(tio.c_cflag & (CSIZE | PARENB | CSTOPB | CRTSCTS), static_cast<tcflag_t>(CS8));
 
@@ -37,11 +59,11 @@ TEST(GraphLink, MovesBytesAndTimesOutOnASilentCable)
     // Out: the byte arrives unchanged on the other side.
     link.SendByte(0x83);
     uint8_t got = 0;
-    ASSERT_EQ(::read(cable, &got, 1), 1);
+    ASSERT_EQ(::read(pty.cable, &got, 1), 1);
     EXPECT_EQ(got, 0x83);
     // In: WaitForData sees it and ReceiveByte takes it.
     const uint8_t reply = 0x56;
-    ASSERT_EQ(::write(cable, &reply, 1), 1);
+    ASSERT_EQ(::write(pty.cable, &reply, 1), 1);
     link.WaitForData(1);
     EXPECT_EQ(link.ReceiveByte(), 0x56);
     EXPECT_EQ(link.LinkError, 0);
@@ -53,30 +75,24 @@ TEST(GraphLink, MovesBytesAndTimesOutOnASilentCable)
     stop = true;
     link.ReceiveByte();
     EXPECT_EQ(link.LinkError, 0);
-    ::close(cable);
-    ::close(port);
 }
 
 TEST(GraphLink, AFullPortKeepsTheStopButtonAlive)
 {
-    int cable = -1;
-    int port = -1;
-    char name[128];
-    ASSERT_EQ(::openpty(&cable, &port, name, nullptr, nullptr), 0);
+    const PseudoTerminal pty;
+    ASSERT_TRUE(pty.opened);
     RecordingHost host;
     bool stop = false;
     host.onPump = [&] { stop = true; };
     GraphLinkTransport serial(
         host, [&] { return stop; }, 50);
-    ASSERT_EQ(serial.open(name), "");
+    ASSERT_EQ(serial.open(pty.name), "");
     // Nobody reads the other side: sooner or later a byte has to wait for room,
     // and that wait must let the user interface run and see the stop.
     const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(3);
     while (host.pumps == 0 && std::chrono::steady_clock::now() < giveUp)
         serial.sendByte(0x15);
     EXPECT_EQ(host.pumps, 1);
-    ::close(cable);
-    ::close(port);
 }
 
 TEST(GraphLink, ANonSerialDeviceIsNamedInTheMessage)

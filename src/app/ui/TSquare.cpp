@@ -52,22 +52,12 @@ void TSquare::paintEvent(QPaintEvent *)
     // The gradient runs edge to edge (not pixel centre to pixel centre) so that the
     // outermost pixels carry exactly the start and end colours.
     const QRectF area(rect());
-    QPointF end;
-    switch (shade_) {
-    case Shade::None:
+    if (shade_ == Shade::None) {
         painter.fillRect(area, brush_);
-        break;
-    case Shade::Horizontal:
-        end = area.topRight();
-        break;
-    case Shade::Vertical:
-        end = area.bottomLeft();
-        break;
-    case Shade::Diagonal:
-        end = area.bottomRight();
-        break;
-    }
-    if (shade_ != Shade::None) {
+    } else {
+        const QPointF end = shade_ == Shade::Horizontal ? area.topRight()
+                            : shade_ == Shade::Vertical ? area.bottomLeft()
+                                                        : area.bottomRight();
         QLinearGradient gradient(area.topLeft(), end);
         gradient.setColorAt(0, shadeStart_);
         gradient.setColorAt(1, shadeEnd_);

@@ -5,6 +5,7 @@
 #include "tibasic/ProgramFile.h"
 #include "tibasic/Tokenizer.h"
 #include "tibasic/ui/TokenTextEdit.h"
+#include "vareditors/VariableNameText.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -94,8 +95,7 @@ bool TfrmVarProg::loadBytes(varfile::ByteView file)
     if (loaded.error == ProgramFileError::TooShort) {
         return false;
     }
-    // Name bytes are the calculator's own 8-bit characters, one per character.
-    name_->setText(QString::fromLatin1(loaded.program.name));
+    name_->setText(vareditors::NameTextFromBytes(loaded.program.name));
     protected_->setChecked(loaded.program.isProtected);
     text_->setEightBitText(DecodeTokens(model(), loaded.program.tokens));
     text_->placeCaret(0);
@@ -156,10 +156,7 @@ std::optional<varfile::Bytes> TfrmVarProg::buildFile()
         return std::nullopt;
     }
     Program program;
-    // The text shows theta as θ, so a name copied from it must store theta too.
-    QString name = name_->text();
-    name.replace(QChar(0x03B8), QLatin1Char('@'));
-    program.name = name.toLatin1().toStdString();
+    program.name = vareditors::NameBytesFromText(name_->text());
     program.isProtected = protected_->isChecked();
     program.tokens = std::move(*tokens);
     auto file = BuildProgramFile(model(), program);

@@ -87,20 +87,7 @@ TEST_F(AssembleAndSendTest, F8AssemblesAndTheCalculatorHoldsTheProgram)
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     source->Memo1->setFocus();
 
-    bool opened = false;
-    QTimer watcher;
-    watcher.setInterval(5);
-    QObject::connect(&watcher, &QTimer::timeout, [&] {
-        TfrmAssemble &dialog = assembly().assembleDialog();
-        if (dialog.isVisible() && !opened) {
-            opened = true;
-            dialog.OkButton->click();
-        }
-    });
-    watcher.start();
-    QTest::keyClick(source->Memo1, Qt::Key_F8);
-    watcher.stop();
-    ASSERT_TRUE(opened);
+    ASSERT_TRUE(answerAssembleDialog([&] { QTest::keyClick(source->Memo1, Qt::Key_F8); }));
 
     ASSERT_TRUE(waitUntil([&] { return !heldIn("HELLO.82p").empty(); }));
     ASSERT_TRUE(waitUntil([&] { return !form->sendFile().isVisible(); }));

@@ -105,8 +105,10 @@ protected:
         return qobject_cast<TfrmSource *>(form->openFile(sourceDir.filePath(name)));
     }
 
-    // F7: answers the Assemble dialog with `answer` if it opens; true when it opened.
-    bool pressF7(const std::function<void(TfrmAssemble &)> &answer = clickOk)
+    // Runs `press`, answering the Assemble dialog with `answer` if it opens; true when
+    // it opened.
+    bool answerAssembleDialog(const std::function<void()> &press,
+                              const std::function<void(TfrmAssemble &)> &answer = clickOk)
     {
         bool opened = false;
         QTimer watcher;
@@ -119,9 +121,15 @@ protected:
             }
         });
         watcher.start();
-        form->actions().assemble->trigger();
+        press();
         watcher.stop();
         return opened;
+    }
+
+    // F7 through its action.
+    bool pressF7(const std::function<void(TfrmAssemble &)> &answer = clickOk)
+    {
+        return answerAssembleDialog([this] { form->actions().assemble->trigger(); }, answer);
     }
 
     bool waitForRunEnd()
