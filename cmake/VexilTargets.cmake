@@ -21,12 +21,27 @@ function(vexil_compile_options target)
   endif()
 endfunction()
 
-# vexil_core_library(NAME SOURCES...): a static library of the domain. It may link
-# other core libraries and the standard library, never Qt.
+# vexil_core_library(NAME [SHARED] SOURCES...): a library of the domain, static
+# unless SHARED is given. It may link other core libraries and the standard
+# library, never Qt.
 function(vexil_core_library name)
-  add_library(${name} STATIC ${ARGN})
+  set(kind STATIC)
+  set(sources ${ARGN})
+  if(ARGV1 STREQUAL "SHARED")
+    set(kind SHARED)
+    list(REMOVE_AT sources 0)
+  endif()
+  add_library(${name} ${kind} ${sources})
   target_include_directories(${name} PUBLIC "${PROJECT_SOURCE_DIR}/src")
   set_target_properties(${name} PROPERTIES POSITION_INDEPENDENT_CODE ON)
+  vexil_compile_options(${name})
+  set_property(GLOBAL APPEND PROPERTY VEXIL_CORE_TARGETS ${name})
+endfunction()
+
+# vexil_core_program(NAME SOURCES...): a command-line program over core libraries.
+function(vexil_core_program name)
+  add_executable(${name} ${ARGN})
+  target_include_directories(${name} PRIVATE "${PROJECT_SOURCE_DIR}/src")
   vexil_compile_options(${name})
   set_property(GLOBAL APPEND PROPERTY VEXIL_CORE_TARGETS ${name})
 endfunction()
@@ -37,6 +52,13 @@ function(vexil_ui_library name)
   target_include_directories(${name} PUBLIC "${PROJECT_SOURCE_DIR}/src")
   set_target_properties(${name} PROPERTIES AUTOMOC ON AUTORCC ON AUTOUIC OFF)
   target_link_libraries(${name} PUBLIC Qt6::Widgets)
+  vexil_compile_options(${name})
+endfunction()
+
+# vexil_ui_program(NAME SOURCES...): a program with windows.
+function(vexil_ui_program name)
+  add_executable(${name} ${ARGN})
+  target_link_libraries(${name} PRIVATE Qt6::Widgets)
   vexil_compile_options(${name})
 endfunction()
 
@@ -52,11 +74,13 @@ function(vexil_core_test name)
   set_property(GLOBAL APPEND PROPERTY VEXIL_CORE_TARGETS ${name})
 endfunction()
 
-# vexil_ui_test(NAME SOURCES... LIBS libs...): a Qt widget test run offscreen.
+# vexil_ui_test(NAME SOURCES... LIBS libs...): a Qt widget test run offscreen. The
+# shared fakes are included as "support/ui/...".
 function(vexil_ui_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
-  add_executable(${name} ${ARG_SOURCES} "${PROJECT_SOURCE_DIR}/tests/support/ui_test_main.cpp")
+  add_executable(${name} ${ARG_SOURCES} "${PROJECT_SOURCE_DIR}/tests/support/ui/ui_test_main.cpp")
   set_target_properties(${name} PROPERTIES AUTOMOC ON)
+  target_include_directories(${name} PRIVATE "${PROJECT_SOURCE_DIR}/tests")
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Test GTest::gtest GTest::gmock)
   target_compile_definitions(${name} PRIVATE VEXIL_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   vexil_compile_options(${name})

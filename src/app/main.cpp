@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // vexil: prepares the program directory and starts the main window.
-#include "app/core/ProgramDirectory.h"
+#include "app/ProgramDirectory.h"
 #include "app/ui/DesktopRegistration.h"
 #include "app/ui/StartupSequence.h"
 #include "app/ui/TForm1.h"

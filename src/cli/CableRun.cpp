@@ -75,8 +75,7 @@ int CableRun::run(const std::function<link::TransferResult()> &transfer)
         link_.ReleaseLines();
     }
     progress_.finishLine();
-    (result == link::TransferResult::Ok ? std::cout : std::cerr)
-        << link::transfer::ResultText(result) << '\n';
+    (result == link::TransferResult::Ok ? std::cout : std::cerr) << ResultText(result) << '\n';
     return result == link::TransferResult::Ok ? kExitOk : kExitBadInput;
 }
 

@@ -5,10 +5,10 @@
 #pragma once
 
 #include "cli/CliArgs.h"
+#include "cli/TextProgress.h"
 #include "link/Link.h"
 #include "link/LinkDevice.h"
 #include "link/TransferResult.h"
-#include "link/transfer/TextProgress.h"
 
 #include <functional>
 #include <string>
@@ -20,7 +20,7 @@ public:
     // `command` prefixes the messages; a missing or unknown --cable is a usage error.
     CableRun(std::string command, const CliArgs &args);
 
-    link::transfer::TextProgress &progress() { return progress_; }
+    TextProgress &progress() { return progress_; }
     link::Link &link() { return link_; }
 
     // Attaches the cable and runs `transfer`; returns the exit code. A file that
@@ -30,7 +30,7 @@ public:
 private:
     std::string command_;
     link::LinkDevice device_;
-    link::transfer::TextProgress progress_;
+    TextProgress progress_;
     link::Link link_;
 };
 

@@ -5,8 +5,8 @@
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
 
-#include "app/core/OptionsFile.h"
-#include "app/core/ProgramDirectory.h"
+#include "app/OptionsFile.h"
+#include "app/ProgramDirectory.h"
 #include "assemble/run/AssembleDialogRules.h"
 #include "assemble/run/AssemblyRun.h"
 #include "assemble/run/ProgramName.h"

@@ -16,7 +16,7 @@ int RunSend(const Words &words)
     const std::vector<std::filesystem::path> files(args.positional().begin(),
                                                    args.positional().end());
     return cable.run([&] {
-        link::transfer::TextProgress &progress = cable.progress();
+        TextProgress &progress = cable.progress();
         if (files.size() == 1) {
             progress.setCaption("Sending " + files[0].filename().string() + "...");
             return link::transfer::SendAnyFile(cable.link(), progress, files[0]);

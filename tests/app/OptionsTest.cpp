@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/core/Options.h"
-#include "app/core/AtomicFile.h"
-#include "app/core/OptionsFile.h"
+#include "app/Options.h"
+#include "app/AtomicFile.h"
+#include "app/OptionsFile.h"
 
 #include <gtest/gtest.h>
 

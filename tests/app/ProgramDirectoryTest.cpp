@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/core/ProgramDirectory.h"
-#include "app/core/RecentFiles.h"
+#include "app/ProgramDirectory.h"
+#include "app/RecentFiles.h"
 
 #include <gtest/gtest.h>
 

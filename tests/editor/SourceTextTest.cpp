@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "editor/core/ErrorEntry.h"
-#include "editor/core/ProgNameLine.h"
-#include "editor/core/Z80Tokens.h"
+#include "editor/ErrorEntry.h"
+#include "editor/ProgNameLine.h"
+#include "editor/Z80Tokens.h"
 
 #include <gtest/gtest.h>
 

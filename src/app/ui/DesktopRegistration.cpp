@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ui/DesktopRegistration.h"
 
-#include "app/core/DesktopIntegration.h"
+#include "app/DesktopIntegration.h"
 
 #include <QCoreApplication>
 #include <QFile>

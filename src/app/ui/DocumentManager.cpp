@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ui/DocumentManager.h"
 
-#include "app/core/RecentFiles.h"
-#include "app/uibase/DialogService.h"
-#include "app/uibase/WindowSwitch.h"
-#include "editor/TextDocumentWindow.h"
-#include "editor/TfrmSource.h"
-#include "editor/newfile/DocumentIcons.h"
-#include "editor/newfile/NewSource.h"
-#include "vareditors/VarEditorWindow.h"
+#include "app/RecentFiles.h"
+#include "base/ui/DialogService.h"
+#include "base/ui/VarEditorWindow.h"
+#include "base/ui/WindowSwitch.h"
+#include "editor/newfile/ui/DocumentIcons.h"
+#include "editor/newfile/ui/NewSource.h"
+#include "editor/ui/TextDocumentWindow.h"
+#include "editor/ui/TfrmSource.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -21,10 +21,10 @@
 
 namespace vexil::app {
 
-using vareditors::TfrmVarTemplate;
+using uibase::TfrmVarTemplate;
 
 DocumentManager::DocumentManager(uibase::MainFrame &frame, QMdiArea &area,
-                                 const vareditors::EditorRegistry &registry, QObject *parent)
+                                 const uibase::EditorRegistry &registry, QObject *parent)
     : QObject(parent), frame_(frame), area_(area), registry_(registry)
 {
 }
@@ -39,7 +39,7 @@ QWidget *DocumentManager::openFile(const QString &path)
         return nullptr;
     }
     const QString fullPath = info.absoluteFilePath();
-    const vareditors::EditorClass editor = registry_.classFor(fullPath);
+    const uibase::EditorClass editor = registry_.classFor(fullPath);
     if (editor.windowClass == nullptr) {
         uibase::Dialogs().beep();
         return nullptr;
@@ -61,7 +61,7 @@ QWidget *DocumentManager::openFile(const QString &path)
         delete document;
         return nullptr;
     }
-    if (auto *variable = qobject_cast<vareditors::VarEditorWindow *>(document);
+    if (auto *variable = qobject_cast<uibase::VarEditorWindow *>(document);
         variable != nullptr && !info.suffix().isEmpty()) {
         variable->setWindowIcon(
             editor::VariableIcon(variable->IsTI82, info.suffix().back().toLower().toLatin1()));
@@ -159,7 +159,7 @@ void DocumentManager::closeActive()
     }
 }
 
-void DocumentManager::edit(vareditors::EditCommand command)
+void DocumentManager::edit(uibase::EditCommand command)
 {
     TfrmVarTemplate *document = activeDocument();
     if (document == nullptr || !document->traits().editCommands ||

@@ -4,8 +4,8 @@
 // commands to the active window (or the default beep when they do not apply).
 #pragma once
 
-#include "editor/newfile/core/NewFileCatalog.h"
-#include "vareditors/EditorRegistry.h"
+#include "base/ui/EditorRegistry.h"
+#include "editor/newfile/NewFileCatalog.h"
 
 #include <QObject>
 
@@ -18,13 +18,13 @@ class DocumentManager : public QObject {
     Q_OBJECT
 public:
     DocumentManager(uibase::MainFrame &frame, QMdiArea &area,
-                    const vareditors::EditorRegistry &registry, QObject *parent = nullptr);
+                    const uibase::EditorRegistry &registry, QObject *parent = nullptr);
 
     // Null when the file does not exist (the user is told) or its window failed to load it.
     QWidget *openFile(const QString &path);
     void addDocument(QWidget *document);
-    vareditors::TfrmVarTemplate *activeDocument() const;
-    QList<vareditors::TfrmVarTemplate *> documents() const;
+    uibase::TfrmVarTemplate *activeDocument() const;
+    QList<uibase::TfrmVarTemplate *> documents() const;
 
     // A source from the header template of the current target (when the options ask).
     void newSource();
@@ -33,7 +33,7 @@ public:
     void save();
     void saveAs();
     void closeActive();
-    void edit(vareditors::EditCommand command);
+    void edit(uibase::EditCommand command);
     void applyEditorFont(const QFont &font);
     // Closes every window, asking about changed ones; false when the user kept one open.
     bool closeAll();
@@ -45,7 +45,7 @@ signals:
 private:
     uibase::MainFrame &frame_;
     QMdiArea &area_;
-    const vareditors::EditorRegistry &registry_;
+    const uibase::EditorRegistry &registry_;
     editor::UntitledCounter untitled_;
 };
 

@@ -3,7 +3,7 @@
 // the toolbar lists and the options record kept in step.
 #pragma once
 
-#include "app/core/Options.h"
+#include "app/Options.h"
 #include "app/ui/MainActions.h"
 
 #include <QObject>

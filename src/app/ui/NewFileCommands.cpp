@@ -3,9 +3,9 @@
 
 #include "app/ui/DocumentManager.h"
 #include "app/ui/ModeController.h"
-#include "editor/TfrmText.h"
-#include "editor/newfile/DocumentIcons.h"
-#include "vareditors/VarEditorWindow.h"
+#include "base/ui/VarEditorWindow.h"
+#include "editor/newfile/ui/DocumentIcons.h"
+#include "editor/ui/TfrmText.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -23,7 +23,7 @@ QString PathWithExtension(const editor::VariableEntry &entry, bool isTI82)
 } // namespace
 
 NewFileCommands::NewFileCommands(uibase::MainFrame &frame, DocumentManager &documents,
-                                 ModeController &mode, const vareditors::EditorRegistry &registry,
+                                 ModeController &mode, const uibase::EditorRegistry &registry,
                                  QWidget *dialogParent)
     : QObject(dialogParent), frame_(frame), documents_(documents), mode_(mode), registry_(registry),
       dialogParent_(dialogParent)
@@ -35,7 +35,7 @@ bool NewFileCommands::hasEditor(const editor::VariableEntry &entry, bool isTI82)
     const QMetaObject *windowClass =
         registry_.classFor(PathWithExtension(entry, isTI82)).windowClass;
     return windowClass != nullptr &&
-           windowClass->inherits(&vareditors::VarEditorWindow::staticMetaObject);
+           windowClass->inherits(&uibase::VarEditorWindow::staticMetaObject);
 }
 
 void NewFileCommands::showGallery()
@@ -88,9 +88,9 @@ void NewFileCommands::newVariable(const editor::VariableEntry &entry, bool isTI8
     if (!hasEditor(entry, isTI82)) {
         return;
     }
-    vareditors::TfrmVarTemplate *window =
+    uibase::TfrmVarTemplate *window =
         registry_.classFor(PathWithExtension(entry, isTI82)).create(frame_);
-    auto *variable = qobject_cast<vareditors::VarEditorWindow *>(window);
+    auto *variable = qobject_cast<uibase::VarEditorWindow *>(window);
     variable->prepareNew(isTI82, documents_.nextUntitledNumber());
     variable->setWindowIcon(editor::VariableIcon(isTI82, entry.letter));
     frame_.addDocument(variable);

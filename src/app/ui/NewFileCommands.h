@@ -4,8 +4,8 @@
 // header template; variables open their editor empty for the page's model.
 #pragma once
 
-#include "editor/newfile/TfrmNew.h"
-#include "vareditors/EditorRegistry.h"
+#include "base/ui/EditorRegistry.h"
+#include "editor/newfile/ui/TfrmNew.h"
 
 #include <QObject>
 
@@ -18,7 +18,7 @@ class NewFileCommands : public QObject {
     Q_OBJECT
 public:
     NewFileCommands(uibase::MainFrame &frame, DocumentManager &documents, ModeController &mode,
-                    const vareditors::EditorRegistry &registry, QWidget *dialogParent);
+                    const uibase::EditorRegistry &registry, QWidget *dialogParent);
 
     // "&New...": the gallery, then the chosen entry.
     void showGallery();
@@ -32,7 +32,7 @@ private:
     uibase::MainFrame &frame_;
     DocumentManager &documents_;
     ModeController &mode_;
-    const vareditors::EditorRegistry &registry_;
+    const uibase::EditorRegistry &registry_;
     QWidget *dialogParent_;
 };
 

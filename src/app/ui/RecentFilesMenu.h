@@ -2,7 +2,7 @@
 // The four recent-file items of the File menu, kept in the options record.
 #pragma once
 
-#include "app/core/RecentFiles.h"
+#include "app/RecentFiles.h"
 #include "app/ui/MainActions.h"
 
 #include <QObject>

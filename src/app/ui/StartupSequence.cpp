@@ -3,7 +3,7 @@
 
 #include "app/ui/SplashWindow.h"
 #include "app/ui/TForm1.h"
-#include "app/uibase/DialogService.h"
+#include "base/ui/DialogService.h"
 
 #include <QApplication>
 #include <QScreen>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ui/TForm1.h"
 
-#include "app/core/OptionsFile.h"
-#include "app/core/ProgramDirectory.h"
+#include "app/OptionsFile.h"
+#include "app/ProgramDirectory.h"
 #include "app/ui/AboutBox.h"
 #include "app/ui/DocumentManager.h"
 #include "app/ui/HeaderFiles.h"
@@ -12,17 +12,17 @@
 #include "app/ui/TFormSizeLimit.h"
 #include "app/ui/TfrmOptions.h"
 #include "app/ui/WindowMenu.h"
-#include "app/uibase/DialogService.h"
-#include "app/uibase/HelpViewer.h"
-#include "app/uibase/StatusPanel.h"
 #include "assemble/ui/AssemblyController.h"
-#include "editor/EditorFont.h"
-#include "editor/RegisterEditors.h"
-#include "editor/TfrmSource.h"
-#include "editor/autocode/AutoCodeMenu.h"
+#include "base/ui/DialogService.h"
+#include "base/ui/HelpViewer.h"
+#include "base/ui/StatusPanel.h"
+#include "editor/autocode/ui/AutoCodeMenu.h"
+#include "editor/ui/EditorFont.h"
+#include "editor/ui/RegisterEditors.h"
+#include "editor/ui/TfrmSource.h"
 #include "link/ui/SendShell.h"
 #include "link/ui/TfrmSendFile.h"
-#include "vareditors/VariableEditorCatalog.h"
+#include "vareditors/ui/VariableEditorCatalog.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -106,7 +106,7 @@ void TForm1::connectCommands()
     connect(a.saveAs, &QAction::triggered, documents_, &DocumentManager::saveAs);
     connect(a.close, &QAction::triggered, documents_, &DocumentManager::closeActive);
     connect(a.exit, &QAction::triggered, this, &QWidget::close);
-    using vareditors::EditCommand;
+    using uibase::EditCommand;
     const std::pair<QAction *, EditCommand> edits[] = {{a.cut, EditCommand::Cut},
                                                        {a.copy, EditCommand::Copy},
                                                        {a.paste, EditCommand::Paste},
@@ -231,9 +231,9 @@ bool TForm1::writeOptions()
 
 void TForm1::updateCommands()
 {
-    vareditors::TfrmVarTemplate *active = documents_->activeDocument();
-    const vareditors::DocumentTraits traits =
-        active != nullptr ? active->traits() : vareditors::DocumentTraits{};
+    uibase::TfrmVarTemplate *active = documents_->activeDocument();
+    const uibase::DocumentTraits traits =
+        active != nullptr ? active->traits() : uibase::DocumentTraits{};
     MainActions &a = actions_;
     for (QAction *action : {a.save, a.saveAs, a.close}) {
         action->setEnabled(active != nullptr);

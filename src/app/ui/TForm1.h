@@ -5,10 +5,10 @@
 // (ModeController), recent files, the Window menu and the start-up steps.
 #pragma once
 
-#include "app/core/Options.h"
+#include "app/Options.h"
 #include "app/ui/MainActions.h"
-#include "app/uibase/MainFrame.h"
-#include "vareditors/EditorRegistry.h"
+#include "base/ui/EditorRegistry.h"
+#include "base/ui/MainFrame.h"
 
 #include <QMainWindow>
 
@@ -55,7 +55,7 @@ public:
     void rebuildWindowMenu() override;
 
     Options &mutableOptions() { return options_; }
-    vareditors::EditorRegistry &registry() { return registry_; }
+    uibase::EditorRegistry &registry() { return registry_; }
     MainActions &actions() { return actions_; }
     DocumentManager &documents() { return *documents_; }
     ModeController &mode() { return *mode_; }
@@ -90,7 +90,7 @@ private:
 
     std::filesystem::path programDirectory_;
     Options options_;
-    vareditors::EditorRegistry registry_;
+    uibase::EditorRegistry registry_;
     QMdiArea *area_;
     uibase::StatusPanel *statusPanel_;
     MainActions actions_;

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ui/TfrmOptions.h"
 
-#include "app/core/OptionsFile.h"
+#include "app/OptionsFile.h"
 #include "app/ui/FontChoiceBox.h"
-#include "app/uibase/DialogService.h"
-#include "app/uibase/HelpViewer.h"
-#include "editor/autocode/TfrmHeaders.h"
+#include "base/ui/DialogService.h"
+#include "base/ui/HelpViewer.h"
+#include "editor/autocode/ui/TfrmHeaders.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

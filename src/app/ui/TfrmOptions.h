@@ -3,7 +3,7 @@
 // the main window's options record and writes Vexil.opt when confirmed.
 #pragma once
 
-#include "app/core/Options.h"
+#include "app/Options.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ui/TfrmWindows.h"
 
-#include "app/uibase/HelpViewer.h"
+#include "base/ui/HelpViewer.h"
 
 #include <QDialogButtonBox>
 #include <QListWidget>

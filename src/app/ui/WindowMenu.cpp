@@ -2,7 +2,7 @@
 #include "app/ui/WindowMenu.h"
 
 #include "app/ui/TfrmWindows.h"
-#include "app/uibase/WindowSwitch.h"
+#include "base/ui/WindowSwitch.h"
 
 #include <QAction>
 #include <QMdiArea>

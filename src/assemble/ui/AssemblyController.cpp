@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "assemble/ui/AssemblyController.h"
 
-#include "app/uibase/DialogService.h"
-#include "app/uibase/MainFrame.h"
-#include "app/uibase/StatusPanel.h"
 #include "assemble/run/ProgramName.h"
 #include "assemble/run/RunTexts.h"
 #include "assemble/ui/FilteredLineEdit.h"
 #include "assemble/ui/ListingWindow.h"
 #include "assemble/ui/TfrmAssemble.h"
 #include "assemble/ui/TfrmProgress.h"
-#include "editor/TfrmSource.h"
+#include "base/ui/DialogService.h"
+#include "base/ui/MainFrame.h"
+#include "base/ui/StatusPanel.h"
+#include "editor/ui/TfrmSource.h"
 
 #include <Qsci/qsciscintilla.h>
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "assemble/ui/ListingWindow.h"
 
-#include "app/uibase/MainFrame.h"
-#include "app/uibase/WindowSwitch.h"
 #include "assemble/run/RunTexts.h"
-#include "editor/TfrmSource.h"
+#include "base/ui/MainFrame.h"
+#include "base/ui/WindowSwitch.h"
+#include "editor/ui/TfrmSource.h"
 
 #include <Qsci/qsciscintilla.h>
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "assemble/ui/TfrmAssemble.h"
 
-#include "app/uibase/DialogService.h"
-#include "app/uibase/HelpViewer.h"
 #include "assemble/run/AssembleDialogRules.h"
 #include "assemble/run/RunTexts.h"
 #include "assemble/ui/FilteredLineEdit.h"
+#include "base/ui/DialogService.h"
+#include "base/ui/HelpViewer.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/ui/TfrmSendFile.h"
 
-#include "app/uibase/DialogService.h"
+#include "base/ui/DialogService.h"
 #include "link/transfer/SendOperations.h"
 #include "link/ui/TfrmExists.h"
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tibasic/ui/TfrmVarProg.h"
 
-#include "app/uibase/ProgressWindow.h"
+#include "base/ui/ProgressWindow.h"
+#include "base/ui/VariableNameText.h"
 #include "tibasic/ProgramFile.h"
 #include "tibasic/Tokenizer.h"
 #include "tibasic/ui/TokenTextEdit.h"
-#include "vareditors/VariableNameText.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -20,9 +20,8 @@ namespace vexil::tibasic::ui {
 
 namespace {
 
-const vareditors::VarEditorTexts kProgramTexts{QStringLiteral("Programs"),
-                                               QStringLiteral("Program"), QLatin1Char('p'),
-                                               QStringLiteral("Program")};
+const uibase::VarEditorTexts kProgramTexts{QStringLiteral("Programs"), QStringLiteral("Program"),
+                                           QLatin1Char('p'), QStringLiteral("Program")};
 constexpr int kPanelHeight = 49;
 constexpr int kProgramNameLength = 8;
 const QString kNewProgramName = QStringLiteral("UNTITLED");
@@ -30,7 +29,7 @@ const QString kNewProgramName = QStringLiteral("UNTITLED");
 } // namespace
 
 TfrmVarProg::TfrmVarProg(uibase::MainFrame &frame, bool isTI82, QWidget *parent)
-    : VarEditorWindow(frame, kProgramTexts, parent), fixedModelIsTI82_(isTI82),
+    : uibase::VarEditorWindow(frame, kProgramTexts, parent), fixedModelIsTI82_(isTI82),
       name_(new QLineEdit(kNewProgramName, this)),
       protected_(new QCheckBox(QStringLiteral("Protected"), this)), text_(new TokenTextEdit(this))
 {
@@ -74,14 +73,14 @@ void TfrmVarProg::setModified(bool modified)
     text_->document()->setModified(modified);
 }
 
-vareditors::DocumentTraits TfrmVarProg::traits() const
+uibase::DocumentTraits TfrmVarProg::traits() const
 {
-    vareditors::DocumentTraits traits;
+    uibase::DocumentTraits traits;
     traits.editCommands = true;
     return traits;
 }
 
-bool TfrmVarProg::runEditCommand(vareditors::EditCommand command)
+bool TfrmVarProg::runEditCommand(uibase::EditCommand command)
 {
     return text_->runEditCommand(command);
 }
@@ -95,7 +94,7 @@ bool TfrmVarProg::loadBytes(varfile::ByteView file)
     if (loaded.error == ProgramFileError::TooShort) {
         return false;
     }
-    name_->setText(vareditors::NameTextFromBytes(loaded.program.name));
+    name_->setText(uibase::NameTextFromBytes(loaded.program.name));
     protected_->setChecked(loaded.program.isProtected);
     text_->setEightBitText(DecodeTokens(model(), loaded.program.tokens));
     text_->placeCaret(0);
@@ -156,7 +155,7 @@ std::optional<varfile::Bytes> TfrmVarProg::buildFile()
         return std::nullopt;
     }
     Program program;
-    program.name = vareditors::NameBytesFromText(name_->text());
+    program.name = uibase::NameBytesFromText(name_->text());
     program.isProtected = protected_->isChecked();
     program.tokens = std::move(*tokens);
     auto file = BuildProgramFile(model(), program);

@@ -4,7 +4,7 @@
 // holds no token at some position leaves the previous file as it was.
 #pragma once
 
-#include "vareditors/VarEditorWindow.h"
+#include "base/ui/VarEditorWindow.h"
 
 #include <memory>
 
@@ -21,7 +21,7 @@ class TokenTextEdit;
 
 inline const char *const kInvalidProgramToken = "Invalid program token found.";
 
-class TfrmVarProg : public vareditors::VarEditorWindow {
+class TfrmVarProg : public uibase::VarEditorWindow {
     Q_OBJECT
 public:
     TfrmVarProg(uibase::MainFrame &frame, bool isTI82, QWidget *parent = nullptr);
@@ -31,8 +31,8 @@ public:
     bool isModified() const override;
     void setModified(bool modified) override;
 
-    vareditors::DocumentTraits traits() const override;
-    bool runEditCommand(vareditors::EditCommand command) override;
+    uibase::DocumentTraits traits() const override;
+    bool runEditCommand(uibase::EditCommand command) override;
 
     QLineEdit *nameBox() const { return name_; }
     QCheckBox *protectedBox() const { return protected_; }

@@ -52,22 +52,22 @@ void TokenTextEdit::placeCaret(int editorOffset)
     ensureCursorVisible();
 }
 
-bool TokenTextEdit::runEditCommand(vareditors::EditCommand command)
+bool TokenTextEdit::runEditCommand(uibase::EditCommand command)
 {
     switch (command) {
-    case vareditors::EditCommand::Cut:
+    case uibase::EditCommand::Cut:
         cut();
         break;
-    case vareditors::EditCommand::Copy:
+    case uibase::EditCommand::Copy:
         copy();
         break;
-    case vareditors::EditCommand::Paste:
+    case uibase::EditCommand::Paste:
         paste();
         break;
-    case vareditors::EditCommand::Delete:
+    case uibase::EditCommand::Delete:
         textCursor().removeSelectedText();
         break;
-    case vareditors::EditCommand::SelectAll:
+    case uibase::EditCommand::SelectAll:
         selectAll();
         break;
     }

@@ -5,8 +5,8 @@
 // TI-BASIC sources on the web use ("->" for the store arrow, and so on).
 #pragma once
 
+#include "base/ui/TfrmVarTemplate.h"
 #include "tibasic/ui/EightBitText.h"
-#include "vareditors/TfrmVarTemplate.h"
 
 #include <QPlainTextEdit>
 
@@ -28,7 +28,7 @@ public:
     void placeCaret(int editorOffset);
 
     // The main window's Cut, Copy, Paste, Delete and Select All.
-    bool runEditCommand(vareditors::EditCommand command);
+    bool runEditCommand(uibase::EditCommand command);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

@@ -2,7 +2,7 @@
 // vexil-cli assemble as a user runs it: its own program directory (through
 // XDG_DATA_HOME), the options stored there, the installed assembler beside it.
 #include "RunTestSupport.h"
-#include "app/core/OptionsFile.h"
+#include "app/OptionsFile.h"
 #include "assemble/run/BuildScript.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Assemble dialog on its own: what the boxes let through, the per-run resets,
 // and the checks behind OK.
-#include "app/uibase/ScriptedDialogService.h"
 #include "assemble/ui/FilteredLineEdit.h"
 #include "assemble/ui/TfrmAssemble.h"
+#include "base/ui/ScriptedDialogService.h"
 
 #include <QAction>
 #include <QApplication>

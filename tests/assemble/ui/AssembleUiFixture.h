@@ -3,16 +3,16 @@
 // helpers that drive an assembly run through it as a user would.
 #pragma once
 
-#include "app/core/ProgramDirectory.h"
+#include "app/ProgramDirectory.h"
 #include "app/ui/DocumentManager.h"
 #include "app/ui/TForm1.h"
-#include "app/uibase/ScriptedDialogService.h"
-#include "app/uibase/StatusPanel.h"
 #include "assemble/ui/AssemblyController.h"
 #include "assemble/ui/FilteredLineEdit.h"
 #include "assemble/ui/TfrmAssemble.h"
 #include "assemble/ui/TfrmProgress.h"
-#include "editor/TfrmSource.h"
+#include "base/ui/ScriptedDialogService.h"
+#include "base/ui/StatusPanel.h"
+#include "editor/ui/TfrmSource.h"
 
 #include <Qsci/qsciscintilla.h>
 

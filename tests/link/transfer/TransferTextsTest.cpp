@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Names and texts of a transfer: safe receive names, descriptions, devices, bar.
+// Names and texts of a transfer: safe receive names, descriptions, devices.
 #include "link/transfer/CableDevice.h"
 #include "link/transfer/SafeFileName.h"
 #include "link/transfer/SendOperations.h"
-#include "link/transfer/TextProgress.h"
 #include "link/transfer/VariableDescription.h"
 
 #include <gtest/gtest.h>
@@ -77,12 +76,4 @@ TEST(ParseCableDevice, TellsTheCableKinds)
               LinkDeviceKind::VirtualCable);
     EXPECT_FALSE(ParseCableDevice("graylink:"));
     EXPECT_FALSE(ParseCableDevice(""));
-}
-
-TEST(TextProgress, BarAndResultLines)
-{
-    EXPECT_EQ(ProgressBar(50, 100), "[###############               ]  50%");
-    EXPECT_EQ(ProgressBar(9, 0), "[##############################] 100%");
-    EXPECT_EQ(ResultText(TransferResult::Cancelled), "Transmission cancelled.");
-    EXPECT_EQ(ResultText(TransferResult::Ok), "Done.");
 }

@@ -3,7 +3,7 @@
 // what closes it, the messages with their retry prompts, the stop button and the
 // retry, the operation chosen by extension, and the exists dialog.
 #include "link/ui/TfrmSendFile.h"
-#include "app/uibase/ScriptedDialogService.h"
+#include "base/ui/ScriptedDialogService.h"
 #include "link/LinkDevice.h"
 #include "link/ReceiveName.h"
 #include "link/calcsim/SimCalculator.h"

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tibasic/ui/TfrmVarProg.h"
 
-#include "app/uibase/ScriptedDialogService.h"
-#include "support/FakeMainFrame.h"
-#include "support/FileBytes.h"
+#include "base/ui/ScriptedDialogService.h"
+#include "support/ui/FakeMainFrame.h"
+#include "support/ui/FileBytes.h"
 #include "tibasic/ProgramFile.h"
 #include "tibasic/Tokenizer.h"
 #include "tibasic/ui/TokenTextEdit.h"
@@ -215,11 +215,11 @@ TEST_F(ProgramEditor, GlyphsTabAndClipboard)
 
     // Copy gives Unicode text; pasting the web's ASCII spelling gives the glyph.
     program.textBox()->selectAll();
-    ASSERT_TRUE(program.runEditCommand(vareditors::EditCommand::Copy));
+    ASSERT_TRUE(program.runEditCommand(uibase::EditCommand::Copy));
     EXPECT_EQ(QApplication::clipboard()->text(), program.textBox()->toPlainText());
     QApplication::clipboard()->setText(QStringLiteral("\n2->C"));
     program.textBox()->moveCursor(QTextCursor::End);
-    ASSERT_TRUE(program.runEditCommand(vareditors::EditCommand::Paste));
+    ASSERT_TRUE(program.runEditCommand(uibase::EditCommand::Paste));
     EXPECT_TRUE(program.textBox()->toPlainText().endsWith("L₁→B\n2→C"));
 
     ASSERT_TRUE(program.SaveFile());

@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "base/ui/QtDialogService.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace vexil::uibase {
+namespace {
+
+QWidget *dialogParent()
+{
+    return QApplication::activeWindow();
+}
+
+QMessageBox::Icon iconOf(MessageKind kind)
+{
+    switch (kind) {
+    case MessageKind::Warning:
+        return QMessageBox::Warning;
+    case MessageKind::Error:
+        return QMessageBox::Critical;
+    case MessageKind::Information:
+        return QMessageBox::Information;
+    case MessageKind::Confirmation:
+        return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons buttonsOf(Buttons buttons)
+{
+    switch (buttons) {
+    case Buttons::Ok:
+        return QMessageBox::Ok;
+    case Buttons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case Buttons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case Buttons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+QFileDialog *makeFileDialog(const FileDialogRequest &request)
+{
+    auto *dialog = new QFileDialog(dialogParent(), request.title, request.directory);
+    dialog->setNameFilter(ToQtFilter(request.filter));
+    dialog->setDefaultSuffix(request.defaultSuffix);
+    if (!request.fileName.isEmpty()) {
+        dialog->selectFile(request.fileName);
+    }
+    return dialog;
+}
+
+} // namespace
+
+Answer QtDialogService::message(MessageKind kind, const QString &text, Buttons buttons,
+                                const QString &title)
+{
+    QMessageBox box(iconOf(kind), title.isEmpty() ? QApplication::applicationDisplayName() : title,
+                    text, buttonsOf(buttons), dialogParent());
+    QApplication::beep();
+    switch (box.exec()) {
+    case QMessageBox::Ok:
+        return Answer::Ok;
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
+    }
+}
+
+std::optional<QString> QtDialogService::inputText(const QString &title, const QString &prompt,
+                                                  const QString &initial)
+{
+    bool ok = false;
+    const QString text =
+        QInputDialog::getText(dialogParent(), title, prompt, QLineEdit::Normal, initial, &ok);
+    return ok ? std::optional<QString>(text) : std::nullopt;
+}
+
+QString QtDialogService::openFileName(const FileDialogRequest &request)
+{
+    std::unique_ptr<QFileDialog> dialog(makeFileDialog(request));
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    return dialog->exec() == QDialog::Accepted ? dialog->selectedFiles().value(0) : QString();
+}
+
+QStringList QtDialogService::openFileNames(const FileDialogRequest &request)
+{
+    std::unique_ptr<QFileDialog> dialog(makeFileDialog(request));
+    dialog->setFileMode(QFileDialog::ExistingFiles);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    return dialog->exec() == QDialog::Accepted ? dialog->selectedFiles() : QStringList();
+}
+
+QString QtDialogService::saveFileName(const FileDialogRequest &request)
+{
+    std::unique_ptr<QFileDialog> dialog(makeFileDialog(request));
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    return dialog->exec() == QDialog::Accepted ? dialog->selectedFiles().value(0) : QString();
+}
+
+QString QtDialogService::existingDirectory(const QString &title, const QString &directory)
+{
+    return QFileDialog::getExistingDirectory(dialogParent(), title, directory);
+}
+
+void QtDialogService::beep()
+{
+    QApplication::beep();
+}
+
+} // namespace vexil::uibase

@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "base/ui/VarEditorWindow.h"
+
+#include "base/ui/DialogService.h"
+#include "varfile/AtomicFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace vexil::uibase {
+
+VarEditorWindow::VarEditorWindow(MainFrame &frame, VarEditorTexts texts, QWidget *parent)
+    : TfrmVarTemplate(frame, parent), texts_(std::move(texts))
+{
+}
+
+void VarEditorWindow::prepareNew(bool isTI82, int untitledNumber)
+{
+    IsTI82 = isTI82;
+    modelChanged();
+    setWindowTitle(QStringLiteral("Untitled") + QString::number(untitledNumber) + titleSuffix());
+    setModified(false);
+}
+
+bool VarEditorWindow::LoadFile(const QString &fileName)
+{
+    FileName = fileName;
+    const auto read = varfile::ReadWholeFile(fileName.toStdString());
+    if (!read.ok()) {
+        showError(readErrorMessage());
+        return false;
+    }
+    const bool complete = loadBytes(read.bytes);
+    showFileTitle();
+    setModified(false);
+    if (!complete) {
+        showError(readErrorMessage());
+    }
+    return true;
+}
+
+bool VarEditorWindow::SaveFile()
+{
+    const QString previous = FileName;
+    if (!ensureFileName()) {
+        return false;
+    }
+    beginSaving();
+    const auto bytes = buildFile();
+    const bool written = bytes && writeBytes(*bytes);
+    endSaving();
+    if (!written) {
+        // Nothing was written, so the window is not tied to the chosen name yet.
+        FileName = previous;
+        return false;
+    }
+    completeSave();
+    return true;
+}
+
+bool VarEditorWindow::ensureFileName()
+{
+    if (!FileName.isEmpty()) {
+        return true;
+    }
+    FileDialogRequest request;
+    request.title = texts_.saveTitle(IsTI82);
+    request.filter = texts_.saveFilter(IsTI82);
+    request.defaultSuffix = texts_.defaultSuffix(IsTI82);
+    request.fileName = FileName;
+    const QString chosen = Dialogs().saveFileName(request);
+    if (chosen.isEmpty()) {
+        return false;
+    }
+    FileName = chosen;
+    return true;
+}
+
+bool VarEditorWindow::writeBytes(const varfile::Bytes &bytes)
+{
+    if (auto error = varfile::WriteFileAtomically(FileName.toStdString(), bytes)) {
+        showError(QString::fromStdString(error->message));
+        return false;
+    }
+    return true;
+}
+
+void VarEditorWindow::completeSave()
+{
+    showFileTitle();
+    setModified(false);
+    QDir::setCurrent(QFileInfo(FileName).absolutePath());
+    frame_.addRecentFile(FileName);
+}
+
+void VarEditorWindow::showFileTitle()
+{
+    setWindowTitle(QFileInfo(FileName).fileName() + titleSuffix());
+}
+
+void VarEditorWindow::showError(const QString &text)
+{
+    Dialogs().message(MessageKind::Error, text, Buttons::Ok);
+}
+
+} // namespace vexil::uibase

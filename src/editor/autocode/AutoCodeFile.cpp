@@ -1,0 +1,172 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "editor/autocode/AutoCodeFile.h"
+
+#include "editor/autocode/LineBreaks.h"
+
+#include <algorithm>
+
+namespace vexil::editor {
+namespace {
+
+// The number of continuation bytes a UTF-8 lead byte announces; -1 for a byte that
+// cannot start a character.
+int ContinuationCount(std::uint8_t lead)
+{
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        return 1;
+    }
+    if (lead >= 0xE0 && lead <= 0xEF) {
+        return 2;
+    }
+    if (lead >= 0xF0 && lead <= 0xF4) {
+        return 3;
+    }
+    return -1;
+}
+
+bool IsContinuation(std::uint8_t byte)
+{
+    return byte >= 0x80 && byte <= 0xBF;
+}
+
+// The length of the character starting at i in a UTF-8 file with standalone break
+// bytes, or 0 when the bytes there are not UTF-8.
+std::size_t Utf8CharLength(std::span<const std::uint8_t> bytes, std::size_t i)
+{
+    const std::uint8_t lead = bytes[i];
+    if (lead < 0x80 || lead == kAutoCodeLineBreak) {
+        return 1;
+    }
+    const int count = ContinuationCount(lead);
+    if (count < 0 || bytes.size() - i <= static_cast<std::size_t>(count)) {
+        return 0;
+    }
+    for (int k = 1; k <= count; ++k) {
+        if (!IsContinuation(bytes[i + static_cast<std::size_t>(k)])) {
+            return 0;
+        }
+    }
+    return static_cast<std::size_t>(count) + 1;
+}
+
+bool IsUtf8WithBreaks(std::span<const std::uint8_t> bytes)
+{
+    for (std::size_t i = 0; i < bytes.size();) {
+        const std::size_t length = Utf8CharLength(bytes, i);
+        if (length == 0) {
+            return false;
+        }
+        i += length;
+    }
+    return true;
+}
+
+void AppendLatin1(std::string &out, std::uint8_t byte)
+{
+    if (byte < 0x80) {
+        out += static_cast<char>(byte);
+    } else {
+        out += static_cast<char>(0xC0 | (byte >> 6));
+        out += static_cast<char>(0x80 | (byte & 0x3F));
+    }
+}
+
+char AsciiUpper(char c)
+{
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+bool SameIgnoringCase(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return AsciiUpper(x) == AsciiUpper(y);
+           });
+}
+
+} // namespace
+
+std::vector<std::string> DecodeAutoCodeFile(std::span<const std::uint8_t> bytes)
+{
+    const bool utf8 = IsUtf8WithBreaks(bytes);
+    std::vector<std::string> entries;
+    std::string line;
+    auto finishLine = [&] {
+        if (!line.empty()) {
+            entries.push_back(std::move(line));
+        }
+        line.clear();
+    };
+    for (std::size_t i = 0; i < bytes.size();) {
+        const std::uint8_t byte = bytes[i];
+        if (byte == '\r' || byte == '\n') {
+            finishLine();
+            i += (byte == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ? 2 : 1;
+        } else if (byte == kAutoCodeLineBreak) {
+            line += "\r\n";
+            ++i;
+        } else if (utf8) {
+            const std::size_t length = Utf8CharLength(bytes, i);
+            line.append(reinterpret_cast<const char *>(bytes.data() + i), length);
+            i += length;
+        } else {
+            AppendLatin1(line, byte);
+            ++i;
+        }
+    }
+    finishLine();
+    return entries;
+}
+
+std::vector<std::uint8_t> EncodeAutoCodeFile(const std::vector<std::string> &entries)
+{
+    std::vector<std::uint8_t> file;
+    for (const std::string &entry : entries) {
+        const std::string text = WithCrLfLineBreaks(entry);
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (text[i] == '\r') {
+                file.push_back(kAutoCodeLineBreak);
+                ++i; // the LF that always follows after WithCrLfLineBreaks
+            } else {
+                file.push_back(static_cast<std::uint8_t>(text[i]));
+            }
+        }
+        file.push_back('\r');
+        file.push_back('\n');
+    }
+    return file;
+}
+
+std::string_view AutoCodeName(std::string_view entry)
+{
+    return entry.substr(0, entry.find('|'));
+}
+
+std::string_view AutoCodeCode(std::string_view entry)
+{
+    const std::size_t bar = entry.find('|');
+    return bar == std::string_view::npos ? std::string_view{} : entry.substr(bar + 1);
+}
+
+std::string MakeAutoCodeEntry(std::string_view name, std::string_view code)
+{
+    std::string entry(name);
+    entry += '|';
+    entry += code;
+    return entry;
+}
+
+AutoCodeNameCheck CheckAutoCodeName(const std::vector<std::string> &entries, std::string_view name,
+                                    std::size_t ignore)
+{
+    if (name.find('|') != std::string_view::npos) {
+        return AutoCodeNameCheck::ContainsPipe;
+    }
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (i != ignore && SameIgnoringCase(AutoCodeName(entries[i]), name)) {
+            return AutoCodeNameCheck::Duplicate;
+        }
+    }
+    return AutoCodeNameCheck::Ok;
+}
+
+} // namespace vexil::editor

@@ -1,0 +1,153 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "editor/autocode/HeaderTemplates.h"
+
+#include "app/AtomicFile.h"
+#include "editor/autocode/LineBreaks.h"
+
+#include <fstream>
+#include <iterator>
+
+namespace vexil::editor {
+namespace {
+
+constexpr std::string_view kAsh30 = "; Ash 3.0 Program\r\n"
+                                    "\r\n"
+                                    "#include \"ti82.h\"\r\n"
+                                    "#include \"keys.inc\"\r\n"
+                                    ".org START_ADDR\r\n"
+                                    "\r\n"
+                                    ".db \"Program Title\",0\r\n"
+                                    "\r\n"
+                                    "\t|\r\n"
+                                    "\r\n"
+                                    ".end\r\n";
+
+constexpr std::string_view kCrASH13 = "; CrASH 1.3 Program\r\n"
+                                      "\r\n"
+                                      "#include \"crash82.inc\"\r\n"
+                                      "\r\n"
+                                      ".db \"Program Title\",0\r\n"
+                                      "\r\n"
+                                      "\t|\r\n"
+                                      "\r\n"
+                                      ".end\r\n";
+
+constexpr std::string_view kTI83 = "; TI-83 Assembler Program\r\n"
+                                   "\r\n"
+                                   "#include \"ti83asm.inc\"\r\n"
+                                   "#include \"tokens.inc\"\r\n"
+                                   ".org $9327\r\n"
+                                   "\r\n"
+                                   "\t|\r\n"
+                                   "\r\n"
+                                   ".end\r\n";
+
+constexpr std::string_view kAShell83 = "; AShell83 1.0 Program\r\n"
+                                       "\r\n"
+                                       "#include \"ti83asm.inc\"\r\n"
+                                       "#include \"tokens.inc\"\r\n"
+                                       ".org $9327\r\n"
+                                       "\r\n"
+                                       "\tnop\r\n"
+                                       "\tjr prog_start\r\n"
+                                       "\t.dw\t$0000\r\n"
+                                       "\t.dw\tprog_description\r\n"
+                                       "\t.dw\tprog_icon\r\n"
+                                       "prog_start:\r\n"
+                                       "\r\n"
+                                       "\t|\r\n"
+                                       "\r\n"
+                                       "prog_description:\r\n"
+                                       "\t.db \"Program Title\",0\r\n"
+                                       "prog_icon:\r\n"
+                                       "\t.db %00000000\r\n"
+                                       "\t.db %00000000\r\n"
+                                       "\t.db %00000000\r\n"
+                                       "\t.db %00000000\r\n"
+                                       "\t.db %00000000\r\n"
+                                       "\t.db %00000000\r\n"
+                                       "\t.db %00000000\r\n"
+                                       "\t.db %00000000\r\n"
+                                       ".end\r\n";
+
+} // namespace
+
+std::string_view HeaderTemplateFileName(HeaderTemplate which)
+{
+    switch (which) {
+    case HeaderTemplate::Ash30:
+        return "Ash30.hdr";
+    case HeaderTemplate::CrASH13:
+        return "CrASH13.hdr";
+    case HeaderTemplate::TI83:
+        return "TI83.hdr";
+    case HeaderTemplate::AShell83:
+        return "AShell83.hdr";
+    }
+    return "Ash30.hdr";
+}
+
+std::string_view DefaultHeaderText(HeaderTemplate which)
+{
+    switch (which) {
+    case HeaderTemplate::Ash30:
+        return kAsh30;
+    case HeaderTemplate::CrASH13:
+        return kCrASH13;
+    case HeaderTemplate::TI83:
+        return kTI83;
+    case HeaderTemplate::AShell83:
+        return kAShell83;
+    }
+    return kAsh30;
+}
+
+HeaderTemplate HeaderTemplateFor(const app::Options &options)
+{
+    if (options.ti83Mode) {
+        return options.shell83 == 1 ? HeaderTemplate::AShell83 : HeaderTemplate::TI83;
+    }
+    return options.shell82 == 1 ? HeaderTemplate::CrASH13 : HeaderTemplate::Ash30;
+}
+
+std::optional<std::string> ReadHeaderTemplate(const std::filesystem::path &programDirectory,
+                                              HeaderTemplate which)
+{
+    const std::filesystem::path path = programDirectory / HeaderTemplateFileName(which);
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        return std::nullopt;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return std::nullopt;
+    }
+    std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (in.bad()) {
+        return std::nullopt;
+    }
+    return text;
+}
+
+std::string WriteHeaderTemplate(const std::filesystem::path &programDirectory, HeaderTemplate which,
+                                std::string_view text)
+{
+    return app::WriteFileAtomically(
+        programDirectory / HeaderTemplateFileName(which),
+        std::span(reinterpret_cast<const std::uint8_t *>(text.data()), text.size()));
+}
+
+TextWithCaret PlaceTemplateCaret(std::string_view templateText)
+{
+    TextWithCaret result{WithCrLfLineBreaks(templateText), 0};
+    const std::size_t bar = result.text.find('|');
+    if (bar == std::string::npos) {
+        result.caret = result.text.size();
+    } else {
+        result.text.erase(bar, 1);
+        result.caret = bar;
+    }
+    return result;
+}
+
+} // namespace vexil::editor

@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "editor/autocode/ui/AutoCodeLibrary.h"
+
+#include "app/AtomicFile.h"
+#include "editor/autocode/AutoCodeFile.h"
+
+#include <QFile>
+
+namespace vexil::editor {
+
+AutoCodeLibrary::AutoCodeLibrary(std::filesystem::path programDirectory)
+    : programDirectory_(std::move(programDirectory))
+{
+}
+
+std::filesystem::path AutoCodeLibrary::filePath() const
+{
+    return programDirectory_ / "autocode.txt";
+}
+
+void AutoCodeLibrary::load()
+{
+    entries.clear();
+    QFile file(QString::fromStdString(filePath().string()));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return;
+    }
+    const QByteArray bytes = file.readAll();
+    const auto decoded =
+        DecodeAutoCodeFile(std::span(reinterpret_cast<const std::uint8_t *>(bytes.constData()),
+                                     static_cast<std::size_t>(bytes.size())));
+    for (const std::string &entry : decoded) {
+        entries << QString::fromStdString(entry);
+    }
+}
+
+QString AutoCodeLibrary::save() const
+{
+    std::vector<std::string> lines;
+    lines.reserve(static_cast<std::size_t>(entries.size()));
+    for (const QString &entry : entries) {
+        lines.push_back(entry.toStdString());
+    }
+    const std::string error = app::WriteFileAtomically(filePath(), EncodeAutoCodeFile(lines));
+    return QString::fromLocal8Bit(error.c_str());
+}
+
+QString AutoCodeEntryName(const QString &entry)
+{
+    return entry.section(QLatin1Char('|'), 0, 0);
+}
+
+QString AutoCodeEntryCode(const QString &entry)
+{
+    const qsizetype bar = entry.indexOf(QLatin1Char('|'));
+    return bar < 0 ? QString() : entry.mid(bar + 1);
+}
+
+} // namespace vexil::editor

@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "vareditors/ui/TfrmVarString.h"
+
+#include "tibasic/ui/TokenTextEdit.h"
+#include "vareditors/StringVariable.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace vexil::vareditors {
+
+namespace {
+
+const uibase::VarEditorTexts kStringTexts{QStringLiteral("Strings"), QStringLiteral("String"),
+                                          QLatin1Char('s'), QStringLiteral("String")};
+
+} // namespace
+
+TfrmVarString::TfrmVarString(uibase::MainFrame &frame, QWidget *parent)
+    : uibase::VarEditorWindow(frame, kStringTexts, parent), name_(new QComboBox(this)),
+      text_(new tibasic::ui::TokenTextEdit(this))
+{
+    IsTI82 = false;
+    for (int i = 0; i < vardata::kStringNameCount; ++i) {
+        name_->addItem(QString::fromStdString(vardata::StringVarLabel(i)));
+    }
+    auto *top = new QHBoxLayout;
+    top->addWidget(new QLabel(QStringLiteral("Name:"), this));
+    top->addWidget(name_);
+    top->addStretch();
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(text_);
+
+    // A tab is no token; Tab moves on to the next control as in any edit box.
+    text_->setTabChangesFocus(true);
+    setFocusProxy(text_);
+    connect(text_, &QPlainTextEdit::textChanged, this, [this] {
+        if (!loading_)
+            setModified(true);
+    });
+    connect(name_, &QComboBox::currentIndexChanged, this, [this] {
+        if (!loading_)
+            setModified(true);
+    });
+}
+
+bool TfrmVarString::loadBytes(varfile::ByteView file)
+{
+    const auto loaded = vardata::LoadStringFile(file);
+    loading_ = true;
+    IsTI82 = false;
+    name_->setCurrentIndex(loaded.variable.nameIndex);
+    text_->setEightBitText(loaded.variable.text);
+    loading_ = false;
+    return loaded.complete;
+}
+
+QString TfrmVarString::readErrorMessage() const
+{
+    return QString::fromLatin1(vardata::kStringReadError.data(), vardata::kStringReadError.size());
+}
+
+std::optional<varfile::Bytes> TfrmVarString::buildFile()
+{
+    const tibasic::ui::EightBitText text = text_->eightBitText();
+    const QString invalid = QString::fromLatin1(vardata::kInvalidStringToken.data(),
+                                                vardata::kInvalidStringToken.size());
+    if (!text.ok()) {
+        showError(invalid);
+        text_->placeCaret(text.failedEditorOffset);
+        return std::nullopt;
+    }
+    vardata::StringVariable string;
+    string.nameIndex = name_->currentIndex();
+    string.text = text.text;
+    auto build = vardata::BuildStringFile(string);
+    if (build.failedAt != 0) {
+        showError(invalid);
+        text_->placeCaret(text.editorOffsetOf(build.failedAt - 1));
+        return std::nullopt;
+    }
+    if (!build.ok()) {
+        showError(QString::fromStdString(build.error));
+        return std::nullopt;
+    }
+    return std::move(build.file);
+}
+
+} // namespace vexil::vareditors

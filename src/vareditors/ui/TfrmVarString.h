@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The string editor (TI-83 only): Str1..Str0 and the string's text as TI-83 token
+// text, saved only when every character belongs to a token.
+#pragma once
+
+#include "base/ui/VarEditorWindow.h"
+
+class QComboBox;
+
+namespace vexil::tibasic::ui {
+class TokenTextEdit;
+}
+
+namespace vexil::vareditors {
+
+class TfrmVarString : public uibase::VarEditorWindow {
+    Q_OBJECT
+public:
+    explicit TfrmVarString(uibase::MainFrame &frame, QWidget *parent = nullptr);
+
+    QComboBox *nameBox() const { return name_; }
+    tibasic::ui::TokenTextEdit *textBox() const { return text_; }
+
+protected:
+    bool loadBytes(varfile::ByteView file) override;
+    QString readErrorMessage() const override;
+    std::optional<varfile::Bytes> buildFile() override;
+    void modelChanged() override { IsTI82 = false; }
+
+private:
+    QComboBox *name_;
+    tibasic::ui::TokenTextEdit *text_;
+    bool loading_ = false;
+};
+
+} // namespace vexil::vareditors

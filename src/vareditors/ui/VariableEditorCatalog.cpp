@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "vareditors/ui/VariableEditorCatalog.h"
+
+#include "tibasic/ui/TfrmVarProg.h"
+#include "vareditors/ui/TfrmVarComplex.h"
+#include "vareditors/ui/TfrmVarList.h"
+#include "vareditors/ui/TfrmVarReal.h"
+#include "vareditors/ui/TfrmVarString.h"
+
+namespace vexil::vareditors {
+
+void RegisterVariableEditors(uibase::EditorRegistry &registry)
+{
+    registry.add<TfrmVarList>({QStringLiteral("82L"), QStringLiteral("83L")});
+    registry.add<TfrmVarReal>({QStringLiteral("82N"), QStringLiteral("83N")});
+    registry.add<TfrmVarComplex>({QStringLiteral("83C")});
+    registry.add<TfrmVarString>({QStringLiteral("83S")});
+    registry.add<tibasic::ui::TfrmVarProg82>({QStringLiteral("82P")});
+    registry.add<tibasic::ui::TfrmVarProg83>({QStringLiteral("83P")});
+}
+
+} // namespace vexil::vareditors

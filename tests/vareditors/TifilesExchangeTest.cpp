@@ -1,0 +1,169 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The editors' files against an independent implementation of the container, in
+// both directions: what the editors write must read cleanly there, and what it
+// writes must open in the editors.
+#include "tibasic/ProgramFile.h"
+#include "vareditors/ListVariable.h"
+#include "vareditors/NumberVariables.h"
+#include "vareditors/StringVariable.h"
+#include "varfile/AtomicFile.h"
+#include "varfile/CalcReal.h"
+
+// The library's C headers use the C99 keyword, which C++ spells differently.
+#define restrict __restrict
+#include <tifiles.h>
+#undef restrict
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <unistd.h>
+
+namespace vexil::vardata {
+namespace {
+
+namespace fs = std::filesystem;
+using varfile::Bytes;
+using varfile::CalcModel;
+
+struct Expected {
+    std::uint8_t type;
+    Bytes name; // without the padding
+    Bytes data;
+};
+
+class TifilesExchange : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { tifiles_library_init(); }
+    static void TearDownTestSuite() { tifiles_library_exit(); }
+
+    void SetUp() override
+    {
+        folder_ = fs::temp_directory_path() / ("vexil-vardata-" + std::to_string(::getpid()));
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    void ExpectReadThere(const std::string &name, const Bytes &file, CalcModel model,
+                         const Expected &expected)
+    {
+        SCOPED_TRACE(name);
+        const fs::path path = folder_ / name;
+        ASSERT_FALSE(varfile::WriteFileAtomically(path, file));
+        ::FileContent *content = tifiles_content_create_regular(CalcOf(model));
+        ASSERT_EQ(tifiles_file_read_regular(path.c_str(), content), 0);
+        EXPECT_EQ(content->model, CalcOf(model));
+        EXPECT_EQ(content->checksum, content->stored_checksum);
+        ASSERT_EQ(content->num_entries, 1u);
+        const ::VarEntry *entry = content->entries[0];
+        EXPECT_EQ(entry->type, expected.type);
+        EXPECT_EQ(Bytes(entry->name, entry->name + std::strlen(entry->name)), expected.name);
+        EXPECT_EQ(Bytes(entry->data, entry->data + entry->size), expected.data);
+        tifiles_content_delete_regular(content);
+    }
+
+    Bytes WrittenThere(const std::string &name, CalcModel model, const Expected &variable)
+    {
+        const fs::path path = folder_ / name;
+        ::FileContent *content = tifiles_content_create_regular(CalcOf(model));
+        std::strcpy(content->comment, "Written by another tool");
+        ::VarEntry *entry = tifiles_ve_create_alloc_data(variable.data.size());
+        std::memcpy(entry->data, variable.data.data(), variable.data.size());
+        std::memcpy(entry->name, variable.name.data(), variable.name.size());
+        entry->type = variable.type;
+        entry->size = static_cast<std::uint32_t>(variable.data.size());
+        tifiles_content_add_entry(content, entry);
+        EXPECT_EQ(tifiles_file_write_regular(path.c_str(), content, nullptr), 0);
+        tifiles_content_delete_regular(content);
+        return varfile::ReadWholeFile(path).bytes;
+    }
+
+    static ::CalcModel CalcOf(CalcModel model)
+    {
+        return model == CalcModel::TI82 ? CALC_TI82 : CALC_TI83;
+    }
+
+    fs::path folder_;
+};
+
+Bytes RealBytes(double value, varfile::RealKind kind = varfile::RealKind::Real)
+{
+    const auto bytes = *varfile::EncodeReal(value, kind);
+    return {bytes.begin(), bytes.end()};
+}
+
+Bytes Concat(std::initializer_list<Bytes> parts)
+{
+    Bytes out;
+    for (const Bytes &part : parts)
+        out.insert(out.end(), part.begin(), part.end());
+    return out;
+}
+
+TEST_F(TifilesExchange, EditorFilesReadCleanlyThere)
+{
+    ListVariable list;
+    list.model = CalcModel::TI82;
+    list.name = "L2";
+    list.elements = {{1.5, 0}, {-3, 0}};
+    ExpectReadThere("list.82l", BuildListFile(list).file, CalcModel::TI82,
+                    {0x01, {0x5D, 0x01}, Concat({{2, 0}, RealBytes(1.5), RealBytes(-3)})});
+
+    ListVariable complexList;
+    complexList.complex = true;
+    complexList.name = "ABC";
+    complexList.elements = {{1, 2}};
+    ExpectReadThere("clist.83l", BuildListFile(complexList).file, CalcModel::TI83,
+                    {0x0D, {0x5D, 'A', 'B', 'C'}, Concat({{1, 0}, RealBytes(1), RealBytes(2)})});
+
+    RealVariable real;
+    real.model = CalcModel::TI82;
+    real.nameIndex = kThetaNameIndex;
+    real.value = 0.001;
+    ExpectReadThere("theta.82n", BuildRealFile(real).file, CalcModel::TI82,
+                    {0x00, {0x5B}, RealBytes(0.001)});
+
+    ComplexVariable complex{3, -1, 0.5};
+    ExpectReadThere("d.83c", BuildComplexFile(complex).file, CalcModel::TI83,
+                    {0x0C,
+                     {'D'},
+                     Concat({RealBytes(-1, varfile::RealKind::ComplexHalf),
+                             RealBytes(0.5, varfile::RealKind::ComplexHalf)})});
+
+    StringVariable string{1, "HI"};
+    ExpectReadThere("str2.83s", BuildStringFile(string).file, CalcModel::TI83,
+                    {0x04, {0xAA, 0x01}, {2, 0, 'H', 'I'}});
+}
+
+TEST_F(TifilesExchange, FilesWrittenThereOpenInTheEditors)
+{
+    auto list = LoadListFile(WrittenThere(
+        "l1.83l", CalcModel::TI83,
+        {0x01, {0x5D, 0x00}, Concat({{3, 0}, RealBytes(1), RealBytes(2), RealBytes(1e-5)})}));
+    EXPECT_TRUE(list.complete);
+    EXPECT_EQ(list.variable.name, "L1");
+    ASSERT_EQ(list.variable.elements.size(), 3u);
+    EXPECT_EQ(list.variable.elements[2].re, 1e-5);
+
+    auto real = LoadRealFile(WrittenThere("x.82n", CalcModel::TI82, {0x00, {'X'}, RealBytes(-7)}));
+    EXPECT_TRUE(real.complete);
+    EXPECT_EQ(real.variable.model, CalcModel::TI82);
+    EXPECT_EQ(real.variable.nameIndex, 'X' - 'A');
+    EXPECT_EQ(real.variable.value, -7.0);
+
+    auto string = LoadStringFile(
+        WrittenThere("str1.83s", CalcModel::TI83, {0x04, {0xAA}, {3, 0, 0xAC, 0x6A, 0x33}}));
+    EXPECT_TRUE(string.complete);
+    EXPECT_EQ(string.variable.nameIndex, 0);
+    EXPECT_EQ(string.variable.text, "\xC4=3");
+
+    // Programs open through the same loader the program editors use.
+    auto program = tibasic::LoadProgramFile(
+        WrittenThere("prog.83p", CalcModel::TI83, {0x05, {'P', 'R', 'G'}, {2, 0, 0xDE, 0x2A}}));
+    EXPECT_TRUE(program.ok());
+    EXPECT_EQ(program.program.name, "PRG");
+    EXPECT_EQ(program.program.tokens, (Bytes{0xDE, 0x2A}));
+}
+
+} // namespace
+} // namespace vexil::vardata

@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "vareditors/ui/TfrmVarString.h"
+
+#include "base/ui/ScriptedDialogService.h"
+#include "support/ui/FakeMainFrame.h"
+#include "support/ui/FileBytes.h"
+#include "tibasic/ui/TokenTextEdit.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace vexil::vareditors {
+namespace {
+
+using testing::FakeMainFrame;
+using testing::ReadBytes;
+using testing::Word;
+using uibase::ScopedScriptedDialogs;
+
+TEST(StringEditor, EmptyStringAndRoundTrip)
+{
+    ScopedScriptedDialogs dialogs;
+    FakeMainFrame frame;
+    TfrmVarString string(frame);
+    string.prepareNew(false, 1);
+    const QString path = frame.path(QStringLiteral("empty.83s"));
+    dialogs->fileNames.push_back(path);
+    ASSERT_TRUE(string.SaveFile());
+    auto bytes = ReadBytes(path);
+    ASSERT_EQ(bytes.size(), 74u);
+    EXPECT_EQ(Word(bytes, 57), 2);
+    EXPECT_EQ(Word(bytes, 70), 0);
+    EXPECT_EQ(string.windowTitle(), "empty.83s [TI-83 String]");
+
+    string.nameBox()->setCurrentIndex(9);
+    string.textBox()->setPlainText(QStringLiteral("\"HI\"→Str1\nπ≠3"));
+    // Tab leaves the box instead of typing a character that starts no token.
+    QTest::keyClick(string.textBox(), Qt::Key_Tab);
+    EXPECT_TRUE(string.isModified());
+    ASSERT_TRUE(string.SaveFile());
+    bytes = ReadBytes(path);
+    EXPECT_EQ(bytes[61], 9);
+
+    TfrmVarString reloaded(frame);
+    ASSERT_TRUE(reloaded.LoadFile(path));
+    EXPECT_EQ(reloaded.nameBox()->currentText(), "Str0");
+    EXPECT_EQ(reloaded.textBox()->toPlainText(), "\"HI\"→Str1\nπ≠3");
+    EXPECT_FALSE(reloaded.isModified());
+}
+
+TEST(StringEditor, InvalidTokenWritesNothing)
+{
+    ScopedScriptedDialogs dialogs;
+    FakeMainFrame frame;
+    TfrmVarString string(frame);
+    string.textBox()->setPlainText(QStringLiteral("AB\nCq"));
+    const QString path = frame.path(QStringLiteral("bad.83s"));
+    dialogs->fileNames.push_back(path);
+    EXPECT_FALSE(string.SaveFile());
+    ASSERT_EQ(dialogs->shown.size(), 1u);
+    EXPECT_EQ(dialogs->shown[0].text, "Invalid token found.");
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_EQ(string.textBox()->textCursor().position(), 4);
+    EXPECT_TRUE(string.isModified());
+    EXPECT_TRUE(string.FileName.isEmpty());
+}
+
+} // namespace
+} // namespace vexil::vareditors
