@@ -2,6 +2,7 @@
 #include "tibasic/ui/TokenTextEdit.h"
 
 #include "tibasic/PastedText.h"
+#include "tibasic/Tokenizer.h"
 
 #include <QFontDatabase>
 #include <QKeyEvent>
@@ -95,8 +96,24 @@ void TokenTextEdit::insertFromMimeData(const QMimeData *source)
         return;
     // NFC, never NFKC: compatibility folding would turn ² and ₁ into plain digits.
     const QString composed = source->text().normalized(QString::NormalizationForm_C);
-    const std::string normalised = NormalisePastedText(composed.toStdString());
-    insertPlainText(QString::fromStdString(normalised));
+    const QString normalised = QString::fromStdString(NormalisePastedText(composed.toStdString()));
+    // Text with a character that has no token is pasted as it is; saving points it out.
+    const EightBitText eightBit = ToEightBit(normalised);
+    if (!eightBit.ok()) {
+        insertPlainText(normalised);
+        return;
+    }
+    insertPlainText(
+        FromEightBit(RestoreOmittedBlanks(model_, eightBit.text, pasteEndsStatement())));
+}
+
+bool TokenTextEdit::pasteEndsStatement() const
+{
+    QTextCursor after = textCursor();
+    after.setPosition(after.selectionEnd());
+    after.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    const QString rest = after.selectedText();
+    return rest.isEmpty() || rest.startsWith(QLatin1Char(':'));
 }
 
 } // namespace vexil::tibasic::ui
