@@ -159,6 +159,12 @@ TEST_F(ForeignAndLossyFiles, ExportReadsOnlyOneWholeProgram)
                                   "reversibly at 1 place, at byte offset 91 (0x5B)"))
         << run.out;
 
+    const Bytes backup = {0x09, 0x00, 0x02, 0x00, 0x0F, 0x01, 0x00, 0x01, 0x00, 0x00, 0x00,
+                          0x02, 0x00, 0xAA, 0xBB, 0x01, 0x00, 0xCC, 0x01, 0x00, 0xDD};
+    EXPECT_TRUE(Contains(refusal(put("all.82b", *varfile::BuildVarFileFromSection(
+                                                    varfile::CalcModel::TI82,
+                                                    varfile::MakeComment("backup"), backup))),
+                         "It is a TI-82 backup, not a program.\n"));
     const Bytes list = *varfile::BuildVarFile(varfile::CalcModel::TI82, varfile::MakeComment("l"),
                                               {{0x01, *varfile::ListVarName(1), Bytes{0, 0}}});
     EXPECT_TRUE(Contains(refusal(put("L1.82l", list)), "It is a TI-82 list, not a program.\n"));
