@@ -39,8 +39,9 @@ public:
     };
 
     StatementEndMatcher(const detail::TokenLookup &lookup, std::string_view text,
-                        bool endsStatement)
-        : lookup_(lookup), text_(text), endsStatement_(endsStatement)
+                        InsertionPlace place)
+        : lookup_(lookup), text_(text), endsStatement_(place.endsStatement),
+          insideString_(place.insideString)
     {
     }
 
@@ -98,7 +99,7 @@ private:
     const detail::TokenLookup &lookup_;
     std::string_view text_;
     bool endsStatement_;
-    bool insideString_ = false;
+    bool insideString_;
 };
 
 } // namespace
@@ -140,7 +141,7 @@ std::string DecodeTokens(CalcModel model, std::span<const std::uint8_t> tokens)
 EncodeResult EncodeTokens(CalcModel model, std::string_view text, MatchRule rule)
 {
     const detail::TokenLookup &lookup = detail::Lookup(model);
-    StatementEndMatcher relaxed(lookup, text, true);
+    StatementEndMatcher relaxed(lookup, text, InsertionPlace{});
     EncodeResult result;
     result.tokens.reserve(text.size());
     std::size_t position = 0;
@@ -162,9 +163,9 @@ EncodeResult EncodeTokens(CalcModel model, std::string_view text, MatchRule rule
     return result;
 }
 
-std::string RestoreOmittedBlanks(CalcModel model, std::string_view text, bool endsStatement)
+std::string RestoreOmittedBlanks(CalcModel model, std::string_view text, InsertionPlace place)
 {
-    StatementEndMatcher matcher(detail::Lookup(model), text, endsStatement);
+    StatementEndMatcher matcher(detail::Lookup(model), text, place);
     std::string restored;
     restored.reserve(text.size() + 8);
     std::size_t position = 0;

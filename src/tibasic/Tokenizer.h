@@ -53,11 +53,17 @@ enum class MatchRule {
 EncodeResult EncodeTokens(CalcModel model, std::string_view text,
                           MatchRule rule = MatchRule::Exact);
 
+// Where text inserted into other text stands: whether its end is the end of a
+// statement (false before more text on the same line), and whether it starts
+// inside a string literal.
+struct InsertionPlace {
+    bool endsStatement = true;
+    bool insideString = false;
+};
+
 // `text` with every blank that BlankOptionalAtStatementEnd would supply put back,
-// so the text encodes the same way by exact match. `endsStatement` says whether the
-// end of `text` is the end of a statement (false for text inserted before more text
-// on the same line).
-std::string RestoreOmittedBlanks(CalcModel model, std::string_view text, bool endsStatement);
+// so the text encodes the same way by exact match.
+std::string RestoreOmittedBlanks(CalcModel model, std::string_view text, InsertionPlace place = {});
 
 // Appends a code as it stands in a stream: group byte first for a two-byte token.
 void AppendTokenCode(std::vector<std::uint8_t> &tokens, std::uint16_t code);

@@ -209,15 +209,16 @@ TEST(Tokenizer, BlankOfATokenMayBeLeftOffWhereAStatementEnds)
 
 TEST(Tokenizer, RestoringOmittedBlanksGivesTheExactText)
 {
-    EXPECT_EQ(RestoreOmittedBlanks(CalcModel::TI83, "Pause\nDisp", true), "Pause \nDisp ");
-    // Text pasted before more of the same line does not end a statement.
-    EXPECT_EQ(RestoreOmittedBlanks(CalcModel::TI83, "Pause\nDisp", false), "Pause \nDisp");
-    EXPECT_EQ(RestoreOmittedBlanks(CalcModel::TI83, "\"Pause\"", true), "\"Pause\"");
+    EXPECT_EQ(RestoreOmittedBlanks(CalcModel::TI83, "Pause\nDisp"), "Pause \nDisp ");
+    // Text inserted before more of the same line does not end a statement, and
+    // text inserted into a string is part of it until the line ends.
+    EXPECT_EQ(RestoreOmittedBlanks(CalcModel::TI83, "Pause\nDisp", {false, false}), "Pause \nDisp");
+    EXPECT_EQ(RestoreOmittedBlanks(CalcModel::TI83, "Pause\nPause", {true, true}), "Pause\nPause ");
+    EXPECT_EQ(RestoreOmittedBlanks(CalcModel::TI83, "\"Pause\""), "\"Pause\"");
     // Characters that start no token are passed on for the save to point out.
-    EXPECT_EQ(RestoreOmittedBlanks(CalcModel::TI82, "q:Pause", true), "q:Pause ");
-    const std::string restored =
-        RestoreOmittedBlanks(CalcModel::TI83, "For(I,1,9:Disp I:End", true);
-    EXPECT_EQ(restored, "For(I,1,9:Disp I:End");
+    EXPECT_EQ(RestoreOmittedBlanks(CalcModel::TI82, "q:Pause"), "q:Pause ");
+    EXPECT_EQ(RestoreOmittedBlanks(CalcModel::TI83, "For(I,1,9:Disp I:End"),
+              "For(I,1,9:Disp I:End");
 }
 
 } // namespace

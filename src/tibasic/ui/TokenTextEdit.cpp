@@ -2,11 +2,11 @@
 #include "tibasic/ui/TokenTextEdit.h"
 
 #include "tibasic/PastedText.h"
-#include "tibasic/Tokenizer.h"
 
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QTextBlock>
 
 #include <algorithm>
 
@@ -103,17 +103,26 @@ void TokenTextEdit::insertFromMimeData(const QMimeData *source)
         insertPlainText(normalised);
         return;
     }
-    insertPlainText(
-        FromEightBit(RestoreOmittedBlanks(model_, eightBit.text, pasteEndsStatement())));
+    insertPlainText(FromEightBit(RestoreOmittedBlanks(model_, eightBit.text, pastePlace())));
 }
 
-bool TokenTextEdit::pasteEndsStatement() const
+InsertionPlace TokenTextEdit::pastePlace() const
 {
-    QTextCursor after = textCursor();
-    after.setPosition(after.selectionEnd());
-    after.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-    const QString rest = after.selectedText();
-    return rest.isEmpty() || rest.startsWith(QLatin1Char(':'));
+    const QTextCursor cursor = textCursor();
+    InsertionPlace place;
+    // A string runs from a quote to the next one, a store arrow or the line's end.
+    const QTextBlock first = document()->findBlock(cursor.selectionStart());
+    for (const QChar c : first.text().left(cursor.selectionStart() - first.position())) {
+        if (c == QLatin1Char('"')) {
+            place.insideString = !place.insideString;
+        } else if (c == GlyphText(kStoreArrow).front()) {
+            place.insideString = false;
+        }
+    }
+    const QTextBlock last = document()->findBlock(cursor.selectionEnd());
+    const QString rest = last.text().mid(cursor.selectionEnd() - last.position());
+    place.endsStatement = rest.isEmpty() || rest.startsWith(QLatin1Char(':'));
+    return place;
 }
 
 } // namespace vexil::tibasic::ui

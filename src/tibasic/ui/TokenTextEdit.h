@@ -7,7 +7,7 @@
 // ("Pause" becomes "Pause "). Typed text is taken exactly as typed.
 #pragma once
 
-#include "tibasic/TokenList.h"
+#include "tibasic/Tokenizer.h"
 #include "tibasic/ui/EightBitText.h"
 #include "vareditors/TfrmVarTemplate.h"
 
@@ -41,9 +41,10 @@ protected:
     void insertFromMimeData(const QMimeData *source) override;
 
 private:
-    // Whether the document has nothing after the selection but the end of the line
-    // or a ":", so that the end of pasted text is the end of a statement.
-    bool pasteEndsStatement() const;
+    // Where pasted text lands: at the end of a statement when the line holds
+    // nothing after the selection but maybe a ":", and inside a string when the
+    // line opens one before it.
+    InsertionPlace pastePlace() const;
 
     bool tabTypesStoreArrow_ = false;
     CalcModel model_ = CalcModel::TI83;

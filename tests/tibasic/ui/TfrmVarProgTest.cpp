@@ -346,6 +346,13 @@ TEST_F(ProgramEditor, PastePutsBackTheBlankTheWebLeavesOff)
     ASSERT_TRUE(program.runEditCommand(vareditors::EditCommand::Paste));
     EXPECT_EQ(program.textBox()->toPlainText(), "DispX");
 
+    // Pasted into a string at the end of a line, a word stays a word.
+    program.textBox()->setPlainText(QStringLiteral("Disp \"PRESS "));
+    program.textBox()->moveCursor(QTextCursor::End);
+    QApplication::clipboard()->setText(QStringLiteral("Disp"));
+    ASSERT_TRUE(program.runEditCommand(vareditors::EditCommand::Paste));
+    EXPECT_EQ(program.textBox()->toPlainText(), "Disp \"PRESS Disp");
+
     // Typed text is saved exactly as typed: P and four variables.
     program.textBox()->setPlainText(QString());
     QTest::keyClicks(program.textBox(), QStringLiteral("Pause"));
