@@ -121,6 +121,9 @@ ExactProgram ReadExactProgramFile(ByteView file)
         return refuseAsDamaged(telling != contents.issues.end() ? telling->message
                                                                 : contents.issues.front().message);
     }
+    if (contents.entries.empty()) {
+        return refuseAsDamaged("the data section holds no variable");
+    }
     const varfile::ParsedEntry &entry = contents.entries.front();
     const bool program = contents.entries.size() == 1 &&
                          entry.headerLength == varfile::kVariableHeaderLength &&

@@ -166,9 +166,13 @@ TEST(ProgramFile, ExactReadingRefusesWhatIsNotOneWholeProgram)
     std::copy_n("**TI83F*", 8, plus.begin());
     EXPECT_EQ(refusal(plus), "a TI-83 Plus file; only TI-82 and TI-83 programs can be read");
     EXPECT_EQ(refusal(Bytes(100, 0x41)), "not a TI-82 or TI-83 file");
+    EXPECT_EQ(refusal(WithChecksum({})),
+              "damaged or cut short: the data section holds no variable");
 
-    // Cut short by the checksum and one token: refused, where the editors would
-    // quietly lose the last line.
+    // Cut short anywhere: refused, where the editors would quietly lose the last line.
+    for (std::size_t size = 0; size < whole.size(); ++size) {
+        EXPECT_FALSE(ReadExactProgramFile(ByteView(whole.data(), size)).ok()) << size;
+    }
     const std::string cut = refusal(Bytes(whole.begin(), whole.end() - 3));
     EXPECT_EQ(cut.rfind("damaged or cut short: ", 0), 0u) << cut;
     Bytes wrongLength = whole;
