@@ -321,14 +321,25 @@ TEST_F(ProgramEditor, CutShortAndForeignFiles)
     EXPECT_EQ(dialogs->shown[0].text, "Error reading program file.");
     EXPECT_EQ(program.textBox()->toPlainText(), "Disp 1\nDisp 2");
 
+    // A group read as one program runs on through the next entry's header, which
+    // is no text: the editor says so instead of saving the header as letters.
+    auto group = whole;
+    group.insert(group.end() - 2, whole.begin() + 55, whole.end() - 2);
+    WriteBytes(path, group);
+    EXPECT_TRUE(program.LoadFile(path));
+    ASSERT_EQ(dialogs->shown.size(), 2u);
+    EXPECT_TRUE(dialogs->shown[1].text.contains("the first at byte offset 78 (0x4E)"))
+        << dialogs->shown[1].text.toStdString();
+    dialogs->shown.clear();
+
     // A TI-83 Plus file is not taken for a program with its fields shifted.
     auto plus = whole;
     std::copy_n("**TI83F*", 8, plus.begin());
     WriteBytes(path, plus);
     TfrmVarProg83 other(frame);
     EXPECT_FALSE(other.LoadFile(path));
-    ASSERT_EQ(dialogs->shown.size(), 2u);
-    EXPECT_EQ(dialogs->shown[1].text,
+    ASSERT_EQ(dialogs->shown.size(), 1u);
+    EXPECT_EQ(dialogs->shown[0].text,
               "This is a TI-83 Plus file; Vexil works with TI-82 and TI-83 files only.");
     EXPECT_TRUE(other.textBox()->toPlainText().isEmpty());
 }
