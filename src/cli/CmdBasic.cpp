@@ -31,9 +31,11 @@ bool IsUsableName(const std::string &name)
     return true;
 }
 
+// Only a file that is exactly one intact program is exported; anything else would
+// print text that is not the program.
 int Export(const Words &words)
 {
-    const CliArgs args(words, {}, {"--raw"});
+    const CliArgs args(words, {}, {"--raw", "--lossy"});
     args.expectPositional(1, 1);
     const std::string &path = args.positional()[0];
     const varfile::ReadResult read = varfile::ReadWholeFile(path);
@@ -41,19 +43,27 @@ int Export(const Words &words)
         std::cerr << "vexil-cli: " << read.error->message << '\n';
         return kExitBadInput;
     }
-    const tibasic::LoadedProgram loaded = tibasic::LoadProgramFile(read.bytes);
-    if (!loaded.ok()) {
-        std::cerr << path << ": " << tibasic::kProgramReadError << '\n';
+    const tibasic::ExactProgram exact = tibasic::ReadExactProgramFile(read.bytes);
+    if (!exact.ok()) {
+        std::cerr << path << ": " << tibasic::kProgramReadError << " It is " << exact.refusal
+                  << ".\n";
         return kExitBadInput;
     }
-    std::cout << tibasic::DecodeProgramText(loaded.model, loaded.program.tokens, FormOption(args))
+    for (const std::string &warning : exact.warnings) {
+        std::cerr << path << ": warning: " << warning << '\n';
+    }
+    if (!AcceptRoundTrip(path, exact.model, exact.program.tokens, tibasic::kProgramTokensOffset,
+                         args)) {
+        return kExitBadInput;
+    }
+    std::cout << tibasic::DecodeProgramText(exact.model, exact.program.tokens, FormOption(args))
               << std::flush;
     return kExitOk;
 }
 
 int Import(const Words &words)
 {
-    const CliArgs args(words, {"--model", "--name", "-o"}, {"--protect", "--raw"});
+    const CliArgs args(words, {"--model", "--name", "-o"}, {"--protect", "--raw", "--exact"});
     args.expectPositional(1, 1);
     const CalcModel model = ModelOption(args);
     const std::string name = args.required("--name");
@@ -72,7 +82,8 @@ int Import(const Words &words)
     }
     const std::string_view text(reinterpret_cast<const char *>(read.bytes.data()),
                                 read.bytes.size());
-    tibasic::ProgramTextTokens encoded = tibasic::EncodeProgramText(model, text, FormOption(args));
+    tibasic::ProgramTextTokens encoded =
+        tibasic::EncodeProgramText(model, text, FormOption(args), RulesOption(args));
     if (const auto &error = encoded.error) {
         std::cerr << path << ':' << error->at.line << ':' << error->at.column << ": "
                   << tibasic::ProgramTextErrorMessage(*error) << '\n';

@@ -4,7 +4,9 @@
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
 
+#include "tibasic/TokenRoundTrip.h"
 #include "varfile/AtomicFile.h"
+#include "varfile/FileKind.h"
 #include "varfile/VarFile.h"
 #include "varfile/VarFileReader.h"
 #include "varfile/VarTypes.h"
@@ -40,6 +42,27 @@ std::string Printable(const std::string &text)
     return out;
 }
 
+bool HoldsTokens(std::optional<varfile::VarKind> kind)
+{
+    return kind == varfile::VarKind::Program || kind == varfile::VarKind::ProtectedProgram ||
+           kind == varfile::VarKind::String || kind == varfile::VarKind::Equation;
+}
+
+// Programs, strings and equations are a token length and tokens; an editor would
+// show them as text and save that text again.
+void PrintTokenCheck(CalcModel model, const varfile::ParsedEntry &entry)
+{
+    if (entry.data.size() < 2) {
+        return;
+    }
+    const varfile::ByteView tokens = varfile::ByteView(entry.data).subspan(2);
+    const tibasic::TokenRoundTrip check = tibasic::CheckTokenRoundTrip(model, tokens);
+    if (!check.reversible()) {
+        std::cout << "    " << tibasic::IrreversibleTokensMessage(check, entry.dataOffset + 2)
+                  << '\n';
+    }
+}
+
 void PrintEntry(const varfile::VarFileContents &contents, std::size_t index)
 {
     const varfile::ParsedEntry &entry = contents.entries[index];
@@ -58,6 +81,9 @@ void PrintEntry(const varfile::VarFileContents &contents, std::size_t index)
     }
     std::cout << ", name \"" << varfile::DisplayVarName(contents.model, entry.typeId, entry.name)
               << "\", " << entry.dataLength << " data bytes\n";
+    if (HoldsTokens(kind)) {
+        PrintTokenCheck(contents.model, entry);
+    }
 }
 
 // Returns whether the file is intact.
@@ -68,9 +94,18 @@ bool Describe(const std::string &path)
         std::cerr << "vexil-cli info: " << read.error->message << '\n';
         return false;
     }
+    const varfile::FileFamily family = varfile::FamilyOfFile(read.bytes);
+    if (!varfile::IsOurFamily(family)) {
+        std::cout << path << ": " << varfile::FamilyDescription(family) << ", " << read.bytes.size()
+                  << " bytes\n";
+        if (const std::string foreign = varfile::ForeignFileMessage(family); !foreign.empty()) {
+            std::cout << "  " << foreign << '\n';
+        }
+        return false;
+    }
     const varfile::VarFileContents contents = varfile::ParseVarFile(read.bytes);
-    std::cout << path << ": " << (contents.model == CalcModel::TI82 ? "TI-82" : "TI-83")
-              << " file, " << read.bytes.size() << " bytes";
+    std::cout << path << ": " << varfile::FamilyDescription(family) << ", " << read.bytes.size()
+              << " bytes";
     if (contents.hasProblem(varfile::VarFileProblem::ShortFile)) {
         std::cout << '\n';
     } else {

@@ -26,11 +26,15 @@ std::optional<varfile::Bytes> ReadInput(const std::string &path)
 
 int Decode(const Words &words)
 {
-    const CliArgs args(words, {"--model"}, {"--raw"});
+    const CliArgs args(words, {"--model"}, {"--raw", "--lossy"});
     args.expectPositional(1, 1);
     const CalcModel model = ModelOption(args);
-    const std::optional<varfile::Bytes> tokens = ReadInput(args.positional()[0]);
+    const std::string &path = args.positional()[0];
+    const std::optional<varfile::Bytes> tokens = ReadInput(path);
     if (!tokens) {
+        return kExitBadInput;
+    }
+    if (!AcceptRoundTrip(path, model, *tokens, 0, args)) {
         return kExitBadInput;
     }
     std::cout << tibasic::DecodeProgramText(model, *tokens, FormOption(args)) << std::flush;
@@ -39,7 +43,7 @@ int Decode(const Words &words)
 
 int Encode(const Words &words)
 {
-    const CliArgs args(words, {"--model", "-o"}, {"--raw"});
+    const CliArgs args(words, {"--model", "-o"}, {"--raw", "--exact"});
     args.expectPositional(1, 1);
     const CalcModel model = ModelOption(args);
     const std::string &path = args.positional()[0];
@@ -49,7 +53,7 @@ int Encode(const Words &words)
     }
     const tibasic::ProgramTextTokens encoded = tibasic::EncodeProgramText(
         model, std::string_view(reinterpret_cast<const char *>(text->data()), text->size()),
-        FormOption(args));
+        FormOption(args), RulesOption(args));
     if (const auto &error = encoded.error) {
         std::cerr << path << ':' << error->at.line << ':' << error->at.column << ": "
                   << tibasic::ProgramTextErrorMessage(*error) << '\n';

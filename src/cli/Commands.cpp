@@ -19,12 +19,14 @@ const std::vector<Command> &commands()
 {
     static const std::vector<Command> table = {
         {"tokens",
-         "tokens decode --model 82|83 [--raw] FILE\n"
-         "tokens encode --model 82|83 [--raw] FILE [-o OUT]",
+         "tokens decode --model 82|83 [--raw] [--lossy] FILE\n"
+         "tokens encode --model 82|83 [--raw] [--exact] FILE [-o OUT]",
          RunTokens},
         {"basic",
-         "basic export [--raw] FILE\n"
-         "basic import TEXT --model 82|83 --name NAME [--protect] [--raw] -o OUT",
+         "basic export [--raw] [--lossy] FILE\n"
+         "basic import TEXT --model 82|83 --name NAME [--protect] [--raw] [--exact] -o OUT\n"
+         "      (--lossy: decode tokens that do not decode reversibly anyway;\n"
+         "       --exact: no web spellings such as -> and no blanks left off, as the editors)",
          RunBasic},
         {"real",
          "real encode VALUE [--complex-half]\n"

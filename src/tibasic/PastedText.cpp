@@ -173,37 +173,44 @@ const Spelling *LongestAt(std::u32string_view rest, bool insideString)
 
 } // namespace
 
-std::string NormalisePastedText(std::string_view utf8)
+NormalisedText NormaliseSpellings(std::u32string_view text)
 {
-    const Utf8Decoded decoded = DecodeUtf8(utf8);
-    if (!decoded.ok()) {
-        return std::string(utf8);
-    }
-    const std::u32string_view text = decoded.text;
-    std::u32string out;
-    out.reserve(text.size());
+    NormalisedText out;
+    out.text.reserve(text.size());
+    out.source.reserve(text.size());
     // A string literal runs from a double quote to the next one, the end of the
     // line or a store arrow, as on the calculator.
     bool insideString = false;
     std::size_t position = 0;
     while (position < text.size()) {
         if (const Spelling *spelling = LongestAt(text.substr(position), insideString)) {
-            out += spelling->glyphs;
+            out.text += spelling->glyphs;
+            out.source.insert(out.source.end(), spelling->glyphs.size(), position);
             position += spelling->pasted.size();
             if (spelling->glyphs == U"\u2192") {
                 insideString = false;
             }
             continue;
         }
-        const char32_t c = text[position++];
+        const char32_t c = text[position];
         if (c == U'"') {
             insideString = !insideString;
         } else if (c == U'\n' || c == U'\r' || c == U'\u2192') {
             insideString = false;
         }
-        out.push_back(c);
+        out.text.push_back(c);
+        out.source.push_back(position++);
     }
-    return EncodeUtf8(out);
+    return out;
+}
+
+std::string NormalisePastedText(std::string_view utf8)
+{
+    const Utf8Decoded decoded = DecodeUtf8(utf8);
+    if (!decoded.ok()) {
+        return std::string(utf8);
+    }
+    return EncodeUtf8(NormaliseSpellings(decoded.text).text);
 }
 
 } // namespace vexil::tibasic

@@ -9,10 +9,21 @@
 // superscripts and subscripts into plain digits and letters).
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vexil::tibasic {
+
+struct NormalisedText {
+    std::u32string text;
+    // For each character of `text`, the index of the input character it came from,
+    // so a position found in the result can be shown in the user's own text.
+    std::vector<std::size_t> source;
+};
+
+NormalisedText NormaliseSpellings(std::u32string_view text);
 
 // UTF-8 in, UTF-8 out. Text that is not valid UTF-8 is returned unchanged.
 std::string NormalisePastedText(std::string_view utf8);

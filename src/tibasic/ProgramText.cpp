@@ -2,6 +2,7 @@
 #include "tibasic/ProgramText.h"
 
 #include "tibasic/KeyboardFont.h"
+#include "tibasic/PastedText.h"
 #include "tibasic/Utf8.h"
 
 namespace vexil::tibasic {
@@ -46,8 +47,48 @@ const char *ProgramTextErrorMessage(const ProgramTextError &error)
                                                         : kInvalidTokenMessage;
 }
 
-ProgramTextTokens EncodeProgramText(CalcModel model, std::string_view text, TextForm form)
+namespace {
+
+// The UTF-8 form under the web rules: the spellings are rewritten first, and every
+// position found afterwards is taken back through the rewrite to the user's text.
+ProgramTextTokens EncodeWebText(CalcModel model, std::string_view text)
 {
+    const Utf8Decoded decoded = DecodeUtf8(text);
+    if (!decoded.ok()) {
+        return Failure(ProgramTextProblem::NotUtf8, LocateCharacter(decoded.text, decoded.badAt));
+    }
+    const NormalisedText normalised = NormaliseSpellings(decoded.text);
+    const auto original = [&](std::size_t normalisedIndex) {
+        const std::size_t index = normalisedIndex < normalised.source.size()
+                                      ? normalised.source[normalisedIndex]
+                                      : decoded.text.size();
+        return LocateCharacter(decoded.text, index + 1);
+    };
+    const KeyboardFontText converted = KeyboardFontFromUtf8(EncodeUtf8(normalised.text));
+    if (!converted.ok()) {
+        return Failure(ProgramTextProblem::InvalidToken, original(converted.failedAt - 1));
+    }
+    EncodeResult encoded =
+        EncodeTokens(model, converted.text, MatchRule::BlankOptionalAtStatementEnd);
+    if (!encoded.ok()) {
+        const std::string_view before =
+            std::string_view(converted.text).substr(0, encoded.failedAt - 1);
+        return Failure(ProgramTextProblem::InvalidToken,
+                       original(DecodeUtf8(KeyboardFontToUtf8(before)).text.size()));
+    }
+    return ProgramTextTokens{std::move(encoded.tokens), std::nullopt};
+}
+
+} // namespace
+
+ProgramTextTokens EncodeProgramText(CalcModel model, std::string_view text, TextForm form,
+                                    TextRules rules)
+{
+    if (rules == TextRules::Web && form == TextForm::Utf8) {
+        return EncodeWebText(model, text);
+    }
+    const MatchRule rule =
+        rules == TextRules::Web ? MatchRule::BlankOptionalAtStatementEnd : MatchRule::Exact;
     std::string eightBit;
     if (form == TextForm::KeyboardFont) {
         eightBit = text;
@@ -62,7 +103,7 @@ ProgramTextTokens EncodeProgramText(CalcModel model, std::string_view text, Text
         }
         eightBit = converted.text;
     }
-    EncodeResult encoded = EncodeTokens(model, eightBit);
+    EncodeResult encoded = EncodeTokens(model, eightBit, rule);
     if (!encoded.ok()) {
         // Count columns in the characters the user sees, not in 8-bit codes.
         const std::string_view before = std::string_view(eightBit).substr(0, encoded.failedAt - 1);

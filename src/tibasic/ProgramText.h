@@ -44,7 +44,18 @@ struct ProgramTextTokens {
 // complaint about text that is not UTF-8.
 const char *ProgramTextErrorMessage(const ProgramTextError &error);
 
-ProgramTextTokens EncodeProgramText(CalcModel model, std::string_view text, TextForm form);
+enum class TextRules {
+    Exact, // the text as the editors save it: exact longest match
+    // Text from elsewhere: in the UTF-8 form the ASCII and other spellings of the
+    // glyphs that TI-BASIC sources on the web use ("->" for the store arrow, see
+    // PastedText.h), and in both forms a blank left off at the end of a statement
+    // ("Pause" at the end of a line is the token "Pause ").
+    Web,
+};
+
+// Error positions are those of `text` itself, whatever the rules rewrote.
+ProgramTextTokens EncodeProgramText(CalcModel model, std::string_view text, TextForm form,
+                                    TextRules rules = TextRules::Exact);
 
 std::string DecodeProgramText(CalcModel model, std::span<const std::uint8_t> tokens, TextForm form);
 

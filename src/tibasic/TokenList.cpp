@@ -89,6 +89,10 @@ detail::TokenLookup BuildLookup(CalcModel model)
             const auto first = static_cast<unsigned char>(entry.text.front());
             lookup.byFirstByte[first].push_back({entry.text, entry.code});
         }
+        if (entry.text.size() > 1 && entry.text.back() == ' ') {
+            const std::string_view text = entry.text;
+            lookup.withoutFinalBlank.emplace(text.substr(0, text.size() - 1), entry.code);
+        }
     }
     // The TI-83 saves a shown placeholder as its last unused one-byte code, so a
     // program decoded with unused codes in it can still be saved; the TI-82 refuses it.

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace vexil::tibasic::detail {
@@ -25,6 +26,9 @@ struct TokenLookup {
     // Encoding only ever compares the texts that start with the byte at hand, and
     // the first one that matches is the longest.
     std::array<std::vector<Candidate>, 256> byFirstByte;
+    // The texts that end in a blank, without it ("Pause" for "Pause "), for text
+    // written by people who leave that blank off at the end of a statement.
+    std::unordered_map<std::string_view, std::uint16_t> withoutFinalBlank;
 };
 
 const TokenLookup &Lookup(CalcModel model);

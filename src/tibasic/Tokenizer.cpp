@@ -3,6 +3,8 @@
 
 #include "tibasic/TokenLookup.h"
 
+#include <algorithm>
+
 namespace vexil::tibasic {
 
 namespace {
@@ -22,6 +24,83 @@ std::optional<TokenMatch> MatchIn(const detail::TokenLookup &lookup, std::string
     }
     return std::nullopt;
 }
+
+constexpr std::uint16_t kQuoteCode = 0x2A;
+constexpr std::uint16_t kStoreCode = 0x04;
+constexpr std::size_t kLongestTokenText = 16;
+
+// Walks a text token by token, keeping track of string literals, and lets a token
+// whose text ends in a blank match without it at the end of a statement.
+class StatementEndMatcher {
+public:
+    struct Match {
+        TokenMatch token;
+        bool blankOmitted;
+    };
+
+    StatementEndMatcher(const detail::TokenLookup &lookup, std::string_view text,
+                        InsertionPlace place)
+        : lookup_(lookup), text_(text), endsStatement_(place.endsStatement),
+          insideString_(place.insideString)
+    {
+    }
+
+    // The token at `position`; call for consecutive tokens only.
+    std::optional<Match> next(std::size_t position)
+    {
+        std::optional<Match> match;
+        if (const auto exact = MatchIn(lookup_, text_, position)) {
+            match = Match{*exact, false};
+        }
+        if (!insideString_) {
+            if (const auto shortened = withoutBlank(position);
+                shortened && (!match || shortened->length > match->token.length)) {
+                match = Match{*shortened, true};
+            }
+        }
+        if (match) {
+            follow(match->token.code);
+        }
+        return match;
+    }
+
+private:
+    std::optional<TokenMatch> withoutBlank(std::size_t position) const
+    {
+        std::size_t end = position;
+        while (end < text_.size() && text_[end] != '\r' && text_[end] != '\n' &&
+               text_[end] != ':') {
+            if (end - position == kLongestTokenText) {
+                return std::nullopt;
+            }
+            ++end;
+        }
+        if (end == position || (end == text_.size() && !endsStatement_)) {
+            return std::nullopt;
+        }
+        const auto found = lookup_.withoutFinalBlank.find(text_.substr(position, end - position));
+        if (found == lookup_.withoutFinalBlank.end()) {
+            return std::nullopt;
+        }
+        return TokenMatch{found->second, end - position};
+    }
+
+    // A string literal runs from a double quote to the next one, a store arrow or
+    // the end of the line, as on the calculator.
+    void follow(std::uint16_t code)
+    {
+        if (code == kQuoteCode) {
+            insideString_ = !insideString_;
+        } else if (code == kStoreCode || code == kLineBreakCode) {
+            insideString_ = false;
+        }
+    }
+
+    const detail::TokenLookup &lookup_;
+    std::string_view text_;
+    bool endsStatement_;
+    bool insideString_;
+};
 
 } // namespace
 
@@ -59,14 +138,20 @@ std::string DecodeTokens(CalcModel model, std::span<const std::uint8_t> tokens)
     return text;
 }
 
-EncodeResult EncodeTokens(CalcModel model, std::string_view text)
+EncodeResult EncodeTokens(CalcModel model, std::string_view text, MatchRule rule)
 {
     const detail::TokenLookup &lookup = detail::Lookup(model);
+    StatementEndMatcher relaxed(lookup, text, InsertionPlace{});
     EncodeResult result;
     result.tokens.reserve(text.size());
     std::size_t position = 0;
     while (position < text.size()) {
-        const std::optional<TokenMatch> match = MatchIn(lookup, text, position);
+        std::optional<TokenMatch> match;
+        if (rule == MatchRule::Exact) {
+            match = MatchIn(lookup, text, position);
+        } else if (const auto found = relaxed.next(position)) {
+            match = found->token;
+        }
         if (!match) {
             result.tokens.clear();
             result.failedAt = position + 1;
@@ -76,6 +161,25 @@ EncodeResult EncodeTokens(CalcModel model, std::string_view text)
         position += match->length;
     }
     return result;
+}
+
+std::string RestoreOmittedBlanks(CalcModel model, std::string_view text, InsertionPlace place)
+{
+    StatementEndMatcher matcher(detail::Lookup(model), text, place);
+    std::string restored;
+    restored.reserve(text.size() + 8);
+    std::size_t position = 0;
+    while (position < text.size()) {
+        const auto match = matcher.next(position);
+        // Text that holds no token is left for the save to point out.
+        const std::size_t length = match ? match->token.length : 1;
+        restored += text.substr(position, length);
+        if (match && match->blankOmitted) {
+            restored += ' ';
+        }
+        position += length;
+    }
+    return restored;
 }
 
 } // namespace vexil::tibasic

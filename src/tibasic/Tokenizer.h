@@ -39,7 +39,31 @@ struct EncodeResult {
     bool ok() const { return failedAt == 0; }
 };
 
-EncodeResult EncodeTokens(CalcModel model, std::string_view text);
+// How text is matched against the token texts. The editors save exactly what the
+// user sees; text written elsewhere (web pages, other tools) often leaves off the
+// blank that ends a token's text ("Pause" for "Pause ") where a statement ends.
+enum class MatchRule {
+    Exact,
+    // As Exact, but a token whose text ends in a blank also matches without it
+    // where a statement ends (a line break, ":" or the end of the text) outside a
+    // string literal, when no longer text matches there.
+    BlankOptionalAtStatementEnd,
+};
+
+EncodeResult EncodeTokens(CalcModel model, std::string_view text,
+                          MatchRule rule = MatchRule::Exact);
+
+// Where text inserted into other text stands: whether its end is the end of a
+// statement (false before more text on the same line), and whether it starts
+// inside a string literal.
+struct InsertionPlace {
+    bool endsStatement = true;
+    bool insideString = false;
+};
+
+// `text` with every blank that BlankOptionalAtStatementEnd would supply put back,
+// so the text encodes the same way by exact match.
+std::string RestoreOmittedBlanks(CalcModel model, std::string_view text, InsertionPlace place = {});
 
 // Appends a code as it stands in a stream: group byte first for a two-byte token.
 void AppendTokenCode(std::vector<std::uint8_t> &tokens, std::uint16_t code);

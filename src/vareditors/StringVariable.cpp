@@ -12,7 +12,7 @@ namespace vexil::vardata {
 namespace {
 
 constexpr std::uint8_t kStringType = 0x04;
-constexpr std::size_t kTokensOffset = kDataOffset + 2;
+constexpr std::size_t kTokensOffset = kStringTokensOffset;
 constexpr std::size_t kChecksumSize = 2;
 
 } // namespace
@@ -38,9 +38,16 @@ LoadResult<StringVariable> LoadStringFile(varfile::ByteView file)
         result.complete = false;
         return result;
     }
-    auto tokens = file.subspan(kTokensOffset, file.size() - kChecksumSize - kTokensOffset);
-    result.variable.text = tibasic::DecodeTokens(varfile::CalcModel::TI83, tokens);
+    result.variable.text = tibasic::DecodeTokens(varfile::CalcModel::TI83, StringFileTokens(file));
     return result;
+}
+
+varfile::ByteView StringFileTokens(varfile::ByteView file)
+{
+    if (file.size() < kTokensOffset + kChecksumSize) {
+        return {};
+    }
+    return file.subspan(kTokensOffset, file.size() - kChecksumSize - kTokensOffset);
 }
 
 StringBuild BuildStringFile(const StringVariable &string)

@@ -16,6 +16,8 @@ inline constexpr int kStringNameCount = 10;
 inline constexpr std::string_view kStringReadError = "Error reading string file.";
 inline constexpr std::string_view kInvalidStringToken = "Invalid token found.";
 
+inline constexpr std::size_t kStringTokensOffset = 72;
+
 struct StringVariable {
     int nameIndex = 0; // 0..8 for Str1..Str9, 9 for Str0
     std::string text;  // 8-bit token text, line breaks as CR LF
@@ -27,6 +29,9 @@ std::string StringVarLabel(int nameIndex);
 // The tokens are taken from offset 72 up to the checksum; the stored lengths are
 // not trusted.
 LoadResult<StringVariable> LoadStringFile(varfile::ByteView file);
+
+// The token bytes LoadStringFile decodes; empty when the file is too short for any.
+varfile::ByteView StringFileTokens(varfile::ByteView file);
 
 struct StringBuild {
     varfile::Bytes file;

@@ -81,6 +81,18 @@ std::optional<std::uint8_t> TypeIdOf(CalcModel model, VarKind kind)
     });
 }
 
+std::optional<VarKind> KindOfExtensionLetter(CalcModel model, char letter)
+{
+    return WithTable(model, [letter](const auto &table) -> std::optional<VarKind> {
+        for (const TypeRow &row : table) {
+            if (row.letter == letter) {
+                return row.kind;
+            }
+        }
+        return std::nullopt;
+    });
+}
+
 const char *VarKindMeaning(VarKind kind)
 {
     switch (kind) {

@@ -38,6 +38,10 @@ std::optional<VarKind> KindOfTypeId(CalcModel model, std::uint8_t typeId);
 // The id of `kind` on `model`, or nothing when the model has no such variable.
 std::optional<std::uint8_t> TypeIdOf(CalcModel model, VarKind kind);
 
+// The kind a file extension letter ("m" of ".83m") names on `model`; the first
+// kind in id order when several share the letter, nothing for other letters.
+std::optional<VarKind> KindOfExtensionLetter(CalcModel model, char letter);
+
 // A short English description: "Real", "Edit-protected program", ...
 const char *VarKindMeaning(VarKind kind);
 

@@ -189,7 +189,8 @@ TEST(CliInfo, NeverCrashesOnAnyFile)
     }
     const CliOutput run = RunCli(args);
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.out.find("cut0: TI-83 file, 0 bytes"), std::string::npos);
+    EXPECT_NE(run.out.find("cut0: not a TI-82 or TI-83 file, 0 bytes"), std::string::npos);
+    EXPECT_NE(run.out.find("cut8: TI-82 file, 8 bytes"), std::string::npos);
 }
 
 } // namespace

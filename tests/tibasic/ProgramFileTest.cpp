@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tibasic/ProgramFile.h"
 
+#include "varfile/VarFile.h"
+#include "varfile/VarNames.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <numeric>
 
 namespace vexil::tibasic {
@@ -74,12 +78,14 @@ TEST(ProgramFile, DamagedFiles)
 {
     const Bytes whole = *BuildProgramFile(CalcModel::TI83, Program{"P", false, {1, 2, 3, 4}});
 
-    // Every cut before the program length and checksum is an error, and never a
-    // read past the end.
-    for (std::size_t size = 0; size < 74; ++size) {
+    // Every cut is an error and never a read past the end. A cut inside the tokens
+    // keeps those that are there: with the checksum gone, the last bytes are program.
+    for (std::size_t size = 0; size < whole.size(); ++size) {
         const LoadedProgram loaded = LoadProgramFile(ByteView(whole.data(), size));
         EXPECT_FALSE(loaded.ok()) << size;
-        EXPECT_TRUE(loaded.program.tokens.empty()) << size;
+        const std::size_t kept = size > 72 ? std::min<std::size_t>(size - 72, 4) : 0;
+        EXPECT_EQ(loaded.program.tokens, Bytes(whole.begin() + 72, whole.begin() + 72 + kept))
+            << size;
     }
 
     // Shorter than the name: nothing is known.
@@ -92,13 +98,23 @@ TEST(ProgramFile, DamagedFiles)
     EXPECT_EQ(named.program.name, "P");
 
     // The lengths are not trusted: whatever lies between the program length and
-    // the checksum is the program.
+    // the checksum is the program, unless the entry and the program length both
+    // announce more than there is.
     Bytes stale = whole;
     stale[70] = 9;
     stale[57] = 0;
     const LoadedProgram cut = LoadProgramFile(stale);
     EXPECT_TRUE(cut.ok());
     EXPECT_EQ(cut.program.tokens, (Bytes{1, 2, 3, 4}));
+    stale[70] = 2;
+    EXPECT_EQ(LoadProgramFile(stale).program.tokens, (Bytes{1, 2, 3, 4}));
+
+    // A TI-83 Plus file lays its entry out otherwise and is not read at all.
+    Bytes plus = whole;
+    std::copy_n("**TI83F*", 8, plus.begin());
+    const LoadedProgram foreign = LoadProgramFile(plus);
+    EXPECT_EQ(foreign.error, ProgramFileError::Foreign);
+    EXPECT_TRUE(foreign.program.tokens.empty());
 
     // Another kind of variable in a program's place is reported, and read all the same.
     Bytes list = whole;
@@ -116,6 +132,63 @@ TEST(ProgramFile, RefusesProgramsTheLengthFieldsCannotHold)
     EXPECT_TRUE(BuildProgramFile(CalcModel::TI83, program).has_value());
     program.tokens.push_back(0x41);
     EXPECT_FALSE(BuildProgramFile(CalcModel::TI83, program).has_value());
+}
+
+Bytes WithChecksum(Bytes section, CalcModel model = CalcModel::TI83)
+{
+    return *varfile::BuildVarFileFromSection(model, varfile::MakeComment("x"), section);
+}
+
+TEST(ProgramFile, ExactReadingRefusesWhatIsNotOneWholeProgram)
+{
+    const Program program{"P", true, {0xDE, 0x31, 0x3F, 0xDE, 0x32}};
+    const Bytes whole = *BuildProgramFile(CalcModel::TI82, program);
+    const ExactProgram exact = ReadExactProgramFile(whole);
+    ASSERT_TRUE(exact.ok()) << exact.refusal;
+    EXPECT_EQ(exact.model, CalcModel::TI82);
+    EXPECT_EQ(exact.program.name, "P");
+    EXPECT_TRUE(exact.program.isProtected);
+    EXPECT_EQ(exact.program.tokens, program.tokens);
+    EXPECT_TRUE(exact.warnings.empty());
+
+    const auto refusal = [](const Bytes &file) { return ReadExactProgramFile(file).refusal; };
+    const Bytes entry = varfile::SerializeVarEntry({0x05, varfile::ProgramVarName("A"), {0, 0}});
+    Bytes two = entry;
+    two.insert(two.end(), entry.begin(), entry.end());
+    EXPECT_EQ(refusal(WithChecksum(two)), "a TI-83 group of 2 variables, not a program");
+    const Bytes backup = {0x09, 0x00, 0x02, 0x00, 0x13, 0x01, 0x00, 0x01, 0x00, 0x00, 0x00,
+                          0x02, 0x00, 0xAA, 0xBB, 0x01, 0x00, 0xCC, 0x01, 0x00, 0xDD};
+    EXPECT_EQ(refusal(WithChecksum(backup)), "a TI-83 backup, not a program");
+    EXPECT_EQ(
+        refusal(WithChecksum(varfile::SerializeVarEntry({0x01, *varfile::ListVarName(1), {0, 0}}))),
+        "a TI-83 list, not a program");
+    Bytes plus = whole;
+    std::copy_n("**TI83F*", 8, plus.begin());
+    EXPECT_EQ(refusal(plus), "a TI-83 Plus file; only TI-82 and TI-83 programs can be read");
+    EXPECT_EQ(refusal(Bytes(100, 0x41)), "not a TI-82 or TI-83 file");
+    EXPECT_EQ(refusal(WithChecksum({})),
+              "damaged or cut short: the data section holds no variable");
+
+    // Cut short anywhere: refused, where the editors would quietly lose the last line.
+    for (std::size_t size = 0; size < whole.size(); ++size) {
+        EXPECT_FALSE(ReadExactProgramFile(ByteView(whole.data(), size)).ok()) << size;
+    }
+    const std::string cut = refusal(Bytes(whole.begin(), whole.end() - 3));
+    EXPECT_EQ(cut.rfind("damaged or cut short: ", 0), 0u) << cut;
+    Bytes wrongLength = whole;
+    wrongLength[70] = 4;
+    EXPECT_EQ(refusal(WithChecksum(Bytes(wrongLength.begin() + 55, wrongLength.end() - 2),
+                                   CalcModel::TI82)),
+              "damaged or cut short: the program length at offset 0046 does not match the 7 data "
+              "bytes of the entry");
+
+    // A wrong checksum leaves every token in place: a warning, not a refusal.
+    Bytes checksum = whole;
+    checksum.back() ^= 0x01;
+    const ExactProgram warned = ReadExactProgramFile(checksum);
+    EXPECT_TRUE(warned.ok());
+    ASSERT_EQ(warned.warnings.size(), 1u);
+    EXPECT_NE(warned.warnings[0].find("checksum"), std::string::npos);
 }
 
 } // namespace

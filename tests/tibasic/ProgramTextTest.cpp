@@ -60,5 +60,44 @@ TEST(ProgramText, ErrorsPointAtLineAndColumn)
     EXPECT_EQ(encoded.error->at.column, 2u);
 }
 
+TEST(ProgramText, WebRulesTakeTheSpellingsOfOtherSources)
+{
+    // "->" is the store arrow, "theta" is θ and a blank left off at the end of a
+    // line belongs to the token. Exactly read, the same text is other tokens.
+    const std::string_view text = "5->theta\nPause\nDisp theta";
+    const ProgramTextTokens web =
+        EncodeProgramText(CalcModel::TI83, text, TextForm::Utf8, TextRules::Web);
+    ASSERT_TRUE(web.ok());
+    EXPECT_EQ(web.tokens, (Bytes{0x35, 0x04, 0x5B, 0x3F, 0xD8, 0x3F, 0xDE, 0x5B}));
+    const ProgramTextTokens exact = EncodeProgramText(CalcModel::TI83, "5->X", TextForm::Utf8);
+    ASSERT_TRUE(exact.ok());
+    EXPECT_EQ(exact.tokens, (Bytes{0x35, 0x71, 0x6C, 0x58}));
+    // The raw form has no spellings to rewrite, only the blank.
+    const ProgramTextTokens raw =
+        EncodeProgramText(CalcModel::TI83, "1\xFCX:Pause", TextForm::KeyboardFont, TextRules::Web);
+    ASSERT_TRUE(raw.ok());
+    EXPECT_EQ(raw.tokens, (Bytes{0x31, 0x04, 0x58, 0x3E, 0xD8}));
+}
+
+TEST(ProgramText, WebRuleErrorsPointIntoTheUsersText)
+{
+    // The rewritten "->" is one character shorter, but the column is the user's.
+    ProgramTextTokens encoded =
+        EncodeProgramText(CalcModel::TI83, "1->A\nX->Y q", TextForm::Utf8, TextRules::Web);
+    ASSERT_FALSE(encoded.ok());
+    EXPECT_EQ(encoded.error->at.line, 2u);
+    EXPECT_EQ(encoded.error->at.column, 6u);
+
+    encoded = EncodeProgramText(CalcModel::TI83, "sqrt(2)->€", TextForm::Utf8, TextRules::Web);
+    ASSERT_FALSE(encoded.ok());
+    EXPECT_EQ(encoded.error->problem, ProgramTextProblem::InvalidToken);
+    EXPECT_EQ(encoded.error->at.column, 10u);
+
+    encoded = EncodeProgramText(CalcModel::TI83, "A->B\xC3", TextForm::Utf8, TextRules::Web);
+    ASSERT_FALSE(encoded.ok());
+    EXPECT_EQ(encoded.error->problem, ProgramTextProblem::NotUtf8);
+    EXPECT_EQ(encoded.error->at.column, 5u);
+}
+
 } // namespace
 } // namespace vexil::tibasic

@@ -179,5 +179,47 @@ TEST(Tokenizer, DecodedStreamsEncodeToTheSameBytes)
     }
 }
 
+Bytes EncodeRelaxed(CalcModel model, std::string_view text)
+{
+    const EncodeResult result = EncodeTokens(model, text, MatchRule::BlankOptionalAtStatementEnd);
+    EXPECT_TRUE(result.ok()) << "failed at " << result.failedAt << " in " << text;
+    return result.tokens;
+}
+
+TEST(Tokenizer, BlankOfATokenMayBeLeftOffWhereAStatementEnds)
+{
+    // Exactly matched, "Pause" is P times four statistics and sequence variables.
+    EXPECT_EQ(Encode(CalcModel::TI83, "Pause"),
+              (Bytes{0x50, 0x62, 0x16, 0x5E, 0x80, 0x62, 0x34, 0x62, 0x1A}));
+    // Before a line break, a ":" or the end of the text it is the command.
+    EXPECT_EQ(EncodeRelaxed(CalcModel::TI83, "Pause\nIf A:Disp:End\r\nPause"),
+              (Bytes{0xD8, 0x3F, 0xCE, 0x41, 0x3E, 0xDE, 0x3E, 0xD4, 0x3F, 0xD8}));
+    // On the TI-82, where "i" is no token, it saves at all only this way.
+    EXPECT_EQ(EncodeRelaxed(CalcModel::TI82, "Disp"), Bytes{0xDE});
+    EXPECT_EQ(FailurePosition(CalcModel::TI82, "Disp"), 2u);
+
+    // Inside a string the letters stay letters; the string ends with the line.
+    EXPECT_EQ(EncodeRelaxed(CalcModel::TI83, "\"Disp\nDisp"),
+              (Bytes{0x2A, 0x44, 0x2C, 0x62, 0x34, 0x62, 0x22, 0x3F, 0xDE}));
+    // A token that reaches the end anyway, or a longer one, keeps its exact match.
+    EXPECT_EQ(EncodeRelaxed(CalcModel::TI83, "Disp X"), (Bytes{0xDE, 0x58}));
+    EXPECT_EQ(EncodeRelaxed(CalcModel::TI83, "QuadReg"), Bytes{0xF9});
+    EXPECT_EQ(EncodeRelaxed(CalcModel::TI83, "ClrHome"), Bytes{0xE1});
+}
+
+TEST(Tokenizer, RestoringOmittedBlanksGivesTheExactText)
+{
+    EXPECT_EQ(RestoreOmittedBlanks(CalcModel::TI83, "Pause\nDisp"), "Pause \nDisp ");
+    // Text inserted before more of the same line does not end a statement, and
+    // text inserted into a string is part of it until the line ends.
+    EXPECT_EQ(RestoreOmittedBlanks(CalcModel::TI83, "Pause\nDisp", {false, false}), "Pause \nDisp");
+    EXPECT_EQ(RestoreOmittedBlanks(CalcModel::TI83, "Pause\nPause", {true, true}), "Pause\nPause ");
+    EXPECT_EQ(RestoreOmittedBlanks(CalcModel::TI83, "\"Pause\""), "\"Pause\"");
+    // Characters that start no token are passed on for the save to point out.
+    EXPECT_EQ(RestoreOmittedBlanks(CalcModel::TI82, "q:Pause"), "q:Pause ");
+    EXPECT_EQ(RestoreOmittedBlanks(CalcModel::TI83, "For(I,1,9:Disp I:End"),
+              "For(I,1,9:Disp I:End");
+}
+
 } // namespace
 } // namespace vexil::tibasic

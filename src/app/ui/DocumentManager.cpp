@@ -2,6 +2,7 @@
 #include "app/ui/DocumentManager.h"
 
 #include "app/RecentFiles.h"
+#include "app/ui/OpenRefusal.h"
 #include "base/ui/DialogService.h"
 #include "base/ui/VarEditorWindow.h"
 #include "base/ui/WindowSwitch.h"
@@ -42,6 +43,11 @@ QWidget *DocumentManager::openFile(const QString &path)
     const uibase::EditorClass editor = registry_.classFor(fullPath);
     if (editor.windowClass == nullptr) {
         uibase::Dialogs().beep();
+        return nullptr;
+    }
+    if (const std::optional<QString> refusal = OpenRefusal(fullPath, editor, registry_)) {
+        uibase::Dialogs().message(uibase::MessageKind::Error,
+                                  path + QStringLiteral("\n\n") + *refusal, uibase::Buttons::Ok);
         return nullptr;
     }
     for (QMdiSubWindow *sub : area_.subWindowList()) {

@@ -6,6 +6,7 @@
 #include "tibasic/ProgramFile.h"
 #include "tibasic/Tokenizer.h"
 #include "tibasic/ui/TokenTextEdit.h"
+#include "varfile/FileKind.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -36,6 +37,7 @@ TfrmVarProg::TfrmVarProg(uibase::MainFrame &frame, bool isTI82, QWidget *parent)
     IsTI82 = isTI82;
     name_->setMaxLength(kProgramNameLength);
     text_->setTabTypesStoreArrow(true);
+    text_->setModel(model());
 
     auto *panel = new QWidget(this);
     panel->setFixedHeight(kPanelHeight);
@@ -85,11 +87,37 @@ bool TfrmVarProg::runEditCommand(uibase::EditCommand command)
     return text_->runEditCommand(command);
 }
 
+bool TfrmVarProg::LoadFile(const QString &fileName)
+{
+    foreignFile_.clear();
+    irreversible_.forget();
+    if (!VarEditorWindow::LoadFile(fileName) || !foreignFile_.isEmpty()) {
+        return false;
+    }
+    irreversible_.tellUser(FileName);
+    return true;
+}
+
+bool TfrmVarProg::SaveFile()
+{
+    if (!irreversible_.allowSave(FileName.isEmpty() ? windowTitle() : FileName) ||
+        !VarEditorWindow::SaveFile()) {
+        return false;
+    }
+    irreversible_.forget();
+    return true;
+}
+
 bool TfrmVarProg::loadBytes(varfile::ByteView file)
 {
     setWindowTitle(QStringLiteral("Loading..."));
     text_->setEightBitText({});
     const LoadedProgram loaded = LoadProgramFile(file);
+    if (loaded.error == ProgramFileError::Foreign) {
+        foreignFile_ =
+            QString::fromStdString(varfile::ForeignFileMessage(varfile::FamilyOfFile(file)));
+        return false;
+    }
     // A file too short to hold a name leaves the window's own name alone.
     if (loaded.error == ProgramFileError::TooShort) {
         return false;
@@ -98,13 +126,14 @@ bool TfrmVarProg::loadBytes(varfile::ByteView file)
     protected_->setChecked(loaded.program.isProtected);
     text_->setEightBitText(DecodeTokens(model(), loaded.program.tokens));
     text_->placeCaret(0);
+    irreversible_.check(model(), loaded.program.tokens, kProgramTokensOffset);
     // The type byte only tells whether the program is protected.
     return loaded.ok() || loaded.error == ProgramFileError::NotAProgram;
 }
 
 QString TfrmVarProg::readErrorMessage() const
 {
-    return QString::fromLatin1(kProgramReadError);
+    return foreignFile_.isEmpty() ? QString::fromLatin1(kProgramReadError) : foreignFile_;
 }
 
 void TfrmVarProg::beginSaving()

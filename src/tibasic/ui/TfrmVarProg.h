@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The TI-BASIC program editors: program name, "Protected", and the program as token
 // text. Saving encodes the whole text before anything is written, so a text that
-// holds no token at some position leaves the previous file as it was.
+// holds no token at some position leaves the previous file as it was. A program
+// whose tokens do not decode reversibly is shown with a warning, and a save that
+// would change those bytes asks first; another calculator's file is not opened.
 #pragma once
 
 #include "base/ui/VarEditorWindow.h"
+#include "tibasic/ui/IrreversibleTokensGuard.h"
 
 #include <memory>
 
@@ -27,6 +30,10 @@ public:
     TfrmVarProg(uibase::MainFrame &frame, bool isTI82, QWidget *parent = nullptr);
 
     ~TfrmVarProg() override;
+
+    // False, with a message, for a file of the TI-83 Plus or another calculator.
+    bool LoadFile(const QString &fileName) override;
+    bool SaveFile() override;
 
     bool isModified() const override;
     void setModified(bool modified) override;
@@ -53,6 +60,8 @@ private:
     std::optional<varfile::Bytes> encodeText();
 
     std::unique_ptr<uibase::ProgressWindow> progress_;
+    IrreversibleTokensGuard irreversible_;
+    QString foreignFile_; // the refusal, when the last file was another calculator's
 
     bool fixedModelIsTI82_;
     QLineEdit *name_;

@@ -6,6 +6,7 @@
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QTextBlock>
 
 #include <algorithm>
 
@@ -95,8 +96,33 @@ void TokenTextEdit::insertFromMimeData(const QMimeData *source)
         return;
     // NFC, never NFKC: compatibility folding would turn ² and ₁ into plain digits.
     const QString composed = source->text().normalized(QString::NormalizationForm_C);
-    const std::string normalised = NormalisePastedText(composed.toStdString());
-    insertPlainText(QString::fromStdString(normalised));
+    const QString normalised = QString::fromStdString(NormalisePastedText(composed.toStdString()));
+    // Text with a character that has no token is pasted as it is; saving points it out.
+    const EightBitText eightBit = ToEightBit(normalised);
+    if (!eightBit.ok()) {
+        insertPlainText(normalised);
+        return;
+    }
+    insertPlainText(FromEightBit(RestoreOmittedBlanks(model_, eightBit.text, pastePlace())));
+}
+
+InsertionPlace TokenTextEdit::pastePlace() const
+{
+    const QTextCursor cursor = textCursor();
+    InsertionPlace place;
+    // A string runs from a quote to the next one, a store arrow or the line's end.
+    const QTextBlock first = document()->findBlock(cursor.selectionStart());
+    for (const QChar c : first.text().left(cursor.selectionStart() - first.position())) {
+        if (c == QLatin1Char('"')) {
+            place.insideString = !place.insideString;
+        } else if (c == GlyphText(kStoreArrow).front()) {
+            place.insideString = false;
+        }
+    }
+    const QTextBlock last = document()->findBlock(cursor.selectionEnd());
+    const QString rest = last.text().mid(cursor.selectionEnd() - last.position());
+    place.endsStatement = rest.isEmpty() || rest.startsWith(QLatin1Char(':'));
+    return place;
 }
 
 } // namespace vexil::tibasic::ui

@@ -47,6 +47,26 @@ TfrmVarString::TfrmVarString(uibase::MainFrame &frame, QWidget *parent)
     });
 }
 
+bool TfrmVarString::LoadFile(const QString &fileName)
+{
+    irreversible_.forget();
+    if (!VarEditorWindow::LoadFile(fileName)) {
+        return false;
+    }
+    irreversible_.tellUser(FileName);
+    return true;
+}
+
+bool TfrmVarString::SaveFile()
+{
+    if (!irreversible_.allowSave(FileName.isEmpty() ? windowTitle() : FileName) ||
+        !VarEditorWindow::SaveFile()) {
+        return false;
+    }
+    irreversible_.forget();
+    return true;
+}
+
 bool TfrmVarString::loadBytes(varfile::ByteView file)
 {
     const auto loaded = vardata::LoadStringFile(file);
@@ -55,6 +75,8 @@ bool TfrmVarString::loadBytes(varfile::ByteView file)
     name_->setCurrentIndex(loaded.variable.nameIndex);
     text_->setEightBitText(loaded.variable.text);
     loading_ = false;
+    irreversible_.check(varfile::CalcModel::TI83, vardata::StringFileTokens(file),
+                        vardata::kStringTokensOffset);
     return loaded.complete;
 }
 

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The string editor (TI-83 only): Str1..Str0 and the string's text as TI-83 token
-// text, saved only when every character belongs to a token.
+// text, saved only when every character belongs to a token. Tokens that do not
+// decode reversibly are reported on opening, and a save over them asks first.
 #pragma once
 
 #include "base/ui/VarEditorWindow.h"
+#include "tibasic/ui/IrreversibleTokensGuard.h"
 
 class QComboBox;
 
@@ -18,6 +20,9 @@ class TfrmVarString : public uibase::VarEditorWindow {
 public:
     explicit TfrmVarString(uibase::MainFrame &frame, QWidget *parent = nullptr);
 
+    bool LoadFile(const QString &fileName) override;
+    bool SaveFile() override;
+
     QComboBox *nameBox() const { return name_; }
     tibasic::ui::TokenTextEdit *textBox() const { return text_; }
 
@@ -31,6 +36,7 @@ private:
     QComboBox *name_;
     tibasic::ui::TokenTextEdit *text_;
     bool loading_ = false;
+    tibasic::ui::IrreversibleTokensGuard irreversible_;
 };
 
 } // namespace vexil::vareditors

@@ -261,5 +261,128 @@ TEST(Ti82ProgramEditor, UsesTheTi82TextsAndTokens)
     EXPECT_EQ(reloaded.textBox()->toPlainText(), "QuadReg ");
 }
 
+// Z80 code stored as a TI-83 program: ld hl,0 / ret.
+const std::vector<std::uint8_t> kCode = {0x21, 0x00, 0x00, 0xC9};
+
+TEST_F(ProgramEditor, TokensThatWouldNotComeBackAreNotSavedUnasked)
+{
+    Program stored;
+    stored.name = "ASM";
+    stored.tokens = kCode;
+    const QString path = frame.path(QStringLiteral("asm.83p"));
+    const auto original = *BuildProgramFile(varfile::CalcModel::TI83, stored);
+    WriteBytes(path, original);
+
+    ASSERT_TRUE(program.LoadFile(path));
+    ASSERT_EQ(dialogs->shown.size(), 1u);
+    EXPECT_EQ(dialogs->shown[0].kind, uibase::MessageKind::Warning);
+    EXPECT_EQ(dialogs->shown[0].text,
+              path + "\n\nThe tokens do not decode reversibly at 2 places, the first at byte "
+                     "offset 73 (0x49): an assembly program or tokens of another calculator?"
+                     "\n\nSaving will change those bytes.");
+    EXPECT_FALSE(program.isModified());
+
+    // A changed letter and Save: asked first, and No leaves the file alone.
+    QTest::keyClicks(program.textBox(), QStringLiteral("A"));
+    dialogs->answers.push_back(uibase::Answer::No);
+    EXPECT_FALSE(program.SaveFile());
+    ASSERT_EQ(dialogs->shown.size(), 2u);
+    EXPECT_EQ(dialogs->shown[1].kind, uibase::MessageKind::Confirmation);
+    EXPECT_TRUE(dialogs->shown[1].text.endsWith("Save anyway and change those bytes?"));
+    EXPECT_EQ(ReadBytes(path), original);
+    EXPECT_TRUE(program.isModified());
+
+    // Closing asks the same before saving; Yes writes, and then nothing is left to ask.
+    dialogs->answers.push_back(uibase::Answer::Yes);
+    dialogs->answers.push_back(uibase::Answer::Yes);
+    EXPECT_TRUE(program.CloseQuery());
+    EXPECT_NE(ReadBytes(path), original);
+    QTest::keyClicks(program.textBox(), QStringLiteral("B"));
+    const std::size_t asked = dialogs->shown.size();
+    ASSERT_TRUE(program.SaveFile());
+    EXPECT_EQ(dialogs->shown.size(), asked);
+
+    // A program that decodes reversibly is opened without a word.
+    ASSERT_TRUE(program.LoadFile(path));
+    EXPECT_EQ(dialogs->shown.size(), asked);
+}
+
+TEST_F(ProgramEditor, CutShortAndForeignFiles)
+{
+    // The last line of a cut-short program is still there, with the read error.
+    Program stored;
+    stored.name = "CUT";
+    stored.tokens = {0xDE, 0x31, 0x3F, 0xDE, 0x32};
+    const auto whole = *BuildProgramFile(varfile::CalcModel::TI83, stored);
+    const QString path = frame.path(QStringLiteral("cut.83p"));
+    WriteBytes(path, std::vector<std::uint8_t>(whole.begin(), whole.end() - 2));
+    EXPECT_TRUE(program.LoadFile(path));
+    ASSERT_EQ(dialogs->shown.size(), 1u);
+    EXPECT_EQ(dialogs->shown[0].text, "Error reading program file.");
+    EXPECT_EQ(program.textBox()->toPlainText(), "Disp 1\nDisp 2");
+
+    // A group read as one program runs on through the next entry's header, which
+    // is no text: the editor says so instead of saving the header as letters.
+    auto group = whole;
+    group.insert(group.end() - 2, whole.begin() + 55, whole.end() - 2);
+    WriteBytes(path, group);
+    EXPECT_TRUE(program.LoadFile(path));
+    ASSERT_EQ(dialogs->shown.size(), 2u);
+    EXPECT_TRUE(dialogs->shown[1].text.contains("the first at byte offset 78 (0x4E)"))
+        << dialogs->shown[1].text.toStdString();
+    dialogs->shown.clear();
+
+    // A TI-83 Plus file is not taken for a program with its fields shifted.
+    auto plus = whole;
+    std::copy_n("**TI83F*", 8, plus.begin());
+    WriteBytes(path, plus);
+    TfrmVarProg83 other(frame);
+    EXPECT_FALSE(other.LoadFile(path));
+    ASSERT_EQ(dialogs->shown.size(), 1u);
+    EXPECT_EQ(dialogs->shown[0].text,
+              "This is a TI-83 Plus file; Vexil works with TI-82 and TI-83 files only.");
+    EXPECT_TRUE(other.textBox()->toPlainText().isEmpty());
+}
+
+TEST_F(ProgramEditor, PastePutsBackTheBlankTheWebLeavesOff)
+{
+    QApplication::clipboard()->setText(QStringLiteral("Pause\nIf A:Disp"));
+    ASSERT_TRUE(program.runEditCommand(uibase::EditCommand::Paste));
+    EXPECT_EQ(program.textBox()->toPlainText(), "Pause \nIf A:Disp ");
+
+    // Pasted in front of more of the line, the end of the paste ends nothing.
+    program.textBox()->setPlainText(QStringLiteral("X"));
+    program.textBox()->moveCursor(QTextCursor::Start);
+    QApplication::clipboard()->setText(QStringLiteral("Disp"));
+    ASSERT_TRUE(program.runEditCommand(uibase::EditCommand::Paste));
+    EXPECT_EQ(program.textBox()->toPlainText(), "DispX");
+
+    // Pasted into a string at the end of a line, a word stays a word.
+    program.textBox()->setPlainText(QStringLiteral("Disp \"PRESS "));
+    program.textBox()->moveCursor(QTextCursor::End);
+    QApplication::clipboard()->setText(QStringLiteral("Disp"));
+    ASSERT_TRUE(program.runEditCommand(uibase::EditCommand::Paste));
+    EXPECT_EQ(program.textBox()->toPlainText(), "Disp \"PRESS Disp");
+
+    // Typed text is saved exactly as typed: P and four variables.
+    program.textBox()->setPlainText(QString());
+    QTest::keyClicks(program.textBox(), QStringLiteral("Pause"));
+    const QString path = saveNew(QStringLiteral("typed.83p"));
+    ASSERT_TRUE(program.SaveFile());
+    EXPECT_EQ(LoadProgramFile(ReadBytes(path)).program.tokens,
+              (std::vector<std::uint8_t>{0x50, 0x62, 0x16, 0x5E, 0x80, 0x62, 0x34, 0x62, 0x1A}));
+}
+
+TEST(Ti82ProgramEditor, PasteMatchesTheTi82Tokens)
+{
+    ScopedScriptedDialogs dialogs;
+    FakeMainFrame frame;
+    TfrmVarProg82 program(frame);
+    // On the TI-82 "int " keeps its blank; "int(" is a TI-83 text.
+    QApplication::clipboard()->setText(QStringLiteral("Disp int"));
+    ASSERT_TRUE(program.runEditCommand(uibase::EditCommand::Paste));
+    EXPECT_EQ(program.textBox()->toPlainText(), "Disp int ");
+}
+
 } // namespace
 } // namespace vexil::tibasic::ui

@@ -5,6 +5,7 @@
 #include "support/ui/FakeMainFrame.h"
 #include "support/ui/FileBytes.h"
 #include "tibasic/ui/TokenTextEdit.h"
+#include "vareditors/StringVariable.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -65,6 +66,31 @@ TEST(StringEditor, InvalidTokenWritesNothing)
     EXPECT_EQ(string.textBox()->textCursor().position(), 4);
     EXPECT_TRUE(string.isModified());
     EXPECT_TRUE(string.FileName.isEmpty());
+}
+
+TEST(StringEditor, TokensOfALaterCalculatorAreNotReplacedUnasked)
+{
+    ScopedScriptedDialogs dialogs;
+    FakeMainFrame frame;
+    // "HI" and a TI-83 Plus command the TI-83 has no token for.
+    vardata::StringVariable string{0, "HI"};
+    auto bytes = vardata::BuildStringFile(string).file;
+    bytes.insert(bytes.end() - 2, {0xBB, 0x6D});
+    const QString path = frame.path(QStringLiteral("plus.83s"));
+    testing::WriteBytes(path, bytes);
+
+    TfrmVarString editor(frame);
+    ASSERT_TRUE(editor.LoadFile(path));
+    ASSERT_EQ(dialogs->shown.size(), 1u);
+    EXPECT_EQ(dialogs->shown[0].kind, uibase::MessageKind::Warning);
+    EXPECT_TRUE(dialogs->shown[0].text.contains(
+        "do not decode reversibly at 1 place, at byte offset 74 (0x4A)"));
+    EXPECT_EQ(editor.textBox()->toPlainText(), "HI");
+
+    dialogs->answers.push_back(uibase::Answer::No);
+    EXPECT_FALSE(editor.SaveFile());
+    EXPECT_EQ(dialogs->shown[1].kind, uibase::MessageKind::Confirmation);
+    EXPECT_EQ(ReadBytes(path), bytes);
 }
 
 } // namespace
