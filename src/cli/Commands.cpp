@@ -14,6 +14,7 @@ int RunInfo(const Words &words);
 int RunAssemble(const Words &words);
 int RunSend(const Words &words);
 int RunReceive(const Words &words);
+int RunSprite(const Words &words);
 
 const std::vector<Command> &commands()
 {
@@ -48,6 +49,10 @@ const std::vector<Command> &commands()
          "      or graylink:/dev/ttyUSB0; exit code 0 only when every file went through)",
          RunSend},
         {"receive", "receive DIR --cable DEVICE [--exists omit|overwrite|quit]", RunReceive},
+        {"sprite",
+         "sprite IMAGE --label NAME [--segment N]\n"
+         "       (a PNG or BMP picture as the Sprite Editor's .db lines, CR LF ended)",
+         RunSprite},
     };
     return table;
 }

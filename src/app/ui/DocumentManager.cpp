@@ -185,8 +185,9 @@ void DocumentManager::applyEditorFont(const QFont &font)
 
 bool DocumentManager::closeAll()
 {
+    // Only the documents: the tool windows stay until the main window goes.
     for (QMdiSubWindow *sub : area_.subWindowList(QMdiArea::CreationOrder)) {
-        if (!sub->close()) {
+        if (qobject_cast<TfrmVarTemplate *>(sub->widget()) != nullptr && !sub->close()) {
             uibase::SwitchToWindow(area_, sub);
             return false;
         }

@@ -121,6 +121,16 @@ MainActions BuildMainActions(QMainWindow &window)
         command(a.sendShellMenu, QObject::tr("A&Shell83 1.0"),
                 QObject::tr("Send AShell83 1.0|Send the AShell83 1.0 shell to the TI-83."));
     a.toolsMenu->addSeparator();
+    a.asciiTable = command(a.toolsMenu, QObject::tr("TI-&Ascii Table"),
+                           QObject::tr("TI-Ascii Table (F2)|Show the calculator's character set."),
+                           QKeySequence(Qt::Key_F2));
+    a.asciiTable->setIcon(themed("accessories-character-map", QStyle::SP_FileDialogListView));
+    a.spriteEditor =
+        command(a.toolsMenu, QObject::tr("&Sprite Editor..."),
+                QObject::tr("Sprite Editor (F6)|Draw a sprite and copy it as assembler data."),
+                QKeySequence(Qt::Key_F6));
+    a.spriteEditor->setIcon(themed("applications-graphics", QStyle::SP_DesktopIcon));
+    a.toolsMenu->addSeparator();
     QMenu *mode = a.toolsMenu->addMenu(QObject::tr("&Development Mode"));
     auto *modeGroup = new QActionGroup(&window);
     a.mode82 = command(mode, QObject::tr("TI-8&2 Mode"),
@@ -195,6 +205,9 @@ MainActions BuildMainActions(QMainWindow &window)
     a.toolBar->addSeparator();
     a.toolBar->addAction(a.assemble);
     a.toolBar->addAction(a.assembleAndSend);
+    a.toolBar->addSeparator();
+    a.toolBar->addAction(a.asciiTable);
+    a.toolBar->addAction(a.spriteEditor);
     a.toolBar->addSeparator();
     a.toolBar->addAction(a.helpTopics);
     a.toolBar->addSeparator();

@@ -51,6 +51,7 @@ void StartupSequence::showMainWindow()
     form_.showMaximized();
     form_.activateWindow();
     form_.raise();
+    form_.placeAsciiTable();
     for (const QString &file : std::as_const(filesToOpen_)) {
         form_.openFile(file);
     }

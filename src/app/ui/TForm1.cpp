@@ -11,6 +11,7 @@
 #include "app/ui/RecentFilesMenu.h"
 #include "app/ui/TFormSizeLimit.h"
 #include "app/ui/TfrmOptions.h"
+#include "app/ui/ToolWindows.h"
 #include "app/ui/WindowMenu.h"
 #include "assemble/ui/AssemblyController.h"
 #include "base/ui/DialogService.h"
@@ -66,6 +67,7 @@ TForm1::TForm1(std::filesystem::path programDirectory, QWidget *parent)
     recent_ = new RecentFilesMenu(
         options_.recentFiles, actions_, [this](const QString &path) { openFile(path); }, this);
     windowMenu_ = new WindowMenu(*area_, actions_, programDirectory_, this);
+    tools_ = new ToolWindows(*area_, programDirectory_, this);
     assembly_ = new assemble::ui::AssemblyController(*this, *this, this);
     sendFile_ = new link::ui::TfrmSendFile(
         [this] {
@@ -138,6 +140,11 @@ void TForm1::connectCommands()
                     &TForm1::Assemble2Click, Qt::UniqueConnection);
         }
     });
+    connect(a.asciiTable, &QAction::triggered, tools_, &ToolWindows::showAsciiTable);
+    connect(a.spriteEditor, &QAction::triggered, tools_, &ToolWindows::showSpriteEditor);
+    connect(mode_, &ModeController::modeChanged, this, [this] {
+        tools_->setModel(options_.ti83Mode ? varfile::CalcModel::TI83 : varfile::CalcModel::TI82);
+    });
     connect(a.options, &QAction::triggered, this, &TForm1::showOptions);
     connect(a.helpTopics, &QAction::triggered, this,
             [this] { uibase::ShowHelp(programDirectory_); });
@@ -180,6 +187,12 @@ void TForm1::addRecentFile(const QString &path)
 void TForm1::rebuildWindowMenu()
 {
     windowMenu_->rebuild();
+}
+
+void TForm1::placeAsciiTable()
+{
+    tools_->placeAsciiTable();
+    windowMenu_->arrangeIcons();
 }
 
 void TForm1::rebuildRecentFiles()

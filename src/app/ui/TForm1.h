@@ -36,6 +36,7 @@ class DocumentManager;
 class ModeController;
 class NewFileCommands;
 class RecentFilesMenu;
+class ToolWindows;
 class WindowMenu;
 
 class TForm1 : public QMainWindow, public uibase::MainFrame {
@@ -61,6 +62,7 @@ public:
     ModeController &mode() { return *mode_; }
     assemble::ui::AssemblyController &assembly() { return *assembly_; }
     link::ui::TfrmSendFile &sendFile() { return *sendFile_; }
+    ToolWindows &toolWindows() { return *tools_; }
 
     // "A&ssemble and Send..." (F8): beeps unless the active document is a source window.
     void Assemble2Click();
@@ -77,6 +79,9 @@ public:
     void loadAutoCode();
     // Enables the commands for the active window and mode; also run when a menu opens.
     void updateCommands();
+    // Once the window is maximized: the TI-ASCII Table in the top-left corner, the icons
+    // of the minimized windows lined up.
+    void placeAsciiTable();
 
     void openWithDialog();
     void showOptions();
@@ -98,6 +103,7 @@ private:
     ModeController *mode_;
     RecentFilesMenu *recent_;
     WindowMenu *windowMenu_;
+    ToolWindows *tools_;
     assemble::ui::AssemblyController *assembly_;
     link::ui::TfrmSendFile *sendFile_;
     NewFileCommands *newFiles_;

@@ -138,24 +138,26 @@ TEST_F(MainWindowTest, WindowMenuListsNineAndMore)
     TForm1 form(programDir());
     form.show();
     MainActions &a = form.actions();
+    // The TI-ASCII Table is always there, so the menu always lists it.
     form.rebuildWindowMenu();
-    EXPECT_FALSE(a.windowMenu->isEnabled());
+    EXPECT_TRUE(a.windowMenu->isEnabled());
+    EXPECT_EQ(a.windowItems[0]->text(), "&1 TI-ASCII Table");
+    EXPECT_FALSE(a.windowItems[1]->isVisible());
 
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < 9; ++i) {
         form.documents().newSource();
     }
     form.rebuildWindowMenu();
-    EXPECT_TRUE(a.windowMenu->isEnabled());
     for (int i = 0; i < 9; ++i) {
         EXPECT_TRUE(a.windowItems[static_cast<std::size_t>(i)]->isVisible());
     }
-    EXPECT_EQ(a.windowItems[0]->text(), "&1 Untitled1");
-    EXPECT_EQ(a.windowItems[8]->text(), "&9 Untitled9");
-    EXPECT_EQ(a.windowItems[2]->statusTip(), "Switches to the window containing 'Untitled3'");
+    EXPECT_EQ(a.windowItems[1]->text(), "&2 Untitled1");
+    EXPECT_EQ(a.windowItems[8]->text(), "&9 Untitled8");
+    EXPECT_EQ(a.windowItems[3]->statusTip(), "Switches to the window containing 'Untitled3'");
     EXPECT_TRUE(a.moreWindows->isVisible());
 
     // Choosing an item activates that window.
-    a.windowItems[1]->trigger();
+    a.windowItems[2]->trigger();
     EXPECT_EQ(form.mdiArea().activeSubWindow()->windowTitle(), "Untitled2");
 
     // Clean windows close without questions; with nine left "More Windows" goes.
@@ -163,7 +165,7 @@ TEST_F(MainWindowTest, WindowMenuListsNineAndMore)
     QApplication::processEvents();
     form.rebuildWindowMenu();
     EXPECT_FALSE(a.moreWindows->isVisible());
-    EXPECT_EQ(a.windowItems[1]->text(), "&2 Untitled3");
+    EXPECT_EQ(a.windowItems[2]->text(), "&3 Untitled3");
     EXPECT_TRUE(dialogs->shown.empty());
 }
 
@@ -197,9 +199,9 @@ TEST_F(MainWindowTest, CommandsRouteToTheActiveWindowOrBeep)
     EXPECT_TRUE(source->isModified());
     EXPECT_EQ(dialogs->beeps, 2);
 
-    // Opening it again brings the same window forward.
+    // Opening it again brings the same window forward (beside the TI-ASCII Table).
     EXPECT_EQ(form.openFile(dir.filePath("prog.asm")), source);
-    EXPECT_EQ(form.mdiArea().subWindowList().size(), 1);
+    EXPECT_EQ(form.mdiArea().subWindowList().size(), 2);
 
     // A missing file is reported and nothing opens.
     EXPECT_EQ(form.openFile(dir.filePath("gone.asm")), nullptr);

@@ -1,0 +1,3 @@
+ship: .db $18, $3C
+.db $7E ; nose
+.byte 255

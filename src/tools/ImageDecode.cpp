@@ -1,0 +1,205 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tools/ImageDecode.h"
+
+#include <png.h>
+
+#include <array>
+#include <cstring>
+
+namespace vexil::tools {
+namespace {
+
+std::string tooLarge(long long width, long long height)
+{
+    return "The picture is " + std::to_string(width) + " x " + std::to_string(height) +
+           " pixels; at most " + std::to_string(kMaxDecodedSide) + " x " +
+           std::to_string(kMaxDecodedSide) + " can be read.";
+}
+
+std::variant<RgbaImage, std::string> decodePng(std::span<const std::uint8_t> bytes)
+{
+    png_image png;
+    std::memset(&png, 0, sizeof png);
+    png.version = PNG_IMAGE_VERSION;
+    if (png_image_begin_read_from_memory(&png, bytes.data(), bytes.size()) == 0) {
+        return std::string("The PNG picture is damaged: ") + png.message;
+    }
+    if (png.width > kMaxDecodedSide || png.height > kMaxDecodedSide) {
+        png_image_free(&png);
+        return tooLarge(png.width, png.height);
+    }
+    png.format = PNG_FORMAT_RGBA;
+    RgbaImage image;
+    image.width = static_cast<int>(png.width);
+    image.height = static_cast<int>(png.height);
+    image.pixels.resize(PNG_IMAGE_SIZE(png));
+    if (png_image_finish_read(&png, nullptr, image.pixels.data(), 0, nullptr) == 0) {
+        return std::string("The PNG picture is damaged: ") + png.message;
+    }
+    return image;
+}
+
+class BmpBytes {
+public:
+    explicit BmpBytes(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
+    bool has(std::size_t offset, std::size_t count) const
+    {
+        return offset <= bytes_.size() && count <= bytes_.size() - offset;
+    }
+    std::uint32_t u16(std::size_t offset) const
+    {
+        return static_cast<std::uint32_t>(bytes_[offset] | bytes_[offset + 1] << 8);
+    }
+    std::uint32_t u32(std::size_t offset) const { return u16(offset) | u16(offset + 2) << 16; }
+    std::uint8_t at(std::size_t offset) const { return bytes_[offset]; }
+
+private:
+    std::span<const std::uint8_t> bytes_;
+};
+
+// A colour channel held under mask, scaled to 0-255; 255 when the mask is empty (the
+// alpha of a picture without one).
+std::uint8_t channel(std::uint32_t value, std::uint32_t mask)
+{
+    if (mask == 0) {
+        return 255;
+    }
+    int shift = 0;
+    while ((mask >> shift & 1) == 0) {
+        ++shift;
+    }
+    const std::uint64_t top = mask >> shift;
+    return static_cast<std::uint8_t>(std::uint64_t{(value & mask) >> shift} * 255 / top);
+}
+
+std::variant<RgbaImage, std::string> decodeBmp(std::span<const std::uint8_t> bytes)
+{
+    const BmpBytes bmp(bytes);
+    const std::string damaged = "The BMP picture is damaged or cut short.";
+    if (!bmp.has(0, 26)) {
+        return damaged;
+    }
+    const std::uint32_t dataOffset = bmp.u32(10);
+    const std::uint32_t headerSize = bmp.u32(14);
+    if (headerSize != 12 && headerSize < 40) {
+        return std::string("This kind of BMP picture cannot be read.");
+    }
+    if (!bmp.has(14, headerSize)) {
+        return damaged;
+    }
+    long long width = 0;
+    long long height = 0;
+    std::uint32_t bitsPerPixel = 0;
+    std::uint32_t compression = 0;
+    std::uint32_t paletteSize = 0;
+    std::size_t paletteEntry = 4;
+    if (headerSize == 12) {
+        width = bmp.u16(18);
+        height = static_cast<std::int16_t>(bmp.u16(20));
+        bitsPerPixel = bmp.u16(24);
+        paletteEntry = 3;
+    } else {
+        width = static_cast<std::int32_t>(bmp.u32(18));
+        height = static_cast<std::int32_t>(bmp.u32(22));
+        bitsPerPixel = bmp.u16(28);
+        compression = bmp.u32(30);
+        paletteSize = bmp.u32(46);
+    }
+    const bool topDown = height < 0;
+    height = topDown ? -height : height;
+    if (width <= 0 || height <= 0) {
+        return damaged;
+    }
+    if (width > kMaxDecodedSide || height > kMaxDecodedSide) {
+        return tooLarge(width, height);
+    }
+    std::array<std::uint32_t, 4> masks{}; // red, green, blue, alpha
+    if (compression == 3 || compression == 6) {
+        const std::size_t maskOffset = headerSize >= 52 ? 14 + 40 : 14 + headerSize;
+        const std::size_t count = compression == 6 || headerSize >= 56 ? 4 : 3;
+        if (!bmp.has(maskOffset, count * 4)) {
+            return damaged;
+        }
+        for (std::size_t i = 0; i < count; ++i) {
+            masks[i] = bmp.u32(maskOffset + i * 4);
+        }
+    } else if (compression != 0) {
+        return std::string("Compressed BMP pictures cannot be read.");
+    } else if (bitsPerPixel == 16) {
+        masks = {0x7C00, 0x03E0, 0x001F, 0};
+    } else if (bitsPerPixel == 32) {
+        masks = {0xFF0000, 0xFF00, 0xFF, 0};
+    }
+    if (bitsPerPixel != 1 && bitsPerPixel != 4 && bitsPerPixel != 8 && bitsPerPixel != 16 &&
+        bitsPerPixel != 24 && bitsPerPixel != 32) {
+        return std::string("This kind of BMP picture cannot be read.");
+    }
+    if (bitsPerPixel <= 8 && paletteSize == 0) {
+        paletteSize = 1U << bitsPerPixel;
+    }
+    const std::size_t paletteOffset =
+        14 + headerSize + (compression == 3 && headerSize == 40 ? 12 : 0);
+    if (bitsPerPixel <= 8 &&
+        (paletteSize > 256 || !bmp.has(paletteOffset, paletteSize * paletteEntry))) {
+        return damaged;
+    }
+    const auto rowSize = static_cast<std::size_t>((bitsPerPixel * width + 31) / 32 * 4);
+    if (!bmp.has(dataOffset, rowSize * static_cast<std::size_t>(height))) {
+        return damaged;
+    }
+    RgbaImage image;
+    image.width = static_cast<int>(width);
+    image.height = static_cast<int>(height);
+    image.pixels.resize(static_cast<std::size_t>(width * height) * 4);
+    for (long long y = 0; y < height; ++y) {
+        const std::size_t row =
+            dataOffset + rowSize * static_cast<std::size_t>(topDown ? y : height - 1 - y);
+        for (long long x = 0; x < width; ++x) {
+            std::uint8_t *out = &image.pixels[static_cast<std::size_t>(y * width + x) * 4];
+            if (bitsPerPixel <= 8) {
+                const std::size_t bit = static_cast<std::size_t>(x) * bitsPerPixel;
+                const std::uint32_t index =
+                    (bmp.at(row + bit / 8) >> (8 - bitsPerPixel - bit % 8)) &
+                    ((1U << bitsPerPixel) - 1);
+                if (index >= paletteSize) {
+                    return damaged;
+                }
+                const std::size_t entry = paletteOffset + index * paletteEntry;
+                out[0] = bmp.at(entry + 2);
+                out[1] = bmp.at(entry + 1);
+                out[2] = bmp.at(entry);
+                out[3] = 255;
+            } else if (bitsPerPixel == 24) {
+                const std::size_t at = row + static_cast<std::size_t>(x) * 3;
+                out[0] = bmp.at(at + 2);
+                out[1] = bmp.at(at + 1);
+                out[2] = bmp.at(at);
+                out[3] = 255;
+            } else {
+                const std::size_t at = row + static_cast<std::size_t>(x) * (bitsPerPixel / 8);
+                const std::uint32_t value = bitsPerPixel == 16 ? bmp.u16(at) : bmp.u32(at);
+                for (std::size_t i = 0; i < 4; ++i) {
+                    out[i] = channel(value, masks[i]);
+                }
+            }
+        }
+    }
+    return image;
+}
+
+} // namespace
+
+std::variant<RgbaImage, std::string> DecodeImage(std::span<const std::uint8_t> bytes)
+{
+    static constexpr std::uint8_t kPngSignature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    if (bytes.size() >= sizeof kPngSignature &&
+        std::memcmp(bytes.data(), kPngSignature, sizeof kPngSignature) == 0) {
+        return decodePng(bytes);
+    }
+    if (bytes.size() >= 2 && bytes[0] == 'B' && bytes[1] == 'M') {
+        return decodeBmp(bytes);
+    }
+    return std::string("The file is neither a PNG nor a BMP picture.");
+}
+
+} // namespace vexil::tools

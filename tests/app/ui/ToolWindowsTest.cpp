@@ -1,0 +1,122 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ModalHelper.h"
+
+#include "app/ui/DocumentManager.h"
+#include "app/ui/StartupSequence.h"
+#include "app/ui/TForm1.h"
+#include "app/ui/ToolWindows.h"
+#include "base/ui/ScriptedDialogService.h"
+#include "editor/ui/TfrmSource.h"
+#include "tools/ui/AsciiTableView.h"
+#include "tools/ui/TfrmAscii.h"
+#include "tools/ui/TfrmSprite.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+#include <gtest/gtest.h>
+
+using namespace vexil;
+using namespace vexil::app;
+
+namespace {
+
+class ToolWindowsTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    uibase::ScopedScriptedDialogs dialogs;
+    TForm1 form{dir.path().toStdString()};
+};
+
+TEST_F(ToolWindowsTest, TheTableLivesMinimizedFromTheStart)
+{
+    QMdiSubWindow &table = form.toolWindows().asciiTableWindow();
+    EXPECT_TRUE(table.isMinimized());
+    EXPECT_EQ(form.mdiArea().subWindowList(), QList<QMdiSubWindow *>{&table});
+    EXPECT_FALSE(table.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+
+    StartupSequence startup(form, false, {});
+    startup.prepare();
+    startup.showMainWindow();
+    // Restored, it sits in the top-left corner at its fixed size.
+    EXPECT_TRUE(table.isMinimized());
+    EXPECT_EQ(table.y() + table.height(), form.mdiArea().viewport()->height());
+    form.actions().asciiTable->trigger();
+    EXPECT_FALSE(table.isMinimized());
+    EXPECT_EQ(table.pos(), QPoint(0, 0));
+    EXPECT_EQ(form.mdiArea().activeSubWindow(), &table);
+    const QSize size = table.size();
+    table.resize(size * 2);
+    EXPECT_EQ(table.size(), size);
+
+    // The menu and the toolbar offer both tools with their keys.
+    EXPECT_EQ(form.actions().asciiTable->text(), "TI-&Ascii Table");
+    EXPECT_EQ(form.actions().asciiTable->shortcut(), QKeySequence(Qt::Key_F2));
+    EXPECT_EQ(form.actions().spriteEditor->text(), "&Sprite Editor...");
+    EXPECT_EQ(form.actions().spriteEditor->shortcut(), QKeySequence(Qt::Key_F6));
+    const QList<QAction *> buttons = form.actions().toolBar->actions();
+    EXPECT_TRUE(buttons.contains(form.actions().asciiTable));
+    EXPECT_TRUE(buttons.contains(form.actions().spriteEditor));
+
+    // Closing the main window closes the documents; the table does not hold it up.
+    form.documents().newSource();
+    EXPECT_TRUE(form.close());
+}
+
+TEST_F(ToolWindowsTest, TheTableFollowsTheModeAndTypesIntoTheLastSource)
+{
+    tools::TfrmAscii &table = form.toolWindows().asciiTable();
+    form.applyStoredMode();
+    EXPECT_EQ(table.table().model(), varfile::CalcModel::TI82);
+    form.actions().mode83->trigger();
+    EXPECT_EQ(table.table().model(), varfile::CalcModel::TI83);
+    form.actions().mode82->trigger();
+    EXPECT_EQ(table.table().model(), varfile::CalcModel::TI82);
+
+    form.show();
+    form.documents().newSource();
+    auto *source = qobject_cast<editor::TfrmSource *>(form.documents().activeDocument());
+    ASSERT_NE(source, nullptr);
+    source->Memo1->setText("ld a,\r\n");
+    source->Memo1->setCursorPosition(0, 5);
+    form.actions().asciiTable->trigger();
+    QTest::mouseDClick(&table.table(), Qt::LeftButton, {},
+                       QPoint((0x41 % 16 + 1) * 24 + 8, (0x41 / 16 + 1) * 24 + 8));
+    EXPECT_EQ(source->Memo1->text(), "ld a,$41\r\n");
+    EXPECT_EQ(dialogs->beeps, 0);
+}
+
+TEST_F(ToolWindowsTest, TheSpriteEditorReadsTheLastSourcesSelection)
+{
+    form.show();
+    form.documents().newSource();
+    auto *source = qobject_cast<editor::TfrmSource *>(form.documents().activeDocument());
+    ASSERT_NE(source, nullptr);
+    source->Memo1->setText("; Sprite data for dot\r\ndot:\r\n.db $80\r\n.db $40\r\n");
+    source->Memo1->selectAll();
+
+    bool shown = false;
+    WhenShown<tools::TfrmSprite>([&](tools::TfrmSprite *editor) {
+        shown = true;
+        editor->LoadFromSourceClick();
+        editor->accept();
+    });
+    form.actions().spriteEditor->trigger();
+    ASSERT_TRUE(shown);
+    // The editor keeps its sprite from one opening to the next.
+    const tools::Sprite &sprite = form.toolWindows().spriteEditor().sprite();
+    EXPECT_EQ(sprite.width, 8);
+    EXPECT_EQ(sprite.height, 2);
+    EXPECT_TRUE(sprite.cells.at(0, 0));
+    EXPECT_TRUE(sprite.cells.at(1, 1));
+    EXPECT_TRUE(dialogs->shown.empty());
+}
+
+} // namespace
