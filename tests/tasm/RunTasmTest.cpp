@@ -64,12 +64,21 @@ TEST(TasmRun, ExitCodesAndConsole)
     EXPECT_EQ(bad.code, 1);
     EXPECT_TRUE(fs.files.count("bad.bin"));
 
-    // A missing source: 3, with empty object and listing left behind.
-    Outcome missing = run(fs, {"-80", "-b", "gone.asm", "gone.bin"});
+    // A missing source or include: 3, and the outputs of an earlier run stay as
+    // they were (named or default names alike).
+    fs.files["keep.obj"] = "old object";
+    fs.files["keep.lst"] = "old listing";
+    fs.files["gone.obj"] = "old default object";
+    fs.files["noinc.asm"] = " .org 0\n nop\n#include \"nowhere.inc\"\n .end\n";
+    Outcome missing = run(fs, {"-80", "-b", "gone.asm", "keep.obj", "keep.lst"});
     EXPECT_EQ(missing.code, 3);
     EXPECT_NE(missing.console.find("tasm: source file open error on gone.asm"), std::string::npos);
-    EXPECT_EQ(fs.files["gone.bin"], "");
-    EXPECT_EQ(fs.files["gone.lst"], "");
+    EXPECT_EQ(run(fs, {"-80", "-b", "noinc.asm", "keep.obj", "keep.lst"}).code, 3);
+    EXPECT_EQ(run(fs, {"-80", "gone.asm"}).code, 3);
+    EXPECT_EQ(fs.files["keep.obj"], "old object");
+    EXPECT_EQ(fs.files["keep.lst"], "old listing");
+    EXPECT_EQ(fs.files["gone.obj"], "old default object");
+    EXPECT_FALSE(fs.files.count("gone.lst") || fs.files.count("noinc.lst"));
 
     // Unknown options (including the retired -r) are noticed before the banner and
     // change nothing.
