@@ -431,6 +431,12 @@ void Assembler::defineLabel(std::string_view label, std::int32_t value, LabelKin
 
 ExprResult Assembler::evaluateQuiet(std::string_view text, bool undefinedIsError)
 {
+    // Blanks separate nothing in an operand: `.db 1111 1111b` is one number, as it is
+    // in an instruction operand, whose blanks are gone before it gets here.
+    if (text.find_first_of(" \t") != std::string_view::npos) {
+        compactScratch_ = compactOperand(text);
+        text = compactScratch_;
+    }
     ExprSettings settings;
     settings.pc = static_cast<std::int32_t>(statementPc_);
     settings.localChar = localChar_;

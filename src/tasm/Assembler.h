@@ -169,6 +169,7 @@ private:
     std::vector<std::string> errorsAfter_;
     bool addressErrorReported_ = false;
     std::optional<std::int32_t> orgPc_;
+    std::string compactScratch_; // an operand without its blanks, while it is evaluated
 
     SymbolTable symbols_;
     std::unique_ptr<MemoryImage> image_;
