@@ -14,8 +14,7 @@ constexpr std::size_t kMaxLabelLength = 31;
 
 Assembler::Assembler(const Options &options, FileSystem &fs, std::vector<std::string> includeDirs,
                      std::string &console)
-    : options_(options), fs_(fs), includeDirs_(std::move(includeDirs)), console_(console),
-      table_(InstructionTable::z80())
+    : options_(options), fs_(fs), includeDirs_(std::move(includeDirs)), console_(console)
 {
 }
 
@@ -265,12 +264,14 @@ void Assembler::finishLine(std::string_view raw, const std::string &expandedFirs
     if (!finalPass()) {
         return;
     }
-    std::vector<std::uint8_t> all;
-    for (const auto &out : outputs_) {
-        all.insert(all.end(), out.bytes.begin(), out.bytes.end());
-    }
-    if (!all.empty()) {
-        lineBytes_.push_back({fileName_, lineNumber_, std::move(all)});
+    if (recordLineBytes_) {
+        std::vector<std::uint8_t> all;
+        for (const auto &out : outputs_) {
+            all.insert(all.end(), out.bytes.begin(), out.bytes.end());
+        }
+        if (!all.empty()) {
+            lineBytes_.push_back({fileName_, lineNumber_, std::move(all)});
+        }
     }
     if (!listOn_) {
         return;

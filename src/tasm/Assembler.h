@@ -42,8 +42,8 @@ struct AssemblyResult {
     std::string listing;
     std::string exports; // lines for the export file, empty when nothing was exported
     bool wantsSymbolFile = false;
-    std::string symbols; // the symbol file's text
-    std::vector<LineBytes> lineBytes;
+    std::string symbols;              // the symbol file's text
+    std::vector<LineBytes> lineBytes; // only when asked for
 };
 
 class Assembler : private SymbolResolver {
@@ -53,6 +53,8 @@ public:
               std::string &console);
 
     AssemblyResult run(const std::string &sourceName);
+    // Fills AssemblyResult::lineBytes; off by default, since it costs memory per line.
+    void recordLineBytes() { recordLineBytes_ = true; }
 
 private:
     enum class Place { Before, After };
@@ -137,8 +139,7 @@ private:
     FileSystem &fs_;
     std::vector<std::string> includeDirs_;
     std::string &console_;
-    const InstructionTable &table_;
-    InstructionTable added_; // rows from .ADDINSTR, tried before the built-in ones
+    AddedInstructions added_; // rows from .ADDINSTR, tried before the built-in ones
     std::unordered_map<std::string, std::unique_ptr<SourceFile>> files_;
 
     // State of the current pass.
@@ -178,6 +179,7 @@ private:
     std::string exports_;
     bool wantsSymbolFile_ = false;
     int errorCount_ = 0;
+    bool recordLineBytes_ = false;
     std::vector<LineBytes> lineBytes_;
 };
 

@@ -332,7 +332,8 @@ void Assembler::directiveAddInstr(std::string_view operand)
         return;
     }
     InstructionRow row;
-    row.pattern = args == "\"\"" ? std::string() : toUpper(args);
+    const std::string pattern = args == "\"\"" ? std::string() : toUpper(args);
+    row.pattern = pattern;
     if (opcode.size() > 8 ||
         opcode.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) {
         bad(opcode);
@@ -361,7 +362,7 @@ void Assembler::directiveAddInstr(std::string_view operand)
         bad(rule);
         return;
     }
-    if (row.kind != ArgKind::None && row.pattern.find('*') == std::string::npos) {
+    if (row.kind != ArgKind::None && pattern.find('*') == std::string::npos) {
         bad(args);
         return;
     }
