@@ -26,6 +26,10 @@ AssemblyResult Assembler::run(const std::string &sourceName)
     try {
         runPass(1, sourceName);
         console_ += "tasm: pass 1 complete.\n";
+        // Each row is the source line and some 26 characters before it; taking the room
+        // at once spares copying a long listing each time it outgrows its buffer. Room
+        // that is never written costs no memory.
+        listing_->reserve(bytesThisPass_ + static_cast<std::size_t>(linesThisPass_) * 40);
         runPass(2, sourceName);
         endOfRun(result);
     } catch (const FatalError &fatal) {
@@ -71,7 +75,7 @@ void Assembler::endOfRun(AssemblyResult &result)
 
     result.errorCount = errorCount_;
     result.image = std::move(image_);
-    result.listing = listing_->text();
+    result.listing = listing_->take();
     result.exports = exports_;
     result.wantsSymbolFile = wantsSymbolFile_ || options_.symbolFile;
     if (result.wantsSymbolFile) {
@@ -93,6 +97,7 @@ void Assembler::runPass(int pass, const std::string &sourceName)
     seenEnd_ = false;
     segment_ = 'N';
     linesThisPass_ = 0;
+    bytesThisPass_ = 0;
     conditionals_.clear();
     macros_.clear();
     for (const auto &[name, text] : options_.defines) {
@@ -127,15 +132,6 @@ const Assembler::SourceFile *Assembler::loadFile(const std::string &path)
     if (eof != std::string::npos) {
         file->text.resize(eof);
     }
-    std::size_t start = 0;
-    while (start < file->text.size()) {
-        file->lineStarts.push_back(start);
-        auto nl = file->text.find('\n', start);
-        if (nl == std::string::npos) {
-            break;
-        }
-        start = nl + 1;
-    }
     auto *raw = file.get();
     files_.emplace(path, std::move(file));
     return raw;
@@ -154,13 +150,12 @@ void Assembler::processFile(const std::string &displayName, const std::string &p
     fileName_ = displayName;
     filePath_ = path;
     depth_ = depth;
-    const std::string &text = file->text;
-    for (std::size_t i = 0; i < file->lineStarts.size(); ++i) {
-        std::size_t start = file->lineStarts[i];
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos) {
-            end = text.size();
-        }
+    const std::string_view text = file->text;
+    int number = 0;
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t next = text.find('\n', start);
+        std::size_t end = next == std::string_view::npos ? text.size() : next;
+        next = next == std::string_view::npos ? text.size() : next + 1;
         if (end > start && text[end - 1] == '\r') {
             --end;
         }
@@ -168,10 +163,11 @@ void Assembler::processFile(const std::string &displayName, const std::string &p
             throw FatalError{"tasm: too many source lines; does an include file include itself?",
                              4};
         }
-        lineNumber_ = static_cast<int>(i) + 1;
-        lastFileName_ = fileName_;
+        bytesThisPass_ += next - start;
+        lineNumber_ = ++number;
         lastLineNumber_ = lineNumber_;
-        processLine(std::string_view(text).substr(start, end - start));
+        processLine(text.substr(start, end - start));
+        start = next;
     }
     fileName_ = std::move(savedName);
     filePath_ = std::move(savedPath);

@@ -61,8 +61,7 @@ private:
     enum class LabelKind { Address, Equate };
 
     struct SourceFile {
-        std::string text;
-        std::vector<std::size_t> lineStarts;
+        std::string text; // lines are found again in each pass, never stored
     };
     struct Conditional {
         bool active; // lines of the current branch are assembled
@@ -161,8 +160,8 @@ private:
     int lineNumber_ = 0;
     int depth_ = 0;
     long linesThisPass_ = 0;
-    std::string lastFileName_; // where reading stopped, for end-of-run messages
-    int lastLineNumber_ = 0;
+    std::size_t bytesThisPass_ = 0;
+    int lastLineNumber_ = 0; // where reading stopped, for end-of-run messages
 
     // State of the current line.
     std::vector<StatementOutput> outputs_;

@@ -30,11 +30,11 @@ std::optional<std::string> DiskFileSystem::read(const std::string &path)
         text.emplace();
         text->resize(static_cast<std::size_t>(info.st_size));
         std::size_t done = 0;
+        char more[4096]; // whatever the file gained since fstat
         while (true) {
-            if (done == text->size()) {
-                text->resize(done + 4096); // the file grew since fstat
-            }
-            ssize_t n = ::read(fd, text->data() + done, text->size() - done);
+            bool full = done == text->size();
+            char *into = full ? more : text->data() + done;
+            ssize_t n = ::read(fd, into, full ? sizeof more : text->size() - done);
             if (n < 0 && errno == EINTR) {
                 continue;
             }
@@ -45,6 +45,9 @@ std::optional<std::string> DiskFileSystem::read(const std::string &path)
             if (n == 0) {
                 text->resize(done);
                 break;
+            }
+            if (full) {
+                text->append(more, static_cast<std::size_t>(n));
             }
             done += static_cast<std::size_t>(n);
         }
