@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tasm/Assembler.h"
 
+#include "tasm/Characters.h"
 #include "tasm/LabelTable.h"
 
-#include <cctype>
+#include <algorithm>
 #include <cstdio>
 
 namespace vexil::tasm {
@@ -178,39 +179,57 @@ void Assembler::processFile(const std::string &displayName, const std::string &p
 void Assembler::processLine(std::string_view raw)
 {
     outputs_.clear();
+    lineCode_.clear();
     errorsBefore_.clear();
     errorsAfter_.clear();
     addressErrorReported_ = false;
-    outputs_.push_back({static_cast<std::int32_t>(pc_), {}});
+    outputs_.push_back({static_cast<std::int32_t>(pc_), 0, 0});
 
     if (!conditionals_.empty() && !conditionals_.back().active) {
         conditionalWhileSkipping(raw);
         finishLine(raw, {}, true);
         return;
     }
-    switch (preprocessorLine(raw)) {
-    case Preprocessed::YesAndListed:
-        return;
-    case Preprocessed::Yes:
+    std::size_t firstNonBlank = 0;
+    while (firstNonBlank < raw.size() && chars::isBlank(raw[firstNonBlank])) {
+        ++firstNonBlank;
+    }
+    // Blank lines and comments, most of any source, hold nothing to assemble.
+    if (firstNonBlank == raw.size() || raw[0] == commentChar_ || raw[firstNonBlank] == ';') {
         finishLine(raw, {}, false);
         return;
-    case Preprocessed::No:
-        break;
+    }
+    if (raw[firstNonBlank] == '#' || raw[firstNonBlank] == '.') {
+        switch (preprocessorLine(raw)) {
+        case Preprocessed::YesAndListed:
+            return;
+        case Preprocessed::Yes:
+            finishLine(raw, {}, false);
+            return;
+        case Preprocessed::No:
+            break;
+        }
     }
 
-    std::string line(raw);
+    std::string_view line = raw;
     bool expanded = false;
-    std::size_t firstNonBlank = raw.find_first_not_of(" \t");
-    bool mayExpand = !raw.empty() && raw[0] != commentChar_ &&
-                     !(firstNonBlank != std::string_view::npos && raw[firstNonBlank] == '#');
-    if (mayExpand && !macros_.empty()) {
+    if (raw[firstNonBlank] != '#' && !macros_.empty()) {
+        // One buffer per include level: an expanded line may include a file whose
+        // lines expand too, while this line's statements still point into it.
+        if (expansions_.size() <= static_cast<std::size_t>(depth_)) {
+            expansions_.resize(static_cast<std::size_t>(depth_) + 1);
+        }
+        std::string &buffer = expansions_[static_cast<std::size_t>(depth_)];
         ExpandStatus status = ExpandStatus::Ok;
-        expanded = macros_.expand(line, status);
+        expanded = macros_.expand(raw, buffer, status);
+        if (expanded) {
+            line = buffer;
+        }
         if (status == ExpandStatus::MissingArgs) {
             error(msg::kMacroNoArgs);
         } else if (status == ExpandStatus::TooLong) {
             error(msg::kMacroTooLong);
-            line.clear();
+            line = {};
         }
     }
 
@@ -219,12 +238,13 @@ void Assembler::processLine(std::string_view raw)
     bool first = true;
     while (true) {
         Statement st = parseStatement(line, pos, first, commentChar_, localChar_);
-        if (first && expanded) {
+        if (first && expanded && options_.expandListing) {
             std::size_t end = st.next == std::string_view::npos ? line.size() : st.next - 1;
-            expandedFirst = std::string(trim(std::string_view(line).substr(pos, end - pos)));
+            expandedFirst = std::string(trim(line.substr(pos, end - pos)));
         }
         if (!first) {
-            outputs_.push_back({static_cast<std::int32_t>(pc_), {}});
+            outputs_.push_back(
+                {static_cast<std::int32_t>(pc_), static_cast<std::uint32_t>(lineCode_.size()), 0});
         }
         processStatement(st);
         if (st.next == std::string_view::npos) {
@@ -260,14 +280,8 @@ void Assembler::finishLine(std::string_view raw, const std::string &expandedFirs
     if (!finalPass()) {
         return;
     }
-    if (recordLineBytes_) {
-        std::vector<std::uint8_t> all;
-        for (const auto &out : outputs_) {
-            all.insert(all.end(), out.bytes.begin(), out.bytes.end());
-        }
-        if (!all.empty()) {
-            lineBytes_.push_back({fileName_, lineNumber_, std::move(all)});
-        }
+    if (recordLineBytes_ && !lineCode_.empty()) {
+        lineBytes_.push_back({fileName_, lineNumber_, lineCode_});
     }
     if (!listOn_) {
         return;
@@ -282,8 +296,8 @@ void Assembler::finishLine(std::string_view raw, const std::string &expandedFirs
             options_.expandListing && !expandedFirst.empty() ? expandedFirst : raw;
         for (std::size_t i = 0; i < outputs_.size(); ++i) {
             const auto &out = outputs_[i];
-            listing_->row(lineNumber_, depth_, out.pc, skipped, out.bytes.data(), out.bytes.size(),
-                          source, i == 0);
+            listing_->row(lineNumber_, depth_, out.pc, skipped, lineCode_.data() + out.first,
+                          out.count, source, i == 0);
         }
     }
     for (const auto &text : errorsAfter_) {
@@ -339,47 +353,48 @@ void Assembler::reportExpression(const ExprResult &r)
     if (r.ok) {
         return;
     }
+    // The message is one of the msg:: constants, so its view ends in a NUL.
     if (r.hasDetail) {
-        error(r.message.c_str(), r.detail);
+        error(r.message.data(), r.detail);
     } else {
-        error(r.message.c_str());
+        error(r.message.data());
     }
 }
 
-std::string Assembler::symbolName(std::string_view label) const
+std::string_view Assembler::symbolName(std::string_view label)
 {
-    std::string name;
-    if (!label.empty() && label[0] == localChar_) {
-        name.reserve(module_.size() + 1 + label.size());
-        name = module_;
-        name += '.';
+    bool local = !label.empty() && label[0] == localChar_;
+    if (!local && !options_.ignoreCase) {
+        return label;
     }
-    name += label;
+    nameScratch_.clear();
+    if (local) {
+        nameScratch_ = module_;
+        nameScratch_ += '.';
+    }
+    nameScratch_ += label;
     if (options_.ignoreCase) {
-        for (char &c : name) {
-            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        for (char &c : nameScratch_) {
+            c = chars::toUpper(c);
         }
     }
-    return name;
+    return nameScratch_;
 }
 
 std::optional<std::int32_t> Assembler::resolve(std::string_view name)
 {
-    const Symbol *symbol = nullptr;
-    bool local = !name.empty() && name[0] == localChar_;
-    if (!local && !options_.ignoreCase) {
-        symbol = symbols_.find(name);
-    } else {
-        symbol = symbols_.find(symbolName(name));
-        // Equates of the include files live in the default module; code in a named
-        // module still means them when it has no local label of that name.
-        if (!symbol && local && module_ != "noname") {
-            std::string fallback = "noname." + std::string(name);
-            if (options_.ignoreCase) {
-                fallback = toUpper(fallback);
+    const Symbol *symbol = symbols_.find(symbolName(name));
+    // Equates of the include files live in the default module; code in a named
+    // module still means them when it has no local label of that name.
+    if (!symbol && !name.empty() && name[0] == localChar_ && module_ != "noname") {
+        nameScratch_ = "noname.";
+        nameScratch_ += name;
+        if (options_.ignoreCase) {
+            for (char &c : nameScratch_) {
+                c = chars::toUpper(c);
             }
-            symbol = symbols_.find(fallback);
         }
+        symbol = symbols_.find(nameScratch_);
     }
     if (!symbol) {
         return std::nullopt;
@@ -389,11 +404,11 @@ std::optional<std::int32_t> Assembler::resolve(std::string_view name)
 
 void Assembler::defineLabel(std::string_view label, std::int32_t value, LabelKind kind)
 {
-    std::string name = symbolName(label);
+    std::string_view name = symbolName(label);
     bool local = label[0] == localChar_;
     if (name.size() > kMaxLabelLength) {
         if (local) {
-            error(msg::kLabelTooLong, name);
+            error(msg::kLabelTooLong, std::string(name));
         } else {
             error(msg::kNameTooLong);
         }
@@ -430,7 +445,7 @@ ExprResult Assembler::evaluateQuiet(std::string_view text, bool undefinedIsError
 {
     // Blanks separate nothing in an operand: `.db 1111 1111b` is one number, as it is
     // in an instruction operand, whose blanks are gone before it gets here.
-    if (text.find_first_of(" \t") != std::string_view::npos) {
+    if (std::any_of(text.begin(), text.end(), chars::isBlank)) {
         compactScratch_ = compactOperand(text);
         text = compactScratch_;
     }
@@ -462,7 +477,8 @@ void Assembler::emit(std::uint8_t byte)
             std::snprintf(text, sizeof text, "%llX", static_cast<unsigned long long>(pc_));
             error(msg::kAddressRange, text);
         }
-        outputs_.back().bytes.push_back(byte);
+        lineCode_.push_back(byte);
+        ++outputs_.back().count;
     }
     ++pc_;
 }

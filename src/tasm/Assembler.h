@@ -15,6 +15,7 @@
 #include "tasm/Statement.h"
 #include "tasm/SymbolTable.h"
 
+#include <deque>
 #include <memory>
 #include <optional>
 #include <string>
@@ -70,7 +71,8 @@ private:
     };
     struct StatementOutput {
         std::int32_t pc = 0;
-        std::vector<std::uint8_t> bytes;
+        std::uint32_t first = 0; // its bytes in lineCode_
+        std::uint32_t count = 0;
     };
 
     // Driver (Assembler.cpp)
@@ -94,7 +96,9 @@ private:
 
     // Labels and expressions
     std::optional<std::int32_t> resolve(std::string_view name) override;
-    std::string symbolName(std::string_view label) const;
+    // The name a label is stored under: with its module when local, upper-cased with
+    // -i. The view is valid until the next call.
+    std::string_view symbolName(std::string_view label);
     void defineLabel(std::string_view label, std::int32_t value, LabelKind kind);
     // Evaluates and reports errors in the final pass; nullopt when it failed.
     std::optional<std::int32_t> value(std::string_view text);
@@ -165,11 +169,16 @@ private:
 
     // State of the current line.
     std::vector<StatementOutput> outputs_;
+    std::vector<std::uint8_t> lineCode_; // the bytes of every statement of the line
+    // Macro-expanded lines, one per include level; a deque, so that a line's text
+    // stays where it is while a file it includes adds a level.
+    std::deque<std::string> expansions_;
     std::vector<std::string> errorsBefore_;
     std::vector<std::string> errorsAfter_;
     bool addressErrorReported_ = false;
     std::optional<std::int32_t> orgPc_;
     std::string compactScratch_; // an operand without its blanks, while it is evaluated
+    std::string nameScratch_;    // behind symbolName()
 
     SymbolTable symbols_;
     std::unique_ptr<MemoryImage> image_;

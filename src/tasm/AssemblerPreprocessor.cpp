@@ -2,7 +2,7 @@
 // Lines that act before statements are split: #include, #define and conditionals.
 #include "tasm/Assembler.h"
 
-#include <cctype>
+#include "tasm/Characters.h"
 
 namespace vexil::tasm {
 
@@ -36,8 +36,8 @@ std::string_view directiveWord(std::string_view raw, std::string &upperWord)
         return {};
     }
     std::size_t j = i + 1;
-    while (j < raw.size() && std::isalpha(static_cast<unsigned char>(raw[j]))) {
-        upperWord += static_cast<char>(std::toupper(static_cast<unsigned char>(raw[j])));
+    while (j < raw.size() && chars::isLetter(raw[j])) {
+        upperWord += chars::toUpper(raw[j]);
         ++j;
     }
     return raw.substr(j);

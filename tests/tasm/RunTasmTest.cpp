@@ -125,6 +125,29 @@ TEST(TasmRun, EnvironmentAndIncludes)
     EXPECT_EQ(fs.files["out.bin"], std::string("\x09\x02\x03", 3));
 }
 
+TEST(TasmRun, MacroLinesThatIncludeFiles)
+{
+    // An expanded line includes a file whose lines expand macros too; the rest of the
+    // first line still assembles from its own text afterwards. P's expansion is short
+    // enough to sit inside its string, which must not move while the include adds a
+    // level: `x` after it is defined only if the text survived.
+    MemoryFileSystem fs;
+    fs.files["main.asm"] = "#define TWICE(a) .db a,a\n"
+                           "#define P .include q\\x\n"
+                           "#define PULL .include \"p\"\n"
+                           " .org 0\n"
+                           " P\n"
+                           " PULL \\ TWICE(7)\n"
+                           " .db x,9\n"
+                           " .end\n";
+    fs.files["q"] = " TWICE(4)\n";
+    fs.files["p"] = " TWICE(1) \\ TWICE(2)\n TWICE(3)\n";
+    Outcome r = run(fs, {"-80", "-b", "main.asm", "main.bin"});
+    EXPECT_EQ(r.code, 0) << r.console;
+    EXPECT_EQ(fs.files["main.bin"],
+              std::string("\x04\x04\x01\x01\x02\x02\x03\x03\x07\x07\x02\x09"));
+}
+
 TEST(TasmRun, RepeatedRunsAreIndependent)
 {
     MemoryFileSystem fs;
