@@ -6,6 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace vexil::tasm;
 
 namespace {
@@ -162,6 +167,34 @@ TEST(TasmRun, RepeatedRunsAreIndependent)
     EXPECT_NE(second.console.find("Label not found: (lab)"), std::string::npos);
     EXPECT_EQ(run(fs, {"-80", "-b", "a.asm", "a2.bin"}).code, 0);
     EXPECT_EQ(fs.files["a.bin"], fs.files["a2.bin"]);
+}
+
+TEST(TasmFileSystem, DiskReadsRegularFilesOnly)
+{
+    namespace fs = std::filesystem;
+    const fs::path dir =
+        fs::temp_directory_path() / ("vexil-tasm-disk-" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    DiskFileSystem disk;
+    const std::string text("; source\r\n\x00\xFF\x1A tail", 19);
+    ASSERT_TRUE(disk.write((dir / "a.asm").string(), text));
+    EXPECT_EQ(disk.read((dir / "a.asm").string()), text);
+    EXPECT_EQ(disk.read((dir / "missing.asm").string()), std::nullopt);
+    EXPECT_EQ(disk.read(dir.string()), std::nullopt);
+    // A FIFO without a writer would block an open for reading; it is refused at once.
+    ASSERT_EQ(::mkfifo((dir / "fifo.asm").c_str(), 0600), 0);
+    EXPECT_EQ(disk.read((dir / "fifo.asm").string()), std::nullopt);
+
+    // On disk as in memory: a source that is not there leaves an earlier object alone.
+    ASSERT_TRUE(disk.write((dir / "keep.obj").string(), "good object"));
+    std::string console;
+    EXPECT_EQ(runTasm({"-80", "-b", (dir / "nosuch.asm").string(), (dir / "keep.obj").string()}, {},
+                      disk, console),
+              3);
+    EXPECT_EQ(disk.read((dir / "keep.obj").string()), "good object");
+    EXPECT_FALSE(fs::exists(dir / "nosuch.lst"));
+    fs::remove_all(dir);
 }
 
 TEST(TasmFileSystem, CaseInsensitiveFallback)
