@@ -147,7 +147,7 @@ void Assembler::directiveDefine(std::string_view rest)
         return;
     }
     std::size_t j = i;
-    while (j < rest.size() && isIdentifierChar(rest[j])) {
+    while (j < rest.size() && chars::isIdentifier(rest[j])) {
         ++j;
     }
     if (j == i) {

@@ -11,23 +11,18 @@ constexpr int kMaxRescans = 32;
 constexpr std::size_t kMaxExpandedLength = 4096;
 } // namespace
 
-bool isIdentifierChar(char c)
-{
-    return chars::isIdentifier(c);
-}
-
 void MacroTable::compile(Macro &macro, std::string_view body)
 {
     macro.body.clear();
     std::string literal;
     std::size_t i = 0;
     while (i < body.size()) {
-        if (!isIdentifierChar(body[i])) {
+        if (!chars::isIdentifier(body[i])) {
             literal += body[i++];
             continue;
         }
         std::size_t j = i;
-        while (j < body.size() && isIdentifierChar(body[j])) {
+        while (j < body.size() && chars::isIdentifier(body[j])) {
             ++j;
         }
         std::string_view word = body.substr(i, j - i);
@@ -120,12 +115,12 @@ bool MacroTable::expandOnce(std::string_view in, std::string &out, ExpandStatus 
             i += 3;
             continue;
         }
-        if (!isIdentifierChar(c)) {
+        if (!chars::isIdentifier(c)) {
             ++i;
             continue;
         }
         std::size_t j = i;
-        while (j < n && isIdentifierChar(in[j])) {
+        while (j < n && chars::isIdentifier(in[j])) {
             ++j;
         }
         std::string_view word = in.substr(i, j - i);

@@ -60,6 +60,4 @@ private:
     std::bitset<256> firstChars_;
 };
 
-bool isIdentifierChar(char c);
-
 } // namespace vexil::tasm

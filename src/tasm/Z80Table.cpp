@@ -560,8 +560,19 @@ constexpr std::array<InstructionRow, kPacked.rowCount> kRows = [] {
     return rows;
 }();
 
+// A mnemonic of up to eight characters as one number, first character highest, so
+// that numbers sort as the names do and a lookup compares integers.
+constexpr std::uint64_t mnemonicKey(std::string_view name)
+{
+    std::uint64_t key = 0;
+    for (std::size_t i = 0; i < 8; ++i) {
+        key = key << 8 | (i < name.size() ? static_cast<unsigned char>(name[i]) : 0u);
+    }
+    return key;
+}
+
 struct NamedRows {
-    std::string_view name;
+    std::uint64_t key;
     MnemonicRows rows;
 };
 
@@ -570,7 +581,7 @@ constexpr std::array<NamedRows, kPacked.mnemonicCount> kMnemonics = [] {
     for (std::size_t i = 0; i < out.size(); ++i) {
         const PackedMnemonic &m = kPacked.mnemonics[i];
         const InstructionRow *first = kRows.data() + m.first;
-        out[i].name = std::string_view(kText.data() + m.nameOffset, m.nameLength);
+        out[i].key = mnemonicKey(std::string_view(kText.data() + m.nameOffset, m.nameLength));
         out[i].rows.exact = std::span<const InstructionRow>(first, m.exactCount);
         out[i].rows.wildcard =
             std::span<const InstructionRow>(first + m.exactCount, m.wildcardCount);
@@ -578,18 +589,26 @@ constexpr std::array<NamedRows, kPacked.mnemonicCount> kMnemonics = [] {
     }
     return out;
 }();
+static_assert(std::is_sorted(kMnemonics.begin(), kMnemonics.end(),
+                             [](const NamedRows &a, const NamedRows &b) { return a.key < b.key; }));
+static_assert(std::all_of(kPacked.mnemonics.begin(),
+                          kPacked.mnemonics.begin() + kPacked.mnemonicCount,
+                          [](const PackedMnemonic &m) { return m.nameLength <= 8; }),
+              "mnemonics must fit their keys");
 
 } // namespace
 
 const MnemonicRows *z80Mnemonic(std::string_view upperMnemonic)
 {
-    auto it = std::lower_bound(
-        kMnemonics.begin(), kMnemonics.end(), upperMnemonic,
-        [](const NamedRows &entry, std::string_view name) { return entry.name < name; });
-    if (it == kMnemonics.end() || it->name != upperMnemonic) {
+    // A NUL would make a shorter name's key; no mnemonic holds one.
+    if (upperMnemonic.size() > 8 || upperMnemonic.find('\0') != std::string_view::npos) {
         return nullptr;
     }
-    return &it->rows;
+    const std::uint64_t key = mnemonicKey(upperMnemonic);
+    auto it =
+        std::lower_bound(kMnemonics.begin(), kMnemonics.end(), key,
+                         [](const NamedRows &entry, std::uint64_t k) { return entry.key < k; });
+    return it != kMnemonics.end() && it->key == key ? &it->rows : nullptr;
 }
 
 } // namespace vexil::tasm
