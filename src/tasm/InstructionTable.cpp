@@ -5,16 +5,25 @@
 
 namespace vexil::tasm {
 
+namespace {
+
+// Orders rows and operand texts by pattern, for the searches below.
+struct ByPattern {
+    bool operator()(const InstructionRow &row, std::string_view text) const
+    {
+        return row.pattern < text;
+    }
+    bool operator()(std::string_view text, const InstructionRow &row) const
+    {
+        return text < row.pattern;
+    }
+};
+
+} // namespace
+
 std::span<const InstructionRow> MnemonicRows::exactMatches(std::string_view upperOperand) const
 {
-    auto [first, last] = std::equal_range(
-        exact.begin(), exact.end(), upperOperand, [](const auto &a, const auto &b) {
-            if constexpr (std::is_same_v<std::decay_t<decltype(a)>, InstructionRow>) {
-                return a.pattern < b;
-            } else {
-                return a < b.pattern;
-            }
-        });
+    auto [first, last] = std::equal_range(exact.begin(), exact.end(), upperOperand, ByPattern{});
     return {first, last};
 }
 
@@ -32,9 +41,8 @@ void AddedInstructions::add(const std::string &upperMnemonic, InstructionRow row
         entry.wildcard.push_back(row);
     } else {
         // After the rows of the same pattern, so the one added first still wins.
-        auto at = std::upper_bound(
-            entry.exact.begin(), entry.exact.end(), row.pattern,
-            [](std::string_view pattern, const InstructionRow &r) { return pattern < r.pattern; });
+        auto at =
+            std::upper_bound(entry.exact.begin(), entry.exact.end(), row.pattern, ByPattern{});
         entry.exact.insert(at, row);
     }
     entry.view.exact = entry.exact;
