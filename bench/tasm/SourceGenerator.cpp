@@ -47,7 +47,10 @@ std::string hex(const Spelling &s, unsigned value)
     return s.hexPrefix + digits + s.hexSuffix;
 }
 
-// 50 lines that produce 27 bytes.
+// Bytes of code and data in one block.
+constexpr unsigned kBlockBytes = 29;
+
+// 50 lines that produce kBlockBytes bytes.
 void writeBlock(std::ostream &out, const Spelling &s, int n, int equates, Dialect d)
 {
     const std::string label = "L" + std::to_string(n);
@@ -109,10 +112,21 @@ GeneratedSource generateSource(const std::filesystem::path &folder, Dialect dial
         result.lines += equates + 1;
     }
     main << "\t" << s.org << " " << hex(s, 0x1000) << "\n";
-    const int files = 10;
+    // Ten files at least, and no more than 1,000 blocks in one, so that a part starting
+    // again at 1000h keeps a program of any length inside 64 KB.
+    const int files = blocks > 10000 ? (blocks + 999) / 1000 : 10;
+    unsigned address = 0x1000;
     for (int f = 0; f < files; ++f) {
         std::string name = "part" + std::to_string(f) + ".inc";
         std::ofstream part(folder / name);
+        const unsigned partBytes =
+            static_cast<unsigned>((f + 1) * blocks / files - f * blocks / files) * kBlockBytes;
+        if (address + partBytes > 0x10000) {
+            part << "\t" << s.org << " " << hex(s, 0x1000) << "\n";
+            result.lines += 1;
+            address = 0x1000;
+        }
+        address += partBytes;
         for (int b = f * blocks / files; b < (f + 1) * blocks / files; ++b) {
             writeBlock(part, s, b, equates, dialect);
             result.lines += 50;

@@ -16,8 +16,10 @@ struct GeneratedSource {
     long lines = 0;             // lines over all files
 };
 
-// `blocks` blocks of 50 lines each, spread over ten include files; `equates` extra
-// `.equ` lines in an include file of their own, referred to by the program.
+// `blocks` blocks of 50 lines each, spread over ten include files (more for very
+// long programs, which start again at 1000h when 64 KB would not hold them);
+// `equates` extra `.equ` lines in an include file of their own, referred to by the
+// program.
 GeneratedSource generateSource(const std::filesystem::path &folder, Dialect dialect, int blocks,
                                int equates);
 

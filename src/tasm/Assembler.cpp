@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tasm/Assembler.h"
 
+#include "tasm/Characters.h"
 #include "tasm/LabelTable.h"
 
-#include <cctype>
+#include <algorithm>
 #include <cstdio>
 
 namespace vexil::tasm {
@@ -14,8 +15,7 @@ constexpr std::size_t kMaxLabelLength = 31;
 
 Assembler::Assembler(const Options &options, FileSystem &fs, std::vector<std::string> includeDirs,
                      std::string &console)
-    : options_(options), fs_(fs), includeDirs_(std::move(includeDirs)), console_(console),
-      table_(InstructionTable::z80())
+    : options_(options), fs_(fs), includeDirs_(std::move(includeDirs)), console_(console)
 {
 }
 
@@ -27,6 +27,10 @@ AssemblyResult Assembler::run(const std::string &sourceName)
     try {
         runPass(1, sourceName);
         console_ += "tasm: pass 1 complete.\n";
+        // Each row is the source line and some 26 characters before it; taking the room
+        // at once spares copying a long listing each time it outgrows its buffer. Room
+        // that is never written costs no memory.
+        listing_->reserve(bytesThisPass_ + static_cast<std::size_t>(linesThisPass_) * 40);
         runPass(2, sourceName);
         endOfRun(result);
     } catch (const FatalError &fatal) {
@@ -72,7 +76,7 @@ void Assembler::endOfRun(AssemblyResult &result)
 
     result.errorCount = errorCount_;
     result.image = std::move(image_);
-    result.listing = listing_->text();
+    result.listing = listing_->take();
     result.exports = exports_;
     result.wantsSymbolFile = wantsSymbolFile_ || options_.symbolFile;
     if (result.wantsSymbolFile) {
@@ -94,6 +98,7 @@ void Assembler::runPass(int pass, const std::string &sourceName)
     seenEnd_ = false;
     segment_ = 'N';
     linesThisPass_ = 0;
+    bytesThisPass_ = 0;
     conditionals_.clear();
     macros_.clear();
     for (const auto &[name, text] : options_.defines) {
@@ -128,15 +133,6 @@ const Assembler::SourceFile *Assembler::loadFile(const std::string &path)
     if (eof != std::string::npos) {
         file->text.resize(eof);
     }
-    std::size_t start = 0;
-    while (start < file->text.size()) {
-        file->lineStarts.push_back(start);
-        auto nl = file->text.find('\n', start);
-        if (nl == std::string::npos) {
-            break;
-        }
-        start = nl + 1;
-    }
     auto *raw = file.get();
     files_.emplace(path, std::move(file));
     return raw;
@@ -155,13 +151,12 @@ void Assembler::processFile(const std::string &displayName, const std::string &p
     fileName_ = displayName;
     filePath_ = path;
     depth_ = depth;
-    const std::string &text = file->text;
-    for (std::size_t i = 0; i < file->lineStarts.size(); ++i) {
-        std::size_t start = file->lineStarts[i];
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos) {
-            end = text.size();
-        }
+    const std::string_view text = file->text;
+    int number = 0;
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t next = text.find('\n', start);
+        std::size_t end = next == std::string_view::npos ? text.size() : next;
+        next = next == std::string_view::npos ? text.size() : next + 1;
         if (end > start && text[end - 1] == '\r') {
             --end;
         }
@@ -169,10 +164,11 @@ void Assembler::processFile(const std::string &displayName, const std::string &p
             throw FatalError{"tasm: too many source lines; does an include file include itself?",
                              4};
         }
-        lineNumber_ = static_cast<int>(i) + 1;
-        lastFileName_ = fileName_;
+        bytesThisPass_ += next - start;
+        lineNumber_ = ++number;
         lastLineNumber_ = lineNumber_;
-        processLine(std::string_view(text).substr(start, end - start));
+        processLine(text.substr(start, end - start));
+        start = next;
     }
     fileName_ = std::move(savedName);
     filePath_ = std::move(savedPath);
@@ -183,39 +179,57 @@ void Assembler::processFile(const std::string &displayName, const std::string &p
 void Assembler::processLine(std::string_view raw)
 {
     outputs_.clear();
+    lineCode_.clear();
     errorsBefore_.clear();
     errorsAfter_.clear();
     addressErrorReported_ = false;
-    outputs_.push_back({static_cast<std::int32_t>(pc_), {}});
+    outputs_.push_back({static_cast<std::int32_t>(pc_), 0, 0});
 
     if (!conditionals_.empty() && !conditionals_.back().active) {
         conditionalWhileSkipping(raw);
         finishLine(raw, {}, true);
         return;
     }
-    switch (preprocessorLine(raw)) {
-    case Preprocessed::YesAndListed:
-        return;
-    case Preprocessed::Yes:
+    std::size_t firstNonBlank = 0;
+    while (firstNonBlank < raw.size() && chars::isBlank(raw[firstNonBlank])) {
+        ++firstNonBlank;
+    }
+    // Blank lines and comments, most of any source, hold nothing to assemble.
+    if (firstNonBlank == raw.size() || raw[0] == commentChar_ || raw[firstNonBlank] == ';') {
         finishLine(raw, {}, false);
         return;
-    case Preprocessed::No:
-        break;
+    }
+    if (raw[firstNonBlank] == '#' || raw[firstNonBlank] == '.') {
+        switch (preprocessorLine(raw)) {
+        case Preprocessed::YesAndListed:
+            return;
+        case Preprocessed::Yes:
+            finishLine(raw, {}, false);
+            return;
+        case Preprocessed::No:
+            break;
+        }
     }
 
-    std::string line(raw);
+    std::string_view line = raw;
     bool expanded = false;
-    std::size_t firstNonBlank = raw.find_first_not_of(" \t");
-    bool mayExpand = !raw.empty() && raw[0] != commentChar_ &&
-                     !(firstNonBlank != std::string_view::npos && raw[firstNonBlank] == '#');
-    if (mayExpand && !macros_.empty()) {
+    if (raw[firstNonBlank] != '#' && !macros_.empty()) {
+        // One buffer per include level: an expanded line may include a file whose
+        // lines expand too, while this line's statements still point into it.
+        if (expansions_.size() <= static_cast<std::size_t>(depth_)) {
+            expansions_.resize(static_cast<std::size_t>(depth_) + 1);
+        }
+        std::string &buffer = expansions_[static_cast<std::size_t>(depth_)];
         ExpandStatus status = ExpandStatus::Ok;
-        expanded = macros_.expand(line, status);
+        expanded = macros_.expand(raw, buffer, status);
+        if (expanded) {
+            line = buffer;
+        }
         if (status == ExpandStatus::MissingArgs) {
             error(msg::kMacroNoArgs);
         } else if (status == ExpandStatus::TooLong) {
             error(msg::kMacroTooLong);
-            line.clear();
+            line = {};
         }
     }
 
@@ -224,12 +238,13 @@ void Assembler::processLine(std::string_view raw)
     bool first = true;
     while (true) {
         Statement st = parseStatement(line, pos, first, commentChar_, localChar_);
-        if (first && expanded) {
+        if (first && expanded && options_.expandListing) {
             std::size_t end = st.next == std::string_view::npos ? line.size() : st.next - 1;
-            expandedFirst = std::string(trim(std::string_view(line).substr(pos, end - pos)));
+            expandedFirst = std::string(trim(line.substr(pos, end - pos)));
         }
         if (!first) {
-            outputs_.push_back({static_cast<std::int32_t>(pc_), {}});
+            outputs_.push_back(
+                {static_cast<std::int32_t>(pc_), static_cast<std::uint32_t>(lineCode_.size()), 0});
         }
         processStatement(st);
         if (st.next == std::string_view::npos) {
@@ -265,12 +280,8 @@ void Assembler::finishLine(std::string_view raw, const std::string &expandedFirs
     if (!finalPass()) {
         return;
     }
-    std::vector<std::uint8_t> all;
-    for (const auto &out : outputs_) {
-        all.insert(all.end(), out.bytes.begin(), out.bytes.end());
-    }
-    if (!all.empty()) {
-        lineBytes_.push_back({fileName_, lineNumber_, std::move(all)});
+    if (recordLineBytes_ && !lineCode_.empty()) {
+        lineBytes_.push_back({fileName_, lineNumber_, lineCode_});
     }
     if (!listOn_) {
         return;
@@ -285,8 +296,8 @@ void Assembler::finishLine(std::string_view raw, const std::string &expandedFirs
             options_.expandListing && !expandedFirst.empty() ? expandedFirst : raw;
         for (std::size_t i = 0; i < outputs_.size(); ++i) {
             const auto &out = outputs_[i];
-            listing_->row(lineNumber_, depth_, out.pc, skipped, out.bytes.data(), out.bytes.size(),
-                          source, i == 0);
+            listing_->row(lineNumber_, depth_, out.pc, skipped, lineCode_.data() + out.first,
+                          out.count, source, i == 0);
         }
     }
     for (const auto &text : errorsAfter_) {
@@ -342,47 +353,48 @@ void Assembler::reportExpression(const ExprResult &r)
     if (r.ok) {
         return;
     }
+    // The message is one of the msg:: constants, so its view ends in a NUL.
     if (r.hasDetail) {
-        error(r.message.c_str(), r.detail);
+        error(r.message.data(), r.detail);
     } else {
-        error(r.message.c_str());
+        error(r.message.data());
     }
 }
 
-std::string Assembler::symbolName(std::string_view label) const
+std::string_view Assembler::symbolName(std::string_view label)
 {
-    std::string name;
-    if (!label.empty() && label[0] == localChar_) {
-        name.reserve(module_.size() + 1 + label.size());
-        name = module_;
-        name += '.';
+    bool local = !label.empty() && label[0] == localChar_;
+    if (!local && !options_.ignoreCase) {
+        return label;
     }
-    name += label;
+    nameScratch_.clear();
+    if (local) {
+        nameScratch_ = module_;
+        nameScratch_ += '.';
+    }
+    nameScratch_ += label;
     if (options_.ignoreCase) {
-        for (char &c : name) {
-            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        for (char &c : nameScratch_) {
+            c = chars::toUpper(c);
         }
     }
-    return name;
+    return nameScratch_;
 }
 
 std::optional<std::int32_t> Assembler::resolve(std::string_view name)
 {
-    const Symbol *symbol = nullptr;
-    bool local = !name.empty() && name[0] == localChar_;
-    if (!local && !options_.ignoreCase) {
-        symbol = symbols_.find(name);
-    } else {
-        symbol = symbols_.find(symbolName(name));
-        // Equates of the include files live in the default module; code in a named
-        // module still means them when it has no local label of that name.
-        if (!symbol && local && module_ != "noname") {
-            std::string fallback = "noname." + std::string(name);
-            if (options_.ignoreCase) {
-                fallback = toUpper(fallback);
+    const Symbol *symbol = symbols_.find(symbolName(name));
+    // Equates of the include files live in the default module; code in a named
+    // module still means them when it has no local label of that name.
+    if (!symbol && !name.empty() && name[0] == localChar_ && module_ != "noname") {
+        nameScratch_ = "noname.";
+        nameScratch_ += name;
+        if (options_.ignoreCase) {
+            for (char &c : nameScratch_) {
+                c = chars::toUpper(c);
             }
-            symbol = symbols_.find(fallback);
         }
+        symbol = symbols_.find(nameScratch_);
     }
     if (!symbol) {
         return std::nullopt;
@@ -392,11 +404,11 @@ std::optional<std::int32_t> Assembler::resolve(std::string_view name)
 
 void Assembler::defineLabel(std::string_view label, std::int32_t value, LabelKind kind)
 {
-    std::string name = symbolName(label);
+    std::string_view name = symbolName(label);
     bool local = label[0] == localChar_;
     if (name.size() > kMaxLabelLength) {
         if (local) {
-            error(msg::kLabelTooLong, name);
+            error(msg::kLabelTooLong, std::string(name));
         } else {
             error(msg::kNameTooLong);
         }
@@ -431,6 +443,12 @@ void Assembler::defineLabel(std::string_view label, std::int32_t value, LabelKin
 
 ExprResult Assembler::evaluateQuiet(std::string_view text, bool undefinedIsError)
 {
+    // Blanks separate nothing in an operand: `.db 1111 1111b` is one number, as it is
+    // in an instruction operand, whose blanks are gone before it gets here.
+    if (std::any_of(text.begin(), text.end(), chars::isBlank)) {
+        compactScratch_ = compactOperand(text);
+        text = compactScratch_;
+    }
     ExprSettings settings;
     settings.pc = static_cast<std::int32_t>(statementPc_);
     settings.localChar = localChar_;
@@ -459,7 +477,8 @@ void Assembler::emit(std::uint8_t byte)
             std::snprintf(text, sizeof text, "%llX", static_cast<unsigned long long>(pc_));
             error(msg::kAddressRange, text);
         }
-        outputs_.back().bytes.push_back(byte);
+        lineCode_.push_back(byte);
+        ++outputs_.back().count;
     }
     ++pc_;
 }

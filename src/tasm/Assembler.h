@@ -15,6 +15,7 @@
 #include "tasm/Statement.h"
 #include "tasm/SymbolTable.h"
 
+#include <deque>
 #include <memory>
 #include <optional>
 #include <string>
@@ -42,8 +43,8 @@ struct AssemblyResult {
     std::string listing;
     std::string exports; // lines for the export file, empty when nothing was exported
     bool wantsSymbolFile = false;
-    std::string symbols; // the symbol file's text
-    std::vector<LineBytes> lineBytes;
+    std::string symbols;              // the symbol file's text
+    std::vector<LineBytes> lineBytes; // only when asked for
 };
 
 class Assembler : private SymbolResolver {
@@ -53,14 +54,15 @@ public:
               std::string &console);
 
     AssemblyResult run(const std::string &sourceName);
+    // Fills AssemblyResult::lineBytes; off by default, since it costs memory per line.
+    void recordLineBytes() { recordLineBytes_ = true; }
 
 private:
     enum class Place { Before, After };
     enum class LabelKind { Address, Equate };
 
     struct SourceFile {
-        std::string text;
-        std::vector<std::size_t> lineStarts;
+        std::string text; // lines are found again in each pass, never stored
     };
     struct Conditional {
         bool active; // lines of the current branch are assembled
@@ -69,7 +71,8 @@ private:
     };
     struct StatementOutput {
         std::int32_t pc = 0;
-        std::vector<std::uint8_t> bytes;
+        std::uint32_t first = 0; // its bytes in lineCode_
+        std::uint32_t count = 0;
     };
 
     // Driver (Assembler.cpp)
@@ -93,7 +96,9 @@ private:
 
     // Labels and expressions
     std::optional<std::int32_t> resolve(std::string_view name) override;
-    std::string symbolName(std::string_view label) const;
+    // The name a label is stored under: with its module when local, upper-cased with
+    // -i. The view is valid until the next call.
+    std::string_view symbolName(std::string_view label);
     void defineLabel(std::string_view label, std::int32_t value, LabelKind kind);
     // Evaluates and reports errors in the final pass; nullopt when it failed.
     std::optional<std::int32_t> value(std::string_view text);
@@ -137,8 +142,7 @@ private:
     FileSystem &fs_;
     std::vector<std::string> includeDirs_;
     std::string &console_;
-    const InstructionTable &table_;
-    InstructionTable added_; // rows from .ADDINSTR, tried before the built-in ones
+    AddedInstructions added_; // rows from .ADDINSTR, tried before the built-in ones
     std::unordered_map<std::string, std::unique_ptr<SourceFile>> files_;
 
     // State of the current pass.
@@ -160,15 +164,21 @@ private:
     int lineNumber_ = 0;
     int depth_ = 0;
     long linesThisPass_ = 0;
-    std::string lastFileName_; // where reading stopped, for end-of-run messages
-    int lastLineNumber_ = 0;
+    std::size_t bytesThisPass_ = 0;
+    int lastLineNumber_ = 0; // where reading stopped, for end-of-run messages
 
     // State of the current line.
     std::vector<StatementOutput> outputs_;
+    std::vector<std::uint8_t> lineCode_; // the bytes of every statement of the line
+    // Macro-expanded lines, one per include level; a deque, so that a line's text
+    // stays where it is while a file it includes adds a level.
+    std::deque<std::string> expansions_;
     std::vector<std::string> errorsBefore_;
     std::vector<std::string> errorsAfter_;
     bool addressErrorReported_ = false;
     std::optional<std::int32_t> orgPc_;
+    std::string compactScratch_; // an operand without its blanks, while it is evaluated
+    std::string nameScratch_;    // behind symbolName()
 
     SymbolTable symbols_;
     std::unique_ptr<MemoryImage> image_;
@@ -177,6 +187,7 @@ private:
     std::string exports_;
     bool wantsSymbolFile_ = false;
     int errorCount_ = 0;
+    bool recordLineBytes_ = false;
     std::vector<LineBytes> lineBytes_;
 };
 

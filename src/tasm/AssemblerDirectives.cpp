@@ -2,30 +2,172 @@
 // Directives: data, origin, equates, listing control, modules and table rows.
 #include "tasm/Assembler.h"
 
+#include "tasm/Characters.h"
 #include "tasm/StringLiteral.h"
 
-#include <cctype>
+#include <algorithm>
+#include <array>
+#include <bit>
 #include <cstdio>
 #include <sstream>
 
 namespace vexil::tasm {
 
+namespace {
+
+enum class Directive : std::uint8_t {
+    Equ,
+    Set,
+    Org,
+    Byte,
+    Word,
+    Text,
+    Block,
+    Fill,
+    Chk,
+    End,
+    List,
+    NoList,
+    Page,
+    NoPage,
+    Eject,
+    Title,
+    Codes,
+    NoCodes,
+    Echo,
+    Export,
+    Sym,
+    Segment,
+    LsFirst,
+    MsFirst,
+    Module,
+    LocalLabelChar,
+    CommentChar,
+    AddInstr,
+    Include,
+    Preprocessor, // #define and the conditionals, also written with a dot
+    Unknown,
+};
+
+// A directive name of up to 15 characters and its length as two numbers, so finding
+// it takes a few integer comparisons instead of string comparisons.
+struct NameKey {
+    static constexpr std::size_t kMaxLength = 15;
+    std::uint64_t first = 0;
+    std::uint64_t second = 0;
+
+    // `name` upper-cased; at most kMaxLength characters.
+    static constexpr NameKey of(std::string_view name)
+    {
+        std::array<char, 16> bytes{};
+        for (std::size_t i = 0; i < name.size(); ++i) {
+            bytes[i] = chars::toUpper(name[i]);
+        }
+        bytes[kMaxLength] = static_cast<char>(name.size());
+        return std::bit_cast<NameKey>(bytes);
+    }
+    constexpr bool operator<(const NameKey &o) const
+    {
+        return first != o.first ? first < o.first : second < o.second;
+    }
+    constexpr bool operator==(const NameKey &o) const = default;
+};
+
+struct DirectiveName {
+    NameKey key;
+    Directive directive;
+};
+
+constexpr auto kDirectives = [] {
+    auto names = std::to_array<std::pair<std::string_view, Directive>>({
+        {"ADDINSTR", Directive::AddInstr},
+        {"AVSYM", Directive::Sym},
+        {"BLOCK", Directive::Block},
+        {"BSEG", Directive::Segment},
+        {"BYTE", Directive::Byte},
+        {"CHK", Directive::Chk},
+        {"CODES", Directive::Codes},
+        {"COMMENTCHAR", Directive::CommentChar},
+        {"CSEG", Directive::Segment},
+        {"DB", Directive::Byte},
+        {"DEFCONT", Directive::Preprocessor},
+        {"DEFINE", Directive::Preprocessor},
+        {"DS", Directive::Block},
+        {"DSEG", Directive::Segment},
+        {"DW", Directive::Word},
+        {"ECHO", Directive::Echo},
+        {"EJECT", Directive::Eject},
+        {"ELSE", Directive::Preprocessor},
+        {"END", Directive::End},
+        {"ENDIF", Directive::Preprocessor},
+        {"EQU", Directive::Equ},
+        {"EXPORT", Directive::Export},
+        {"FILL", Directive::Fill},
+        {"IF", Directive::Preprocessor},
+        {"IFDEF", Directive::Preprocessor},
+        {"IFNDEF", Directive::Preprocessor},
+        {"INCLUDE", Directive::Include},
+        {"LIST", Directive::List},
+        {"LOCALLABELCHAR", Directive::LocalLabelChar},
+        {"LSFIRST", Directive::LsFirst},
+        {"MODULE", Directive::Module},
+        {"MSFIRST", Directive::MsFirst},
+        {"NOCODES", Directive::NoCodes},
+        {"NOLIST", Directive::NoList},
+        {"NOPAGE", Directive::NoPage},
+        {"NSEG", Directive::Segment},
+        {"ORG", Directive::Org},
+        {"PAGE", Directive::Page},
+        {"SET", Directive::Set},
+        {"SYM", Directive::Sym},
+        {"TEXT", Directive::Text},
+        {"TITLE", Directive::Title},
+        {"UNDEF", Directive::Preprocessor},
+        {"WORD", Directive::Word},
+        {"XSEG", Directive::Segment},
+    });
+    std::array<DirectiveName, names.size()> table{};
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        table[i] = {NameKey::of(names[i].first), names[i].second};
+    }
+    std::sort(table.begin(), table.end(),
+              [](const DirectiveName &a, const DirectiveName &b) { return a.key < b.key; });
+    return table;
+}();
+
+// `name` in any case.
+Directive directiveNamed(std::string_view name)
+{
+    if (name.size() > NameKey::kMaxLength) {
+        return Directive::Unknown;
+    }
+    const NameKey key = NameKey::of(name);
+    auto it = std::lower_bound(
+        kDirectives.begin(), kDirectives.end(), key,
+        [](const DirectiveName &entry, const NameKey &k) { return entry.key < k; });
+    return it != kDirectives.end() && it->key == key ? it->directive : Directive::Unknown;
+}
+
+} // namespace
+
 void Assembler::assembleDirective(const Statement &st)
 {
-    std::string name;
+    std::string_view name;
     if (st.op == "=") {
         name = "EQU";
     } else if (st.op == "*=" || st.op == "$=") {
         name = "ORG";
     } else if (st.op[0] == '.' || st.op[0] == '#') {
-        name = toUpper(st.op.substr(1));
+        name = st.op.substr(1);
     } else {
         error(msg::kUnknownDirective, toUpper(st.op), Place::After);
         return;
     }
+    const Directive directive = directiveNamed(name);
     std::string_view operand = st.operand;
 
-    if (name == "EQU") {
+    switch (directive) {
+    case Directive::Equ: {
         if (st.label.empty()) {
             error(msg::kLabelRequired, toUpper(st.op));
             return;
@@ -40,7 +182,7 @@ void Assembler::assembleDirective(const Statement &st)
         defineLabel(st.label, r.ok ? r.value : 0, LabelKind::Equate);
         return;
     }
-    if (name == "SET") {
+    case Directive::Set: {
         Symbol *symbol = st.label.empty() ? nullptr : symbols_.find(symbolName(st.label));
         if (!symbol) {
             std::string label(st.label);
@@ -53,10 +195,11 @@ void Assembler::assembleDirective(const Statement &st)
         }
         ExprResult r = evaluateQuiet(operand, finalPass());
         reportExpression(r);
+        // Evaluating adds no labels, so the pointer is still good.
         symbol->value = r.ok ? r.value : 0;
         return;
     }
-    if (name == "ORG") {
+    case Directive::Org:
         if (auto v = value(operand)) {
             if (finalPass() && (*v < 0 || *v > 0xFFFF)) {
                 char text[16];
@@ -70,18 +213,24 @@ void Assembler::assembleDirective(const Statement &st)
             defineLabel(st.label, static_cast<std::int32_t>(pc_), LabelKind::Address);
         }
         return;
+    default:
+        break;
     }
     if (!st.label.empty()) {
         defineLabel(st.label, static_cast<std::int32_t>(pc_), LabelKind::Address);
     }
 
-    if (name == "DB" || name == "BYTE") {
+    switch (directive) {
+    case Directive::Byte:
         directiveData(operand, 1);
-    } else if (name == "DW" || name == "WORD") {
+        break;
+    case Directive::Word:
         directiveData(operand, 2);
-    } else if (name == "TEXT") {
+        break;
+    case Directive::Text:
         directiveText(operand);
-    } else if (name == "BLOCK" || name == "DS") {
+        break;
+    case Directive::Block:
         if (auto v = value(operand)) {
             if (*v < 0) {
                 error(msg::kArgumentRange, std::string(operand));
@@ -89,74 +238,98 @@ void Assembler::assembleDirective(const Statement &st)
                 pc_ += *v;
             }
         }
-    } else if (name == "FILL") {
+        break;
+    case Directive::Fill:
         directiveFill(operand);
-    } else if (name == "CHK") {
+        break;
+    case Directive::Chk:
         directiveChk(operand);
-    } else if (name == "END") {
+        break;
+    case Directive::End:
         seenEnd_ = true;
-    } else if (name == "LIST") {
+        break;
+    case Directive::List:
         listOn_ = true;
-    } else if (name == "NOLIST") {
+        break;
+    case Directive::NoList:
         listOn_ = false;
-    } else if (name == "PAGE") {
+        break;
+    case Directive::Page:
         if (finalPass()) {
             listing_->setPaging(true);
         }
-    } else if (name == "NOPAGE") {
+        break;
+    case Directive::NoPage:
         if (finalPass()) {
             listing_->setPaging(false);
         }
-    } else if (name == "EJECT") {
+        break;
+    case Directive::Eject:
         if (finalPass()) {
             listing_->eject();
         }
-    } else if (name == "TITLE") {
+        break;
+    case Directive::Title:
         if (auto text = quotedText(operand); text && finalPass()) {
             listing_->setTitle(*text);
         }
-    } else if (name == "CODES") {
+        break;
+    case Directive::Codes:
         codesOn_ = true;
-    } else if (name == "NOCODES") {
+        break;
+    case Directive::NoCodes:
         codesOn_ = false;
-    } else if (name == "ECHO") {
+        break;
+    case Directive::Echo:
         directiveEcho(operand);
-    } else if (name == "EXPORT") {
+        break;
+    case Directive::Export:
         directiveExport(operand);
-    } else if (name == "SYM" || name == "AVSYM") {
+        break;
+    case Directive::Sym:
         // The symbol file always goes to the name given on the command line: a source
         // must not be able to pick a file to overwrite.
         wantsSymbolFile_ = true;
-    } else if (name == "NSEG" || name == "CSEG" || name == "BSEG" || name == "XSEG" ||
-               name == "DSEG") {
-        segment_ = name[0];
-    } else if (name == "LSFIRST") {
+        break;
+    case Directive::Segment:
+        segment_ = chars::toUpper(name[0]);
+        break;
+    case Directive::LsFirst:
         msFirst_ = false;
-    } else if (name == "MSFIRST") {
+        break;
+    case Directive::MsFirst:
         msFirst_ = true;
-    } else if (name == "MODULE") {
+        break;
+    case Directive::Module:
         module_ = std::string(trim(operand));
         if (module_.empty()) {
             module_ = "noname";
         }
-    } else if (name == "LOCALLABELCHAR" || name == "COMMENTCHAR") {
+        break;
+    case Directive::LocalLabelChar:
+    case Directive::CommentChar: {
         auto text = quotedText(operand);
         if (!text || text->size() != 1) {
             error(msg::kArgumentRange, std::string(operand));
-        } else if (name[0] == 'L') {
+        } else if (directive == Directive::LocalLabelChar) {
             localChar_ = (*text)[0];
         } else {
             commentChar_ = (*text)[0];
         }
-    } else if (name == "ADDINSTR") {
+        break;
+    }
+    case Directive::AddInstr:
         directiveAddInstr(operand);
-    } else if (name == "INCLUDE") {
+        break;
+    case Directive::Include:
         directiveInclude(operand);
-    } else if (name == "DEFINE" || name == "DEFCONT" || name == "UNDEF" || name == "IFDEF" ||
-               name == "IFNDEF" || name == "IF" || name == "ELSE" || name == "ENDIF") {
-        conditionalDirective(name, operand);
-    } else {
+        break;
+    case Directive::Preprocessor:
+        conditionalDirective(toUpper(name), operand);
+        break;
+    default:
         error(msg::kUnknownDirective, toUpper(st.op), Place::After);
+        break;
     }
 }
 
@@ -332,7 +505,8 @@ void Assembler::directiveAddInstr(std::string_view operand)
         return;
     }
     InstructionRow row;
-    row.pattern = args == "\"\"" ? std::string() : toUpper(args);
+    const std::string pattern = args == "\"\"" ? std::string() : toUpper(args);
+    row.pattern = pattern;
     if (opcode.size() > 8 ||
         opcode.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) {
         bad(opcode);
@@ -361,7 +535,7 @@ void Assembler::directiveAddInstr(std::string_view operand)
         bad(rule);
         return;
     }
-    if (row.kind != ArgKind::None && row.pattern.find('*') == std::string::npos) {
+    if (row.kind != ArgKind::None && pattern.find('*') == std::string::npos) {
         bad(args);
         return;
     }

@@ -14,7 +14,7 @@ using Captures = std::vector<std::pair<std::size_t, std::size_t>>;
 // non-empty expression, `@` an empty or signed index displacement; a wildcard ends
 // at the first occurrence of the literal text after it (at the very end for the
 // last one). There is no backtracking, as in the old table matcher.
-bool matchPattern(const std::string &pattern, const std::string &text, Captures &caps)
+bool matchPattern(std::string_view pattern, const std::string &text, Captures &caps)
 {
     caps.clear();
     std::size_t p = 0;
@@ -101,17 +101,13 @@ bool Assembler::rowEnabled(const InstructionRow &row) const
 const InstructionRow *Assembler::matchRow(const MnemonicRows &rows, const std::string &upper,
                                           Captures &caps) const
 {
-    auto it = rows.exact.find(upper);
-    if (it != rows.exact.end()) {
-        for (std::size_t index : it->second) {
-            if (rowEnabled(rows.rows[index])) {
-                caps.clear();
-                return &rows.rows[index];
-            }
+    for (const InstructionRow &row : rows.exactMatches(upper)) {
+        if (rowEnabled(row)) {
+            caps.clear();
+            return &row;
         }
     }
-    for (std::size_t index : rows.wildcardRows) {
-        const InstructionRow &row = rows.rows[index];
+    for (const InstructionRow &row : rows.wildcard) {
         if (rowEnabled(row) && matchPattern(row.pattern, upper, caps)) {
             return &row;
         }
@@ -123,7 +119,7 @@ void Assembler::assembleInstruction(const Statement &st)
 {
     std::string mnemonic = toUpper(st.op);
     const MnemonicRows *added = added_.find(mnemonic);
-    const MnemonicRows *builtIn = table_.find(mnemonic);
+    const MnemonicRows *builtIn = z80Mnemonic(mnemonic);
     if (builtIn) {
         // A mnemonic of a class the run has not enabled is unknown, not misused.
         std::uint8_t usable = builtIn->classes & static_cast<std::uint8_t>(options_.classMask) &

@@ -2,7 +2,7 @@
 // Lines that act before statements are split: #include, #define and conditionals.
 #include "tasm/Assembler.h"
 
-#include <cctype>
+#include "tasm/Characters.h"
 
 namespace vexil::tasm {
 
@@ -36,8 +36,8 @@ std::string_view directiveWord(std::string_view raw, std::string &upperWord)
         return {};
     }
     std::size_t j = i + 1;
-    while (j < raw.size() && std::isalpha(static_cast<unsigned char>(raw[j]))) {
-        upperWord += static_cast<char>(std::toupper(static_cast<unsigned char>(raw[j])));
+    while (j < raw.size() && chars::isLetter(raw[j])) {
+        upperWord += chars::toUpper(raw[j]);
         ++j;
     }
     return raw.substr(j);
@@ -147,7 +147,7 @@ void Assembler::directiveDefine(std::string_view rest)
         return;
     }
     std::size_t j = i;
-    while (j < rest.size() && isIdentifierChar(rest[j])) {
+    while (j < rest.size() && chars::isIdentifier(rest[j])) {
         ++j;
     }
     if (j == i) {

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tasm/Expression.h"
 
+#include "tasm/Characters.h"
 #include "tasm/Diagnostics.h"
 
-#include <cctype>
 #include <limits>
 
 namespace vexil::tasm {
 
 bool isLabelChar(char c, char localChar)
 {
-    return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '.' || c == localChar;
+    return chars::isIdentifier(c) || c == localChar;
 }
 
 namespace {
@@ -19,17 +19,12 @@ namespace {
 // exhaust the stack.
 constexpr int kMaxDepth = 200;
 
-bool isHexDigit(char c)
-{
-    return std::isxdigit(static_cast<unsigned char>(c)) != 0;
-}
-
 int digitValue(char c)
 {
     if (c >= '0' && c <= '9') {
         return c - '0';
     }
-    return std::tolower(static_cast<unsigned char>(c)) - 'a' + 10;
+    return chars::toLower(c) - 'a' + 10;
 }
 
 std::uint32_t accumulate(std::string_view digits, std::uint32_t radix)
@@ -89,7 +84,7 @@ public:
             }
         }
         result_.value = value;
-        return result_;
+        return std::move(result_);
     }
 
 private:
@@ -131,8 +126,8 @@ private:
             if (c == '\0' || c == ')') {
                 break;
             }
-            std::string op = readOperator();
-            if (op.empty()) {
+            int op = readOperator();
+            if (op == 0) {
                 fail(msg::kUnknownToken, std::string(1, c));
                 break;
             }
@@ -145,18 +140,25 @@ private:
         return value;
     }
 
-    std::string readOperator()
+    // Two-character operators as both characters, first in the high byte.
+    static constexpr int twoChars(char a, char b) { return a << 8 | b; }
+
+    // The operator at the current position, consumed; 0 when there is none.
+    int readOperator()
     {
         char c = peek();
         char n = peek(1);
-        auto take = [this](std::size_t count) {
-            std::string op(text_.substr(pos_, count));
-            pos_ += count;
-            return op;
-        };
-        if ((c == '<' && n == '<') || (c == '>' && n == '>') || (c == '=' && n == '=') ||
-            (c == '!' && n == '=') || (c == '<' && n == '=') || (c == '>' && n == '=')) {
-            return take(2);
+        switch (twoChars(c, n)) {
+        case twoChars('<', '<'):
+        case twoChars('>', '>'):
+        case twoChars('=', '='):
+        case twoChars('!', '='):
+        case twoChars('<', '='):
+        case twoChars('>', '='):
+            pos_ += 2;
+            return twoChars(c, n);
+        default:
+            break;
         }
         switch (c) {
         case '+':
@@ -170,17 +172,18 @@ private:
         case '<':
         case '>':
         case '=':
-            return take(1);
+            ++pos_;
+            return c;
         default:
-            return {};
+            return 0;
         }
     }
 
-    std::int32_t apply(const std::string &op, std::int32_t a, std::int32_t b)
+    std::int32_t apply(int op, std::int32_t a, std::int32_t b)
     {
         auto ua = static_cast<std::uint32_t>(a);
         auto ub = static_cast<std::uint32_t>(b);
-        switch (op[0]) {
+        switch (op) {
         case '+':
             return static_cast<std::int32_t>(ua + ub);
         case '-':
@@ -194,9 +197,9 @@ private:
                 return 0;
             }
             if (a == std::numeric_limits<std::int32_t>::min() && b == -1) {
-                return op[0] == '/' ? a : 0;
+                return op == '/' ? a : 0;
             }
-            return op[0] == '/' ? a / b : a % b;
+            return op == '/' ? a / b : a % b;
         case '&':
             return static_cast<std::int32_t>(ua & ub);
         case '|':
@@ -204,24 +207,27 @@ private:
         case '^':
             return static_cast<std::int32_t>(ua ^ ub);
         case '=':
+        case twoChars('=', '='):
             return a == b;
-        case '!':
+        case twoChars('!', '='):
             return a != b;
+        case twoChars('<', '<'):
+            return ub >= 32 ? 0 : static_cast<std::int32_t>(ua << ub);
+        case twoChars('<', '='):
+            return a <= b;
         case '<':
-            if (op == "<<") {
-                return ub >= 32 ? 0 : static_cast<std::int32_t>(ua << ub);
+            return a < b;
+        case twoChars('>', '>'):
+            if (ub >= 32) {
+                return a < 0 ? -1 : 0;
             }
-            return op == "<=" ? a <= b : a < b;
+            // Arithmetic shift, written so it does not depend on the compiler.
+            return a < 0 ? static_cast<std::int32_t>(~(~ua >> ub))
+                         : static_cast<std::int32_t>(ua >> ub);
+        case twoChars('>', '='):
+            return a >= b;
         case '>':
-            if (op == ">>") {
-                if (ub >= 32) {
-                    return a < 0 ? -1 : 0;
-                }
-                // Arithmetic shift, written so it does not depend on the compiler.
-                return a < 0 ? static_cast<std::int32_t>(~(~ua >> ub))
-                             : static_cast<std::int32_t>(ua >> ub);
-            }
-            return op == ">=" ? a >= b : a > b;
+            return a > b;
         default:
             return 0;
         }
@@ -265,21 +271,21 @@ private:
             }
             return value == 0;
         }
-        if (std::isdigit(static_cast<unsigned char>(c))) {
+        if (chars::isDigit(c)) {
             return number();
         }
         if (c == '$') {
             ++pos_;
-            if (isHexDigit(peek())) {
+            if (chars::isHexDigit(peek())) {
                 return static_cast<std::int32_t>(accumulate(hexRun(), 16));
             }
             return settings_.pc;
         }
-        if (c == '%' && isHexDigit(peek(1))) {
+        if (c == '%' && chars::isHexDigit(peek(1))) {
             ++pos_;
             return static_cast<std::int32_t>(accumulate(hexRun(), 2));
         }
-        if (c == '@' && isHexDigit(peek(1))) {
+        if (c == '@' && chars::isHexDigit(peek(1))) {
             ++pos_;
             return static_cast<std::int32_t>(accumulate(hexRun(), 8));
         }
@@ -294,7 +300,7 @@ private:
             fail(msg::kInvalidToken, std::string(text_.substr(pos_)));
             return 0;
         }
-        if (std::isalpha(static_cast<unsigned char>(c)) || c == '_' || c == settings_.localChar) {
+        if (chars::isLetter(c) || c == '_' || c == settings_.localChar) {
             return label();
         }
         if (isOperatorChar(c)) {
@@ -308,7 +314,7 @@ private:
     std::string_view hexRun()
     {
         std::size_t start = pos_;
-        while (isHexDigit(peek())) {
+        while (chars::isHexDigit(peek())) {
             ++pos_;
         }
         return text_.substr(start, pos_ - start);
@@ -317,7 +323,7 @@ private:
     std::int32_t number()
     {
         std::string_view digits = hexRun();
-        char suffix = static_cast<char>(std::tolower(static_cast<unsigned char>(peek())));
+        char suffix = chars::toLower(peek());
         if (suffix == 'h') {
             ++pos_;
             return static_cast<std::int32_t>(accumulate(digits, 16));
@@ -326,7 +332,7 @@ private:
             ++pos_;
             return static_cast<std::int32_t>(accumulate(digits, 8));
         }
-        char last = static_cast<char>(std::tolower(static_cast<unsigned char>(digits.back())));
+        char last = chars::toLower(digits.back());
         if (digits.size() > 1 && last == 'b') {
             return static_cast<std::int32_t>(accumulate(digits.substr(0, digits.size() - 1), 2));
         }
@@ -383,8 +389,50 @@ private:
 
 } // namespace
 
+namespace {
+
+// The value of `text` when it is nothing but one number, read as Parser::number
+// reads it; most operands are.
+bool plainNumber(std::string_view text, std::int32_t &value)
+{
+    std::size_t n = 0;
+    while (n < text.size() && chars::isHexDigit(text[n])) {
+        ++n;
+    }
+    if (n == 0 || !chars::isDigit(text[0])) {
+        return false;
+    }
+    std::string_view digits = text.substr(0, n);
+    std::uint32_t radix = 10;
+    if (n + 1 == text.size()) {
+        char suffix = chars::toLower(text[n]);
+        if (suffix == 'h') {
+            radix = 16;
+        } else if (suffix == 'o' || suffix == 'q') {
+            radix = 8;
+        } else {
+            return false;
+        }
+    } else if (n != text.size()) {
+        return false;
+    } else if (n > 1 && chars::toLower(digits.back()) == 'b') {
+        radix = 2;
+        digits.remove_suffix(1);
+    } else if (n > 1 && chars::toLower(digits.back()) == 'd') {
+        digits.remove_suffix(1);
+    }
+    value = static_cast<std::int32_t>(accumulate(digits, radix));
+    return true;
+}
+
+} // namespace
+
 ExprResult evaluate(std::string_view text, const ExprSettings &settings, SymbolResolver &symbols)
 {
+    ExprResult result;
+    if (plainNumber(text, result.value)) {
+        return result;
+    }
     return Parser(text, settings, symbols).run();
 }
 

@@ -26,7 +26,7 @@ struct ExprResult {
     bool ok = true;
     bool usedUndefined = false;
     std::string undefinedName; // the first undefined label met
-    std::string message;
+    std::string_view message;  // one of the msg:: texts
     std::string detail;
     bool hasDetail = false;
 };

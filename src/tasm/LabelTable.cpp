@@ -9,21 +9,21 @@ namespace vexil::tasm {
 namespace {
 
 struct Entry {
-    const std::string *name;
+    std::string_view name;
     const Symbol *symbol;
 };
 
 std::vector<Entry> sortedEntries(const SymbolTable &symbols, bool locals)
 {
     std::vector<Entry> entries;
-    for (const auto &name : symbols.order()) {
-        const Symbol *symbol = symbols.find(name);
-        if (symbol && (locals || !symbol->local)) {
-            entries.push_back({&name, symbol});
+    for (std::size_t i = 0; i < symbols.size(); ++i) {
+        const Symbol &symbol = symbols.symbol(i);
+        if (locals || !symbol.local) {
+            entries.push_back({symbols.name(i), &symbol});
         }
     }
     std::stable_sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) {
-        return static_cast<unsigned char>((*a.name)[0]) < static_cast<unsigned char>((*b.name)[0]);
+        return static_cast<unsigned char>(a.name[0]) < static_cast<unsigned char>(b.name[0]);
     });
     return entries;
 }
@@ -51,7 +51,7 @@ void writeLabelTable(ListingWriter &out, const SymbolTable &symbols, bool locals
             }
             std::snprintf(text, sizeof text, "%08X  %-6s  ", static_cast<unsigned>(e.symbol->value),
                           flags.c_str());
-            out.line(std::string(text) + *e.name);
+            out.line(std::string(text) + std::string(e.name));
         }
         return;
     }
@@ -60,7 +60,8 @@ void writeLabelTable(ListingWriter &out, const SymbolTable &symbols, bool locals
     std::string row;
     int column = 0;
     for (const auto &e : entries) {
-        std::snprintf(text, sizeof text, "%-13s %04X      ", e.name->c_str(),
+        std::string name(e.name);
+        std::snprintf(text, sizeof text, "%-13s %04X      ", name.c_str(),
                       static_cast<unsigned>(e.symbol->value));
         row += text;
         if (++column == 3) {
@@ -98,10 +99,10 @@ std::string symbolFileText(const SymbolTable &symbols)
 {
     std::string text;
     char line[24];
-    for (const auto &name : symbols.order()) {
-        const Symbol *symbol = symbols.find(name);
-        std::snprintf(line, sizeof line, "  %04x\n", static_cast<unsigned>(symbol->value));
-        std::string padded = name;
+    for (std::size_t i = 0; i < symbols.size(); ++i) {
+        std::snprintf(line, sizeof line, "  %04x\n",
+                      static_cast<unsigned>(symbols.symbol(i).value));
+        std::string padded(symbols.name(i));
         if (padded.size() < 16) {
             padded.resize(16, ' ');
         }

@@ -41,49 +41,86 @@ void ListingWriter::pageHeader()
     linesOnPage_ = 3;
 }
 
-void ListingWriter::line(std::string_view text)
+void ListingWriter::beginLine()
 {
     if (paging_ && (page_ == 0 || linesOnPage_ >= pageLength_)) {
         pageHeader();
     }
-    text_.append(text);
-    text_ += '\n';
     ++linesOnPage_;
 }
 
-std::string rowPrefix(int lineNumber, int depth, std::int32_t pc)
+void ListingWriter::line(std::string_view text)
 {
-    static const char *marks[] = {"   ", "+  ", "++ ", "+++"};
-    char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%04d%s%04X", lineNumber, marks[depth > 3 ? 3 : depth],
-                  static_cast<unsigned>(pc));
-    return buffer;
+    beginLine();
+    text_.append(text);
+    text_ += '\n';
 }
 
+namespace {
+
+void appendDecimal(std::string &out, int value, int minDigits)
+{
+    char digits[16];
+    int n = 0;
+    auto v = static_cast<unsigned>(value < 0 ? 0 : value);
+    do {
+        digits[n++] = static_cast<char>('0' + v % 10);
+        v /= 10;
+    } while (v != 0);
+    for (int i = n; i < minDigits; ++i) {
+        out += '0';
+    }
+    while (n > 0) {
+        out += digits[--n];
+    }
+}
+
+void appendHex(std::string &out, std::uint32_t value, int minDigits)
+{
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    char digits[8];
+    int n = 0;
+    do {
+        digits[n++] = kHex[value & 15];
+        value >>= 4;
+    } while (value != 0);
+    for (int i = n; i < minDigits; ++i) {
+        out += '0';
+    }
+    while (n > 0) {
+        out += digits[--n];
+    }
+}
+
+} // namespace
+
+// Each row: "0012+  9327 " (line number, include marks, PC), then a 13-column field
+// of `~` or blank and up to four bytes, then the source.
 void ListingWriter::row(int lineNumber, int depth, std::int32_t pc, bool skipped,
                         const std::uint8_t *bytes, std::size_t count, std::string_view source,
                         bool withSource)
 {
-    static const char hex[] = "0123456789ABCDEF";
+    static constexpr const char *kMarks[] = {"   ", "+  ", "++ ", "+++"};
     std::size_t done = 0;
     bool first = true;
     do {
-        std::string text = rowPrefix(lineNumber, depth, pc + static_cast<std::int32_t>(done));
-        text += skipped ? '~' : ' ';
+        beginLine();
+        appendDecimal(text_, lineNumber, 4);
+        text_ += kMarks[depth > 3 ? 3 : depth];
+        appendHex(text_, static_cast<std::uint32_t>(pc + static_cast<std::int32_t>(done)), 4);
+        text_ += skipped ? '~' : ' ';
         std::size_t chunk = count - done < 4 ? count - done : 4;
         for (std::size_t i = 0; i < chunk; ++i) {
-            std::uint8_t b = bytes[done + i];
-            text += hex[b >> 4];
-            text += hex[b & 15];
-            text += ' ';
+            appendHex(text_, bytes[done + i], 2);
+            text_ += ' ';
         }
         if (first && withSource) {
-            text.append((4 - chunk) * 3, ' ');
-            text.append(source);
+            text_.append((4 - chunk) * 3, ' ');
+            text_.append(source);
         }
+        text_ += '\n';
         done += chunk;
         first = false;
-        line(text);
     } while (done < count);
 }
 

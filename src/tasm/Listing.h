@@ -22,10 +22,15 @@ public:
     void setPaging(bool on);
     void eject();
 
+    // Room for about this many bytes, so the text is not copied as it grows.
+    void reserve(std::size_t bytes) { text_.reserve(bytes); }
     const std::string &text() const { return text_; }
+    std::string take() { return std::move(text_); }
 
 private:
     void pageHeader();
+    // Starts a row or line: the page header when one is due.
+    void beginLine();
 
     std::string text_;
     std::string sourceName_;
@@ -35,8 +40,5 @@ private:
     int linesOnPage_ = 0;
     int page_ = 0;
 };
-
-// "0012+  9327 " style prefix shared by every row.
-std::string rowPrefix(int lineNumber, int depth, std::int32_t pc);
 
 } // namespace vexil::tasm

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tasm/MacroTable.h"
 
-#include <cctype>
+#include "tasm/Characters.h"
 
 namespace vexil::tasm {
 
@@ -11,23 +11,18 @@ constexpr int kMaxRescans = 32;
 constexpr std::size_t kMaxExpandedLength = 4096;
 } // namespace
 
-bool isIdentifierChar(char c)
-{
-    return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '.';
-}
-
 void MacroTable::compile(Macro &macro, std::string_view body)
 {
     macro.body.clear();
     std::string literal;
     std::size_t i = 0;
     while (i < body.size()) {
-        if (!isIdentifierChar(body[i])) {
+        if (!chars::isIdentifier(body[i])) {
             literal += body[i++];
             continue;
         }
         std::size_t j = i;
-        while (j < body.size() && isIdentifierChar(body[j])) {
+        while (j < body.size() && chars::isIdentifier(body[j])) {
             ++j;
         }
         std::string_view word = body.substr(i, j - i);
@@ -62,6 +57,9 @@ void MacroTable::define(const std::string &name, bool hasParams,
     macro->params = params;
     compile(*macro, body);
     last_ = macro;
+    if (!name.empty()) {
+        firstChars_.set(static_cast<unsigned char>(name[0]));
+    }
     macros_.try_emplace(name, std::move(macro));
 }
 
@@ -89,18 +87,20 @@ void MacroTable::clear()
 {
     macros_.clear();
     last_.reset();
+    firstChars_.reset();
 }
 
-bool MacroTable::expandOnce(const std::string &in, std::string &out, ExpandStatus &status) const
+bool MacroTable::expandOnce(std::string_view in, std::string &out, ExpandStatus &status) const
 {
+    // Only a substitution copies: text before it, then the body. `copied` is where
+    // the text not yet in `out` starts.
     bool changed = false;
-    out.clear();
+    std::size_t copied = 0;
     std::size_t i = 0;
     const std::size_t n = in.size();
     while (i < n) {
         char c = in[i];
         if (c == ';') {
-            out.append(in, i, std::string::npos);
             break;
         }
         if (c == '"') {
@@ -108,55 +108,55 @@ bool MacroTable::expandOnce(const std::string &in, std::string &out, ExpandStatu
             while (j < n && in[j] != '"') {
                 j += (in[j] == '\\' && j + 1 < n) ? 2 : 1;
             }
-            j = j < n ? j + 1 : n;
-            out.append(in, i, j - i);
-            i = j;
+            i = j < n ? j + 1 : n;
             continue;
         }
         if (c == '\'' && i + 2 < n && in[i + 2] == '\'') {
-            out.append(in, i, 3);
             i += 3;
             continue;
         }
-        if (!isIdentifierChar(c)) {
-            out += c;
+        if (!chars::isIdentifier(c)) {
             ++i;
             continue;
         }
         std::size_t j = i;
-        while (j < n && isIdentifierChar(in[j])) {
+        while (j < n && chars::isIdentifier(in[j])) {
             ++j;
         }
-        std::string_view word(in.data() + i, j - i);
-        auto it = (c == '_' || std::isdigit(static_cast<unsigned char>(c))) ? macros_.end()
-                                                                            : macros_.find(word);
+        std::string_view word = in.substr(i, j - i);
+        bool candidate =
+            c != '_' && !chars::isDigit(c) && firstChars_[static_cast<unsigned char>(c)];
+        auto it = candidate ? macros_.find(word) : macros_.end();
         if (it == macros_.end()) {
-            out.append(word);
             i = j;
             continue;
         }
         const Macro &macro = *it->second;
-        std::vector<std::string> args;
+        std::vector<std::string_view> args;
         if (macro.hasParams) {
-            std::size_t close = j < n && in[j] == '(' ? in.find(')', j) : std::string::npos;
-            if (close == std::string::npos) {
+            std::size_t close = j < n && in[j] == '(' ? in.find(')', j) : std::string_view::npos;
+            if (close == std::string_view::npos) {
                 status = ExpandStatus::MissingArgs;
-                out.append(word);
                 i = j;
                 continue;
             }
             std::size_t start = j + 1;
             while (true) {
                 std::size_t comma = in.find(',', start);
-                if (comma == std::string::npos || comma > close) {
-                    args.emplace_back(in, start, close - start);
+                if (comma == std::string_view::npos || comma > close) {
+                    args.push_back(in.substr(start, close - start));
                     break;
                 }
-                args.emplace_back(in, start, comma - start);
+                args.push_back(in.substr(start, comma - start));
                 start = comma + 1;
             }
             j = close + 1;
         }
+        if (!changed) {
+            out.clear();
+            changed = true;
+        }
+        out.append(in.substr(copied, i - copied));
         for (const Piece &piece : macro.body) {
             if (piece.param < 0) {
                 out += piece.text;
@@ -164,33 +164,31 @@ bool MacroTable::expandOnce(const std::string &in, std::string &out, ExpandStatu
                 out += args[static_cast<std::size_t>(piece.param)];
             }
         }
-        changed = true;
         i = j;
+        copied = j;
         if (out.size() > kMaxExpandedLength) {
             status = ExpandStatus::TooLong;
             return true;
         }
     }
+    if (changed) {
+        out.append(in.substr(copied));
+    }
     return changed;
 }
 
-bool MacroTable::expand(std::string &line, ExpandStatus &status) const
+bool MacroTable::expand(std::string_view line, std::string &out, ExpandStatus &status) const
 {
     status = ExpandStatus::Ok;
-    if (macros_.empty()) {
+    if (macros_.empty() || !expandOnce(line, out, status)) {
         return false;
     }
     std::string scratch;
-    bool any = false;
-    for (int round = 0; round <= kMaxRescans; ++round) {
-        if (!expandOnce(line, scratch, status)) {
-            return any;
-        }
-        any = true;
-        line.swap(scratch);
-        if (status == ExpandStatus::TooLong) {
+    for (int round = 1; round <= kMaxRescans; ++round) {
+        if (status == ExpandStatus::TooLong || !expandOnce(out, scratch, status)) {
             return true;
         }
+        out.swap(scratch);
     }
     status = ExpandStatus::TooLong;
     return true;

@@ -2,6 +2,7 @@
 // #define macros: whole-identifier substitution, rescanned until nothing matches.
 #pragma once
 
+#include <bitset>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -35,8 +36,8 @@ public:
     void clear();
 
     // Expands every macro in `line` (outside strings and comments) until none is
-    // left. Returns true when anything changed.
-    bool expand(std::string &line, ExpandStatus &status) const;
+    // left. Returns true when anything changed, the result then being in `out`.
+    bool expand(std::string_view line, std::string &out, ExpandStatus &status) const;
 
 private:
     struct Piece {
@@ -50,12 +51,13 @@ private:
     };
 
     static void compile(Macro &macro, std::string_view body);
-    bool expandOnce(const std::string &in, std::string &out, ExpandStatus &status) const;
+    bool expandOnce(std::string_view in, std::string &out, ExpandStatus &status) const;
 
     std::unordered_map<std::string, std::shared_ptr<Macro>, StringHash, std::equal_to<>> macros_;
     std::shared_ptr<Macro> last_;
+    // First characters of the names ever defined: most words of a line cannot be a
+    // macro, and this says so without a hash lookup.
+    std::bitset<256> firstChars_;
 };
-
-bool isIdentifierChar(char c);
 
 } // namespace vexil::tasm

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tasm/Statement.h"
 
-#include <cctype>
+#include "tasm/Characters.h"
 
 namespace vexil::tasm {
 
@@ -22,15 +22,12 @@ std::string toUpper(std::string_view text)
 {
     std::string upper(text);
     for (char &c : upper) {
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        c = chars::toUpper(c);
     }
     return upper;
 }
 
-static bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
+using chars::isBlank;
 
 // End of a quoted run starting at `i` (the quote), past the closing quote.
 static std::size_t skipQuoted(std::string_view s, std::size_t i)
@@ -56,10 +53,9 @@ Statement parseStatement(std::string_view line, std::size_t start, bool firstOfL
         return st;
     }
     char c = line[p];
-    if (std::isalpha(static_cast<unsigned char>(c)) || c == '_' || c == localChar) {
+    if (chars::isLetter(c) || c == '_' || c == localChar) {
         std::size_t q = p;
-        while (q < n && !isBlank(line[q]) && line[q] != ':' && line[q] != '\\' && line[q] != ';' &&
-               line[q] != '=') {
+        while (q < n && !chars::has(line[q], chars::kLabelEnd)) {
             ++q;
         }
         if (q < n && line[q] == '=' && q > p) {
@@ -87,18 +83,22 @@ Statement parseStatement(std::string_view line, std::size_t start, bool firstOfL
     } else if ((line[p] == '*' || line[p] == '$') && p + 1 < n && line[p + 1] == '=') {
         p += 2;
     } else {
-        while (p < n && !isBlank(line[p]) && line[p] != ';' && line[p] != '\\') {
+        while (p < n && !chars::has(line[p], chars::kFieldEnd)) {
             ++p;
         }
     }
     st.op = line.substr(opStart, p - opStart);
-    st.isDirective = !std::isalpha(static_cast<unsigned char>(st.op[0]));
+    st.isDirective = !chars::isLetter(st.op[0]);
     while (p < n && isBlank(line[p])) {
         ++p;
     }
     std::size_t operandStart = p;
     while (p < n) {
         char d = line[p];
+        if (!chars::has(d, chars::kOperandStop)) {
+            ++p;
+            continue;
+        }
         if (d == ';' || d == '\\') {
             break;
         }

@@ -78,9 +78,8 @@ int assemble(const CommandLine &cl, const Environment &env, FileSystem &fs, std:
     Assembler assembler(options, fs, splitWords(env.tasmInc, ':'), console);
     AssemblyResult result = assembler.run(cl.files[0]);
     if (result.fatal) {
-        // The old assembler had already truncated both files when it stopped.
-        writeOrFail(objectName, "");
-        writeOrFail(listingName, "");
+        // The old assembler had truncated both files before reading a line; a good
+        // object from the last run is worth more than an empty one.
         return result.fatal->exitCode;
     }
     bool written = writeOrFail(objectName, objectFile(*result.image, options)) &&

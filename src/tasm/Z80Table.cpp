@@ -3,50 +3,13 @@
 // then memory `(*)`, then immediate `*`, because the first matching row wins.
 #include "tasm/InstructionTable.h"
 
+#include <algorithm>
 #include <array>
 #include <initializer_list>
+#include <string>
+#include <vector>
 
 namespace vexil::tasm {
-
-int InstructionRow::length() const
-{
-    switch (kind) {
-    case ArgKind::None:
-    case ArgKind::Bit:
-        return opcodeLength;
-    case ArgKind::Bytes:
-        return opcodeLength + argBytes;
-    case ArgKind::Relative:
-    case ArgKind::Index:
-        return opcodeLength + 1;
-    case ArgKind::IndexByte:
-        return opcodeLength + 2;
-    case ArgKind::IndexCB:
-    case ArgKind::BitIndex:
-        return 4;
-    }
-    return opcodeLength;
-}
-
-const MnemonicRows *InstructionTable::find(std::string_view upperMnemonic) const
-{
-    auto it = mnemonics_.find(std::string(upperMnemonic));
-    return it == mnemonics_.end() ? nullptr : &it->second;
-}
-
-void InstructionTable::add(const std::string &mnemonic, InstructionRow row)
-{
-    MnemonicRows &entry = mnemonics_[mnemonic];
-    entry.classes |= row.rowClass;
-    std::size_t index = entry.rows.size();
-    bool wildcard = row.pattern.find_first_of("*@") != std::string::npos;
-    if (wildcard) {
-        entry.wildcardRows.push_back(index);
-    } else {
-        entry.exact[row.pattern].push_back(index);
-    }
-    entry.rows.push_back(std::move(row));
-}
 
 namespace {
 
@@ -75,15 +38,26 @@ struct Cond {
 constexpr std::array<Cond, 8> kConds{
     {{"NZ", 0}, {"Z", 1}, {"NC", 2}, {"C", 3}, {"PO", 4}, {"PE", 5}, {"P", 6}, {"M", 7}}};
 
+// A row as the generator writes it; only ever alive while the compiler builds the
+// table.
+struct GeneratedRow {
+    std::string mnemonic;
+    std::string pattern;
+    std::uint8_t opcode[4] = {0, 0, 0, 0};
+    std::uint8_t opcodeLength = 0;
+    ArgKind kind = ArgKind::None;
+    std::uint8_t argBytes = 0;
+    std::uint8_t rowClass = kClassBase;
+};
+
 class Builder {
 public:
-    explicit Builder(InstructionTable &table) : table_(table) {}
-
-    void row(const std::string &mnemonic, const std::string &pattern,
-             std::initializer_list<std::uint8_t> opcode, ArgKind kind = ArgKind::None,
-             std::uint8_t argBytes = 0, std::uint8_t rowClass = kClassBase)
+    constexpr void row(const std::string &mnemonic, const std::string &pattern,
+                       std::initializer_list<std::uint8_t> opcode, ArgKind kind = ArgKind::None,
+                       std::uint8_t argBytes = 0, std::uint8_t rowClass = kClassBase)
     {
-        InstructionRow r;
+        GeneratedRow r;
+        r.mnemonic = mnemonic;
         r.pattern = pattern;
         for (std::uint8_t b : opcode) {
             r.opcode[r.opcodeLength++] = b;
@@ -91,28 +65,28 @@ public:
         r.kind = kind;
         r.argBytes = argBytes;
         r.rowClass = rowClass;
-        table_.add(mnemonic, std::move(r));
+        rows.push_back(std::move(r));
     }
-    void plain(const std::string &m, const std::string &p, std::initializer_list<std::uint8_t> op,
-               std::uint8_t cls = kClassBase)
+    constexpr void plain(const std::string &m, const std::string &p,
+                         std::initializer_list<std::uint8_t> op, std::uint8_t cls = kClassBase)
     {
         row(m, p, op, ArgKind::None, 0, cls);
     }
-    void byte(const std::string &m, const std::string &p, std::initializer_list<std::uint8_t> op,
-              std::uint8_t cls = kClassBase)
+    constexpr void byte(const std::string &m, const std::string &p,
+                        std::initializer_list<std::uint8_t> op, std::uint8_t cls = kClassBase)
     {
         row(m, p, op, ArgKind::Bytes, 1, cls);
     }
-    void word(const std::string &m, const std::string &p, std::initializer_list<std::uint8_t> op)
+    constexpr void word(const std::string &m, const std::string &p,
+                        std::initializer_list<std::uint8_t> op)
     {
         row(m, p, op, ArgKind::Bytes, 2);
     }
 
-private:
-    InstructionTable &table_;
+    std::vector<GeneratedRow> rows; // in matching order
 };
 
-void addLoads(Builder &b)
+constexpr void addLoads(Builder &b)
 {
     const std::string ld = "LD";
     // Register to register, and the special registers.
@@ -207,7 +181,7 @@ void addLoads(Builder &b)
     }
 }
 
-void addArithmetic(Builder &b)
+constexpr void addArithmetic(Builder &b)
 {
     struct Alu {
         const char *mnemonic;
@@ -284,7 +258,7 @@ void addArithmetic(Builder &b)
     }
 }
 
-void addRotatesAndBits(Builder &b)
+constexpr void addRotatesAndBits(Builder &b)
 {
     struct Shift {
         const char *mnemonic;
@@ -334,7 +308,7 @@ void addRotatesAndBits(Builder &b)
     b.plain("RRD", "", {0xED, 0x67});
 }
 
-void addControl(Builder &b)
+constexpr void addControl(Builder &b)
 {
     b.plain("JP", "(HL)", {0xE9});
     for (const Index &ix : kIndex) {
@@ -359,14 +333,14 @@ void addControl(Builder &b)
     b.plain("RETI", "", {0xED, 0x4D});
     b.plain("RETN", "", {0xED, 0x45});
     for (std::uint8_t p = 0; p < 0x40; p += 8) {
-        static const char digits[] = "0123456789ABCDEF";
+        constexpr char digits[] = "0123456789ABCDEF";
         std::string text{digits[p >> 4], digits[p & 15]};
         b.plain("RST", text + "H", {static_cast<std::uint8_t>(0xC7 | p)});
         b.plain("RST", text, {static_cast<std::uint8_t>(0xC7 | p)});
     }
 }
 
-void addMiscellaneous(Builder &b)
+constexpr void addMiscellaneous(Builder &b)
 {
     b.plain("NOP", "", {0x00});
     b.plain("HALT", "", {0x76});
@@ -435,7 +409,7 @@ void addMiscellaneous(Builder &b)
     b.byte("OUT", "(*),A", {0xD3});
 }
 
-void addHD64180(Builder &b)
+constexpr void addHD64180(Builder &b)
 {
     constexpr std::uint8_t cls = kClassHD64180;
     const char *pairs[4] = {"BC", "DE", "HL", "SP"};
@@ -461,25 +435,180 @@ void addHD64180(Builder &b)
     b.plain("OTDMR", "", {0xED, 0x9B}, cls);
 }
 
-InstructionTable buildZ80()
+// The rows packed into fixed arrays: grouped by mnemonic in name order, each group
+// its exact rows sorted by pattern, then its wildcard rows in matching order.
+constexpr std::size_t kMaxRows = 1024;
+constexpr std::size_t kMaxTextBytes = 8192;
+constexpr std::size_t kMaxMnemonics = 192;
+
+struct PackedRow {
+    std::uint16_t patternOffset = 0;
+    std::uint8_t patternLength = 0;
+    InstructionRow row; // everything but the pattern
+};
+
+struct PackedMnemonic {
+    std::uint16_t nameOffset = 0;
+    std::uint8_t nameLength = 0;
+    std::uint16_t first = 0; // first row of the group
+    std::uint16_t exactCount = 0;
+    std::uint16_t wildcardCount = 0;
+    std::uint8_t classes = 0;
+};
+
+struct PackedTable {
+    std::array<char, kMaxTextBytes> text{}; // every mnemonic and pattern, back to back
+    std::size_t textSize = 0;
+    std::array<PackedRow, kMaxRows> rows{};
+    std::size_t rowCount = 0;
+    std::array<PackedMnemonic, kMaxMnemonics> mnemonics{};
+    std::size_t mnemonicCount = 0;
+};
+
+constexpr bool isWildcard(const std::string &pattern)
 {
-    InstructionTable table;
-    Builder b(table);
+    return pattern.find_first_of("*@") != std::string::npos;
+}
+
+constexpr PackedTable packZ80()
+{
+    Builder b;
     addLoads(b);
     addArithmetic(b);
     addRotatesAndBits(b);
     addControl(b);
     addMiscellaneous(b);
     addHD64180(b);
-    return table;
+    const std::vector<GeneratedRow> &rows = b.rows;
+
+    std::vector<std::size_t> order(rows.size());
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        order[i] = i;
+    }
+    std::sort(order.begin(), order.end(), [&](std::size_t x, std::size_t y) {
+        const GeneratedRow &a = rows[x];
+        const GeneratedRow &c = rows[y];
+        if (a.mnemonic != c.mnemonic) {
+            return a.mnemonic < c.mnemonic;
+        }
+        bool wa = isWildcard(a.pattern);
+        bool wc = isWildcard(c.pattern);
+        if (wa != wc) {
+            return !wa;
+        }
+        if (!wa && a.pattern != c.pattern) {
+            return a.pattern < c.pattern;
+        }
+        return x < y;
+    });
+
+    PackedTable t;
+    auto store = [&t](const std::string &s) {
+        auto offset = static_cast<std::uint16_t>(t.textSize);
+        for (char ch : s) {
+            t.text[t.textSize++] = ch;
+        }
+        return offset;
+    };
+    for (std::size_t index : order) {
+        const GeneratedRow &g = rows[index];
+        if (t.mnemonicCount == 0 ||
+            rows[order[t.mnemonics[t.mnemonicCount - 1].first]].mnemonic != g.mnemonic) {
+            PackedMnemonic &m = t.mnemonics[t.mnemonicCount++];
+            m.nameOffset = store(g.mnemonic);
+            m.nameLength = static_cast<std::uint8_t>(g.mnemonic.size());
+            m.first = static_cast<std::uint16_t>(t.rowCount);
+        }
+        PackedMnemonic &m = t.mnemonics[t.mnemonicCount - 1];
+        ++(isWildcard(g.pattern) ? m.wildcardCount : m.exactCount);
+        m.classes |= g.rowClass;
+
+        PackedRow &p = t.rows[t.rowCount++];
+        p.patternOffset = store(g.pattern);
+        p.patternLength = static_cast<std::uint8_t>(g.pattern.size());
+        for (int i = 0; i < 4; ++i) {
+            p.row.opcode[i] = g.opcode[i];
+        }
+        p.row.opcodeLength = g.opcodeLength;
+        p.row.kind = g.kind;
+        p.row.argBytes = g.argBytes;
+        p.row.rowClass = g.rowClass;
+    }
+    return t;
 }
+
+constexpr PackedTable kPacked = packZ80();
+static_assert(kPacked.rowCount < kMaxRows && kPacked.textSize < kMaxTextBytes &&
+                  kPacked.mnemonicCount < kMaxMnemonics,
+              "the Z80 table outgrew its packing limits");
+
+constexpr std::array<char, kPacked.textSize> kText = [] {
+    std::array<char, kPacked.textSize> text{};
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        text[i] = kPacked.text[i];
+    }
+    return text;
+}();
+
+constexpr std::array<InstructionRow, kPacked.rowCount> kRows = [] {
+    std::array<InstructionRow, kPacked.rowCount> rows{};
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const PackedRow &p = kPacked.rows[i];
+        rows[i] = p.row;
+        rows[i].pattern = std::string_view(kText.data() + p.patternOffset, p.patternLength);
+    }
+    return rows;
+}();
+
+// A mnemonic of up to eight characters as one number, first character highest, so
+// that numbers sort as the names do and a lookup compares integers.
+constexpr std::uint64_t mnemonicKey(std::string_view name)
+{
+    std::uint64_t key = 0;
+    for (std::size_t i = 0; i < 8; ++i) {
+        key = key << 8 | (i < name.size() ? static_cast<unsigned char>(name[i]) : 0u);
+    }
+    return key;
+}
+
+struct NamedRows {
+    std::uint64_t key;
+    MnemonicRows rows;
+};
+
+constexpr std::array<NamedRows, kPacked.mnemonicCount> kMnemonics = [] {
+    std::array<NamedRows, kPacked.mnemonicCount> out{};
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        const PackedMnemonic &m = kPacked.mnemonics[i];
+        const InstructionRow *first = kRows.data() + m.first;
+        out[i].key = mnemonicKey(std::string_view(kText.data() + m.nameOffset, m.nameLength));
+        out[i].rows.exact = std::span<const InstructionRow>(first, m.exactCount);
+        out[i].rows.wildcard =
+            std::span<const InstructionRow>(first + m.exactCount, m.wildcardCount);
+        out[i].rows.classes = m.classes;
+    }
+    return out;
+}();
+static_assert(std::is_sorted(kMnemonics.begin(), kMnemonics.end(),
+                             [](const NamedRows &a, const NamedRows &b) { return a.key < b.key; }));
+static_assert(std::all_of(kPacked.mnemonics.begin(),
+                          kPacked.mnemonics.begin() + kPacked.mnemonicCount,
+                          [](const PackedMnemonic &m) { return m.nameLength <= 8; }),
+              "mnemonics must fit their keys");
 
 } // namespace
 
-const InstructionTable &InstructionTable::z80()
+const MnemonicRows *z80Mnemonic(std::string_view upperMnemonic)
 {
-    static const InstructionTable table = buildZ80();
-    return table;
+    // A NUL would make a shorter name's key; no mnemonic holds one.
+    if (upperMnemonic.size() > 8 || upperMnemonic.find('\0') != std::string_view::npos) {
+        return nullptr;
+    }
+    const std::uint64_t key = mnemonicKey(upperMnemonic);
+    auto it =
+        std::lower_bound(kMnemonics.begin(), kMnemonics.end(), key,
+                         [](const NamedRows &entry, std::uint64_t k) { return entry.key < k; });
+    return it != kMnemonics.end() && it->key == key ? &it->rows : nullptr;
 }
 
 } // namespace vexil::tasm

@@ -50,6 +50,24 @@ TEST(TasmExpression, ArithmeticEdges)
     EXPECT_EQ(eval("7 % 4").value, 3);
 }
 
+TEST(TasmExpression, LiteralsReadTheSameAloneAndInsideExpressions)
+{
+    // A lone number takes a shorter road than a number within an expression.
+    const std::pair<const char *, std::int32_t> literals[] = {
+        {"12", 12},  {"12d", 12}, {"0FFh", 0xFF},    {"0ffH", 0xFF}, {"1bh", 0x1B},
+        {"101b", 5}, {"19b", 11}, {"1e", 24},        {"17o", 15},    {"17q", 15},
+        {"1Dd", 23}, {"0", 0},    {"4294967295", -1}};
+    for (const auto &[text, value] : literals) {
+        EXPECT_EQ(eval(text).value, value) << text;
+        EXPECT_EQ(eval(std::string("(") + text + ")").value, value) << text;
+        EXPECT_TRUE(eval(text).ok) << text;
+    }
+    // Not numbers: a letter first is a label, trailing characters are an error.
+    EXPECT_EQ(eval("FFh").message, msg::kLabelNotFound);
+    EXPECT_FALSE(eval("12hx").ok);
+    EXPECT_FALSE(eval("12z").ok);
+}
+
 TEST(TasmExpression, UndefinedLabels)
 {
     // Before the final pass an unknown label is a non-zero placeholder.

@@ -197,6 +197,7 @@ TEST_P(GoldenLines, MatchTheirCommentedBytes)
     }
     std::string console;
     Assembler assembler(options, memory, {"inc"}, console);
+    assembler.recordLineBytes();
     AssemblyResult result = assembler.run(name + ".asm");
     std::map<int, std::vector<std::uint8_t>> actual;
     for (const auto &line : result.lineBytes) {

@@ -6,6 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace vexil::tasm;
 
 namespace {
@@ -64,12 +69,21 @@ TEST(TasmRun, ExitCodesAndConsole)
     EXPECT_EQ(bad.code, 1);
     EXPECT_TRUE(fs.files.count("bad.bin"));
 
-    // A missing source: 3, with empty object and listing left behind.
-    Outcome missing = run(fs, {"-80", "-b", "gone.asm", "gone.bin"});
+    // A missing source or include: 3, and the outputs of an earlier run stay as
+    // they were (named or default names alike).
+    fs.files["keep.obj"] = "old object";
+    fs.files["keep.lst"] = "old listing";
+    fs.files["gone.obj"] = "old default object";
+    fs.files["noinc.asm"] = " .org 0\n nop\n#include \"nowhere.inc\"\n .end\n";
+    Outcome missing = run(fs, {"-80", "-b", "gone.asm", "keep.obj", "keep.lst"});
     EXPECT_EQ(missing.code, 3);
     EXPECT_NE(missing.console.find("tasm: source file open error on gone.asm"), std::string::npos);
-    EXPECT_EQ(fs.files["gone.bin"], "");
-    EXPECT_EQ(fs.files["gone.lst"], "");
+    EXPECT_EQ(run(fs, {"-80", "-b", "noinc.asm", "keep.obj", "keep.lst"}).code, 3);
+    EXPECT_EQ(run(fs, {"-80", "gone.asm"}).code, 3);
+    EXPECT_EQ(fs.files["keep.obj"], "old object");
+    EXPECT_EQ(fs.files["keep.lst"], "old listing");
+    EXPECT_EQ(fs.files["gone.obj"], "old default object");
+    EXPECT_FALSE(fs.files.count("gone.lst") || fs.files.count("noinc.lst"));
 
     // Unknown options (including the retired -r) are noticed before the banner and
     // change nothing.
@@ -116,6 +130,29 @@ TEST(TasmRun, EnvironmentAndIncludes)
     EXPECT_EQ(fs.files["out.bin"], std::string("\x09\x02\x03", 3));
 }
 
+TEST(TasmRun, MacroLinesThatIncludeFiles)
+{
+    // An expanded line includes a file whose lines expand macros too; the rest of the
+    // first line still assembles from its own text afterwards. P's expansion is short
+    // enough to sit inside its string, which must not move while the include adds a
+    // level: `x` after it is defined only if the text survived.
+    MemoryFileSystem fs;
+    fs.files["main.asm"] = "#define TWICE(a) .db a,a\n"
+                           "#define P .include q\\x\n"
+                           "#define PULL .include \"p\"\n"
+                           " .org 0\n"
+                           " P\n"
+                           " PULL \\ TWICE(7)\n"
+                           " .db x,9\n"
+                           " .end\n";
+    fs.files["q"] = " TWICE(4)\n";
+    fs.files["p"] = " TWICE(1) \\ TWICE(2)\n TWICE(3)\n";
+    Outcome r = run(fs, {"-80", "-b", "main.asm", "main.bin"});
+    EXPECT_EQ(r.code, 0) << r.console;
+    EXPECT_EQ(fs.files["main.bin"],
+              std::string("\x04\x04\x01\x01\x02\x02\x03\x03\x07\x07\x02\x09"));
+}
+
 TEST(TasmRun, RepeatedRunsAreIndependent)
 {
     MemoryFileSystem fs;
@@ -130,6 +167,34 @@ TEST(TasmRun, RepeatedRunsAreIndependent)
     EXPECT_NE(second.console.find("Label not found: (lab)"), std::string::npos);
     EXPECT_EQ(run(fs, {"-80", "-b", "a.asm", "a2.bin"}).code, 0);
     EXPECT_EQ(fs.files["a.bin"], fs.files["a2.bin"]);
+}
+
+TEST(TasmFileSystem, DiskReadsRegularFilesOnly)
+{
+    namespace fs = std::filesystem;
+    const fs::path dir =
+        fs::temp_directory_path() / ("vexil-tasm-disk-" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    DiskFileSystem disk;
+    const std::string text("; source\r\n\x00\xFF\x1A tail", 19);
+    ASSERT_TRUE(disk.write((dir / "a.asm").string(), text));
+    EXPECT_EQ(disk.read((dir / "a.asm").string()), text);
+    EXPECT_EQ(disk.read((dir / "missing.asm").string()), std::nullopt);
+    EXPECT_EQ(disk.read(dir.string()), std::nullopt);
+    // A FIFO without a writer would block an open for reading; it is refused at once.
+    ASSERT_EQ(::mkfifo((dir / "fifo.asm").c_str(), 0600), 0);
+    EXPECT_EQ(disk.read((dir / "fifo.asm").string()), std::nullopt);
+
+    // On disk as in memory: a source that is not there leaves an earlier object alone.
+    ASSERT_TRUE(disk.write((dir / "keep.obj").string(), "good object"));
+    std::string console;
+    EXPECT_EQ(runTasm({"-80", "-b", (dir / "nosuch.asm").string(), (dir / "keep.obj").string()}, {},
+                      disk, console),
+              3);
+    EXPECT_EQ(disk.read((dir / "keep.obj").string()), "good object");
+    EXPECT_FALSE(fs::exists(dir / "nosuch.lst"));
+    fs::remove_all(dir);
 }
 
 TEST(TasmFileSystem, CaseInsensitiveFallback)
