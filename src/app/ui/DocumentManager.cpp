@@ -3,6 +3,7 @@
 
 #include "app/RecentFiles.h"
 #include "base/ui/DialogService.h"
+#include "base/ui/DocumentPrint.h"
 #include "base/ui/VarEditorWindow.h"
 #include "base/ui/WindowSwitch.h"
 #include "editor/newfile/ui/DocumentIcons.h"
@@ -157,6 +158,16 @@ void DocumentManager::closeActive()
     } else {
         uibase::Dialogs().beep();
     }
+}
+
+void DocumentManager::print()
+{
+    TfrmVarTemplate *document = activeDocument();
+    if (document == nullptr || !document->traits().print) {
+        uibase::Dialogs().beep();
+        return;
+    }
+    uibase::PrintDocument(*document, frame_.statusPanel());
 }
 
 void DocumentManager::edit(uibase::EditCommand command)

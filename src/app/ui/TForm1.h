@@ -24,7 +24,8 @@ class AssemblyController;
 
 namespace vexil::editor {
 class AutoCodeMenu;
-}
+class SearchMenu;
+} // namespace vexil::editor
 
 namespace vexil::link::ui {
 class TfrmSendFile;
@@ -66,6 +67,7 @@ public:
     void Assemble2Click();
     NewFileCommands &newFiles() { return *newFiles_; }
     editor::AutoCodeMenu &autoCode() { return *autoCode_; }
+    editor::SearchMenu &search() { return *search_; }
 
     // Reads Vexil.opt (creating or repairing it) and tells the user about a damaged one.
     void readOptions();
@@ -102,6 +104,7 @@ private:
     link::ui::TfrmSendFile *sendFile_;
     NewFileCommands *newFiles_;
     editor::AutoCodeMenu *autoCode_;
+    editor::SearchMenu *search_;
 };
 
 } // namespace vexil::app

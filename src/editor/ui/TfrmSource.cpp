@@ -229,8 +229,8 @@ bool TfrmSource::SaveFile()
             frame_.programDirectory() / app::ShellDirectoryName(frame_.options());
         const QString chosen =
             askSaveName(tr("Save Assembler Source"),
-                        QStringLiteral("Assembler source (*.asm)|*.asm|Include Files (*.inc, "
-                                       "*.h)|*.inc;*.h|All Files (*.*)|*.*"),
+                        QStringLiteral("Assembler source (*.asm, *.z80, *.a80)|*.asm;*.z80;*.a80|"
+                                       "Include Files (*.inc, *.h)|*.inc;*.h|All Files (*.*)|*.*"),
                         QStringLiteral("asm"), QString::fromStdString(folder.string()));
         if (chosen.isEmpty()) {
             return false;
@@ -246,17 +246,6 @@ bool TfrmSource::SaveFile()
     afterSave();
     Memo1->SendScintilla(QsciScintilla::SCI_SETSEL, anchor, anchor + length);
     return true;
-}
-
-void TfrmSource::selectLine(int number)
-{
-    Memo1->setFocus();
-    if (number < 1 || number > Memo1->lines()) {
-        return;
-    }
-    const long start = Memo1->SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, number - 1);
-    const long end = Memo1->SendScintilla(QsciScintilla::SCI_GETLINEENDPOSITION, number - 1);
-    Memo1->SendScintilla(QsciScintilla::SCI_SETSEL, start, end);
 }
 
 void TfrmSource::jumpToSelectedError()
