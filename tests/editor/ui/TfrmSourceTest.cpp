@@ -2,16 +2,20 @@
 #include "FakeFrame.h"
 
 #include "base/ui/ScriptedDialogService.h"
+#include "editor/ui/EditorFont.h"
 #include "editor/ui/TfrmSource.h"
 #include "editor/ui/TfrmText.h"
 
+#include <Qsci/qscilexer.h>
 #include <Qsci/qsciscintilla.h>
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
+#include <QSplitter>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -259,3 +263,16 @@ TEST_F(SourceWindowTest, TextWindowKeepsLatin1BytesAndEditCommandsWork)
     EXPECT_EQ(dialogs->shown.back().kind, uibase::MessageKind::Error);
     delete missing;
 }
+
+TEST_F(SourceWindowTest, EditorFontSizesUpToFiveHundredPoints)
+{
+    frame.options_.fontSize = 500;
+    EXPECT_EQ(editor::EditorFont(frame.options_).pointSize(), 500);
+    auto *source = new TfrmSource(frame);
+    frame.addDocument(source);
+    EXPECT_EQ(source->Memo1->lexer()->defaultFont().pointSize(), 500);
+    // What the Options dialog refuses only comes from a damaged file: the default size.
+    frame.options_.fontSize = 501;
+    EXPECT_EQ(editor::EditorFont(frame.options_).pointSize(), 10);
+}
+
