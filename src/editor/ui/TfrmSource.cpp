@@ -28,6 +28,14 @@ namespace {
 constexpr int kErrorListHeight = 44;
 constexpr int kSplitterHeight = 3;
 
+// The height the user last dragged an error list to; every list shows at it for the
+// rest of the session (a real program can give hundreds of errors).
+int &SessionErrorListHeight()
+{
+    static int height = kErrorListHeight;
+    return height;
+}
+
 QString firstLineOf(QsciScintilla &editor)
 {
     QString line = editor.text(0);
@@ -78,6 +86,11 @@ TfrmSource::TfrmSource(uibase::MainFrame &frame, QWidget *parent)
     hideErrorList();
 
     connect(ListBox1, &QListWidget::itemDoubleClicked, this, [this] { jumpToSelectedError(); });
+    connect(Splitter1, &QSplitter::splitterMoved, this, [this] {
+        if (errorListShown()) {
+            SessionErrorListHeight() = ListBox1->height();
+        }
+    });
     buildPopupMenus();
 }
 
@@ -157,8 +170,11 @@ void TfrmSource::showErrorList()
     ListBox1->setVisible(true);
     Splitter1->setHandleWidth(kSplitterHeight);
     const int total = Splitter1->height();
-    Splitter1->setSizes(
-        {std::max(0, total - kErrorListHeight - kSplitterHeight), kErrorListHeight});
+    // Never so tall that the editor has no room left.
+    const int list =
+        std::clamp(SessionErrorListHeight(), kErrorListHeight,
+                   std::max(kErrorListHeight, total - kSplitterHeight - kErrorListHeight));
+    Splitter1->setSizes({std::max(0, total - list - kSplitterHeight), list});
 }
 
 void TfrmSource::hideErrorList()

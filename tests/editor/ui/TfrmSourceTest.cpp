@@ -276,3 +276,33 @@ TEST_F(SourceWindowTest, EditorFontSizesUpToFiveHundredPoints)
     EXPECT_EQ(editor::EditorFont(frame.options_).pointSize(), 10);
 }
 
+// Last in this file: the height it drags to stays for the rest of the process.
+TEST_F(SourceWindowTest, ErrorListCanBeDraggedTallerAndKeepsItsHeight)
+{
+    writeFile(path("tall.asm"), "nop\r\n");
+    TfrmSource *source = open("tall.asm");
+    source->parentWidget()->resize(500, 400);
+    source->setErrors({"tall.asm line 0001: bad"});
+    QApplication::processEvents();
+    ASSERT_EQ(source->ListBox1->height(), 44);
+
+    QSplitterHandle *handle = source->Splitter1->handle(1);
+    QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(10, 1));
+    QTest::mouseMove(handle, QPoint(10, -100));
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(10, -100));
+    const int dragged = source->ListBox1->height();
+    EXPECT_GE(dragged, 140);
+
+    // Hidden and shown by the next failed assembly, and in another source window.
+    source->hideErrorList();
+    source->setErrors({"tall.asm line 0002: bad"});
+    QApplication::processEvents();
+    EXPECT_EQ(source->ListBox1->height(), dragged);
+    writeFile(path("other.asm"), "nop\r\n");
+    TfrmSource *other = open("other.asm");
+    other->parentWidget()->resize(500, 400);
+    QApplication::processEvents();
+    other->setErrors({"other.asm line 0001: bad"});
+    QApplication::processEvents();
+    EXPECT_EQ(other->ListBox1->height(), dragged);
+}
