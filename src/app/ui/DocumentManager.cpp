@@ -19,6 +19,7 @@
 #include <QIcon>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 
 namespace vexil::app {
 
@@ -77,6 +78,17 @@ void DocumentManager::addDocument(QWidget *document)
 {
     QMdiSubWindow *previous = area_.currentSubWindow();
     QMdiSubWindow *sub = area_.addSubWindow(document);
+    // The main window's Ctrl+F4 closes every kind of document window; where the
+    // platform gives the sub-window's own Close that key too, it would be ambiguous.
+    if (QMenu *systemMenu = sub->systemMenu()) {
+        const QKeySequence closeFile(Qt::CTRL | Qt::Key_F4);
+        for (QAction *item : systemMenu->actions()) {
+            QList<QKeySequence> keys = item->shortcuts();
+            if (keys.removeAll(closeFile) > 0) {
+                item->setShortcuts(keys);
+            }
+        }
+    }
     if (document->testAttribute(Qt::WA_SetWindowIcon)) {
         sub->setWindowIcon(document->windowIcon());
     } else {

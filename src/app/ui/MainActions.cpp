@@ -68,6 +68,9 @@ MainActions BuildMainActions(QMainWindow &window)
                        QObject::tr("Save As|Save the active file under a new name."));
     a.close =
         command(a.fileMenu, QObject::tr("&Close"), QObject::tr("Close|Close the active file."));
+    a.closeFile = new QAction(QObject::tr("&Close File"), &window);
+    a.closeFile->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
+    window.addAction(a.closeFile);
     a.fileMenu->addSeparator();
     a.print = command(a.fileMenu, QObject::tr("&Print"),
                       QObject::tr("Print (Ctrl+P)|Print the active file."), QKeySequence::Print);

@@ -33,6 +33,7 @@ struct MainActions {
     QAction *save = nullptr;
     QAction *saveAs = nullptr;
     QAction *close = nullptr;
+    QAction *closeFile = nullptr; // Ctrl+F4, not on a menu of the main window
     QAction *print = nullptr;
     QAction *recentSeparator = nullptr;
     std::array<QAction *, 4> recent{};

@@ -26,6 +26,7 @@
 #include "vareditors/ui/VariableEditorCatalog.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -84,6 +85,7 @@ TForm1::TForm1(std::filesystem::path programDirectory, QWidget *parent)
         [this] { return qobject_cast<editor::TextDocumentWindow *>(documents_->activeDocument()); },
         this);
     connectCommands();
+    qApp->installEventFilter(this);
     resize(1000, 700);
     // Below this the toolbar lists and the document area stop being usable.
     auto *sizeLimit = new TFormSizeLimit(this);
@@ -110,6 +112,7 @@ void TForm1::connectCommands()
     connect(a.save, &QAction::triggered, documents_, &DocumentManager::save);
     connect(a.saveAs, &QAction::triggered, documents_, &DocumentManager::saveAs);
     connect(a.close, &QAction::triggered, documents_, &DocumentManager::closeActive);
+    connect(a.closeFile, &QAction::triggered, documents_, &DocumentManager::closeActive);
     connect(a.print, &QAction::triggered, documents_, &DocumentManager::print);
     connect(a.find, &QAction::triggered, search_, &editor::SearchMenu::Find1Click);
     connect(a.replace, &QAction::triggered, search_, &editor::SearchMenu::Replace1Click);
@@ -319,6 +322,15 @@ bool TForm1::event(QEvent *event)
         return true;
     }
     return QMainWindow::event(event);
+}
+
+bool TForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::StatusTip && watched->isWidgetType() &&
+        static_cast<QWidget *>(watched)->window() != this) {
+        statusPanel_->showPlain(static_cast<QStatusTipEvent *>(event)->tip());
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TForm1::closeEvent(QCloseEvent *event)

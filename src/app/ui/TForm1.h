@@ -85,6 +85,8 @@ public:
 
 protected:
     bool event(QEvent *event) override;
+    // Hints of the dialogs and tool windows, which stop at their own window.
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:

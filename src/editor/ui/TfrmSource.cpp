@@ -96,9 +96,10 @@ TfrmSource::TfrmSource(uibase::MainFrame &frame, QWidget *parent)
 
 void TfrmSource::buildPopupMenus()
 {
+    // Only shown on the menu: Ctrl+F4 itself belongs to the main window, the same in
+    // every kind of document window; a second live one would make the key ambiguous.
     auto *closeFile = new QAction(tr("&Close File"), this);
     closeFile->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
-    closeFile->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     connect(closeFile, &QAction::triggered, this, [this] {
         if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget())) {
             sub->close();
@@ -106,7 +107,6 @@ void TfrmSource::buildPopupMenus()
             close();
         }
     });
-    addAction(closeFile);
 
     errorListAction_ = new QAction(tr("&Error List"), this);
     errorListAction_->setCheckable(true);
