@@ -28,7 +28,7 @@ TextRange CurrentScope(const SearchableText &editor, SearchState &state)
                               (!state.scope || selection != *state.scope);
     if (!state.scope || userSelected) {
         state.scope = selection;
-        state.position = -1;
+        state.scopeIsNew = true;
     }
     const int size = Length(editor.text());
     TextRange scope = *state.scope;
@@ -55,7 +55,9 @@ SearchRange ReplaceRange(const SearchableText &editor, SearchState &state,
         return {std::max(state.position, 0), Length(editor.text()), 0};
     }
     const TextRange scope = CurrentScope(editor, state);
-    return {std::max(state.position, scope.start), scope.end(), scope.start};
+    const int from = state.scopeIsNew ? scope.start : std::max(state.position, scope.start);
+    state.scopeIsNew = false;
+    return {from, scope.end(), scope.start};
 }
 
 void AfterReplacing(SearchState &state, const ReplaceRequest &request, int at, int count)
@@ -107,8 +109,8 @@ SearchOutcome SearchAgain(SearchableText &editor, SearchState &state, const Sear
 void BeginSelectionScope(SearchableText &editor, SearchState &state)
 {
     state.scope = editor.selection();
+    state.scopeIsNew = true;
     state.lastSelected.reset();
-    state.position = -1;
 }
 
 SearchOutcome ReplaceFindNext(SearchableText &editor, SearchState &state,
@@ -192,6 +194,7 @@ int ReplaceAll(SearchableText &editor, SearchState &state, const ReplaceRequest 
             return SearchRange{0, Length(editor.text()), 0};
         }
         const TextRange scope = CurrentScope(editor, state);
+        state.scopeIsNew = false;
         return SearchRange{scope.start, scope.end(), scope.start};
     }();
     const std::vector<int> starts =

@@ -55,6 +55,7 @@ struct SearchState {
     // The text "Replace in selection only" works in. It is the selection the user made,
     // not the match a find selected last, and it grows and shrinks with replacements.
     std::optional<TextRange> scope;
+    bool scopeIsNew = false;               // the next search in the scope starts at its start
     std::optional<TextRange> lastSelected; // the match the commands themselves selected
 };
 

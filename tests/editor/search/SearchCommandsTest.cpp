@@ -176,6 +176,13 @@ TEST(SearchCommands, SelectionOnlyStaysInsideTheSelectionTheUserMade)
     EXPECT_EQ(ReplaceAll(editor, state, request), 1);
     EXPECT_EQ(editor.text_, U"x x [yy yy yy] x");
 
+    // Without "in selection only" the search goes on from where it was.
+    editor.selection_ = {6, 2};
+    BeginSelectionScope(editor, state);
+    state.position = 9;
+    EXPECT_EQ(ReplaceFindNext(editor, state, Replace(U"yy", U"", false)), SearchOutcome::Found);
+    EXPECT_EQ(editor.selection_, (TextRange{11, 2}));
+
     // A new selection by the user is a new scope.
     editor.selection_ = {0, 3};
     EXPECT_EQ(ReplaceAll(editor, state, Replace(U"x", U"z", true)), 2);
