@@ -38,7 +38,8 @@ void PrintText(QPrinter &printer, const PrintableText &document)
     pages.setDocumentMargin(0);
     QTextOption option = pages.defaultTextOption();
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    option.setTabStopDistance(QFontMetricsF(font, &printer).horizontalAdvance(QLatin1Char(' ')) *
+    // In the layout's own units, which it scales to the printer's resolution itself.
+    option.setTabStopDistance(QFontMetricsF(font).horizontalAdvance(QLatin1Char(' ')) *
                               document.tabWidth);
     pages.setDefaultTextOption(option);
     QString text = document.text;
