@@ -10,6 +10,7 @@ packages=(
   libtifiles-dev libpng-dev
   pasmo z80asm z80dasm
   fonts-dejavu-core
+  poppler-utils
 )
 
 missing=()

@@ -32,6 +32,13 @@ enum class LinkPort : std::uint32_t {
 
 enum FontStyleBits : std::uint8_t { kFontBold = 1, kFontItalic = 2 };
 
+// The editor font sizes, in points, that the Options dialog accepts and the editors use.
+inline constexpr int kLargestFontSize = 500;
+inline constexpr bool IsEditorFontSize(std::int64_t points)
+{
+    return points >= 1 && points <= kLargestFontSize;
+}
+
 struct Options {
     bool ti83Mode = false;
     std::uint32_t linkType = 0;

@@ -4,6 +4,7 @@
 #include "app/RecentFiles.h"
 #include "app/ui/OpenRefusal.h"
 #include "base/ui/DialogService.h"
+#include "base/ui/DocumentPrint.h"
 #include "base/ui/VarEditorWindow.h"
 #include "base/ui/WindowSwitch.h"
 #include "editor/newfile/ui/DocumentIcons.h"
@@ -19,6 +20,7 @@
 #include <QIcon>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 
 namespace vexil::app {
 
@@ -82,6 +84,17 @@ void DocumentManager::addDocument(QWidget *document)
 {
     QMdiSubWindow *previous = area_.currentSubWindow();
     QMdiSubWindow *sub = area_.addSubWindow(document);
+    // The main window's Ctrl+F4 closes every kind of document window; where the
+    // platform gives the sub-window's own Close that key too, it would be ambiguous.
+    if (QMenu *systemMenu = sub->systemMenu()) {
+        const QKeySequence closeFile(Qt::CTRL | Qt::Key_F4);
+        for (QAction *item : systemMenu->actions()) {
+            QList<QKeySequence> keys = item->shortcuts();
+            if (keys.removeAll(closeFile) > 0) {
+                item->setShortcuts(keys);
+            }
+        }
+    }
     if (document->testAttribute(Qt::WA_SetWindowIcon)) {
         sub->setWindowIcon(document->windowIcon());
     } else {
@@ -163,6 +176,16 @@ void DocumentManager::closeActive()
     } else {
         uibase::Dialogs().beep();
     }
+}
+
+void DocumentManager::print()
+{
+    TfrmVarTemplate *document = activeDocument();
+    if (document == nullptr || !document->traits().print) {
+        uibase::Dialogs().beep();
+        return;
+    }
+    uibase::PrintDocument(*document, frame_.statusPanel());
 }
 
 void DocumentManager::edit(uibase::EditCommand command)

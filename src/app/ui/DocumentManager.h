@@ -33,6 +33,8 @@ public:
     void save();
     void saveAs();
     void closeActive();
+    // Prints the active source, text or program window; beeps for any other.
+    void print();
     void edit(uibase::EditCommand command);
     void applyEditorFont(const QFont &font);
     // Closes every window, asking about changed ones; false when the user kept one open.

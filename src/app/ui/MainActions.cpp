@@ -68,6 +68,13 @@ MainActions BuildMainActions(QMainWindow &window)
                        QObject::tr("Save As|Save the active file under a new name."));
     a.close =
         command(a.fileMenu, QObject::tr("&Close"), QObject::tr("Close|Close the active file."));
+    a.closeFile = new QAction(QObject::tr("&Close File"), &window);
+    a.closeFile->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
+    window.addAction(a.closeFile);
+    a.fileMenu->addSeparator();
+    a.print = command(a.fileMenu, QObject::tr("&Print"),
+                      QObject::tr("Print (Ctrl+P)|Print the active file."), QKeySequence::Print);
+    a.print->setIcon(themed("document-print", QStyle::SP_FileIcon));
     a.recentSeparator = a.fileMenu->addSeparator();
     for (auto &item : a.recent) {
         item = a.fileMenu->addAction(QString());
@@ -102,6 +109,22 @@ MainActions BuildMainActions(QMainWindow &window)
     a.cut->setIcon(themed("edit-cut", QStyle::SP_TrashIcon));
     a.copy->setIcon(themed("edit-copy", QStyle::SP_FileDialogDetailedView));
     a.paste->setIcon(themed("edit-paste", QStyle::SP_FileDialogContentsView));
+
+    a.searchMenu = bar->addMenu(QObject::tr("&Search"));
+    a.find = command(a.searchMenu, QObject::tr("&Find..."),
+                     QObject::tr("Find (Ctrl+F)|Find text in the active file."),
+                     QKeySequence(Qt::CTRL | Qt::Key_F));
+    a.replace = command(a.searchMenu, QObject::tr("&Replace..."),
+                        QObject::tr("Replace (Ctrl+R)|Replace text in the active file."),
+                        QKeySequence(Qt::CTRL | Qt::Key_R));
+    a.searchAgain = command(a.searchMenu, QObject::tr("&Search Again"),
+                            QObject::tr("Search Again (F3)|Find the next occurrence of the text."),
+                            QKeySequence(Qt::Key_F3));
+    a.searchMenu->addSeparator();
+    a.goToLine = command(a.searchMenu, QObject::tr("&Go to Line..."),
+                         QObject::tr("Go to Line (Ctrl+G)|Go to a line number."),
+                         QKeySequence(Qt::CTRL | Qt::Key_G));
+    a.find->setIcon(themed("edit-find", QStyle::SP_FileDialogInfoView));
 
     a.autoCodeMenu = bar->addMenu(QObject::tr("&AutoCode"));
     a.toolsMenu = bar->addMenu(QObject::tr("&Tools"));
@@ -202,6 +225,7 @@ MainActions BuildMainActions(QMainWindow &window)
     a.toolBar->addAction(a.cut);
     a.toolBar->addAction(a.copy);
     a.toolBar->addAction(a.paste);
+    a.toolBar->addAction(a.find);
     a.toolBar->addSeparator();
     a.toolBar->addAction(a.assemble);
     a.toolBar->addAction(a.assembleAndSend);

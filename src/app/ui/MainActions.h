@@ -22,6 +22,7 @@ void SetHint(QAction *action, const QString &hint);
 struct MainActions {
     QMenu *fileMenu = nullptr;
     QMenu *editMenu = nullptr;
+    QMenu *searchMenu = nullptr;
     QMenu *toolsMenu = nullptr;
     QMenu *windowMenu = nullptr;
     QMenu *helpMenu = nullptr;
@@ -32,6 +33,8 @@ struct MainActions {
     QAction *save = nullptr;
     QAction *saveAs = nullptr;
     QAction *close = nullptr;
+    QAction *closeFile = nullptr; // Ctrl+F4, not on a menu of the main window
+    QAction *print = nullptr;
     QAction *recentSeparator = nullptr;
     std::array<QAction *, 4> recent{};
     QAction *exit = nullptr;
@@ -43,6 +46,11 @@ struct MainActions {
     QAction *selectAll = nullptr;
     QAction *headerFile = nullptr; // caption and hint set by the mode
     QAction *includeFile = nullptr;
+
+    QAction *find = nullptr;
+    QAction *replace = nullptr;
+    QAction *searchAgain = nullptr;
+    QAction *goToLine = nullptr;
 
     QMenu *autoCodeMenu = nullptr; // filled by the AutoCode menu
 

@@ -18,6 +18,7 @@
 #include "base/ui/HelpViewer.h"
 #include "base/ui/StatusPanel.h"
 #include "editor/autocode/ui/AutoCodeMenu.h"
+#include "editor/search/ui/SearchMenu.h"
 #include "editor/ui/EditorFont.h"
 #include "editor/ui/RegisterEditors.h"
 #include "editor/ui/TfrmSource.h"
@@ -26,6 +27,7 @@
 #include "vareditors/ui/VariableEditorCatalog.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -38,8 +40,9 @@ namespace vexil::app {
 namespace {
 
 const QString kOpenFilter = QStringLiteral(
-    "All Assembler Files|*.asm;*.inc;*.h;*.lst|Assembler source (*.asm)|*.asm|Include Files "
-    "(*.inc, *.h)|*.inc;*.h|Listing files (*.lst)|*.lst|All Calculator Files|*.8??|TI-82 "
+    "All Assembler Files|*.asm;*.z80;*.a80;*.inc;*.h;*.lst|Assembler source (*.asm, *.z80, "
+    "*.a80)|*.asm;*.z80;*.a80|Include Files (*.inc, *.h)|*.inc;*.h|Listing files (*.lst)|*.lst|All "
+    "Calculator Files|*.8??|TI-82 "
     "Files|*.82?|TI-83 Files|*.83?|Programs|*.8?p|Backups|*.8?b|Complex|*.83c|Functions|*.8?y|"
     "Graph Databases|*.8?d|Group Files|*.8?g|Lists|*.8?l|Matrices|*.8?m|Pictures|*.8?i|Reals|*."
     "8?n|Strings|*.83s|Table Setup|*.8?t|Window Settings|*.8?w|Zoom Settings|*.8?z|All Files "
@@ -80,7 +83,11 @@ TForm1::TForm1(std::filesystem::path programDirectory, QWidget *parent)
     autoCode_ = new editor::AutoCodeMenu(
         *actions_.autoCodeMenu, programDirectory_,
         [this] { return qobject_cast<editor::TfrmSource *>(documents_->activeDocument()); }, this);
+    search_ = new editor::SearchMenu(
+        [this] { return qobject_cast<editor::TextDocumentWindow *>(documents_->activeDocument()); },
+        this);
     connectCommands();
+    qApp->installEventFilter(this);
     resize(1000, 700);
     // Below this the toolbar lists and the document area stop being usable.
     auto *sizeLimit = new TFormSizeLimit(this);
@@ -107,6 +114,12 @@ void TForm1::connectCommands()
     connect(a.save, &QAction::triggered, documents_, &DocumentManager::save);
     connect(a.saveAs, &QAction::triggered, documents_, &DocumentManager::saveAs);
     connect(a.close, &QAction::triggered, documents_, &DocumentManager::closeActive);
+    connect(a.closeFile, &QAction::triggered, documents_, &DocumentManager::closeActive);
+    connect(a.print, &QAction::triggered, documents_, &DocumentManager::print);
+    connect(a.find, &QAction::triggered, search_, &editor::SearchMenu::Find1Click);
+    connect(a.replace, &QAction::triggered, search_, &editor::SearchMenu::Replace1Click);
+    connect(a.searchAgain, &QAction::triggered, search_, &editor::SearchMenu::SearchAgain1Click);
+    connect(a.goToLine, &QAction::triggered, search_, &editor::SearchMenu::GoToLine1Click);
     connect(a.exit, &QAction::triggered, this, &QWidget::close);
     using uibase::EditCommand;
     const std::pair<QAction *, EditCommand> edits[] = {{a.cut, EditCommand::Cut},
@@ -150,7 +163,7 @@ void TForm1::connectCommands()
             [this] { uibase::ShowHelp(programDirectory_); });
     connect(a.about, &QAction::triggered, this, [this] { AboutBox(this).exec(); });
 
-    for (QMenu *menu : {a.fileMenu, a.editMenu, a.toolsMenu}) {
+    for (QMenu *menu : {a.fileMenu, a.editMenu, a.searchMenu, a.toolsMenu}) {
         connect(menu, &QMenu::aboutToShow, this, &TForm1::updateCommands);
     }
     connect(area_, &QMdiArea::subWindowActivated, this, &TForm1::updateCommands);
@@ -254,6 +267,10 @@ void TForm1::updateCommands()
     for (QAction *action : {a.cut, a.copy, a.paste, a.deleteSelection, a.selectAll}) {
         action->setEnabled(traits.editCommands);
     }
+    a.print->setEnabled(traits.print);
+    for (QAction *action : {a.find, a.replace, a.searchAgain, a.goToLine}) {
+        action->setEnabled(traits.search);
+    }
     a.assemble->setEnabled(traits.assemble);
     a.assembleAndSend->setEnabled(a.assemble->isEnabled());
     const bool ti83 = options_.ti83Mode;
@@ -318,6 +335,15 @@ bool TForm1::event(QEvent *event)
         return true;
     }
     return QMainWindow::event(event);
+}
+
+bool TForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::StatusTip && watched->isWidgetType() &&
+        static_cast<QWidget *>(watched)->window() != this) {
+        statusPanel_->showPlain(static_cast<QStatusTipEvent *>(event)->tip());
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TForm1::closeEvent(QCloseEvent *event)

@@ -24,7 +24,8 @@ class AssemblyController;
 
 namespace vexil::editor {
 class AutoCodeMenu;
-}
+class SearchMenu;
+} // namespace vexil::editor
 
 namespace vexil::link::ui {
 class TfrmSendFile;
@@ -68,6 +69,7 @@ public:
     void Assemble2Click();
     NewFileCommands &newFiles() { return *newFiles_; }
     editor::AutoCodeMenu &autoCode() { return *autoCode_; }
+    editor::SearchMenu &search() { return *search_; }
 
     // Reads Vexil.opt (creating or repairing it) and tells the user about a damaged one.
     void readOptions();
@@ -88,6 +90,8 @@ public:
 
 protected:
     bool event(QEvent *event) override;
+    // Hints of the dialogs and tool windows, which stop at their own window.
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -108,6 +112,7 @@ private:
     link::ui::TfrmSendFile *sendFile_;
     NewFileCommands *newFiles_;
     editor::AutoCodeMenu *autoCode_;
+    editor::SearchMenu *search_;
 };
 
 } // namespace vexil::app

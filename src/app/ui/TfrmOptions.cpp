@@ -26,7 +26,6 @@ const QStringList kStyleTexts = {QStringLiteral("Regular"), QStringLiteral("Ital
                                  QStringLiteral("Bold"), QStringLiteral("Bold Italic")};
 const QStringList kSizeTexts = {"8",  "9",  "10", "11", "12", "14", "16", "18",
                                 "20", "22", "24", "26", "28", "36", "48", "72"};
-constexpr int kLargestFontSize = 500;
 constexpr int kDependentIndent = 22;
 
 bool graphLinkRefusesPort(int port)
@@ -271,7 +270,7 @@ void TfrmOptions::updatePreview()
     QFont font(fontName_->text());
     bool ok = false;
     const int size = fontSize_->text().toInt(&ok);
-    if (ok && size > 0 && size <= kLargestFontSize) {
+    if (ok && IsEditorFontSize(size)) {
         font.setPointSize(size);
     }
     const std::uint8_t style = FontStyleBitsFromText(fontStyle_->text());
@@ -284,7 +283,7 @@ void TfrmOptions::accept()
 {
     bool ok = false;
     const int size = fontSize_->text().trimmed().toInt(&ok);
-    if (!ok || size < 1 || size > kLargestFontSize) {
+    if (!ok || !IsEditorFontSize(size)) {
         uibase::Dialogs().message(
             uibase::MessageKind::Warning,
             tr("\"%1\" is not a font size. Enter a whole number of points from 1 to %2.")

@@ -10,6 +10,8 @@
 #include <memory>
 #include <optional>
 
+class QPrinter;
+
 namespace vexil::uibase {
 
 enum class MessageKind { Warning, Error, Information, Confirmation };
@@ -38,6 +40,9 @@ public:
     virtual QStringList openFileNames(const FileDialogRequest &request) = 0;
     virtual QString saveFileName(const FileDialogRequest &request) = 0;
     virtual QString existingDirectory(const QString &title, const QString &directory) = 0;
+    // Where a document prints: the default printer, or, where there is none, the one
+    // (or the PDF file) the user picks. False when cancelled.
+    virtual bool choosePrinter(QPrinter &printer) = 0;
     // The sound of a command that does not apply.
     virtual void beep() = 0;
 };

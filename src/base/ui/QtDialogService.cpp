@@ -5,6 +5,9 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
 
 namespace vexil::uibase {
 namespace {
@@ -111,6 +114,19 @@ QString QtDialogService::saveFileName(const FileDialogRequest &request)
 QString QtDialogService::existingDirectory(const QString &title, const QString &directory)
 {
     return QFileDialog::getExistingDirectory(dialogParent(), title, directory);
+}
+
+bool QtDialogService::choosePrinter(QPrinter &printer)
+{
+    const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
+    if (!defaultPrinter.isNull()) {
+        printer.setPrinterName(defaultPrinter.printerName());
+        return true;
+    }
+    // Most machines have no printer installed: the dialog offers printing to a PDF file.
+    QPrintDialog dialog(&printer, dialogParent());
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 void QtDialogService::beep()

@@ -17,6 +17,7 @@ public:
     QStringList openFileNames(const FileDialogRequest &request) override;
     QString saveFileName(const FileDialogRequest &request) override;
     QString existingDirectory(const QString &title, const QString &directory) override;
+    bool choosePrinter(QPrinter &printer) override;
     void beep() override;
 };
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "base/ui/ScriptedDialogService.h"
 
+#include <QPrinter>
+
 namespace vexil::uibase {
 
 Answer ScriptedDialogService::message(MessageKind kind, const QString &text, Buttons buttons,
@@ -19,9 +21,10 @@ Answer ScriptedDialogService::message(MessageKind kind, const QString &text, But
     return Answer::Cancel;
 }
 
-std::optional<QString> ScriptedDialogService::inputText(const QString &, const QString &,
-                                                        const QString &)
+std::optional<QString> ScriptedDialogService::inputText(const QString &title, const QString &prompt,
+                                                        const QString &initial)
 {
+    inputRequests.push_back({title, prompt, initial});
     if (inputs.empty()) {
         ++unscripted;
         return std::nullopt;
@@ -68,6 +71,23 @@ QString ScriptedDialogService::existingDirectory(const QString &title, const QSt
 {
     fileRequests.push_back({title, directory, {}, {}, {}});
     return nextFileName();
+}
+
+bool ScriptedDialogService::choosePrinter(QPrinter &printer)
+{
+    printRequests.push_back(printer.docName());
+    if (printFiles.empty()) {
+        ++unscripted;
+        return false;
+    }
+    const QString file = printFiles.front();
+    printFiles.pop_front();
+    if (file.isEmpty()) {
+        return false;
+    }
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    return true;
 }
 
 ScopedScriptedDialogs::ScopedScriptedDialogs()

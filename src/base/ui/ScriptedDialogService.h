@@ -21,11 +21,20 @@ public:
     };
 
     std::deque<Answer> answers;
-    std::deque<QString> fileNames; // for open, save and folder dialogs ("" = cancel)
-    std::deque<QString> inputs;    // a null QString answers Cancel
+    std::deque<QString> fileNames;  // for open, save and folder dialogs ("" = cancel)
+    std::deque<QString> inputs;     // a null QString answers Cancel
+    std::deque<QString> printFiles; // PDF files prints go to ("" = cancel)
+
+    struct InputRequest {
+        QString title;
+        QString prompt;
+        QString initial;
+    };
 
     std::vector<Shown> shown;
     std::vector<FileDialogRequest> fileRequests;
+    std::vector<InputRequest> inputRequests;
+    std::vector<QString> printRequests; // the document names
     int beeps = 0;
     int unscripted = 0;
 
@@ -37,6 +46,7 @@ public:
     QStringList openFileNames(const FileDialogRequest &request) override;
     QString saveFileName(const FileDialogRequest &request) override;
     QString existingDirectory(const QString &title, const QString &directory) override;
+    bool choosePrinter(QPrinter &printer) override;
     void beep() override { ++beeps; }
 
 private:

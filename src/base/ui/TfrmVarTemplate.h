@@ -5,9 +5,12 @@
 // Save As and the question asked before a changed window closes.
 #pragma once
 
+#include "base/ui/DocumentPrint.h"
 #include "base/ui/MainFrame.h"
 
 #include <QWidget>
+
+#include <optional>
 
 namespace vexil::uibase {
 
@@ -42,6 +45,8 @@ public:
     virtual DocumentTraits traits() const { return {}; }
     // False when the command does not apply here; the caller then beeps.
     virtual bool runEditCommand(EditCommand) { return false; }
+    // The text File > Print puts on paper; nothing for windows that do not print.
+    virtual std::optional<PrintableText> printable() const { return std::nullopt; }
 
     // Save As of the main window: asks for a new name; the old name stays on failure.
     bool SaveAs();

@@ -13,12 +13,9 @@ void SwitchToWindow(QMdiArea &area, QMdiSubWindow *target)
     }
     QMdiSubWindow *previous = area.currentSubWindow();
     const bool canMaximize = target->windowFlags().testFlag(Qt::WindowMaximizeButtonHint);
-    const bool maximize = previous != nullptr && previous != target && canMaximize &&
-                          !previous->isMinimized() && previous->isMaximized();
-    if (maximize) {
+    // The previous window may be the target itself: a minimized one comes back normal.
+    if (previous != nullptr && canMaximize && !previous->isMinimized() && previous->isMaximized()) {
         target->showMaximized();
-    } else if (previous == target) {
-        target->show();
     } else {
         target->showNormal();
     }

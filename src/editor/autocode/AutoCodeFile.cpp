@@ -29,9 +29,19 @@ bool IsContinuation(std::uint8_t byte)
     return byte >= 0x80 && byte <= 0xBF;
 }
 
+constexpr std::uint8_t kByteOrderMark[] = {0xEF, 0xBB, 0xBF};
+
+bool StartsWithMark(std::span<const std::uint8_t> bytes)
+{
+    return bytes.size() >= 3 &&
+           std::equal(std::begin(kByteOrderMark), std::end(kByteOrderMark), bytes.begin());
+}
+
 // The length of the character starting at i in a UTF-8 file with standalone break
-// bytes, or 0 when the bytes there are not UTF-8.
-std::size_t Utf8CharLength(std::span<const std::uint8_t> bytes, std::size_t i)
+// bytes, or 0 when the bytes there are not UTF-8. Only a file with the byte order
+// mark lets a byte 87 continue a character; elsewhere it is always a break.
+std::size_t Utf8CharLength(std::span<const std::uint8_t> bytes, std::size_t i,
+                           bool breakMayContinue)
 {
     const std::uint8_t lead = bytes[i];
     if (lead < 0x80 || lead == kAutoCodeLineBreak) {
@@ -42,7 +52,8 @@ std::size_t Utf8CharLength(std::span<const std::uint8_t> bytes, std::size_t i)
         return 0;
     }
     for (int k = 1; k <= count; ++k) {
-        if (!IsContinuation(bytes[i + static_cast<std::size_t>(k)])) {
+        const std::uint8_t next = bytes[i + static_cast<std::size_t>(k)];
+        if (!IsContinuation(next) || (next == kAutoCodeLineBreak && !breakMayContinue)) {
             return 0;
         }
     }
@@ -52,7 +63,7 @@ std::size_t Utf8CharLength(std::span<const std::uint8_t> bytes, std::size_t i)
 bool IsUtf8WithBreaks(std::span<const std::uint8_t> bytes)
 {
     for (std::size_t i = 0; i < bytes.size();) {
-        const std::size_t length = Utf8CharLength(bytes, i);
+        const std::size_t length = Utf8CharLength(bytes, i, false);
         if (length == 0) {
             return false;
         }
@@ -71,6 +82,45 @@ void AppendLatin1(std::string &out, std::uint8_t byte)
     }
 }
 
+// Whether every character is one Latin-1 byte other than the break byte.
+bool FitsLatin1(const std::vector<std::string> &entries)
+{
+    for (const std::string &entry : entries) {
+        for (std::size_t i = 0; i < entry.size(); ++i) {
+            const auto byte = static_cast<std::uint8_t>(entry[i]);
+            if (byte < 0x80) {
+                continue;
+            }
+            if ((byte != 0xC2 && byte != 0xC3) || i + 1 == entry.size()) {
+                return false;
+            }
+            const auto next = static_cast<std::uint8_t>(entry[++i]);
+            if (!IsContinuation(next) || (byte == 0xC2 && next == kAutoCodeLineBreak)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+bool HoldsBreakByte(const std::vector<std::string> &entries)
+{
+    return std::any_of(entries.begin(), entries.end(), [](const std::string &entry) {
+        return entry.find(static_cast<char>(kAutoCodeLineBreak)) != std::string::npos;
+    });
+}
+
+AutoCodeEncoding EncodingFor(const std::vector<std::string> &entries, AutoCodeEncoding wanted)
+{
+    if (wanted == AutoCodeEncoding::Latin1 && FitsLatin1(entries)) {
+        return AutoCodeEncoding::Latin1;
+    }
+    if (wanted != AutoCodeEncoding::Utf8WithMark && !HoldsBreakByte(entries)) {
+        return AutoCodeEncoding::Utf8;
+    }
+    return AutoCodeEncoding::Utf8WithMark;
+}
+
 char AsciiUpper(char c)
 {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
@@ -85,49 +135,67 @@ bool SameIgnoringCase(std::string_view a, std::string_view b)
 
 } // namespace
 
-std::vector<std::string> DecodeAutoCodeFile(std::span<const std::uint8_t> bytes)
+AutoCodeFileContents DecodeAutoCodeFile(std::span<const std::uint8_t> bytes)
 {
-    const bool utf8 = IsUtf8WithBreaks(bytes);
-    std::vector<std::string> entries;
+    AutoCodeFileContents contents;
+    if (StartsWithMark(bytes)) {
+        contents.encoding = AutoCodeEncoding::Utf8WithMark;
+        bytes = bytes.subspan(3);
+    } else if (!IsUtf8WithBreaks(bytes)) {
+        contents.encoding = AutoCodeEncoding::Latin1;
+    }
+    const bool marked = contents.encoding == AutoCodeEncoding::Utf8WithMark;
     std::string line;
     auto finishLine = [&] {
         if (!line.empty()) {
-            entries.push_back(std::move(line));
+            contents.entries.push_back(std::move(line));
         }
         line.clear();
     };
     for (std::size_t i = 0; i < bytes.size();) {
         const std::uint8_t byte = bytes[i];
+        const std::size_t length =
+            contents.encoding == AutoCodeEncoding::Latin1 ? 0 : Utf8CharLength(bytes, i, marked);
         if (byte == '\r' || byte == '\n') {
             finishLine();
             i += (byte == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ? 2 : 1;
         } else if (byte == kAutoCodeLineBreak) {
             line += "\r\n";
             ++i;
-        } else if (utf8) {
-            const std::size_t length = Utf8CharLength(bytes, i);
+        } else if (length > 0) {
             line.append(reinterpret_cast<const char *>(bytes.data() + i), length);
             i += length;
         } else {
+            // Latin-1, and a stray byte in a marked file.
             AppendLatin1(line, byte);
             ++i;
         }
     }
     finishLine();
-    return entries;
+    return contents;
 }
 
-std::vector<std::uint8_t> EncodeAutoCodeFile(const std::vector<std::string> &entries)
+std::vector<std::uint8_t> EncodeAutoCodeFile(const std::vector<std::string> &entries,
+                                             AutoCodeEncoding encoding)
 {
+    encoding = EncodingFor(entries, encoding);
     std::vector<std::uint8_t> file;
+    if (encoding == AutoCodeEncoding::Utf8WithMark) {
+        file.assign(std::begin(kByteOrderMark), std::end(kByteOrderMark));
+    }
     for (const std::string &entry : entries) {
         const std::string text = WithCrLfLineBreaks(entry);
         for (std::size_t i = 0; i < text.size(); ++i) {
-            if (text[i] == '\r') {
+            const auto byte = static_cast<std::uint8_t>(text[i]);
+            if (byte == '\r') {
                 file.push_back(kAutoCodeLineBreak);
                 ++i; // the LF that always follows after WithCrLfLineBreaks
+            } else if (encoding == AutoCodeEncoding::Latin1 && byte >= 0x80) {
+                // C2 or C3 and one continuation byte, as FitsLatin1 made sure.
+                const auto next = static_cast<std::uint8_t>(text[++i]);
+                file.push_back(static_cast<std::uint8_t>(((byte & 0x03) << 6) | (next & 0x3F)));
             } else {
-                file.push_back(static_cast<std::uint8_t>(text[i]));
+                file.push_back(byte);
             }
         }
         file.push_back('\r');

@@ -3,10 +3,13 @@
 // An entry is "name|code"; inside the file every line break of the code is the single
 // byte 87 hex, so that a multi-line snippet still takes exactly one line.
 //
-// Entries are held as UTF-8 and written as UTF-8, which leaves a file of plain ASCII
-// snippets byte for byte in the classic 8-bit form. Reading accepts both: a file that
-// is UTF-8 apart from its byte-87 breaks is read as UTF-8, where a byte 87 that
-// continues a character stays part of it; any other file is read as Latin-1.
+// Entries are held as UTF-8. A file is written back in the encoding it was read in:
+// - 8-bit (Latin-1): every byte 87 is a line break, as in the classic form;
+// - UTF-8: read as such when it is valid UTF-8 with every byte 87 a line break;
+// - UTF-8 with a byte order mark: there a byte 87 that continues a character is part
+//   of it, so characters such as "Ç" (C3 87) can be stored.
+// A library that no longer fits its encoding moves to the next of these that holds
+// every character, so saving never loses one. Plain ASCII is the same in all three.
 #pragma once
 
 #include <cstdint>
@@ -19,13 +22,22 @@ namespace vexil::editor {
 
 inline constexpr std::uint8_t kAutoCodeLineBreak = 0x87;
 
+enum class AutoCodeEncoding { Utf8, Latin1, Utf8WithMark };
+
+struct AutoCodeFileContents {
+    std::vector<std::string> entries;
+    AutoCodeEncoding encoding = AutoCodeEncoding::Utf8;
+};
+
 // The entries of the file, in order, each line break restored as CR LF. Empty lines
 // are skipped: they would give entries without a name.
-std::vector<std::string> DecodeAutoCodeFile(std::span<const std::uint8_t> bytes);
+AutoCodeFileContents DecodeAutoCodeFile(std::span<const std::uint8_t> bytes);
 
-// The file for these entries. Every line break inside an entry (CR LF, a lone CR or a
-// lone LF) becomes byte 87, so no entry can ever spill onto a second line.
-std::vector<std::uint8_t> EncodeAutoCodeFile(const std::vector<std::string> &entries);
+// The file for these entries, in `encoding` where it holds them all. Every line break
+// inside an entry (CR LF, a lone CR or a lone LF) becomes byte 87, so no entry can
+// ever spill onto a second line.
+std::vector<std::uint8_t> EncodeAutoCodeFile(const std::vector<std::string> &entries,
+                                             AutoCodeEncoding encoding = AutoCodeEncoding::Utf8);
 
 // The part before the first "|" (the whole text when there is none).
 std::string_view AutoCodeName(std::string_view entry);

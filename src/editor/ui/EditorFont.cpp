@@ -11,8 +11,10 @@ QFont EditorFont(const app::Options &options)
 {
     QFont font(QString::fromStdString(options.fontName));
     font.setStyleHint(QFont::Monospace);
-    font.setPointSize(
-        options.fontSize > 0 && options.fontSize < 500 ? static_cast<int>(options.fontSize) : 10);
+    // A size the Options dialog would refuse can only come from a damaged Vexil.opt.
+    font.setPointSize(static_cast<int>(app::IsEditorFontSize(options.fontSize)
+                                           ? options.fontSize
+                                           : app::DefaultOptions().fontSize));
     font.setBold((options.fontStyle & app::kFontBold) != 0);
     font.setItalic((options.fontStyle & app::kFontItalic) != 0);
     return font;

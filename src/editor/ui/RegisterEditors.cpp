@@ -9,7 +9,9 @@ namespace vexil::editor {
 
 void RegisterEditorWindows(uibase::EditorRegistry &registry)
 {
-    registry.add<TfrmSource>({QStringLiteral("ASM"), QStringLiteral("INC"), QStringLiteral("H")});
+    // .z80 and .a80 are how most published calculator sources are named.
+    registry.add<TfrmSource>({QStringLiteral("ASM"), QStringLiteral("Z80"), QStringLiteral("A80"),
+                              QStringLiteral("INC"), QStringLiteral("H")});
     registry.setFallback(&TfrmText::staticMetaObject,
                          [](uibase::MainFrame &frame) { return new TfrmText(frame); });
 }

@@ -7,7 +7,7 @@ class EditorRegistry;
 
 namespace vexil::editor {
 
-// Sources (.asm, .inc, .h) open in source windows; every extension no other window
+// Sources (.asm, .z80, .a80, .inc, .h) open in source windows; every extension no other window
 // claims opens as plain text.
 void RegisterEditorWindows(uibase::EditorRegistry &registry);
 

@@ -5,6 +5,7 @@
 #include "base/ui/DialogService.h"
 #include "editor/ui/EditorFont.h"
 
+#include <Qsci/qscilexer.h>
 #include <Qsci/qsciscintilla.h>
 
 #include <QDir>
@@ -75,9 +76,29 @@ bool TextDocumentWindow::runEditCommand(EditCommand command)
     return true;
 }
 
+std::optional<uibase::PrintableText> TextDocumentWindow::printable() const
+{
+    uibase::PrintableText document;
+    document.text = Memo1->text();
+    document.font = Memo1->lexer() != nullptr ? Memo1->lexer()->defaultFont() : Memo1->font();
+    document.tabWidth = Memo1->tabWidth();
+    return document;
+}
+
 void TextDocumentWindow::applyFont(const QFont &font)
 {
     ApplyEditorFont(*Memo1, font);
+}
+
+void TextDocumentWindow::selectLine(int number)
+{
+    Memo1->setFocus();
+    if (number < 1 || number > Memo1->lines()) {
+        return;
+    }
+    const long start = Memo1->SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, number - 1);
+    const long end = Memo1->SendScintilla(QsciScintilla::SCI_GETLINEENDPOSITION, number - 1);
+    Memo1->SendScintilla(QsciScintilla::SCI_SETSEL, start, end);
 }
 
 bool TextDocumentWindow::readIntoEditor(const QString &path)

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "base/ui/TfrmVarTemplate.h"
+#include "editor/search/SearchCommands.h"
 #include "editor/ui/TextEncoding.h"
 
 class QsciScintilla;
@@ -23,8 +24,14 @@ public:
     void setModified(bool modified) override;
     uibase::DocumentTraits traits() const override;
     bool runEditCommand(uibase::EditCommand command) override;
+    std::optional<uibase::PrintableText> printable() const override;
 
     void applyFont(const QFont &font);
+    // Selects line number (1-based) entirely and focuses the editor; out of range: no change.
+    void selectLine(int number);
+
+    // Where Find, Search Again and the Replace dialog continue in this window.
+    SearchState searchState;
 
 protected:
     // Reads the whole file into the editor, line breaks made CR LF; reports failures.

@@ -28,6 +28,14 @@ namespace {
 constexpr int kErrorListHeight = 44;
 constexpr int kSplitterHeight = 3;
 
+// The height the user last dragged an error list to; every list shows at it for the
+// rest of the session (a real program can give hundreds of errors).
+int &SessionErrorListHeight()
+{
+    static int height = kErrorListHeight;
+    return height;
+}
+
 QString firstLineOf(QsciScintilla &editor)
 {
     QString line = editor.text(0);
@@ -78,14 +86,20 @@ TfrmSource::TfrmSource(uibase::MainFrame &frame, QWidget *parent)
     hideErrorList();
 
     connect(ListBox1, &QListWidget::itemDoubleClicked, this, [this] { jumpToSelectedError(); });
+    connect(Splitter1, &QSplitter::splitterMoved, this, [this] {
+        if (errorListShown()) {
+            SessionErrorListHeight() = ListBox1->height();
+        }
+    });
     buildPopupMenus();
 }
 
 void TfrmSource::buildPopupMenus()
 {
+    // Only shown on the menu: Ctrl+F4 itself belongs to the main window, the same in
+    // every kind of document window; a second live one would make the key ambiguous.
     auto *closeFile = new QAction(tr("&Close File"), this);
     closeFile->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
-    closeFile->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     connect(closeFile, &QAction::triggered, this, [this] {
         if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget())) {
             sub->close();
@@ -93,7 +107,6 @@ void TfrmSource::buildPopupMenus()
             close();
         }
     });
-    addAction(closeFile);
 
     errorListAction_ = new QAction(tr("&Error List"), this);
     errorListAction_->setCheckable(true);
@@ -157,8 +170,11 @@ void TfrmSource::showErrorList()
     ListBox1->setVisible(true);
     Splitter1->setHandleWidth(kSplitterHeight);
     const int total = Splitter1->height();
-    Splitter1->setSizes(
-        {std::max(0, total - kErrorListHeight - kSplitterHeight), kErrorListHeight});
+    // Never so tall that the editor has no room left.
+    const int list =
+        std::clamp(SessionErrorListHeight(), kErrorListHeight,
+                   std::max(kErrorListHeight, total - kSplitterHeight - kErrorListHeight));
+    Splitter1->setSizes({std::max(0, total - list - kSplitterHeight), list});
 }
 
 void TfrmSource::hideErrorList()
@@ -229,8 +245,8 @@ bool TfrmSource::SaveFile()
             frame_.programDirectory() / app::ShellDirectoryName(frame_.options());
         const QString chosen =
             askSaveName(tr("Save Assembler Source"),
-                        QStringLiteral("Assembler source (*.asm)|*.asm|Include Files (*.inc, "
-                                       "*.h)|*.inc;*.h|All Files (*.*)|*.*"),
+                        QStringLiteral("Assembler source (*.asm, *.z80, *.a80)|*.asm;*.z80;*.a80|"
+                                       "Include Files (*.inc, *.h)|*.inc;*.h|All Files (*.*)|*.*"),
                         QStringLiteral("asm"), QString::fromStdString(folder.string()));
         if (chosen.isEmpty()) {
             return false;
@@ -246,17 +262,6 @@ bool TfrmSource::SaveFile()
     afterSave();
     Memo1->SendScintilla(QsciScintilla::SCI_SETSEL, anchor, anchor + length);
     return true;
-}
-
-void TfrmSource::selectLine(int number)
-{
-    Memo1->setFocus();
-    if (number < 1 || number > Memo1->lines()) {
-        return;
-    }
-    const long start = Memo1->SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, number - 1);
-    const long end = Memo1->SendScintilla(QsciScintilla::SCI_GETLINEENDPOSITION, number - 1);
-    Memo1->SendScintilla(QsciScintilla::SCI_SETSEL, start, end);
 }
 
 void TfrmSource::jumpToSelectedError()

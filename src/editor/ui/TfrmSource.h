@@ -38,8 +38,6 @@ public:
     // Double-click on the selected error entry: opens or activates the file and
     // selects the whole line. Does nothing for entries that name no line.
     void jumpToSelectedError();
-    // Selects line number (1-based) entirely and focuses the editor; out of range: no change.
-    void selectLine(int number);
 
 signals:
     // "&Assemble" on the pop-up menu; the main window runs the assembly.

@@ -79,7 +79,16 @@ uibase::DocumentTraits TfrmVarProg::traits() const
 {
     uibase::DocumentTraits traits;
     traits.editCommands = true;
+    traits.print = true;
     return traits;
+}
+
+std::optional<uibase::PrintableText> TfrmVarProg::printable() const
+{
+    uibase::PrintableText document;
+    document.text = text_->toPlainText();
+    document.font = text_->font();
+    return document;
 }
 
 bool TfrmVarProg::runEditCommand(uibase::EditCommand command)

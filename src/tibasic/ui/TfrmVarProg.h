@@ -40,6 +40,8 @@ public:
 
     uibase::DocumentTraits traits() const override;
     bool runEditCommand(uibase::EditCommand command) override;
+    // The program as the editor shows it, in the calculator's glyphs.
+    std::optional<uibase::PrintableText> printable() const override;
 
     QLineEdit *nameBox() const { return name_; }
     QCheckBox *protectedBox() const { return protected_; }

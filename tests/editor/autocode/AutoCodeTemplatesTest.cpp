@@ -31,7 +31,7 @@ TEST(AutoCodeFile, MultiLineEntriesTakeOneLineEach)
     const std::vector<std::string> entries = {"Clear|ld a,0\r\nret", "Nop|nop"};
     const auto file = EncodeAutoCodeFile(entries);
     EXPECT_EQ(file, Bytes("Clear|ld a,0\x87ret\r\nNop|nop\r\n"));
-    EXPECT_EQ(DecodeAutoCodeFile(file), entries);
+    EXPECT_EQ(DecodeAutoCodeFile(file).entries, entries);
 
     // Breaks typed or pasted as lone LF or CR are stored the same way, never as a
     // second line that would read back as an entry of its own.
@@ -39,25 +39,41 @@ TEST(AutoCodeFile, MultiLineEntriesTakeOneLineEach)
 
     // No entries, no lines.
     EXPECT_TRUE(EncodeAutoCodeFile({}).empty());
-    EXPECT_TRUE(DecodeAutoCodeFile({}).empty());
+    EXPECT_TRUE(DecodeAutoCodeFile({}).entries.empty());
 }
 
 TEST(AutoCodeFile, ReadsEightBitAndUtf8Files)
 {
     // An 8-bit file: 0xE9 is é, every byte 87 is a break; LF-only line ends and blank
     // lines are tolerated.
-    EXPECT_EQ(DecodeAutoCodeFile(Bytes("Caf\xE9|ld a,1\x87ret\n\nB|x")),
+    EXPECT_EQ(DecodeAutoCodeFile(Bytes("Caf\xE9|ld a,1\x87ret\n\nB|x")).entries,
               (std::vector<std::string>{"Caf\xC3\xA9|ld a,1\r\nret", "B|x"}));
 
-    // UTF-8 where byte 87 continues a character (Ç is C3 87): the character survives,
-    // while the lone byte 87 after it is still a break.
+    // A Latin-1 letter right before a break would make a UTF-8 character with it
+    // (ß DF and Ã C3 followed by 87 are valid UTF-8): the break stays a break, and the
+    // file is written back byte for byte.
+    const auto eightBit = Bytes("A|; Fu\xDF\x87ret\r\nB|; \xC3\x87x\r\n");
+    const AutoCodeFileContents read = DecodeAutoCodeFile(eightBit);
+    EXPECT_EQ(read.encoding, AutoCodeEncoding::Latin1);
+    EXPECT_EQ(read.entries,
+              (std::vector<std::string>{"A|; Fu\xC3\x9F\r\nret", "B|; \xC3\x83\r\nx"}));
+    EXPECT_EQ(EncodeAutoCodeFile(read.entries, read.encoding), eightBit);
+    // A character Latin-1 has no byte for moves the library to UTF-8 rather than lose it.
+    EXPECT_EQ(EncodeAutoCodeFile({"\xE2\x86\x92|x"}, AutoCodeEncoding::Latin1),
+              Bytes("\xE2\x86\x92|x\r\n"));
+
+    // UTF-8 stays UTF-8; where a character holds byte 87 (Ç is C3 87) the file carries
+    // the byte order mark, and only there does byte 87 continue a character.
+    EXPECT_EQ(DecodeAutoCodeFile(Bytes("\xE2\x86\x92|x\x87y")).encoding, AutoCodeEncoding::Utf8);
     const std::vector<std::string> entries = {"\xC3\x87|; \xC3\x87\r\nret"};
     const auto file = EncodeAutoCodeFile(entries);
-    EXPECT_EQ(file, Bytes("\xC3\x87|; \xC3\x87\x87ret\r\n"));
-    EXPECT_EQ(DecodeAutoCodeFile(file), entries);
+    EXPECT_EQ(file, Bytes("\xEF\xBB\xBF\xC3\x87|; \xC3\x87\x87ret\r\n"));
+    EXPECT_EQ(DecodeAutoCodeFile(file).entries, entries);
+    EXPECT_EQ(DecodeAutoCodeFile(file).encoding, AutoCodeEncoding::Utf8WithMark);
 
     // A truncated UTF-8 sequence at the very end is read as 8-bit text, not past the end.
-    EXPECT_EQ(DecodeAutoCodeFile(Bytes("A|\xC3")), (std::vector<std::string>{"A|\xC3\x83"}));
+    EXPECT_EQ(DecodeAutoCodeFile(Bytes("A|\xC3")).entries,
+              (std::vector<std::string>{"A|\xC3\x83"}));
 }
 
 TEST(AutoCodeFile, NameCodeAndNameChecks)

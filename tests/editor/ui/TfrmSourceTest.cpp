@@ -2,16 +2,20 @@
 #include "FakeFrame.h"
 
 #include "base/ui/ScriptedDialogService.h"
+#include "editor/ui/EditorFont.h"
 #include "editor/ui/TfrmSource.h"
 #include "editor/ui/TfrmText.h"
 
+#include <Qsci/qscilexer.h>
 #include <Qsci/qsciscintilla.h>
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
+#include <QSplitter>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -258,4 +262,47 @@ TEST_F(SourceWindowTest, TextWindowKeepsLatin1BytesAndEditCommandsWork)
     EXPECT_FALSE(missing->LoadFile(path("nothing.txt")));
     EXPECT_EQ(dialogs->shown.back().kind, uibase::MessageKind::Error);
     delete missing;
+}
+
+TEST_F(SourceWindowTest, EditorFontSizesUpToFiveHundredPoints)
+{
+    frame.options_.fontSize = 500;
+    EXPECT_EQ(editor::EditorFont(frame.options_).pointSize(), 500);
+    auto *source = new TfrmSource(frame);
+    frame.addDocument(source);
+    EXPECT_EQ(source->Memo1->lexer()->defaultFont().pointSize(), 500);
+    // What the Options dialog refuses only comes from a damaged file: the default size.
+    frame.options_.fontSize = 501;
+    EXPECT_EQ(editor::EditorFont(frame.options_).pointSize(), 10);
+}
+
+// Last in this file: the height it drags to stays for the rest of the process.
+TEST_F(SourceWindowTest, ErrorListCanBeDraggedTallerAndKeepsItsHeight)
+{
+    writeFile(path("tall.asm"), "nop\r\n");
+    TfrmSource *source = open("tall.asm");
+    source->parentWidget()->resize(500, 400);
+    source->setErrors({"tall.asm line 0001: bad"});
+    QApplication::processEvents();
+    ASSERT_EQ(source->ListBox1->height(), 44);
+
+    QSplitterHandle *handle = source->Splitter1->handle(1);
+    QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(10, 1));
+    QTest::mouseMove(handle, QPoint(10, -100));
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(10, -100));
+    const int dragged = source->ListBox1->height();
+    EXPECT_GE(dragged, 140);
+
+    // Hidden and shown by the next failed assembly, and in another source window.
+    source->hideErrorList();
+    source->setErrors({"tall.asm line 0002: bad"});
+    QApplication::processEvents();
+    EXPECT_EQ(source->ListBox1->height(), dragged);
+    writeFile(path("other.asm"), "nop\r\n");
+    TfrmSource *other = open("other.asm");
+    other->parentWidget()->resize(500, 400);
+    QApplication::processEvents();
+    other->setErrors({"other.asm line 0001: bad"});
+    QApplication::processEvents();
+    EXPECT_EQ(other->ListBox1->height(), dragged);
 }

@@ -21,15 +21,17 @@ std::filesystem::path AutoCodeLibrary::filePath() const
 void AutoCodeLibrary::load()
 {
     entries.clear();
+    encoding_ = AutoCodeEncoding::Utf8;
     QFile file(QString::fromStdString(filePath().string()));
     if (!file.open(QIODevice::ReadOnly)) {
         return;
     }
     const QByteArray bytes = file.readAll();
-    const auto decoded =
+    const AutoCodeFileContents decoded =
         DecodeAutoCodeFile(std::span(reinterpret_cast<const std::uint8_t *>(bytes.constData()),
                                      static_cast<std::size_t>(bytes.size())));
-    for (const std::string &entry : decoded) {
+    encoding_ = decoded.encoding;
+    for (const std::string &entry : decoded.entries) {
         entries << QString::fromStdString(entry);
     }
 }
@@ -41,7 +43,8 @@ QString AutoCodeLibrary::save() const
     for (const QString &entry : entries) {
         lines.push_back(entry.toStdString());
     }
-    const std::string error = app::WriteFileAtomically(filePath(), EncodeAutoCodeFile(lines));
+    const std::string error =
+        app::WriteFileAtomically(filePath(), EncodeAutoCodeFile(lines, encoding_));
     return QString::fromLocal8Bit(error.c_str());
 }
 

@@ -3,6 +3,8 @@
 // autocode.txt in the program directory.
 #pragma once
 
+#include "editor/autocode/AutoCodeFile.h"
+
 #include <QStringList>
 
 #include <filesystem>
@@ -17,13 +19,15 @@ public:
 
     // Replaces the entries with those of the file; a missing file gives none.
     void load();
-    // Writes every entry; an empty string on success, otherwise what failed.
+    // Writes every entry in the encoding the file was read in; an empty string on
+    // success, otherwise what failed.
     QString save() const;
 
     std::filesystem::path filePath() const;
 
 private:
     std::filesystem::path programDirectory_;
+    AutoCodeEncoding encoding_ = AutoCodeEncoding::Utf8;
 };
 
 QString AutoCodeEntryName(const QString &entry);
