@@ -14,6 +14,7 @@ int RunInfo(const Words &words);
 int RunAssemble(const Words &words);
 int RunSend(const Words &words);
 int RunReceive(const Words &words);
+int RunGroup(const Words &words);
 
 const std::vector<Command> &commands()
 {
@@ -46,6 +47,11 @@ const std::vector<Command> &commands()
          "      or graylink:/dev/ttyUSB0; exit code 0 only when every file went through)",
          RunSend},
         {"receive", "receive DIR --cable DEVICE [--exists omit|overwrite|quit]", RunReceive},
+        {"group",
+         "group list FILE   (type and name of each variable, tab-separated)\n"
+         "group pack --model 82|83 FILE... -o OUT   (nothing is written if a file is refused)\n"
+         "group unpack FILE -d DIR [--overwrite]",
+         RunGroup},
     };
     return table;
 }
