@@ -23,6 +23,7 @@
 #include "link/ui/SendShell.h"
 #include "link/ui/TfrmSendFile.h"
 #include "vareditors/ui/VariableEditorCatalog.h"
+#include "varfile/group/ui/TfrmGroup.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -61,6 +62,7 @@ TForm1::TForm1(std::filesystem::path programDirectory, QWidget *parent)
 
     editor::RegisterEditorWindows(registry_);
     vareditors::RegisterVariableEditors(registry_);
+    group::ui::RegisterGroupEditor(registry_);
     documents_ = new DocumentManager(*this, *area_, registry_, this);
     mode_ = new ModeController(options_, actions_, this);
     recent_ = new RecentFilesMenu(
