@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QMimeData>
 #include <QToolBar>
@@ -48,6 +49,7 @@ const char *const kAddFilter =
     "Zoom Settings|*.8?z|All Files|*.*";
 
 constexpr int kTypeColumnWidth = 50;
+constexpr int kTextIndent = 2; // as GroupRowDelegate draws
 constexpr int kNameColumnWidth = 235;
 
 std::filesystem::path LocalPath(const QString &path)
@@ -100,7 +102,11 @@ TfrmGroup::TfrmGroup(uibase::MainFrame &frame, QWidget *parent)
     list_->header()->setFont(QApplication::font());
     list_->header()->setStretchLastSection(true);
     list_->header()->setSectionResizeMode(0, QHeaderView::Fixed);
-    list_->header()->resizeSection(0, kTypeColumnWidth);
+    // At least as wide as the longest type text in the list's font.
+    const int typeWidth = std::max(
+        kTypeColumnWidth,
+        QFontMetrics(list_->font()).horizontalAdvance(QStringLiteral("MATRX")) + 3 * kTextIndent);
+    list_->header()->resizeSection(0, typeWidth);
     list_->header()->resizeSection(1, kNameColumnWidth);
 
     auto *layout = new QVBoxLayout(this);
