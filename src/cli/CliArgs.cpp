@@ -8,8 +8,11 @@ CliArgs::CliArgs(const std::vector<std::string> &words, const std::set<std::stri
 {
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string &word = words[i];
+        // A single dash starts an option only when the command declares it ("-o",
+        // "-d"), so negative numbers stay positional.
         const bool looksLikeOption =
-            word.size() > 1 && word[0] == '-' && (word.rfind("--", 0) == 0 || word == "-o");
+            word.size() > 1 && word[0] == '-' &&
+            (word.rfind("--", 0) == 0 || valueOptions.count(word) || flags.count(word));
         if (!looksLikeOption) {
             positional_.push_back(word);
         } else if (flags.count(word)) {

@@ -15,6 +15,7 @@ int RunAssemble(const Words &words);
 int RunSend(const Words &words);
 int RunReceive(const Words &words);
 int RunSprite(const Words &words);
+int RunGroup(const Words &words);
 
 const std::vector<Command> &commands()
 {
@@ -53,6 +54,11 @@ const std::vector<Command> &commands()
          "sprite IMAGE --label NAME [--segment N]\n"
          "       (a PNG or BMP picture as the Sprite Editor's .db lines, CR LF ended)",
          RunSprite},
+        {"group",
+         "group list FILE   (type and name of each variable, tab-separated)\n"
+         "group pack --model 82|83 FILE... -o OUT   (nothing is written if a file is refused)\n"
+         "group unpack FILE -d DIR [--overwrite]",
+         RunGroup},
     };
     return table;
 }

@@ -25,6 +25,7 @@
 #include "link/ui/SendShell.h"
 #include "link/ui/TfrmSendFile.h"
 #include "vareditors/ui/VariableEditorCatalog.h"
+#include "varfile/group/ui/TfrmGroup.h"
 
 #include <QAction>
 #include <QApplication>
@@ -65,6 +66,7 @@ TForm1::TForm1(std::filesystem::path programDirectory, QWidget *parent)
 
     editor::RegisterEditorWindows(registry_);
     vareditors::RegisterVariableEditors(registry_);
+    group::ui::RegisterGroupEditor(registry_);
     documents_ = new DocumentManager(*this, *area_, registry_, this);
     mode_ = new ModeController(options_, actions_, this);
     recent_ = new RecentFilesMenu(

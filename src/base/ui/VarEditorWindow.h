@@ -47,7 +47,7 @@ protected:
     virtual void endSaving() {}
 
     // Asks for a file name when FileName is empty; false when cancelled.
-    bool ensureFileName();
+    virtual bool ensureFileName();
     // Writes atomically; reports an I/O error itself and returns false then.
     bool writeBytes(const varfile::Bytes &bytes);
     // Title, modified flag, working folder and recent files after a good save.
