@@ -30,6 +30,10 @@ namespace vexil::link::ui {
 class TfrmSendFile;
 }
 
+namespace vexil::tibasic::ui {
+class KeypadWindows;
+}
+
 namespace vexil::app {
 
 class DocumentManager;
@@ -53,6 +57,7 @@ public:
     QWidget *openFile(const QString &path) override;
     void addRecentFile(const QString &path) override;
     void rebuildWindowMenu() override;
+    void showKeypad(varfile::CalcModel model) override;
 
     Options &mutableOptions() { return options_; }
     uibase::EditorRegistry &registry() { return registry_; }
@@ -61,6 +66,7 @@ public:
     ModeController &mode() { return *mode_; }
     assemble::ui::AssemblyController &assembly() { return *assembly_; }
     link::ui::TfrmSendFile &sendFile() { return *sendFile_; }
+    tibasic::ui::KeypadWindows &keypads() { return *keypads_; }
 
     // "A&ssemble and Send..." (F8): beeps unless the active document is a source window.
     void Assemble2Click();
@@ -87,6 +93,8 @@ protected:
 
 private:
     void connectCommands();
+    void connectKeypads();
+    varfile::CalcModel currentModel() const;
 
     std::filesystem::path programDirectory_;
     Options options_;
@@ -102,6 +110,7 @@ private:
     link::ui::TfrmSendFile *sendFile_;
     NewFileCommands *newFiles_;
     editor::AutoCodeMenu *autoCode_;
+    tibasic::ui::KeypadWindows *keypads_;
 };
 
 } // namespace vexil::app
