@@ -96,6 +96,11 @@ bool TfrmVarProg::runEditCommand(uibase::EditCommand command)
     return text_->runEditCommand(command);
 }
 
+void TfrmVarProg::insertTokenText(std::string_view eightBit)
+{
+    text_->insertTokenText(eightBit);
+}
+
 bool TfrmVarProg::LoadFile(const QString &fileName)
 {
     foreignFile_.clear();

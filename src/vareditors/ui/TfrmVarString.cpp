@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace vexil::vareditors {
@@ -20,7 +21,8 @@ const uibase::VarEditorTexts kStringTexts{QStringLiteral("Strings"), QStringLite
 
 TfrmVarString::TfrmVarString(uibase::MainFrame &frame, QWidget *parent)
     : uibase::VarEditorWindow(frame, kStringTexts, parent), name_(new QComboBox(this)),
-      text_(new tibasic::ui::TokenTextEdit(this))
+      text_(new tibasic::ui::TokenTextEdit(this)),
+      showKeypad_(new QPushButton(QStringLiteral("Show Keypad"), this))
 {
     IsTI82 = false;
     for (int i = 0; i < vardata::kStringNameCount; ++i) {
@@ -30,6 +32,7 @@ TfrmVarString::TfrmVarString(uibase::MainFrame &frame, QWidget *parent)
     top->addWidget(new QLabel(QStringLiteral("Name:"), this));
     top->addWidget(name_);
     top->addStretch();
+    top->addWidget(showKeypad_);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(text_);
@@ -41,10 +44,20 @@ TfrmVarString::TfrmVarString(uibase::MainFrame &frame, QWidget *parent)
         if (!loading_)
             setModified(true);
     });
+    showKeypad_->setToolTip(QStringLiteral("Show Keypad"));
+    showKeypad_->setStatusTip(QStringLiteral("Display the calculator keypad."));
+    showKeypad_->setFocusPolicy(Qt::NoFocus);
+    connect(showKeypad_, &QPushButton::clicked, this,
+            [this] { frame_.showKeypad(varfile::CalcModel::TI83); });
     connect(name_, &QComboBox::currentIndexChanged, this, [this] {
         if (!loading_)
             setModified(true);
     });
+}
+
+void TfrmVarString::insertTokenText(std::string_view eightBit)
+{
+    text_->insertTokenText(eightBit);
 }
 
 bool TfrmVarString::LoadFile(const QString &fileName)
