@@ -37,14 +37,8 @@ TfrmVarString::TfrmVarString(uibase::MainFrame &frame, QWidget *parent)
     // A tab is no token; Tab moves on to the next control as in any edit box.
     text_->setTabChangesFocus(true);
     setFocusProxy(text_);
-    connect(text_, &QPlainTextEdit::textChanged, this, [this] {
-        if (!loading_)
-            setModified(true);
-    });
-    connect(name_, &QComboBox::currentIndexChanged, this, [this] {
-        if (!loading_)
-            setModified(true);
-    });
+    markModifiedOn(text_, &QPlainTextEdit::textChanged);
+    markModifiedOn(name_, &QComboBox::currentIndexChanged);
 }
 
 bool TfrmVarString::LoadFile(const QString &fileName)
@@ -70,11 +64,9 @@ bool TfrmVarString::SaveFile()
 bool TfrmVarString::loadBytes(varfile::ByteView file)
 {
     const auto loaded = vardata::LoadStringFile(file);
-    loading_ = true;
     IsTI82 = false;
     name_->setCurrentIndex(loaded.variable.nameIndex);
     text_->setEightBitText(loaded.variable.text);
-    loading_ = false;
     irreversible_.check(varfile::CalcModel::TI83, vardata::StringFileTokens(file),
                         vardata::kStringTokensOffset);
     return loaded.complete;

@@ -35,7 +35,6 @@ protected:
 private:
     QComboBox *name_;
     tibasic::ui::TokenTextEdit *text_;
-    bool loading_ = false;
     tibasic::ui::IrreversibleTokensGuard irreversible_;
 };
 
