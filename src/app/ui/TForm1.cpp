@@ -210,6 +210,15 @@ void TForm1::placeAsciiTable()
     windowMenu_->arrangeIcons();
 }
 
+void TForm1::switchToModel(bool isTI82)
+{
+    if (isTI82) {
+        mode_->setTI82Mode();
+    } else {
+        mode_->setTI83Mode();
+    }
+}
+
 void TForm1::rebuildRecentFiles()
 {
     recent_->rebuild();

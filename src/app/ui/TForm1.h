@@ -55,6 +55,7 @@ public:
     QWidget *openFile(const QString &path) override;
     void addRecentFile(const QString &path) override;
     void rebuildWindowMenu() override;
+    void switchToModel(bool isTI82) override;
 
     Options &mutableOptions() { return options_; }
     uibase::EditorRegistry &registry() { return registry_; }

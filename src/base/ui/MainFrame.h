@@ -31,6 +31,8 @@ public:
     virtual QWidget *openFile(const QString &path) = 0;
     virtual void addRecentFile(const QString &path) = 0;
     virtual void rebuildWindowMenu() = 0;
+    // Switches the development mode to the given calculator (an editor's "Show Keypad").
+    virtual void switchToModel(bool isTI82) = 0;
 };
 
 } // namespace vexil::uibase

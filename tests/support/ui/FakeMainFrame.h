@@ -23,6 +23,7 @@ public:
     QWidget *openFile(const QString &) override { return nullptr; }
     void addRecentFile(const QString &path) override { recentFiles.append(path); }
     void rebuildWindowMenu() override { ++windowMenuRebuilds; }
+    void switchToModel(bool isTI82) override { modelSwitches.append(isTI82); }
 
     // A path for a file in the temporary folder.
     QString path(const QString &name) const { return folder.filePath(name); }
@@ -31,6 +32,7 @@ public:
     QStringList recentFiles;
     QList<QWidget *> documents;
     int windowMenuRebuilds = 0;
+    QList<bool> modelSwitches; // isTI82 of each switch asked for
 
 private:
     app::Options options_ = app::DefaultOptions();
