@@ -80,8 +80,8 @@ QString TfrmVarString::readErrorMessage() const
 std::optional<varfile::Bytes> TfrmVarString::buildFile()
 {
     const tibasic::ui::EightBitText text = text_->eightBitText();
-    const QString invalid = QString::fromLatin1(vardata::kInvalidTokenFound.data(),
-                                                vardata::kInvalidTokenFound.size());
+    const QString invalid =
+        QString::fromLatin1(vardata::kInvalidTokenFound.data(), vardata::kInvalidTokenFound.size());
     if (!text.ok()) {
         showError(invalid);
         text_->placeCaret(text.failedEditorOffset);

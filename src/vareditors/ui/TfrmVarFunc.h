@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The function editor: one Y-variable of either model (Y1..Y0, X1T..Y6T, r1..r6
+// and the sequence equations) and its equation as token text. "Show Keypad"
+// switches the main window to the editor's calculator.
+#pragma once
+
+#include "base/ui/VarEditorWindow.h"
+
+#include <memory>
+
+class QComboBox;
+class QPushButton;
+
+namespace vexil::uibase {
+class ProgressWindow;
+}
+
+namespace vexil::tibasic::ui {
+class TokenTextEdit;
+}
+
+namespace vexil::vareditors {
+
+class TfrmVarFunc : public uibase::VarEditorWindow {
+    Q_OBJECT
+public:
+    explicit TfrmVarFunc(uibase::MainFrame &frame, QWidget *parent = nullptr);
+    ~TfrmVarFunc() override;
+
+    QComboBox *nameBox() const { return name_; }
+    tibasic::ui::TokenTextEdit *equationBox() const { return equation_; }
+    QPushButton *keypadButton() const { return keypad_; }
+
+protected:
+    bool loadBytes(varfile::ByteView file) override;
+    QString readErrorMessage() const override;
+    std::optional<varfile::Bytes> buildFile() override;
+    void modelChanged() override;
+    void beginSaving() override;
+    void endSaving() override;
+
+private:
+    varfile::CalcModel model() const;
+    void showNames();
+
+    QComboBox *name_;
+    tibasic::ui::TokenTextEdit *equation_;
+    QPushButton *keypad_;
+    std::unique_ptr<uibase::ProgressWindow> progress_;
+};
+
+} // namespace vexil::vareditors
