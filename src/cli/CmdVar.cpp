@@ -54,7 +54,7 @@ std::optional<std::string> ReadInput(const CliArgs &args)
 
 int Export(const Words &words)
 {
-    const CliArgs args(words, {"--entry"}, {});
+    const CliArgs args(words, {"--entry"}, {"--lossy"});
     args.expectPositional(1, 1);
     const std::size_t entry = EntryOption(args);
     const std::string &path = args.positional()[0];
@@ -85,6 +85,13 @@ int Export(const Words &words)
     if (!exported.ok()) {
         std::cerr << path << ": " << exported.error << '\n';
         return kExitBadInput;
+    }
+    if (!exported.lossy.empty()) {
+        if (!args.flag("--lossy")) {
+            std::cerr << path << ": " << exported.lossy << " (--lossy exports it anyway)\n";
+            return kExitBadInput;
+        }
+        std::cerr << path << ": warning: " << exported.lossy << '\n';
     }
     std::cout << exported.text << std::flush;
     return kExitOk;
@@ -122,7 +129,7 @@ std::string VarSynopsis()
     for (const vardata::VariableTextForm &form : vardata::VariableTextForms()) {
         types += (types.empty() ? "" : "|") + std::string(form.type);
     }
-    return "var export FILE [--entry N]\n"
+    return "var export FILE [--entry N] [--lossy]\n"
            "var import --type TYPE --model 82|83 [--name NAME] [IN] -o OUT\n"
            "    (TYPE: " +
            types + ";\n     IN: a file, or standard input when left out or -)";

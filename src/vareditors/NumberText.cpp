@@ -16,11 +16,6 @@ namespace {
 
 constexpr std::string_view kThetaText = "θ";
 
-TextExport ReadError(std::string_view message)
-{
-    return {{}, std::string(message)};
-}
-
 FileBuild Refused(std::string message)
 {
     return {{}, std::move(message)};
@@ -179,9 +174,9 @@ TextExport ExportReal(varfile::ByteView file)
 {
     const auto loaded = LoadRealFile(file);
     if (!loaded.complete) {
-        return ReadError(kRealReadError);
+        return NotRead(kRealReadError);
     }
-    return {varfile::FormatReal(loaded.variable.value) + "\n", {}};
+    return Exported(varfile::FormatReal(loaded.variable.value) + "\n");
 }
 
 FileBuild ImportReal(const TextImport &request)
@@ -207,9 +202,9 @@ TextExport ExportComplex(varfile::ByteView file)
 {
     const auto loaded = LoadComplexFile(file);
     if (!loaded.complete) {
-        return ReadError(kComplexReadError);
+        return NotRead(kComplexReadError);
     }
-    return {varfile::FormatComplex(loaded.variable.re, loaded.variable.im) + "\n", {}};
+    return Exported(varfile::FormatComplex(loaded.variable.re, loaded.variable.im) + "\n");
 }
 
 FileBuild ImportComplex(const TextImport &request)
@@ -235,7 +230,7 @@ TextExport ExportList(varfile::ByteView file)
 {
     const auto loaded = LoadListFile(file);
     if (!loaded.complete) {
-        return ReadError(kListReadError);
+        return NotRead(kListReadError);
     }
     std::string text;
     for (const ListElement &element : loaded.variable.elements) {
@@ -243,7 +238,7 @@ TextExport ExportList(varfile::ByteView file)
                                         : varfile::FormatReal(element.re);
         text += '\n';
     }
-    return {std::move(text), {}};
+    return Exported(std::move(text));
 }
 
 FileBuild ImportList(const TextImport &request)
@@ -263,7 +258,7 @@ TextExport ExportMatrix(varfile::ByteView file)
 {
     const auto loaded = LoadMatrixFile(file);
     if (!loaded.complete) {
-        return ReadError(kMatrixReadError);
+        return NotRead(kMatrixReadError);
     }
     const MatrixVariable &matrix = loaded.variable;
     std::string text;
@@ -273,7 +268,7 @@ TextExport ExportMatrix(varfile::ByteView file)
         }
         text += '\n';
     }
-    return {std::move(text), {}};
+    return Exported(std::move(text));
 }
 
 FileBuild ImportMatrix(const TextImport &request)

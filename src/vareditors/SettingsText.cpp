@@ -71,7 +71,7 @@ TextExport ExportGrid(SettingsKind kind, varfile::ByteView file)
 {
     const auto loaded = LoadSettingsFile(kind, file);
     if (!loaded.complete) {
-        return {{}, std::string(SettingsReadError(kind))};
+        return NotRead(SettingsReadError(kind));
     }
     const SettingsVariable &settings = loaded.variable;
     std::string text;
@@ -80,7 +80,7 @@ TextExport ExportGrid(SettingsKind kind, varfile::ByteView file)
         text += SettingLabel(kind, settings.model, row) + "=" +
                 (value.defined ? varfile::FormatReal(value.value) : "") + "\n";
     }
-    return {std::move(text), {}};
+    return Exported(std::move(text));
 }
 
 FileBuild ImportGrid(SettingsKind kind, const TextImport &request)
@@ -139,12 +139,12 @@ TextExport ExportTable(varfile::ByteView file)
 {
     const auto loaded = LoadTableFile(file);
     if (!loaded.complete) {
-        return {{}, std::string(kTableReadError)};
+        return NotRead(kTableReadError);
     }
     const TableSetup &table = loaded.variable;
-    return {TableKey(TableStartLabel(table.model)) + "=" + varfile::FormatReal(table.start) + "\n" +
-                TableKey(kTableStepLabel) + "=" + varfile::FormatReal(table.step) + "\n",
-            {}};
+    return Exported(TableKey(TableStartLabel(table.model)) + "=" +
+                    varfile::FormatReal(table.start) + "\n" + TableKey(kTableStepLabel) + "=" +
+                    varfile::FormatReal(table.step) + "\n");
 }
 
 FileBuild ImportTable(const TextImport &request)

@@ -28,6 +28,10 @@ struct KeyValue {
 };
 std::optional<KeyValue> SplitKeyValue(std::string_view line);
 
+// An export's text, or the loader's message for a damaged file.
+TextExport Exported(std::string text);
+TextExport NotRead(std::string_view message);
+
 TextExport ExportReal(varfile::ByteView file);
 FileBuild ImportReal(const TextImport &request);
 TextExport ExportComplex(varfile::ByteView file);

@@ -2,6 +2,7 @@
 // Strings and Y-variables as text: the token text in UTF-8 with the Keyboard Font
 // glyphs as Unicode and line breaks as "\n", nothing added or taken away.
 #include "tibasic/ProgramText.h"
+#include "tibasic/TokenRoundTrip.h"
 #include "vareditors/FunctionVariable.h"
 #include "vareditors/StringVariable.h"
 #include "vareditors/TextFormParts.h"
@@ -29,9 +30,15 @@ std::optional<varfile::Bytes> EncodeText(varfile::CalcModel model, std::string_v
     return std::move(encoded.tokens);
 }
 
-std::string DecodeText(varfile::CalcModel model, varfile::ByteView tokens)
+TextExport DecodeText(varfile::CalcModel model, varfile::ByteView tokens)
 {
-    return tibasic::DecodeProgramText(model, tokens, tibasic::TextForm::Utf8);
+    TextExport exported =
+        Exported(tibasic::DecodeProgramText(model, tokens, tibasic::TextForm::Utf8));
+    const tibasic::TokenRoundTrip check = tibasic::CheckTokenRoundTrip(model, tokens);
+    if (!check.reversible()) {
+        exported.lossy = tibasic::IrreversibleTokensMessage(check, kTokenBodyOffset);
+    }
+    return exported;
 }
 
 } // namespace
@@ -40,9 +47,9 @@ TextExport ExportString(varfile::ByteView file)
 {
     const auto tokens = TokenBody(file);
     if (!tokens) {
-        return {{}, std::string(kStringReadError)};
+        return NotRead(kStringReadError);
     }
-    return {DecodeText(varfile::CalcModel::TI83, *tokens), {}};
+    return DecodeText(varfile::CalcModel::TI83, *tokens);
 }
 
 FileBuild ImportString(const TextImport &request)
@@ -68,9 +75,9 @@ TextExport ExportFunction(varfile::ByteView file)
 {
     const LoadedFunction loaded = LoadFunctionFile(file);
     if (!loaded.complete) {
-        return {{}, std::string(kFunctionReadError)};
+        return NotRead(kFunctionReadError);
     }
-    return {DecodeText(loaded.variable.model, loaded.tokens), {}};
+    return DecodeText(loaded.variable.model, loaded.tokens);
 }
 
 FileBuild ImportFunction(const TextImport &request)

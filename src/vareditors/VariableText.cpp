@@ -93,6 +93,20 @@ std::vector<Line> NonBlankLines(std::string_view text)
     return lines;
 }
 
+TextExport Exported(std::string text)
+{
+    TextExport exported;
+    exported.text = std::move(text);
+    return exported;
+}
+
+TextExport NotRead(std::string_view message)
+{
+    TextExport exported;
+    exported.error = message;
+    return exported;
+}
+
 std::string_view Trim(std::string_view text)
 {
     const std::size_t first = text.find_first_not_of(" \t");

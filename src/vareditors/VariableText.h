@@ -21,6 +21,9 @@ namespace vexil::vardata {
 struct TextExport {
     std::string text;
     std::string error; // empty on success
+    // Why the text does not give back the same bytes (tokens that do not decode
+    // reversibly); empty when it does.
+    std::string lossy;
 
     bool ok() const { return error.empty(); }
 };

@@ -95,6 +95,19 @@ TEST_F(CliVar, FunctionNamesAndEquations)
     }
     ASSERT_EQ(import("equ", "82", "sin X+Un", "y1.82y").exitCode, 0);
     EXPECT_EQ(RunCli({"var", "export", file("y1.82y")}).out, "sin X+Un");
+    // A byte no token uses would not come back from the text.
+    Bytes odd = read("y1.82y");
+    odd.insert(odd.end() - 2, 0xEB);
+    write("odd.82y", odd);
+    const CliOutput lossy = RunCli({"var", "export", file("odd.82y")});
+    EXPECT_EQ(lossy.exitCode, 1);
+    EXPECT_TRUE(lossy.out.empty());
+    EXPECT_NE(lossy.err.find("--lossy"), std::string::npos);
+    const CliOutput anyway = RunCli({"var", "export", "--lossy", file("odd.82y")});
+    EXPECT_EQ(anyway.exitCode, 0);
+    EXPECT_EQ(anyway.out, "sin X+Un~");
+    EXPECT_NE(anyway.err.find("warning: "), std::string::npos);
+
     const CliOutput refused = import("equ", "82", "X\nX#", "bad.82y");
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_EQ(refused.err, "vexil-cli var: line 2, column 2: Invalid token found.\n");

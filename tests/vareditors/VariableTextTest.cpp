@@ -151,6 +151,18 @@ TEST(VariableText, DamagedFilesAreReportedWithTheEditorsMessages)
               "Error in window settings file.");
 }
 
+TEST(VariableText, TokensThatDoNotDecodeReversiblySaySo)
+{
+    const Bytes plain = Import("string", CalcModel::TI83, "", "HI").file;
+    EXPECT_TRUE(Export("string", plain).lossy.empty());
+    Bytes later = plain;
+    later.insert(later.end() - 2, {0xBB, 0x6D});
+    const TextExport exported = Export("string", later);
+    EXPECT_TRUE(exported.ok());
+    EXPECT_EQ(exported.text, "HI");
+    EXPECT_NE(exported.lossy.find("at 1 place, at byte offset 74"), std::string::npos);
+}
+
 TEST(VariableText, FormsAreFoundByTypeAndKindAndEntriesComeOutOfGroups)
 {
     EXPECT_EQ(TextFormOfType("gdb"), nullptr);

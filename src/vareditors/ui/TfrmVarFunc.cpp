@@ -5,6 +5,7 @@
 #include "tibasic/ui/TokenEncoding.h"
 #include "tibasic/ui/TokenTextEdit.h"
 #include "vareditors/FunctionVariable.h"
+#include "vareditors/TokenBody.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -60,6 +61,26 @@ varfile::CalcModel TfrmVarFunc::model() const
     return IsTI82 ? varfile::CalcModel::TI82 : varfile::CalcModel::TI83;
 }
 
+bool TfrmVarFunc::LoadFile(const QString &fileName)
+{
+    irreversible_.forget();
+    if (!VarEditorWindow::LoadFile(fileName)) {
+        return false;
+    }
+    irreversible_.tellUser(FileName);
+    return true;
+}
+
+bool TfrmVarFunc::SaveFile()
+{
+    if (!irreversible_.allowSave(FileName.isEmpty() ? windowTitle() : FileName) ||
+        !VarEditorWindow::SaveFile()) {
+        return false;
+    }
+    irreversible_.forget();
+    return true;
+}
+
 void TfrmVarFunc::showNames()
 {
     const int count = vardata::FunctionNameCount(model());
@@ -84,6 +105,7 @@ bool TfrmVarFunc::loadBytes(varfile::ByteView file)
     showNames();
     name_->setCurrentIndex(loaded.variable.nameIndex);
     equation_->setEightBitText(loaded.variable.text);
+    irreversible_.check(model(), loaded.tokens, vardata::kTokenBodyOffset);
     return loaded.complete;
 }
 

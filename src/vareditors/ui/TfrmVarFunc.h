@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The function editor: one Y-variable of either model (Y1..Y0, X1T..Y6T, r1..r6
 // and the sequence equations) and its equation as token text. "Show Keypad"
-// switches the main window to the editor's calculator.
+// switches the main window to the editor's calculator. An equation whose tokens
+// do not decode reversibly is reported on opening, and a save asks first.
 #pragma once
 
 #include "base/ui/VarEditorWindow.h"
+#include "tibasic/ui/IrreversibleTokensGuard.h"
 
 #include <memory>
 
@@ -27,6 +29,9 @@ public:
     explicit TfrmVarFunc(uibase::MainFrame &frame, QWidget *parent = nullptr);
     ~TfrmVarFunc() override;
 
+    bool LoadFile(const QString &fileName) override;
+    bool SaveFile() override;
+
     QComboBox *nameBox() const { return name_; }
     tibasic::ui::TokenTextEdit *equationBox() const { return equation_; }
     QPushButton *keypadButton() const { return keypad_; }
@@ -47,6 +52,7 @@ private:
     tibasic::ui::TokenTextEdit *equation_;
     QPushButton *keypad_;
     std::unique_ptr<uibase::ProgressWindow> progress_;
+    tibasic::ui::IrreversibleTokensGuard irreversible_;
 };
 
 } // namespace vexil::vareditors

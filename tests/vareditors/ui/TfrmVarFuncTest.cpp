@@ -5,6 +5,7 @@
 #include "support/ui/FakeMainFrame.h"
 #include "support/ui/FileBytes.h"
 #include "tibasic/ui/TokenTextEdit.h"
+#include "vareditors/FunctionVariable.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -89,6 +90,37 @@ TEST(FunctionEditor, EquationRoundTripAndInvalidTokens)
     testing::WriteBytes(cutPath, cut);
     EXPECT_TRUE(reloaded.LoadFile(cutPath));
     EXPECT_EQ(dialogs->shown.back().text, "Error reading function file.");
+}
+
+TEST(FunctionEditor, TokensItCannotShowAreNotReplacedUnasked)
+{
+    ScopedScriptedDialogs dialogs;
+    FakeMainFrame frame;
+    // X, then a byte no TI-82 token uses.
+    const Bytes file =
+        vardata::FunctionFileFromTokens(varfile::CalcModel::TI82, 0, Bytes{0x58, 0xEB}).file;
+    const QString path = frame.path(QStringLiteral("odd.82y"));
+    testing::WriteBytes(path, file);
+
+    TfrmVarFunc function(frame);
+    ASSERT_TRUE(function.LoadFile(path));
+    ASSERT_EQ(dialogs->shown.size(), 1u);
+    EXPECT_EQ(dialogs->shown[0].kind, uibase::MessageKind::Warning);
+    EXPECT_TRUE(dialogs->shown[0].text.contains("at 1 place, at byte offset 73 (0x49)"));
+
+    dialogs->answers.push_back(uibase::Answer::No);
+    EXPECT_FALSE(function.SaveFile());
+    EXPECT_EQ(dialogs->shown[1].kind, uibase::MessageKind::Confirmation);
+    EXPECT_EQ(ReadBytes(path), file);
+    // The unused code shows as "~", which is no token; the user puts an equation there.
+    EXPECT_EQ(function.equationBox()->toPlainText(), "X~");
+    function.equationBox()->setPlainText(QStringLiteral("X"));
+    dialogs->answers.push_back(uibase::Answer::Yes);
+    EXPECT_TRUE(function.SaveFile());
+    EXPECT_EQ(Word(ReadBytes(path), 70), 1);
+    // What is in the file now is the user's text: no question any more.
+    EXPECT_TRUE(function.SaveFile());
+    EXPECT_EQ(dialogs->shown.size(), 3u);
 }
 
 TEST(FunctionEditor, ShowKeypadSwitchesToTheEditorsModel)
