@@ -80,14 +80,16 @@ FileBuild Finish(varfile::CalcModel model, varfile::VarKind kind, varfile::Comme
     return {*varfile::BuildVarFile(model, varfile::WriterComment(writer), {entry}), {}};
 }
 
+// Only an initial sequence value can be undefined; elsewhere the flag is not ours
+// to interpret and the number counts.
 std::optional<SettingValue> ReadSetting(const FixedOffsetReader &reader, varfile::CalcModel model,
-                                        std::size_t offset)
+                                        std::size_t row, std::size_t offset)
 {
     const auto bytes = reader.bytesAt(offset, kRealSize);
     if (!bytes) {
         return std::nullopt;
     }
-    if (((*bytes)[0] & UndefinedFlag(model)) != 0) {
+    if (SettingMayBeUndefined(model, row) && ((*bytes)[0] & UndefinedFlag(model)) != 0) {
         return SettingValue::Undefined();
     }
     const auto value = ReadReal(reader, offset);
@@ -160,7 +162,7 @@ LoadResult<SettingsVariable> LoadSettingsFile(SettingsKind kind, varfile::ByteVi
     const std::span<const std::size_t> order = FileOrder(model);
     std::size_t offset = kDataOffset + ValuesOffset(kind);
     for (const std::size_t row : order) {
-        const auto value = ReadSetting(reader, model, offset);
+        const auto value = ReadSetting(reader, model, row, offset);
         if (!value) {
             result.complete = false;
             return result;

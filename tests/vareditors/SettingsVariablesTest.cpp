@@ -128,6 +128,10 @@ TEST(SettingsVariables, UndefinedInitialValuesStayUndefined)
     const auto loaded = LoadSettingsFile(SettingsKind::Window, file);
     EXPECT_EQ(loaded.variable.values[RowOf(SettingsKind::Window, CalcModel::TI83, "u(nMin+1)")],
               SettingValue::Undefined());
+    // Elsewhere the flag is not read as undefined: Xmin keeps its number.
+    std::copy(calculators.begin(), calculators.end(), file.begin() + 73);
+    EXPECT_EQ(LoadSettingsFile(SettingsKind::Window, file).variable.values[0],
+              (SettingValue{true, 1.0}));
 
     // Typing nothing leaves only the initial values undefined.
     EXPECT_EQ(ParseSettingEntry(CalcModel::TI83, 20, " "), SettingValue::Undefined());
