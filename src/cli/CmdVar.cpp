@@ -9,6 +9,7 @@
 #include "varfile/VarFile.h"
 #include "varfile/VarTypes.h"
 
+#include <cctype>
 #include <charconv>
 #include <iostream>
 #include <iterator>
@@ -52,6 +53,22 @@ std::optional<std::string> ReadInput(const CliArgs &args)
     return std::string(read.bytes.begin(), read.bytes.end());
 }
 
+std::string NoTextForm(std::optional<varfile::VarKind> kind)
+{
+    if (!kind) {
+        return "not a variable this command knows";
+    }
+    if (*kind == varfile::VarKind::Program || *kind == varfile::VarKind::ProtectedProgram) {
+        return "a program: vexil-cli basic export prints it as text";
+    }
+    // "Graph database" reads "a graph database ..."; "Y-variable" keeps its capital.
+    std::string meaning = varfile::VarKindMeaning(*kind);
+    if (meaning.size() > 1 && meaning[1] != '-') {
+        meaning[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(meaning[0])));
+    }
+    return "a " + meaning + " has no text form yet";
+}
+
 int Export(const Words &words)
 {
     const CliArgs args(words, {"--entry"}, {"--lossy"});
@@ -74,11 +91,7 @@ int Export(const Words &words)
                           : std::nullopt;
     const vardata::VariableTextForm *form = kind ? vardata::TextFormOfKind(*kind) : nullptr;
     if (!form) {
-        std::cerr << path << ": "
-                  << (kind ? std::string("a ") + varfile::VarKindMeaning(*kind) +
-                                 " has no text form here (programs: vexil-cli basic export)"
-                           : std::string("not a variable this command knows"))
-                  << '\n';
+        std::cerr << path << ": " << NoTextForm(kind) << '\n';
         return kExitBadInput;
     }
     const vardata::TextExport exported = form->exportText(*file);
