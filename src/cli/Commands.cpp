@@ -16,9 +16,12 @@ int RunSend(const Words &words);
 int RunReceive(const Words &words);
 int RunSprite(const Words &words);
 int RunGroup(const Words &words);
+int RunVar(const Words &words);
+std::string VarSynopsis();
 
 const std::vector<Command> &commands()
 {
+    static const std::string varSynopsis = VarSynopsis();
     static const std::vector<Command> table = {
         {"tokens",
          "tokens decode --model 82|83 [--raw] [--lossy] FILE\n"
@@ -59,6 +62,7 @@ const std::vector<Command> &commands()
          "group pack --model 82|83 FILE... -o OUT   (nothing is written if a file is refused)\n"
          "group unpack FILE -d DIR [--overwrite]",
          RunGroup},
+        {"var", varSynopsis.c_str(), RunVar},
     };
     return table;
 }

@@ -40,19 +40,13 @@ TfrmVarString::TfrmVarString(uibase::MainFrame &frame, QWidget *parent)
     // A tab is no token; Tab moves on to the next control as in any edit box.
     text_->setTabChangesFocus(true);
     setFocusProxy(text_);
-    connect(text_, &QPlainTextEdit::textChanged, this, [this] {
-        if (!loading_)
-            setModified(true);
-    });
+    markModifiedOn(text_, &QPlainTextEdit::textChanged);
     showKeypad_->setToolTip(QStringLiteral("Show Keypad"));
     showKeypad_->setStatusTip(QStringLiteral("Display the calculator keypad."));
     showKeypad_->setFocusPolicy(Qt::NoFocus);
     connect(showKeypad_, &QPushButton::clicked, this,
             [this] { frame_.showKeypad(varfile::CalcModel::TI83); });
-    connect(name_, &QComboBox::currentIndexChanged, this, [this] {
-        if (!loading_)
-            setModified(true);
-    });
+    markModifiedOn(name_, &QComboBox::currentIndexChanged);
 }
 
 void TfrmVarString::insertTokenText(std::string_view eightBit)
@@ -83,11 +77,9 @@ bool TfrmVarString::SaveFile()
 bool TfrmVarString::loadBytes(varfile::ByteView file)
 {
     const auto loaded = vardata::LoadStringFile(file);
-    loading_ = true;
     IsTI82 = false;
     name_->setCurrentIndex(loaded.variable.nameIndex);
     text_->setEightBitText(loaded.variable.text);
-    loading_ = false;
     irreversible_.check(varfile::CalcModel::TI83, vardata::StringFileTokens(file),
                         vardata::kStringTokensOffset);
     return loaded.complete;
@@ -101,8 +93,8 @@ QString TfrmVarString::readErrorMessage() const
 std::optional<varfile::Bytes> TfrmVarString::buildFile()
 {
     const tibasic::ui::EightBitText text = text_->eightBitText();
-    const QString invalid = QString::fromLatin1(vardata::kInvalidStringToken.data(),
-                                                vardata::kInvalidStringToken.size());
+    const QString invalid =
+        QString::fromLatin1(vardata::kInvalidTokenFound.data(), vardata::kInvalidTokenFound.size());
     if (!text.ok()) {
         showError(invalid);
         text_->placeCaret(text.failedEditorOffset);

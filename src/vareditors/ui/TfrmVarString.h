@@ -45,7 +45,6 @@ private:
     QComboBox *name_;
     tibasic::ui::TokenTextEdit *text_;
     QPushButton *showKeypad_;
-    bool loading_ = false;
     tibasic::ui::IrreversibleTokensGuard irreversible_;
 };
 
