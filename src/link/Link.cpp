@@ -64,9 +64,7 @@ std::string Link::LinkInit(int linkType, int linkPort)
     LinkIsGraphLink = linkType == kLinkTypeGraphLink;
     LinkBasePort = kBasePorts[port];
     LinkPortIsSerial = port < 2;
-    LinkCancelled = false;
-    SetBrk(0);
-    LinkError = 0;
+    ResetState();
 
     // Reopening a serial port drops DTR and RTS for a moment, which an attached
     // calculator may take as a pulled line: keep a device that is already open.
@@ -213,6 +211,18 @@ void Link::Cancel()
 {
     LinkCancelled = true;
     SetBrk(1);
+}
+
+void Link::ClearBreak()
+{
+    SetBrk(0);
+}
+
+void Link::ResetState()
+{
+    LinkCancelled = false;
+    ClearBreak();
+    LinkError = 0;
 }
 
 std::optional<TransferResult> Link::check() const

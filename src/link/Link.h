@@ -49,6 +49,11 @@ public:
 
     // The stop button: the cancel flag and the driver's break flag together.
     void Cancel();
+    // Clears the driver's break flag, as every send, receive and backup does first.
+    void ClearBreak();
+    // What LinkInit clears before a transfer: the cancel flag, the break flag and
+    // LinkError.
+    void ResetState();
 
     // Result 5 when cancelled, else 6 when LinkError is set, else nothing.
     std::optional<TransferResult> check() const;

@@ -35,9 +35,7 @@ std::optional<LinkDevice> ParseCableDevice(const std::string &text)
 
 std::string AttachCable(Link &link, LinkHost &host, const LinkDevice &device)
 {
-    link.LinkCancelled = false;
-    link.LinkError = 0;
-    SetBrk(0);
+    link.ResetState();
     if (device.kind == LinkDeviceKind::GraphLinkSerial) {
         link.LinkIsGraphLink = true;
         auto serial = std::make_unique<GraphLinkTransport>(

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/transfer/ReceiveVariables.h"
 
-#include "brantel/brantel.h"
 #include "link/transfer/SafeFileName.h"
 #include "varfile/AtomicFile.h"
 #include "varfile/Comments.h"
@@ -66,7 +65,7 @@ private:
 
 TransferResult Receiver::run()
 {
-    SetBrk(0);
+    link_.ClearBreak();
     link_.SetLinkStatus("Waiting...");
     // The user may take any time to pick and send the variables; a transport
     // whose reads time out (a TI-Graph Link) must not end the receive meanwhile.
