@@ -41,14 +41,21 @@ std::string CableTransport::open(int linesKind, const std::string &device)
 void CableTransport::sendByte(uint8_t byte)
 {
     Put82(byte);
+    timedOut_ = brantel_timed_out() != 0;
 }
 
 std::optional<uint8_t> CableTransport::receiveByte()
 {
     const uint8_t byte = Get82();
-    if (GetBrk() == 1)
+    timedOut_ = brantel_timed_out() != 0;
+    if (timedOut_ || GetBrk() == 1)
         return std::nullopt;
     return byte;
+}
+
+void CableTransport::setByteTimeout(int milliseconds)
+{
+    brantel_set_timeout(milliseconds);
 }
 
 bool CableTransport::dataReady()

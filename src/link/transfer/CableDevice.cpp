@@ -39,7 +39,7 @@ std::string AttachCable(Link &link, LinkHost &host, const LinkDevice &device)
     if (device.kind == LinkDeviceKind::GraphLinkSerial) {
         link.LinkIsGraphLink = true;
         auto serial = std::make_unique<GraphLinkTransport>(
-            host, [&link] { return link.LinkCancelled || GetBrk() == 1; }, link.TimeoutMs);
+            host, [&link] { return link.LinkCancelled || GetBrk() == 1; }, link.byteTimeoutMs());
         if (std::string message = serial->open(device.path); !message.empty())
             return message;
         link.useTransport(std::move(serial));

@@ -67,12 +67,9 @@ TransferResult Receiver::run()
 {
     link_.ClearBreak();
     link_.SetLinkStatus("Waiting...");
-    // The user may take any time to pick and send the variables; a transport
-    // whose reads time out (a TI-Graph Link) must not end the receive meanwhile.
-    // A link already failed (a device that would not open) never gets data.
-    if (auto s = stop())
-        return *s;
-    link_.WaitForData(0);
+    // The user may take any time to pick and send the variables; only the
+    // bytes of a packet, once it has started, are bound by the byte time-out.
+    link_.WaitForUser();
     if (auto s = stop())
         return *s;
     Packet h;
@@ -238,10 +235,13 @@ TransferResult Receiver::receiveVariable(const Packet &h, const fs::path &file, 
 std::optional<TransferResult> Receiver::receivePart(varfile::Bytes &section)
 {
     LinkHost &host = link_.host();
-    for (;;) {
+    for (int requests = 0;;) {
         uint8_t head[4];
-        for (uint8_t &b : head)
+        for (uint8_t &b : head) {
             b = link_.ReceiveByte();
+            if (auto s = stop())
+                return s;
+        }
         const size_t size = head[2] | head[3] << 8;
         host.setGaugeMax(static_cast<int>(size));
         varfile::Bytes part(size);
@@ -255,8 +255,11 @@ std::optional<TransferResult> Receiver::receivePart(varfile::Bytes &section)
         const uint8_t hi = link_.ReceiveByte();
         if (auto s = stop())
             return s;
-        // A damaged part is asked for again, as any other damaged data packet is.
+        // A damaged part is asked for again, as any other damaged data packet
+        // is, and as often.
         if (varfile::ByteSum(part) != (lo | hi << 8)) {
+            if (requests++ == Link::kMaxResendRequests)
+                return TransferResult::TransmissionError;
             send(command::kChecksumError);
             host.beep();
             continue;

@@ -47,6 +47,8 @@ TransferResult SendBackupFile(Link &link, TransferView &view, const std::filesys
     if (reply[1] != command::kAck)
         return TransferResult::TransmissionError;
 
+    // The calculator asks its user to confirm the backup first.
+    link.WaitForUser();
     link.ReceivePacketChecked(reply, false);
     if (auto stop = link.check())
         return *stop;
