@@ -111,7 +111,7 @@ TEST_P(ReceiveFromSim, BackupIsReceivedByteForByte)
 {
     // The calculator's own backup, as it would send it, made from its memory.
     writeFile("p" + ext('p'), {kHello}, memoryDir());
-    vexil::link::calcsim::SimMemory memory(memoryDir(), ti82() ? 0x82 : 0x83, 24000);
+    vexil::link::calcsim::SimMemory memory(memoryDir(), GetParam(), 24000);
     memory.load();
     const auto backup = memory.makeBackup();
     ASSERT_FALSE(memory.storeBackup(backup).empty());
