@@ -108,6 +108,26 @@ TEST_F(CliCable, ReceivesWhatTheCalculatorSends)
     EXPECT_EQ(contents.entries[0].data, kProgram.data);
 }
 
+TEST_F(CliCable, OverwriteReplacesAPlantedLinkInsteadOfWritingThroughIt)
+{
+    write(folder / "memory" / "HI.82p", kProgram);
+    const fs::path outside = folder / "outside.txt";
+    {
+        std::ofstream(outside) << "keep me";
+    }
+    fs::create_symlink(outside, folder / "pc" / "HI.82p");
+    startCalculator({"HI.82p"});
+    const CliOutput run =
+        RunCli({"receive", (folder / "pc").string(), "--cable", cable(), "--exists", "overwrite"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    std::ifstream in(outside);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "keep me");
+    EXPECT_FALSE(fs::is_symlink(folder / "pc" / "HI.82p"));
+    const varfile::ReadResult read = varfile::ReadWholeFile(folder / "pc" / "HI.82p");
+    ASSERT_TRUE(read.ok());
+    EXPECT_EQ(varfile::ParseVarFile(read.bytes).entries.at(0).data, kProgram.data);
+}
+
 TEST_F(CliCable, CablesThatAreMissingOrCannotOpen)
 {
     const fs::path program = write(folder / "pc" / "HI.82p", kProgram);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/transfer/ReceiveVariables.h"
 
+#include "link/transfer/ReceivedFile.h"
 #include "link/transfer/SafeFileName.h"
-#include "varfile/AtomicFile.h"
 #include "varfile/Comments.h"
 #include "varfile/VarFile.h"
 
@@ -126,8 +126,8 @@ Receiver::Decision Receiver::decide(fs::path &file)
     // A header no name can be made of (an unknown equation) cannot be stored.
     if (file.empty())
         return Decision::Omitted;
-    std::error_code ec;
-    if (!fs::exists(file, ec))
+    // A link counts as a file there, even one that names nothing.
+    if (!ReceivedFileExists(file))
         return Decision::Store;
     const ExistsAnswer answer = view_.askExists(ExistsMessage(file.string()));
     switch (answer.choice) {
@@ -184,8 +184,7 @@ void Receiver::store(const fs::path &file, const std::optional<varfile::Bytes> &
 {
     if (!bytes)
         throw FileError("The variable for " + file.string() + " is too large for a file.");
-    if (auto error = varfile::WriteFileAtomically(file, *bytes))
-        throw FileError(error->message);
+    WriteReceivedFile(file, *bytes);
 }
 
 TransferResult Receiver::receiveVariable(const Packet &h, const fs::path &file, bool &more,
