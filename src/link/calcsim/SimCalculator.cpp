@@ -313,7 +313,9 @@ void SimCalculator::answerRequest(SimPort &port, const SimPacket &request)
     }
     const bool ti83 = config_.model == SimModel::TI83;
     const SimVariable wanted = variableIn(request);
-    ack(port, request.word);
+    // Only a variable header or data gets its length echoed; a request's
+    // acknowledgement carries 0, which computers check (non-zero refuses).
+    ack(port);
     if (ti83 && wanted.typeId == kDirectoryType) {
         sendDirectory(port);
         return;
@@ -346,7 +348,10 @@ void SimCalculator::sendDirectory(SimPort &port)
     // Asking only for the free memory ends the listing here.
     if (port.receive(false).command != op::kAcknowledge)
         return;
+    // The settings are always there, so the listing leaves them out.
     for (const auto &variable : memory_.variables()) {
+        if (isSettingsType(config_.model, variable.typeId))
+            continue;
         sendHeader(port, variable);
         expect(port, op::kAcknowledge);
     }
