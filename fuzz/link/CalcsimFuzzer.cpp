@@ -40,6 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     config.model = data[0] & 1 ? SimModel::TI83 : SimModel::TI82;
     config.memoryDir = memoryFolder();
     config.freeBytes = 4096;
+    config.answerDelayUs = 0;
     config.faults.corruptDataPacket = (data[0] >> 1) & 3;
     config.duplicate = static_cast<DuplicateRule>(((data[0] >> 3) & 7) % 3);
     config.inLinkMenu = (data[0] & 0x40) == 0;

@@ -29,7 +29,10 @@ public:
     // A strict cable shows each end only the lines as they are when it looks,
     // as a real cable does; otherwise an end also learns of an idle moment it
     // was too slow to see (see VirtualCable.cpp). Stored in the file, so it
-    // holds for both ends.
+    // holds for both ends. As on a real cable, an end that turns round from
+    // receiving to sending must leave the lines idle long enough for the other
+    // to see its last bit end; both of ours pause for that, but an end that a
+    // loaded machine does not run for longer still loses the moment.
     void setStrict(bool strict);
     bool strict() const;
 

@@ -33,6 +33,7 @@ public:
 private:
     LinkHost &host_;
     bool timedOut_ = false;
+    bool lastWasReceive_ = false;
 };
 
 } // namespace vexil::link

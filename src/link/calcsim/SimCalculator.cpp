@@ -103,6 +103,7 @@ void SimCalculator::serve(SimWire &wire, const std::atomic<bool> &stop)
         return;
     }
     SimPort port(wire, config_.model, stop, config_.faults, config_.checkMachineId,
+                 std::chrono::microseconds(config_.answerDelayUs),
                  [this](std::string line) { note(std::move(line)); });
     while (!stop.load()) {
         try {

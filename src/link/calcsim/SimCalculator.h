@@ -51,6 +51,9 @@ struct SimConfig {
     bool inLinkMenu = true;
     // Packets from a machine id the model does not talk to are ignored.
     bool checkMachineId = true;
+    // The time the calculator takes before each packet it sends; a real one
+    // needs milliseconds.
+    int answerDelayUs = 1000;
     SimFaults faults;
 };
 

@@ -7,9 +7,10 @@
 namespace vexil::link::calcsim {
 
 SimPort::SimPort(SimWire &wire, SimModel model, const std::atomic<bool> &stop, SimFaults faults,
-                 bool checkMachineId, std::function<void(std::string)> note)
+                 bool checkMachineId, std::chrono::microseconds answerDelay,
+                 std::function<void(std::string)> note)
     : wire_(wire), model_(model), id_(calculatorId(model)), stop_(stop), faults_(faults),
-      checkMachineId_(checkMachineId), note_(std::move(note))
+      checkMachineId_(checkMachineId), answerDelay_(answerDelay), note_(std::move(note))
 {
 }
 
@@ -120,6 +121,11 @@ void SimPort::put(std::vector<uint8_t> bytes)
             putByte(b);
         throw ExchangeEnded{};
     }
+    // The calculator's own work between packets. It also leaves the lines idle
+    // long enough for the other end to see that the last bit it sent is over,
+    // which an answer at once would hide on a cable as strict as a real one.
+    if (answerDelay_.count() > 0)
+        std::this_thread::sleep_for(answerDelay_);
     last_ = bytes;
     if (bytes.size() > 4 && dataSent_++ == faults_.corruptDataPacket)
         bytes.back() ^= 0x01;

@@ -8,6 +8,7 @@
 #include "link/calcsim/SimWire.h"
 
 #include <atomic>
+#include <chrono>
 #include <functional>
 #include <span>
 #include <string>
@@ -38,9 +39,11 @@ inline constexpr int kSimResendRequests = 5;
 class SimPort {
 public:
     // `checkMachineId`: packets from a machine id the model does not talk to
-    // are read and ignored, as a calculator ignores them. `note` logs a line.
+    // are read and ignored, as a calculator ignores them. `answerDelay`: the
+    // time the calculator takes before each packet it sends. `note` logs a line.
     SimPort(SimWire &wire, SimModel model, const std::atomic<bool> &stop, SimFaults faults,
-            bool checkMachineId, std::function<void(std::string)> note);
+            bool checkMachineId, std::chrono::microseconds answerDelay,
+            std::function<void(std::string)> note);
 
     // Waits while the cable is idle. True when the computer starts to send,
     // false as soon as `wake` says the calculator has something to do itself.
@@ -75,6 +78,7 @@ private:
     const std::atomic<bool> &stop_;
     SimFaults faults_;
     bool checkMachineId_;
+    std::chrono::microseconds answerDelay_;
     std::function<void(std::string)> note_;
     int received_ = 0;
     int dataSent_ = 0;

@@ -34,7 +34,7 @@ const char *kUsage =
     "usage: vexil-calcsim --model 82|83 --memory DIR [--cable PATH | --pty] [--send NAME...]\n"
     "                     [--screen IMAGE] [--free BYTES] [--duplicate skip|exit|overwrite]\n"
     "                     [--prompt-delay MS] [--home] [--not-listening] [--any-id]\n"
-    "                     [--strict-cable]\n"
+    "                     [--strict-cable] [--answer-delay MS]\n"
     "\n"
     "Simulates a calculator waiting in its Link menu at the far end of the virtual\n"
     "cable. Received variables are stored in DIR, one file each; --send transmits\n"
@@ -47,7 +47,8 @@ const char *kUsage =
     "--home waits at the home screen, where only the silent requests are answered;\n"
     "--not-listening never looks at the link; --any-id also answers packets from\n"
     "machine ids of other models; --strict-cable shows each end of the virtual\n"
-    "cable only the lines as they are when it looks.\n";
+    "cable only the lines as they are when it looks; --answer-delay is the time\n"
+    "taken before each packet the calculator sends (1 ms).\n";
 
 // A pseudo-terminal in raw mode; the calculator keeps the other side open too, so
 // its side never reads as hung up before the computer comes.
@@ -130,6 +131,8 @@ int main(int argc, char **argv)
             config.freeBytes = std::strtoul(argv[++i], nullptr, 10);
         } else if (arg == "--prompt-delay" && hasValue) {
             config.promptDelayMs = std::atoi(argv[++i]);
+        } else if (arg == "--answer-delay" && hasValue) {
+            config.answerDelayUs = std::atoi(argv[++i]) * 1000;
         } else if (arg == "--home") {
             config.inLinkMenu = false;
         } else if (arg == "--not-listening") {
