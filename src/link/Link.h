@@ -61,8 +61,8 @@ public:
     void Cancel();
     // Clears the driver's break flag, as every send, receive and backup does first.
     void ClearBreak();
-    // What LinkInit clears before a transfer: the cancel flag, the break flag and
-    // LinkError.
+    // What LinkInit clears before a transfer: the cancel flag, the break flag,
+    // LinkError and PacketDamaged.
     void ResetState();
 
     // Result 5 when cancelled, else 6 when LinkError is set, else 1 when a
@@ -77,7 +77,7 @@ public:
     bool LinkCancelled = false;
     uint8_t LinkError = 0;
     uint8_t MachineId = machine::kComputerTo82;
-    int TimeoutMs = 3000;
+    int TimeoutMs = 3000; // WaitForData's limit
     // The bound of WaitForUser, for scripts; 0 waits for ever.
     int UserWaitMs = 0;
     // Set when ReceivePacketChecked gave up asking for a damaged packet again.
