@@ -48,11 +48,13 @@ const std::vector<Command> &commands()
          "         (assembler errors on standard error, exit code 1)",
          RunAssemble},
         {"send",
-         "send FILE... --cable DEVICE\n"
+         "send FILE... --cable DEVICE [--wait SECONDS]\n"
          "     (DEVICE: a virtual cable file, /dev/parportN, /dev/ttyS* for a black link,\n"
-         "      or graylink:/dev/ttyUSB0; exit code 0 only when every file went through)",
+         "      or graylink:/dev/ttyUSB0; exit code 0 only when every file went through;\n"
+         "      --wait bounds the wait for the calculator's user, which has no limit)",
          RunSend},
-        {"receive", "receive DIR --cable DEVICE [--exists omit|overwrite|quit]", RunReceive},
+        {"receive", "receive DIR --cable DEVICE [--exists omit|overwrite|quit] [--wait SECONDS]",
+         RunReceive},
         {"sprite",
          "sprite IMAGE --label NAME [--segment N]\n"
          "       (a PNG or BMP picture as the Sprite Editor's .db lines, CR LF ended)",
