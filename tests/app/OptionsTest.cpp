@@ -2,12 +2,11 @@
 #include "app/Options.h"
 #include "app/AtomicFile.h"
 #include "app/OptionsFile.h"
+#include "support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -15,32 +14,13 @@ using namespace vexil::app;
 
 namespace {
 
-std::vector<std::uint8_t> readAll(const fs::path &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeAll(const fs::path &path, const std::vector<std::uint8_t> &bytes)
-{
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char *>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-}
+using vexil::testing::ReadBytes;
+using vexil::testing::WriteBytes;
 
 class OptionsFileTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        dir =
-            fs::temp_directory_path() /
-            ("vexil-options-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-    fs::path dir;
+    vexil::testing::ScratchFolder scratch_;
+    const fs::path dir = scratch_.path();
 };
 
 } // namespace
@@ -114,18 +94,18 @@ TEST_F(OptionsFileTest, MissingFileIsCreatedWithDefaults)
     const OptionsLoadResult result = LoadOptionsFile(dir);
     EXPECT_EQ(result.outcome, OptionsLoadOutcome::Created);
     EXPECT_EQ(result.options, DefaultOptions());
-    const auto bytes = readAll(dir / "Vexil.opt");
+    const auto bytes = ReadBytes(dir / "Vexil.opt");
     const OptionsBytes expected = EncodeOptions(DefaultOptions());
     EXPECT_EQ(bytes, std::vector<std::uint8_t>(expected.begin(), expected.end()));
 }
 
 TEST_F(OptionsFileTest, ShortFileIsRewrittenWithDefaults)
 {
-    writeAll(dir / "Vexil.opt", std::vector<std::uint8_t>(1319, 1));
+    WriteBytes(dir / "Vexil.opt", std::vector<std::uint8_t>(1319, 1));
     const OptionsLoadResult result = LoadOptionsFile(dir);
     EXPECT_EQ(result.outcome, OptionsLoadOutcome::Corrupted);
     EXPECT_EQ(result.options, DefaultOptions());
-    EXPECT_EQ(readAll(dir / "Vexil.opt").size(), kOptionsSize);
+    EXPECT_EQ(ReadBytes(dir / "Vexil.opt").size(), kOptionsSize);
     EXPECT_EQ(LoadOptionsFile(dir).outcome, OptionsLoadOutcome::Read);
 }
 
@@ -143,7 +123,7 @@ TEST_F(OptionsFileTest, SavedRecordIsReadBack)
 TEST_F(OptionsFileTest, FailedWriteLeavesTheTargetIntact)
 {
     const fs::path target = dir / "kept.txt";
-    writeAll(target, {'o', 'l', 'd'});
+    WriteBytes(target, {'o', 'l', 'd'});
     const std::vector<std::uint8_t> fresh = {'n', 'e', 'w'};
     // Writing into a folder that does not exist fails before touching anything.
     EXPECT_NE(WriteFileAtomically(dir / "missing" / "x.txt", fresh), "");
@@ -157,5 +137,5 @@ TEST_F(OptionsFileTest, FailedWriteLeavesTheTargetIntact)
     }
     EXPECT_EQ(leftovers, 0u);
     EXPECT_EQ(WriteFileAtomically(target, fresh), "");
-    EXPECT_EQ(readAll(target), fresh);
+    EXPECT_EQ(ReadBytes(target), fresh);
 }

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ProgramDirectory.h"
 #include "app/RecentFiles.h"
+#include "support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 namespace fs = std::filesystem;
 using namespace vexil::app;
@@ -14,26 +14,13 @@ namespace {
 
 class TempDir : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        dir = fs::temp_directory_path() /
-              (std::string("vexil-progdir-") +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
     void write(const fs::path &path, const std::string &text)
     {
-        fs::create_directories(path.parent_path());
-        std::ofstream(path) << text;
+        vexil::testing::WriteText(path, text);
     }
-    std::string read(const fs::path &path)
-    {
-        std::ifstream in(path);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-    fs::path dir;
+    std::string read(const fs::path &path) { return vexil::testing::ReadText(path); }
+    vexil::testing::ScratchFolder scratch_;
+    const fs::path dir = scratch_.path();
 };
 
 } // namespace

@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "assemble/ProgramFile.h"
 
+#include "support/ScratchFolder.h"
 #include "varfile/AtomicFile.h"
 #include "varfile/VarFile.h"
 #include "varfile/VarFileReader.h"
 
 #include <gtest/gtest.h>
-
-#include <unistd.h>
 
 namespace vexil::assemble {
 namespace {
@@ -133,9 +132,8 @@ TEST(ProgramFile, RefusesWhatCannotBeWritten)
 
 TEST(ProgramFile, ConvertsFilesWithoutLeavingPartialOutput)
 {
-    const auto folder =
-        std::filesystem::temp_directory_path() / ("vexil-program-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
+    const vexil::testing::ScratchFolder scratch;
+    const auto folder = scratch.path();
     const auto object = folder / "prog.obj";
     const auto program = folder / "PROG.82p";
     ASSERT_FALSE(varfile::WriteFileAtomically(object, Bytes{0xC9}));
@@ -151,7 +149,6 @@ TEST(ProgramFile, ConvertsFilesWithoutLeavingPartialOutput)
     ASSERT_FALSE(varfile::WriteFileAtomically(object, Bytes(70000, 0)));
     EXPECT_TRUE(ConvertObjectFile(object, folder / "HUGE.83p", {Target::AShell83, "HUGE"}));
     EXPECT_FALSE(std::filesystem::exists(folder / "HUGE.83p"));
-    std::filesystem::remove_all(folder);
 }
 
 } // namespace

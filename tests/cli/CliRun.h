@@ -2,6 +2,8 @@
 // Runs the built vexil-cli with arguments and collects what it printed.
 #pragma once
 
+#include "support/ScratchFolder.h"
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -16,18 +18,6 @@ struct CliOutput {
 
 CliOutput RunCli(const std::vector<std::string> &args);
 
-// A fresh empty folder for one test, removed again by the destructor.
-class ScratchFolder {
-public:
-    ScratchFolder();
-    ~ScratchFolder();
-    ScratchFolder(const ScratchFolder &) = delete;
-    ScratchFolder &operator=(const ScratchFolder &) = delete;
-    std::filesystem::path operator/(const std::string &name) const { return path_ / name; }
-    const std::filesystem::path &path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
+using vexil::testing::ScratchFolder;
 
 } // namespace vexil::cli::test

@@ -5,6 +5,7 @@
 #include "link/Link.h"
 #include "link/LinkDevice.h"
 #include "link/calcsim/SimCalculator.h"
+#include "support/ScratchFolder.h"
 #include "varfile/AtomicFile.h"
 #include "varfile/Comments.h"
 #include "varfile/VarFile.h"
@@ -16,8 +17,6 @@
 #include <chrono>
 #include <filesystem>
 #include <thread>
-
-#include <unistd.h>
 
 using namespace vexil::link;
 using namespace vexil::link::calcsim;
@@ -35,10 +34,6 @@ class SimExchange : public ::testing::TestWithParam<SimModel> {
 protected:
     void SetUp() override
     {
-        static int counter = 0;
-        dir_ = fs::temp_directory_path() /
-               ("vexil-sim-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-        fs::remove_all(dir_);
         fs::create_directories(dir_ / "memory");
         config.model = GetParam();
         config.cablePath = virtualCablePath(dir_).string();
@@ -61,7 +56,6 @@ protected:
         stop_ = true;
         if (thread_.joinable())
             thread_.join();
-        fs::remove_all(dir_);
     }
 
     void startSim(std::vector<std::string> toSend = {})
@@ -155,7 +149,8 @@ protected:
     std::unique_ptr<SimCalculator> sim_;
 
 private:
-    fs::path dir_;
+    vexil::testing::ScratchFolder scratch_;
+    const fs::path dir_ = scratch_.path();
     std::atomic<bool> stop_{false};
     std::thread thread_;
 };

@@ -2,6 +2,7 @@
 // The instruction lines of the opcode-group golden files, assembled by tasm and by
 // independent assemblers from the distribution: the bytes must agree. A missing
 // tool skips its test.
+#include "support/ScratchFolder.h"
 #include "tasm/Assembler.h"
 
 #include <gtest/gtest.h>
@@ -10,9 +11,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <sstream>
-
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 using namespace vexil::tasm;
@@ -87,10 +85,8 @@ std::string assembleWithTool(const fs::path &tool, const std::string &arguments,
                              const std::vector<std::string> &lines,
                              const std::function<std::string(const std::string &)> &spell)
 {
-    // CTest runs each test as a process of its own, in parallel: the folder is per process.
-    fs::path dir = fs::temp_directory_path() / ("vexil-tasm-cross-" + tool.filename().string() +
-                                                "-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
+    const vexil::testing::ScratchFolder scratch;
+    const fs::path &dir = scratch.path();
     fs::path in = dir / "cross.asm";
     fs::path out = dir / "cross.bin";
     {
@@ -105,15 +101,8 @@ std::string assembleWithTool(const fs::path &tool, const std::string &arguments,
     args.replace(args.find("{out}"), 5, out.string());
     std::string command = tool.string() + " " + args + " > " + (dir / "log").string() + " 2>&1";
     int status = std::system(command.c_str());
-    std::ifstream bin(out, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << bin.rdbuf();
-    std::ifstream log(dir / "log");
-    std::ostringstream logText;
-    logText << log.rdbuf();
-    fs::remove_all(dir);
-    EXPECT_EQ(status, 0) << logText.str();
-    return bytes.str();
+    EXPECT_EQ(status, 0) << vexil::testing::ReadText(dir / "log");
+    return vexil::testing::ReadText(out);
 }
 
 void expectSame(const std::string &ours, const std::string &theirs,

@@ -2,6 +2,7 @@
 // The editors' files against an independent implementation of the container, in
 // both directions: what the editors write must read cleanly there, and what it
 // writes must open in the editors.
+#include "support/ScratchFolder.h"
 #include "tibasic/ProgramFile.h"
 #include "vareditors/ListVariable.h"
 #include "vareditors/NumberVariables.h"
@@ -17,7 +18,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <unistd.h>
 
 namespace vexil::vardata {
 namespace {
@@ -36,13 +36,6 @@ class TifilesExchange : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { tifiles_library_init(); }
     static void TearDownTestSuite() { tifiles_library_exit(); }
-
-    void SetUp() override
-    {
-        folder_ = fs::temp_directory_path() / ("vexil-vardata-" + std::to_string(::getpid()));
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
 
     void ExpectReadThere(const std::string &name, const Bytes &file, CalcModel model,
                          const Expected &expected)
@@ -83,7 +76,8 @@ protected:
         return model == CalcModel::TI82 ? CALC_TI82 : CALC_TI83;
     }
 
-    fs::path folder_;
+    vexil::testing::ScratchFolder scratch_;
+    const fs::path folder_ = scratch_.path();
 };
 
 Bytes RealBytes(double value, varfile::RealKind kind = varfile::RealKind::Real)

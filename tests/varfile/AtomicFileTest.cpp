@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "varfile/AtomicFile.h"
+#include "support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -12,23 +13,14 @@ namespace fs = std::filesystem;
 
 class AtomicFileTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        folder_ = fs::temp_directory_path() /
-                  ("vexil-atomic-" + std::to_string(::getpid()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
     std::size_t entriesInFolder() const
     {
         return static_cast<std::size_t>(
             std::distance(fs::directory_iterator(folder_), fs::directory_iterator()));
     }
 
-    fs::path folder_;
+    vexil::testing::ScratchFolder scratch_;
+    const fs::path folder_ = scratch_.path();
 };
 
 TEST_F(AtomicFileTest, WritesReplacesAndReadsBack)

@@ -3,6 +3,7 @@
 // container: each kind is written, handed to the TI file library and compared
 // entry by entry, including the checksum it computes itself.
 #include "assemble/ProgramFile.h"
+#include "support/ScratchFolder.h"
 #include "varfile/AtomicFile.h"
 #include "varfile/CalcReal.h"
 #include "varfile/VarFile.h"
@@ -15,7 +16,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <unistd.h>
 
 namespace vexil::varfile {
 namespace {
@@ -26,13 +26,6 @@ class TifilesCrossCheck : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { tifiles_library_init(); }
     static void TearDownTestSuite() { tifiles_library_exit(); }
-
-    void SetUp() override
-    {
-        folder_ = fs::temp_directory_path() / ("vexil-tifiles-" + std::to_string(::getpid()));
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
 
     // Writes `file` under `name` and checks that the library reads back the same
     // model, comment, entries and a checksum that matches the stored one.
@@ -65,7 +58,8 @@ protected:
         tifiles_content_delete_regular(content);
     }
 
-    fs::path folder_;
+    vexil::testing::ScratchFolder scratch_;
+    const fs::path folder_ = scratch_.path();
 };
 
 RealBytes Real(double value, RealKind kind = RealKind::Real)

@@ -18,7 +18,7 @@ namespace {
 namespace fs = std::filesystem;
 using testing::ReadBytes;
 using testing::ReadText;
-using testing::ScratchDir;
+using testing::ScratchFolder;
 using testing::WriteText;
 
 // Records where and how it ran, then behaves as `body` says. The object file is
@@ -48,8 +48,8 @@ protected:
         return request;
     }
 
-    ScratchDir programDir;
-    ScratchDir sourceDir;
+    ScratchFolder programDir;
+    ScratchFolder sourceDir;
 };
 
 TEST_F(AssemblyRunTest, SucceedsAndWritesTheProgramFile)

@@ -48,7 +48,7 @@ TEST(BuildScript, QuotesEveryByteForTheShell)
 
 TEST(AssemblerPath, UsersOwnExecutableAssemblerWins)
 {
-    testing::ScratchDir programDir;
+    testing::ScratchFolder programDir;
     const fs::path installed = "/opt/vexil/bin/tasm";
     EXPECT_EQ(AssemblerPath(programDir.path(), installed), installed);
 

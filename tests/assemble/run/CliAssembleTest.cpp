@@ -16,7 +16,7 @@ namespace {
 namespace fs = std::filesystem;
 using testing::ReadBytes;
 using testing::ReadText;
-using testing::ScratchDir;
+using testing::ScratchFolder;
 using testing::WriteText;
 
 class CliAssembleTest : public ::testing::Test {
@@ -49,8 +49,8 @@ protected:
         return ReadText(work.path() / "err.txt");
     }
 
-    ScratchDir home;
-    ScratchDir work;
+    ScratchFolder home;
+    ScratchFolder work;
 };
 
 TEST_F(CliAssembleTest, AssemblesReportsErrorsAndFollowsStoredOptions)

@@ -64,8 +64,8 @@ protected:
 #endif
     }
 
-    testing::ScratchDir programDir;
-    testing::ScratchDir sourceDir;
+    testing::ScratchFolder programDir;
+    testing::ScratchFolder sourceDir;
 };
 
 std::string AsNewSource(std::string header)

@@ -2,6 +2,7 @@
 #include "editor/autocode/AutoCodeFile.h"
 #include "editor/autocode/HeaderTemplates.h"
 #include "editor/newfile/NewFileCatalog.h"
+#include "support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -141,10 +142,8 @@ TEST(HeaderTemplates, CaretGoesWhereTheFirstBarStood)
 
 TEST(HeaderTemplates, ReadAndWriteFiles)
 {
-    const auto dir =
-        std::filesystem::temp_directory_path() /
-        ("vexil-hdr-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
-    std::filesystem::create_directories(dir);
+    const vexil::testing::ScratchFolder scratch;
+    const auto &dir = scratch.path();
     EXPECT_FALSE(ReadHeaderTemplate(dir, HeaderTemplate::TI83).has_value());
     EXPECT_EQ(WriteHeaderTemplate(dir, HeaderTemplate::TI83, "x|\r\n"), "");
     EXPECT_EQ(ReadHeaderTemplate(dir, HeaderTemplate::TI83), "x|\r\n");
@@ -152,7 +151,6 @@ TEST(HeaderTemplates, ReadAndWriteFiles)
     // A folder in the template's place is unreadable, not an empty template.
     std::filesystem::create_directory(dir / "Ash30.hdr");
     EXPECT_FALSE(ReadHeaderTemplate(dir, HeaderTemplate::Ash30).has_value());
-    std::filesystem::remove_all(dir);
 }
 
 TEST(NewFileCatalog, PagesSuffixesAndCounter)

@@ -7,6 +7,7 @@
 #include "link/ReceiveName.h"
 #include "link/transfer/ReceiveVariables.h"
 #include "link/transfer/SendOperations.h"
+#include "support/ScratchFolder.h"
 #include "varfile/AtomicFile.h"
 #include "varfile/Comments.h"
 #include "varfile/VarFile.h"
@@ -14,8 +15,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-
-#include <unistd.h>
 
 using namespace vexil::link;
 using namespace vexil::link::test;
@@ -37,13 +36,6 @@ Bytes concat(std::initializer_list<Bytes> parts)
 
 class ScriptedExchange : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        dir_ = fs::temp_directory_path() / ("vexil-scripted-" + std::to_string(::getpid()));
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
     // The calculator's side of the exchange, then the operation under test.
     FakeTransport &script(Bytes calculatorBytes)
     {
@@ -68,7 +60,8 @@ protected:
     RecordingHost host;
     Link link{host};
     QuietView view;
-    fs::path dir_;
+    vexil::testing::ScratchFolder scratch_;
+    const fs::path dir_ = scratch_.path();
 };
 
 const Bytes kHeaderP3 = {0x03, 0x06, 0x0B, 0x00, 0x03, 0x00, 0x05, 'P', 0,

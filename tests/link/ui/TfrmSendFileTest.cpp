@@ -8,6 +8,7 @@
 #include "link/ReceiveName.h"
 #include "link/calcsim/SimCalculator.h"
 #include "link/ui/TfrmExists.h"
+#include "support/ScratchFolder.h"
 #include "varfile/AtomicFile.h"
 #include "varfile/Comments.h"
 #include "varfile/VarFile.h"
@@ -27,8 +28,6 @@
 #include <chrono>
 #include <thread>
 
-#include <unistd.h>
-
 using namespace vexil::link;
 using namespace vexil::link::ui;
 namespace vf = vexil::varfile;
@@ -40,9 +39,6 @@ class TransferDialog : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        static int counter = 0;
-        dir_ = fs::temp_directory_path() /
-               ("vexil-dialog-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
         fs::create_directories(dir_ / "memory");
         fs::create_directories(dir_ / "pc");
         config.model = calcsim::SimModel::TI82;
@@ -54,7 +50,6 @@ protected:
         stop_ = true;
         if (thread_.joinable())
             thread_.join();
-        fs::remove_all(dir_);
     }
     void startSim(std::vector<std::string> toSend = {})
     {
@@ -85,7 +80,8 @@ protected:
     calcsim::SimConfig config;
     std::unique_ptr<calcsim::SimCalculator> sim_;
     vexil::uibase::ScopedScriptedDialogs dialogs;
-    fs::path dir_;
+    vexil::testing::ScratchFolder scratch_;
+    const fs::path dir_ = scratch_.path();
     TfrmSendFile dialog{[this] { return LinkSettings{0, kPortVirtualCable, false, dir_}; }};
 
 private:
