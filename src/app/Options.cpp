@@ -70,6 +70,26 @@ Options DefaultOptions()
     return Options{};
 }
 
+assemble::ShellTarget SelectedTarget(const Options &options)
+{
+    using assemble::ShellTarget;
+    if (options.ti83Mode) {
+        return options.shell83 == 1 ? ShellTarget::AShell83 : ShellTarget::TI83;
+    }
+    return options.shell82 == 1 ? ShellTarget::CrASH : ShellTarget::Ash;
+}
+
+void SelectTarget(Options &options, assemble::ShellTarget target)
+{
+    using assemble::ShellTarget;
+    options.ti83Mode = target == ShellTarget::TI83 || target == ShellTarget::AShell83;
+    if (options.ti83Mode) {
+        options.shell83 = target == ShellTarget::AShell83 ? 1 : 0;
+    } else {
+        options.shell82 = target == ShellTarget::CrASH ? 1 : 0;
+    }
+}
+
 std::string CutToShortString(const std::string &text)
 {
     if (text.size() <= kShortStringMax) {

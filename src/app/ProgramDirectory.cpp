@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ProgramDirectory.h"
 
-#include <array>
-
 namespace fs = std::filesystem;
 
 namespace vexil::app {
@@ -65,15 +63,6 @@ PrepareResult PrepareProgramDirectory(const fs::path &programDirectory,
         result.problems.push_back("Cannot read " + seedDirectory.string() + ": " + ec.message());
     }
     return result;
-}
-
-std::string ShellDirectoryName(const Options &options)
-{
-    static const std::array<const char *, 4> names = {"ash", "crash", "ti83", "ashell83"};
-    if (options.ti83Mode) {
-        return names[2 + (options.shell83 == 1 ? 1 : 0)];
-    }
-    return names[options.shell82 == 1 ? 1 : 0];
 }
 
 } // namespace vexil::app

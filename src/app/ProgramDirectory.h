@@ -32,8 +32,4 @@ struct PrepareResult {
 PrepareResult PrepareProgramDirectory(const std::filesystem::path &programDirectory,
                                       const std::filesystem::path &seedDirectory);
 
-// The shell subdirectory of the current target: ash, crash, ti83 or ashell83. Stored
-// shell numbers outside 0..1 count as 0.
-std::string ShellDirectoryName(const Options &options);
-
 } // namespace vexil::app

@@ -89,6 +89,38 @@ TEST(Options, ShortBufferIsRejectedAndLongNamesAreCut)
     EXPECT_EQ(CutToShortString(accented).size(), 254u);
 }
 
+TEST(Options, ModeAndShellSelectTheTarget)
+{
+    using vexil::assemble::ShellTarget;
+    Options o;
+    EXPECT_EQ(SelectedTarget(o), ShellTarget::Ash);
+    o.shell82 = 1;
+    o.shell83 = 1;
+    EXPECT_EQ(SelectedTarget(o), ShellTarget::CrASH);
+    o.ti83Mode = true;
+    EXPECT_EQ(SelectedTarget(o), ShellTarget::AShell83);
+    o.shell83 = 0;
+    EXPECT_EQ(SelectedTarget(o), ShellTarget::TI83);
+    // A damaged value falls back to the first shell of the model.
+    o.shell83 = 77;
+    EXPECT_EQ(SelectedTarget(o), ShellTarget::TI83);
+    o.ti83Mode = false;
+    o.shell82 = 7;
+    EXPECT_EQ(SelectedTarget(o), ShellTarget::Ash);
+
+    // Choosing a target switches the mode and keeps the other model's shell.
+    Options chosen;
+    chosen.shell82 = 1;
+    SelectTarget(chosen, ShellTarget::AShell83);
+    EXPECT_TRUE(chosen.ti83Mode);
+    EXPECT_EQ(chosen.shell83, 1u);
+    EXPECT_EQ(chosen.shell82, 1u);
+    for (ShellTarget target : vexil::assemble::kShellTargets) {
+        SelectTarget(chosen, target);
+        EXPECT_EQ(SelectedTarget(chosen), target);
+    }
+}
+
 TEST_F(OptionsFileTest, MissingFileIsCreatedWithDefaults)
 {
     const OptionsLoadResult result = LoadOptionsFile(dir);

@@ -33,21 +33,6 @@ TEST(ProgramDirectory, ResolvesFromXdgOrHome)
     EXPECT_EQ(ResolveProgramDirectory(nullptr, "/home/u"), fs::path("/home/u/.local/share/vexil"));
 }
 
-TEST(ProgramDirectory, ShellDirectoryFollowsModeAndShell)
-{
-    Options o;
-    EXPECT_EQ(ShellDirectoryName(o), "ash");
-    o.shell82 = 1;
-    EXPECT_EQ(ShellDirectoryName(o), "crash");
-    o.ti83Mode = true;
-    EXPECT_EQ(ShellDirectoryName(o), "ti83");
-    o.shell83 = 1;
-    EXPECT_EQ(ShellDirectoryName(o), "ashell83");
-    // A damaged shell number must not index past the four folders.
-    o.shell83 = 77;
-    EXPECT_EQ(ShellDirectoryName(o), "ti83");
-}
-
 TEST_F(TempDir, SeedingCopiesMissingFilesAndKeepsTheUsersOwn)
 {
     const fs::path seed = dir / "seed";

@@ -133,7 +133,7 @@ TEST_F(TifilesCrossCheck, StepByStepWriting)
 
 TEST_F(TifilesCrossCheck, ProgramsForEveryTarget)
 {
-    using assemble::Target;
+    using Target = assemble::ShellTarget;
     const Bytes object = {0x21, 0x00, 0x00, 0xC9};
     struct Case {
         const char *file;
@@ -161,7 +161,7 @@ TEST_F(TifilesCrossCheck, ProgramsForEveryTarget)
                                  return name;
                              }(),
                              Bytes(program.file.begin() + 70, program.file.end() - 2)};
-        ExpectReadBack(c.file, program.file, assemble::TargetModel(c.settings.target), {entry});
+        ExpectReadBack(c.file, program.file, assemble::Describe(c.settings.target).model, {entry});
     }
 }
 

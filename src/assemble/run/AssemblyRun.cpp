@@ -3,7 +3,6 @@
 
 #include "assemble/run/BuildScript.h"
 #include "assemble/run/DetachedScript.h"
-#include "assemble/run/ProgramConversion.h"
 #include "assemble/run/RunTexts.h"
 #include "assemble/run/TasmOutput.h"
 #include "varfile/AtomicFile.h"
@@ -49,13 +48,13 @@ std::string AssemblyRun::Start(const RunRequest &request)
         StopScript();
     }
     request_ = request;
-    paths_ = RunPathsFor(request.source, request.target);
+    paths_ = RunPathsFor(request.source, request.program.target);
     files_ = RunFiles::In(request.programDir);
     state_ = RunState::Idle;
 
     BuildScriptInput script{paths_, request.programDir,
                             AssemblerPath(request.programDir, request.installedAssembler),
-                            request.target, request.flags};
+                            request.program.target, request.flags};
     if (auto error =
             varfile::WriteFileAtomically(files_.script, AsBytes(BuildScriptText(script)))) {
         return error->message;
@@ -121,20 +120,9 @@ PollResult AssemblyRun::Wait(std::chrono::milliseconds interval)
 
 ProgramResult AssemblyRun::WriteProgramFile(const fs::path &destination) const
 {
-    if (!Exists(paths_.objectFile)) {
-        return {false, MissingObjectMessage(paths_.objectFile)};
-    }
-    const varfile::ReadResult object = varfile::ReadWholeFile(paths_.objectFile);
-    if (!object.ok()) {
-        return {false, object.error->message};
-    }
-    ConversionResult program = ConvertObject(object.bytes, request_.target, request_.program);
-    if (!program.ok()) {
-        return {false, program.error};
-    }
     const fs::path &target = destination.empty() ? paths_.programFile : destination;
-    if (auto error = varfile::WriteFileAtomically(target, program.bytes)) {
-        return {false, error->message};
+    if (auto error = ConvertObjectFile(paths_.objectFile, target, request_.program)) {
+        return {false, *error};
     }
     return {true, {}};
 }

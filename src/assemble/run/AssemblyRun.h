@@ -12,8 +12,8 @@
 // running, so its script can never delete the new run's State.dat.
 #pragma once
 
+#include "assemble/ProgramFile.h"
 #include "assemble/run/RunPaths.h"
-#include "assemble/run/ShellTarget.h"
 #include "assemble/run/TasmCommand.h"
 
 #include <chrono>
@@ -24,22 +24,12 @@
 
 namespace vexil::assemble::run {
 
-// What the Assemble dialog yields for the program file.
-struct ProgramOptions {
-    std::string name;                 // 1 to 8 characters (7 on CrASH); "@" is theta
-    bool editProtect = false;         // TI-82 only
-    bool homeScreen = false;          // Ash only
-    bool squish = false;              // TI-83 in-built only
-    std::string extraMemory = "0000"; // TI-83 in-built, unsquished: 4 hex digits
-};
-
 struct RunRequest {
     std::filesystem::path source;
     std::filesystem::path programDir;
     std::filesystem::path installedAssembler; // the tasm installed beside the program
-    ShellTarget target = ShellTarget::Ash;
     AssemblerFlags flags;
-    ProgramOptions program;
+    ProgramSettings program; // the target and what the Assemble dialog yields
 };
 
 enum class RunState {

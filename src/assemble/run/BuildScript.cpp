@@ -54,7 +54,7 @@ std::string BuildScriptText(const BuildScriptInput &input)
          stateFlag + "; exit 1; }");
     line(ExportLine("SRCDIR", FolderWithSlash(sourceDir)));
     line(ExportLine("TASMTABS", FolderWithSlash(input.programDir)));
-    line(ExportLine("TASMINC", (input.programDir / IncludeFolderName(input.target)).string()));
+    line(ExportLine("TASMINC", (input.programDir / Describe(input.target).name).string()));
     // The error list is read back from the default error lines, and the program file is
     // made from a binary object: an error layout or extra options the user set for other
     // tools (the options are read after the command line, so they would win) must not

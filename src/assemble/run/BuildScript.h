@@ -5,8 +5,8 @@
 // and leaves the assembler's standard output in Tasmout.txt.
 #pragma once
 
+#include "assemble/ShellTarget.h"
 #include "assemble/run/RunPaths.h"
-#include "assemble/run/ShellTarget.h"
 #include "assemble/run/TasmCommand.h"
 
 #include <filesystem>

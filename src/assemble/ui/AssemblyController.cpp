@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "assemble/ui/AssemblyController.h"
 
-#include "assemble/run/ProgramName.h"
+#include "assemble/run/AssembleDialogRules.h"
 #include "assemble/run/RunTexts.h"
 #include "assemble/ui/FilteredLineEdit.h"
 #include "assemble/ui/ListingWindow.h"
@@ -54,11 +54,6 @@ run::AssemblerFlags flagsFrom(const app::Options &options)
     flags.checkDuplicate = options.checkDuplicate;
     flags.checkNonUnary = options.checkNonUnary;
     return flags;
-}
-
-run::ShellTarget targetFrom(const app::Options &options)
-{
-    return run::TargetFromOptions(options.ti83Mode, options.shell82, options.shell83);
 }
 
 editor::TfrmSource *activeSourceWindow(QMdiArea &area)
@@ -160,7 +155,7 @@ bool AssemblyController::askProgramOptions(editor::TfrmSource &source)
     setup.fileName = source.FileName;
     setup.sendAfterAssembly = SendAfterAssembly;
     setup.ti83Mode = options.ti83Mode;
-    setup.target = targetFrom(options);
+    setup.target = app::SelectedTarget(options);
     setup.programName = QString::fromStdString(name.boxText);
     assembleDialog_->prepare(setup);
     if (assembleDialog_->exec() != QDialog::Accepted) {
@@ -187,7 +182,6 @@ void AssemblyController::startRun(editor::TfrmSource &source)
     request.source = toPath(source.FileName);
     request.programDir = frame_.programDirectory();
     request.installedAssembler = installedAssembler_;
-    request.target = targetFrom(options);
     request.flags = flagsFrom(options);
     request.program = assembleDialog_->programOptions();
     if (const std::string error = run_.Start(request); !error.empty()) {

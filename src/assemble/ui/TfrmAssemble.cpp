@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "assemble/ui/TfrmAssemble.h"
 
+#include "assemble/ProgramName.h"
 #include "assemble/run/AssembleDialogRules.h"
 #include "assemble/run/RunTexts.h"
 #include "assemble/ui/FilteredLineEdit.h"
@@ -20,8 +21,6 @@
 
 namespace vexil::assemble::ui {
 namespace {
-
-using run::ShellTarget;
 
 constexpr int kExtraMemoryDigits = 4;
 
@@ -58,11 +57,11 @@ QString fromStd(std::string_view text)
 
 TfrmAssemble::TfrmAssemble(std::filesystem::path programDirectory, QWidget *parent)
     : QDialog(parent), AboutLabel(new QLabel(this)), TargetPages(new QTabWidget(this)),
-      ProgramNameEdit(new FilteredLineEdit(run::FilterProgramNameKey, this)),
+      ProgramNameEdit(new FilteredLineEdit(FilterProgramNameKey, this)),
       CrashPicture(new QAction(crashMarkerPicture(), QString(), this)),
       EditProtectCheck(new QCheckBox(tr("&Edit Protect Program"), this)), HomeScreenCheck(nullptr),
       SquishCheck(nullptr), ExtraMemoryLabel(nullptr),
-      ExtraMemoryEdit(new FilteredLineEdit(run::FilterExtraMemoryKey, this)), OkButton(nullptr),
+      ExtraMemoryEdit(new FilteredLineEdit(FilterExtraMemoryKey, this)), OkButton(nullptr),
       CancelButton(nullptr), HelpButton(nullptr), programDirectory_(std::move(programDirectory))
 {
     setObjectName(QStringLiteral("frmAssemble"));
@@ -166,14 +165,15 @@ void TfrmAssemble::prepare(const AssembleDialogSetup &setup)
     AboutLabel->setText(
         fromStd(run::AboutToAssembleLabel(QFile::encodeName(setup.fileName).toStdString())));
 
+    target_ = setup.target;
     const int page = static_cast<int>(setup.target);
     for (int i = 0; i < TargetPages->count(); ++i) {
         // The target comes from the options; the other pages only show what exists.
         TargetPages->setTabEnabled(i, i == page);
     }
     TargetPages->setCurrentIndex(page);
-    CrashPicture->setVisible(setup.target == ShellTarget::Crash);
-    ProgramNameEdit->setMaxLength(static_cast<int>(run::ProgramNameLimit(setup.target)));
+    CrashPicture->setVisible(setup.target == ShellTarget::CrASH);
+    ProgramNameEdit->setMaxLength(static_cast<int>(ProgramNameLimit(setup.target)));
 
     EditProtectCheck->setEnabled(!setup.ti83Mode);
     HomeScreenCheck->setChecked(!setup.ti83Mode);
@@ -185,9 +185,10 @@ void TfrmAssemble::prepare(const AssembleDialogSetup &setup)
     ProgramNameEdit->setText(setup.programName);
 }
 
-run::ProgramOptions TfrmAssemble::programOptions() const
+ProgramSettings TfrmAssemble::programOptions() const
 {
-    run::ProgramOptions options;
+    ProgramSettings options;
+    options.target = target_;
     options.name = ProgramNameEdit->text().toStdString();
     options.editProtect = EditProtectCheck->isChecked();
     options.homeScreen = HomeScreenCheck->isChecked();

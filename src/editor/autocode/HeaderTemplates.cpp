@@ -72,48 +72,25 @@ constexpr std::string_view kAShell83 = "; AShell83 1.0 Program\r\n"
 
 } // namespace
 
-std::string_view HeaderTemplateFileName(HeaderTemplate which)
+std::string_view DefaultHeaderText(assemble::ShellTarget target)
 {
-    switch (which) {
-    case HeaderTemplate::Ash30:
-        return "Ash30.hdr";
-    case HeaderTemplate::CrASH13:
-        return "CrASH13.hdr";
-    case HeaderTemplate::TI83:
-        return "TI83.hdr";
-    case HeaderTemplate::AShell83:
-        return "AShell83.hdr";
-    }
-    return "Ash30.hdr";
-}
-
-std::string_view DefaultHeaderText(HeaderTemplate which)
-{
-    switch (which) {
-    case HeaderTemplate::Ash30:
+    switch (target) {
+    case assemble::ShellTarget::Ash:
         return kAsh30;
-    case HeaderTemplate::CrASH13:
+    case assemble::ShellTarget::CrASH:
         return kCrASH13;
-    case HeaderTemplate::TI83:
+    case assemble::ShellTarget::TI83:
         return kTI83;
-    case HeaderTemplate::AShell83:
+    case assemble::ShellTarget::AShell83:
         return kAShell83;
     }
     return kAsh30;
 }
 
-HeaderTemplate HeaderTemplateFor(const app::Options &options)
-{
-    if (options.ti83Mode) {
-        return options.shell83 == 1 ? HeaderTemplate::AShell83 : HeaderTemplate::TI83;
-    }
-    return options.shell82 == 1 ? HeaderTemplate::CrASH13 : HeaderTemplate::Ash30;
-}
-
 std::optional<std::string> ReadHeaderTemplate(const std::filesystem::path &programDirectory,
-                                              HeaderTemplate which)
+                                              assemble::ShellTarget target)
 {
-    const std::filesystem::path path = programDirectory / HeaderTemplateFileName(which);
+    const std::filesystem::path path = programDirectory / Describe(target).headerTemplate;
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) {
         return std::nullopt;
@@ -129,11 +106,11 @@ std::optional<std::string> ReadHeaderTemplate(const std::filesystem::path &progr
     return text;
 }
 
-std::string WriteHeaderTemplate(const std::filesystem::path &programDirectory, HeaderTemplate which,
-                                std::string_view text)
+std::string WriteHeaderTemplate(const std::filesystem::path &programDirectory,
+                                assemble::ShellTarget target, std::string_view text)
 {
     return app::WriteFileAtomically(
-        programDirectory / HeaderTemplateFileName(which),
+        programDirectory / Describe(target).headerTemplate,
         std::span(reinterpret_cast<const std::uint8_t *>(text.data()), text.size()));
 }
 

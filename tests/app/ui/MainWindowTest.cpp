@@ -91,7 +91,7 @@ TEST_F(MainWindowTest, ModeAndShellCommands)
     EXPECT_EQ(a.modeList->currentText(), "TI-82 Devlopment");
     EXPECT_TRUE(a.shell82ListAction->isVisible());
     EXPECT_FALSE(a.shell83ListAction->isVisible());
-    EXPECT_EQ(form.mode().headerKind(), HeaderKind::Ti82Ash);
+    EXPECT_EQ(assemble::Describe(form.mode().target()).headerFile, "ash/ti82.h");
 
     // Choosing CrASH keeps TI-82 mode and changes the header kind.
     a.target[1]->trigger();
@@ -99,10 +99,10 @@ TEST_F(MainWindowTest, ModeAndShellCommands)
     EXPECT_FALSE(form.options().ti83Mode);
     EXPECT_TRUE(a.target[1]->isChecked());
     EXPECT_FALSE(a.target[0]->isChecked());
-    EXPECT_EQ(form.mode().headerKind(), HeaderKind::Ti82Crash);
+    EXPECT_EQ(assemble::Describe(form.mode().target()).headerFile, "crash/crash82.inc");
 
     // Choosing a TI-83 shell switches to TI-83 mode and its list.
-    form.mode().chooseTarget(3);
+    form.mode().chooseTarget(assemble::ShellTarget::AShell83);
     EXPECT_TRUE(form.options().ti83Mode);
     EXPECT_EQ(form.options().shell83, 1u);
     EXPECT_TRUE(a.mode83->isChecked());
@@ -110,7 +110,7 @@ TEST_F(MainWindowTest, ModeAndShellCommands)
     EXPECT_EQ(a.shell83List->currentText(), "AShell83 1.0");
     EXPECT_TRUE(a.shell83ListAction->isVisible());
     EXPECT_FALSE(a.shell82ListAction->isVisible());
-    EXPECT_EQ(form.mode().headerKind(), HeaderKind::Ti83);
+    EXPECT_EQ(assemble::Describe(form.mode().target()).headerFile, "ti83/ti83asm.inc");
     // The Tools menu offers only the current model's targets.
     a.toolsMenu->aboutToShow();
     EXPECT_FALSE(a.target[0]->isEnabled());

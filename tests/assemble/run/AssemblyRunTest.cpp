@@ -43,7 +43,7 @@ protected:
         request.source = source;
         request.programDir = programDir.path();
         request.installedAssembler = "/nonexistent/tasm";
-        request.target = target;
+        request.program.target = target;
         request.program.name = "GAME";
         return request;
     }
@@ -90,7 +90,7 @@ TEST_F(AssemblyRunTest, FailureFillsErrorLinesAndMissingObjectIsReported)
     const fs::path source = sourceDir.path() / "My-Prog.z80";
     WriteText(source, "\tfoo\n");
     AssemblyRun run;
-    ASSERT_EQ(run.Start(Request(source, ShellTarget::Ti83)), "");
+    ASSERT_EQ(run.Start(Request(source, ShellTarget::TI83)), "");
     PollResult result = run.Wait(std::chrono::milliseconds(10));
     EXPECT_EQ(result.state, RunState::Failed);
     EXPECT_TRUE(result.outputFound);
@@ -136,7 +136,7 @@ TEST_F(AssemblyRunTest, CancelStopsScriptAndAssembler)
     WriteText(source, "\tret\n");
 
     AssemblyRun run;
-    ASSERT_EQ(run.Start(Request(source, ShellTarget::Crash)), "");
+    ASSERT_EQ(run.Start(Request(source, ShellTarget::CrASH)), "");
     // Let the script reach the assembler before cancelling.
     for (int i = 0; i < 200 && !fs::exists(programDir.path() / "seen.txt"); ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));

@@ -34,7 +34,7 @@
 namespace vexil::test {
 
 namespace fs = std::filesystem;
-using assemble::run::ShellTarget;
+using assemble::ShellTarget;
 using assemble::ui::TfrmAssemble;
 using editor::TfrmSource;
 
@@ -91,13 +91,7 @@ protected:
 
     assemble::ui::AssemblyController &assembly() { return form->assembly(); }
 
-    void setTarget(ShellTarget target)
-    {
-        app::Options &options = form->mutableOptions();
-        options.ti83Mode = target == ShellTarget::Ti83 || target == ShellTarget::AShell83;
-        options.shell82 = target == ShellTarget::Crash ? 1 : 0;
-        options.shell83 = target == ShellTarget::AShell83 ? 1 : 0;
-    }
+    void setTarget(ShellTarget target) { app::SelectTarget(form->mutableOptions(), target); }
 
     TfrmSource *openSource(const QString &name, const QByteArray &text)
     {
