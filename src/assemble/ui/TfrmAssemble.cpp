@@ -173,7 +173,11 @@ void TfrmAssemble::prepare(const AssembleDialogSetup &setup)
     }
     TargetPages->setCurrentIndex(page);
     CrashPicture->setVisible(setup.target == ShellTarget::CrASH);
-    ProgramNameEdit->setMaxLength(static_cast<int>(ProgramNameLimit(setup.target)));
+    // A name remembered from an 8-character target stays whole on the CrASH page:
+    // only its first 7 characters reach the program file, and the source's
+    // "; Progname:" line keeps the rest.
+    ProgramNameEdit->setMaxLength(static_cast<int>(kMaxProgramName));
+    ProgramNameEdit->setTypingLimit(static_cast<int>(ProgramNameLimit(setup.target)));
 
     EditProtectCheck->setEnabled(!setup.ti83Mode);
     HomeScreenCheck->setChecked(!setup.ti83Mode);

@@ -51,6 +51,16 @@ TEST_F(AssembleDialogTest, NameBoxLimitsAndFilters)
     QTest::keyClicks(dialog.ProgramNameEdit, QStringLiteral("abcdefghij"));
     EXPECT_EQ(dialog.ProgramNameEdit->text(), "ABCDEFG");
 
+    // A name remembered from another target stays whole, but typing cannot lengthen
+    // it, and a replaced selection stops at 7 again.
+    dialog.prepare(setupFor(ShellTarget::CrASH, QStringLiteral("ABCDEFGH")));
+    EXPECT_EQ(dialog.ProgramNameEdit->text(), "ABCDEFGH");
+    QTest::keyClicks(dialog.ProgramNameEdit, QStringLiteral("x"));
+    EXPECT_EQ(dialog.ProgramNameEdit->text(), "ABCDEFGH");
+    dialog.ProgramNameEdit->selectAll();
+    QTest::keyClicks(dialog.ProgramNameEdit, QStringLiteral("qrstuvwxyz"));
+    EXPECT_EQ(dialog.ProgramNameEdit->text(), "QRSTUVW");
+
     // Every other page: 8 characters and no picture.
     for (ShellTarget target : {ShellTarget::Ash, ShellTarget::TI83, ShellTarget::AShell83}) {
         dialog.prepare(setupFor(target, QString()));

@@ -216,6 +216,31 @@ TEST_F(AssembleRunUiTest, OutcomesOfAStandInAssembler)
     EXPECT_EQ(source->ListBox1->count(), 0);
 }
 
+TEST_F(AssembleRunUiTest, CrashKeepsARememberedEightCharacterName)
+{
+    // A source named for an 8-character target, assembled for CrASH: the name stays
+    // as the source has it, and the program file holds its first 7 characters.
+    setTarget(ShellTarget::CrASH);
+    const QByteArray text = "; Progname:ABCDEFGH\r\n\tnop\r\n";
+    TfrmSource *source = openSource(QStringLiteral("long.asm"), text);
+    ASSERT_NE(source, nullptr);
+    useStandInAssembler("printf '\\311' > long.obj\n");
+    ASSERT_TRUE(pressF7([](TfrmAssemble &dialog) {
+        EXPECT_EQ(dialog.ProgramNameEdit->text(), "ABCDEFGH");
+        dialog.OkButton->click();
+    }));
+    ASSERT_TRUE(waitForRunEnd());
+    EXPECT_EQ(form->statusPanel().text(), "No errors detected during assembly.");
+    EXPECT_FALSE(source->isModified());
+    EXPECT_EQ(source->ProgName, "ABCDEFGH");
+    source->SaveFile();
+    EXPECT_EQ(readFile(sourceDir.filePath("long.asm")), text);
+    const QByteArray file = readFile(sourceDir.filePath("long.82p"));
+    ASSERT_GE(file.size(), 76);
+    EXPECT_EQ(file.mid(60, 8), QByteArray("\xDC"
+                                          "ABCDEFG"));
+}
+
 TEST_F(AssembleRunUiTest, NothingToAssembleOrNotSaved)
 {
     // No document window: the default sound.
