@@ -3,7 +3,7 @@
 
 #include "assemble/ProgramName.h"
 #include "base/AsciiText.h"
-#include "varfile/AtomicFile.h"
+#include "base/FileIo.h"
 #include "varfile/VarFile.h"
 
 #include <array>
@@ -127,7 +127,7 @@ std::optional<std::string> ConvertObjectFile(const std::filesystem::path &object
     if (!std::filesystem::is_regular_file(objectFile, ignored)) {
         return MissingObjectMessage(objectFile);
     }
-    const varfile::ReadResult object = varfile::ReadWholeFile(objectFile);
+    const base::ReadResult object = base::ReadWholeFile(objectFile);
     if (!object.ok()) {
         return object.error->message;
     }
@@ -135,7 +135,7 @@ std::optional<std::string> ConvertObjectFile(const std::filesystem::path &object
     if (!program.ok()) {
         return program.error;
     }
-    if (auto error = varfile::WriteFileAtomically(programFile, program.file)) {
+    if (auto error = base::WriteFileAtomically(programFile, program.file)) {
         return error->message;
     }
     return std::nullopt;

@@ -12,7 +12,7 @@
 #include "assemble/run/AssemblyRun.h"
 #include "assemble/run/RunTexts.h"
 #include "base/AsciiText.h"
-#include "varfile/AtomicFile.h"
+#include "base/FileIo.h"
 
 #include <cstdlib>
 #include <iostream>
@@ -83,7 +83,7 @@ int RunAssemble(const Words &words)
         target = *chosen;
     }
 
-    const varfile::ReadResult text = varfile::ReadWholeFile(source);
+    const base::ReadResult text = base::ReadWholeFile(source);
     if (!text.ok()) {
         std::cerr << "vexil-cli assemble: " << text.error->message << '\n';
         return kExitBadInput;

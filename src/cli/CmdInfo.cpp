@@ -4,7 +4,7 @@
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
 
-#include "varfile/AtomicFile.h"
+#include "base/FileIo.h"
 #include "varfile/VarFile.h"
 #include "varfile/VarFileReader.h"
 #include "varfile/VarTypes.h"
@@ -63,7 +63,7 @@ void PrintEntry(const varfile::VarFileContents &contents, std::size_t index)
 // Returns whether the file is intact.
 bool Describe(const std::string &path)
 {
-    const varfile::ReadResult read = varfile::ReadWholeFile(path);
+    const base::ReadResult read = varfile::ReadVarFileBytes(path);
     if (!read.ok()) {
         std::cerr << "vexil-cli info: " << read.error->message << '\n';
         return false;

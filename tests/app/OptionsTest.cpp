@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Options.h"
-#include "app/AtomicFile.h"
 #include "app/OptionsFile.h"
 #include "support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sys/stat.h>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -152,22 +152,18 @@ TEST_F(OptionsFileTest, SavedRecordIsReadBack)
     EXPECT_EQ(result.options, o);
 }
 
-TEST_F(OptionsFileTest, FailedWriteLeavesTheTargetIntact)
+TEST_F(OptionsFileTest, SomethingElseInTheFilesPlaceIsLeftAlone)
 {
-    const fs::path target = dir / "kept.txt";
-    WriteBytes(target, {'o', 'l', 'd'});
-    const std::vector<std::uint8_t> fresh = {'n', 'e', 'w'};
-    // Writing into a folder that does not exist fails before touching anything.
-    EXPECT_NE(WriteFileAtomically(dir / "missing" / "x.txt", fresh), "");
-    // A target that is a directory cannot be replaced; the temporary file is removed.
-    fs::create_directories(dir / "adir" / "inner");
-    EXPECT_NE(WriteFileAtomically(dir / "adir", fresh), "");
-    EXPECT_TRUE(fs::is_directory(dir / "adir" / "inner"));
-    std::size_t leftovers = 0;
-    for (const auto &entry : fs::directory_iterator(dir)) {
-        leftovers += entry.path().filename().string().starts_with(".") ? 1 : 0;
-    }
-    EXPECT_EQ(leftovers, 0u);
-    EXPECT_EQ(WriteFileAtomically(target, fresh), "");
-    EXPECT_EQ(ReadBytes(target), fresh);
+    // A folder cannot take the record; the failure is reported.
+    fs::create_directories(dir / "Vexil.opt" / "inner");
+    EXPECT_NE(SaveOptionsFile(dir, DefaultOptions()), "");
+    EXPECT_TRUE(fs::is_directory(dir / "Vexil.opt" / "inner"));
+
+    // A pipe is neither read (nothing would ever come) nor replaced.
+    fs::remove_all(dir / "Vexil.opt");
+    ASSERT_EQ(::mkfifo((dir / "Vexil.opt").c_str(), 0600), 0);
+    const OptionsLoadResult result = LoadOptionsFile(dir);
+    EXPECT_EQ(result.options, DefaultOptions());
+    EXPECT_NE(result.writeError, "");
+    EXPECT_TRUE(fs::is_fifo(dir / "Vexil.opt"));
 }

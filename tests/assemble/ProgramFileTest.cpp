@@ -2,8 +2,8 @@
 #include "assemble/ProgramFile.h"
 #include "assemble/ProgramName.h"
 
+#include "base/FileIo.h"
 #include "support/ScratchFolder.h"
-#include "varfile/AtomicFile.h"
 #include "varfile/VarFile.h"
 #include "varfile/VarFileReader.h"
 
@@ -138,17 +138,17 @@ TEST(ProgramFile, ConvertsFilesWithoutLeavingPartialOutput)
     const auto folder = scratch.path();
     const auto object = folder / "prog.obj";
     const auto program = folder / "PROG.82p";
-    ASSERT_FALSE(varfile::WriteFileAtomically(object, Bytes{0xC9}));
+    ASSERT_FALSE(base::WriteFileAtomically(object, Bytes{0xC9}));
 
     EXPECT_FALSE(ConvertObjectFile(object, program, {ShellTarget::Ash, "PROG"}));
-    EXPECT_EQ(varfile::ReadWholeFile(program).bytes, Build({0xC9}, {ShellTarget::Ash, "PROG"}));
+    EXPECT_EQ(base::ReadWholeFile(program).bytes, Build({0xC9}, {ShellTarget::Ash, "PROG"}));
 
     const auto missing =
         ConvertObjectFile(folder / "none.obj", folder / "NONE.82p", {ShellTarget::Ash, "NONE"});
     ASSERT_TRUE(missing);
     EXPECT_EQ(*missing,
               "Fatal Error: Cannot find object file (" + (folder / "none.obj").string() + ").");
-    ASSERT_FALSE(varfile::WriteFileAtomically(object, Bytes(70000, 0)));
+    ASSERT_FALSE(base::WriteFileAtomically(object, Bytes(70000, 0)));
     EXPECT_TRUE(ConvertObjectFile(object, folder / "HUGE.83p", {ShellTarget::AShell83, "HUGE"}));
     EXPECT_FALSE(std::filesystem::exists(folder / "HUGE.83p"));
 }

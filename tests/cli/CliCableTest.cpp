@@ -3,9 +3,9 @@
 // cable, and the messages for a cable that is missing or cannot be opened.
 #include "CliRun.h"
 
+#include "base/FileIo.h"
 #include "link/LinkDevice.h"
 #include "link/calcsim/SimCalculator.h"
-#include "varfile/AtomicFile.h"
 #include "varfile/Comments.h"
 #include "varfile/VarFile.h"
 #include "varfile/VarFileReader.h"
@@ -50,7 +50,7 @@ protected:
         const auto bytes =
             varfile::BuildVarFile(varfile::CalcModel::TI82,
                                   varfile::WriterComment(varfile::CommentWriter::Group), {entry});
-        EXPECT_FALSE(varfile::WriteFileAtomically(path, *bytes));
+        EXPECT_FALSE(base::WriteFileAtomically(path, *bytes));
         return path;
     }
 
@@ -97,7 +97,7 @@ TEST_F(CliCable, ReceivesWhatTheCalculatorSends)
     startCalculator({"HI.82p"});
     const CliOutput run = RunCli({"receive", (folder / "pc").string(), "--cable", cable()});
     EXPECT_EQ(run.exitCode, 0) << run.err;
-    const varfile::ReadResult read = varfile::ReadWholeFile(folder / "pc" / "HI.82p");
+    const base::ReadResult read = base::ReadWholeFile(folder / "pc" / "HI.82p");
     ASSERT_TRUE(read.ok());
     const varfile::VarFileContents contents = varfile::ParseVarFile(read.bytes);
     EXPECT_TRUE(contents.intact());

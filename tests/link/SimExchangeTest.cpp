@@ -2,11 +2,11 @@
 // The packet layer against the simulated calculator over the virtual cable,
 // exchange by exchange, for both models.
 #include "RecordingHost.h"
+#include "base/FileIo.h"
 #include "link/Link.h"
 #include "link/LinkDevice.h"
 #include "link/calcsim/SimCalculator.h"
 #include "support/ScratchFolder.h"
-#include "varfile/AtomicFile.h"
 #include "varfile/Comments.h"
 #include "varfile/VarFile.h"
 #include "varfile/VarFileReader.h"
@@ -79,7 +79,7 @@ protected:
         const auto bytes = vf::BuildVarFile(ti82() ? vf::CalcModel::TI82 : vf::CalcModel::TI83,
                                             vf::WriterComment(vf::CommentWriter::Group), entries);
         ASSERT_TRUE(bytes);
-        ASSERT_FALSE(vf::WriteFileAtomically(config.memoryDir / name, *bytes));
+        ASSERT_FALSE(vexil::base::WriteFileAtomically(config.memoryDir / name, *bytes));
     }
 
     void send(Packet p) { link.SendPacket(p, false); }
@@ -121,7 +121,7 @@ protected:
     // The calculator's file for a stored variable, parsed.
     vf::ParsedEntry stored(const std::string &fileName)
     {
-        const auto read = vf::ReadWholeFile(config.memoryDir / fileName);
+        const auto read = vexil::base::ReadWholeFile(config.memoryDir / fileName);
         EXPECT_TRUE(read.ok()) << fileName;
         const auto contents = vf::ParseVarFile(read.bytes);
         EXPECT_TRUE(contents.intact()) << fileName;

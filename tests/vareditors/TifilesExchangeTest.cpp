@@ -2,12 +2,12 @@
 // The editors' files against an independent implementation of the container, in
 // both directions: what the editors write must read cleanly there, and what it
 // writes must open in the editors.
+#include "base/FileIo.h"
 #include "support/ScratchFolder.h"
 #include "tibasic/ProgramFile.h"
 #include "vareditors/ListVariable.h"
 #include "vareditors/NumberVariables.h"
 #include "vareditors/StringVariable.h"
-#include "varfile/AtomicFile.h"
 #include "varfile/CalcReal.h"
 
 // The library's C headers use the C99 keyword, which C++ spells differently.
@@ -42,7 +42,7 @@ protected:
     {
         SCOPED_TRACE(name);
         const fs::path path = folder_ / name;
-        ASSERT_FALSE(varfile::WriteFileAtomically(path, file));
+        ASSERT_FALSE(base::WriteFileAtomically(path, file));
         ::FileContent *content = tifiles_content_create_regular(CalcOf(model));
         ASSERT_EQ(tifiles_file_read_regular(path.c_str(), content), 0);
         EXPECT_EQ(content->model, CalcOf(model));
@@ -68,7 +68,7 @@ protected:
         tifiles_content_add_entry(content, entry);
         EXPECT_EQ(tifiles_file_write_regular(path.c_str(), content, nullptr), 0);
         tifiles_content_delete_regular(content);
-        return varfile::ReadWholeFile(path).bytes;
+        return base::ReadWholeFile(path).bytes;
     }
 
     static ::CalcModel CalcOf(CalcModel model)

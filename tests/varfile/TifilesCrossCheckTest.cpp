@@ -3,8 +3,8 @@
 // container: each kind is written, handed to the TI file library and compared
 // entry by entry, including the checksum it computes itself.
 #include "assemble/ProgramFile.h"
+#include "base/FileIo.h"
 #include "support/ScratchFolder.h"
-#include "varfile/AtomicFile.h"
 #include "varfile/CalcReal.h"
 #include "varfile/VarFile.h"
 
@@ -34,7 +34,7 @@ protected:
     {
         SCOPED_TRACE(name);
         const fs::path path = folder_ / name;
-        ASSERT_FALSE(WriteFileAtomically(path, file));
+        ASSERT_FALSE(base::WriteFileAtomically(path, file));
         ASSERT_TRUE(tifiles_file_is_regular(path.c_str()));
 
         ::FileContent *content =

@@ -5,7 +5,7 @@
 #include "assemble/run/DetachedScript.h"
 #include "assemble/run/RunTexts.h"
 #include "assemble/run/TasmOutput.h"
-#include "varfile/AtomicFile.h"
+#include "base/FileIo.h"
 
 #include <thread>
 
@@ -55,8 +55,7 @@ std::string AssemblyRun::Start(const RunRequest &request)
     BuildScriptInput script{paths_, request.programDir,
                             AssemblerPath(request.programDir, request.installedAssembler),
                             request.program.target, request.flags};
-    if (auto error =
-            varfile::WriteFileAtomically(files_.script, AsBytes(BuildScriptText(script)))) {
+    if (auto error = base::WriteFileAtomically(files_.script, AsBytes(BuildScriptText(script)))) {
         return error->message;
     }
     // A stale Tasmout.txt would otherwise fill the error list of a run whose
@@ -66,7 +65,7 @@ std::string AssemblyRun::Start(const RunRequest &request)
             return error;
         }
     }
-    if (auto error = varfile::WriteFileAtomically(files_.stateFlag, AsBytes("***\n"))) {
+    if (auto error = base::WriteFileAtomically(files_.stateFlag, AsBytes("***\n"))) {
         return error->message;
     }
     const ScriptStart started = StartDetachedScript(files_.script, request.programDir);
@@ -98,7 +97,7 @@ PollResult AssemblyRun::Poll(bool cancelRequested)
     }
     result.state = state_;
     if (state_ == RunState::Failed) {
-        const varfile::ReadResult output = varfile::ReadWholeFile(files_.output);
+        const base::ReadResult output = base::ReadWholeFile(files_.output);
         result.outputFound = output.ok();
         if (output.ok()) {
             result.errorLines = ReadTasmErrorLines(std::string_view(

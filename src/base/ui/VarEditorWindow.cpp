@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "base/ui/VarEditorWindow.h"
 
+#include "base/FileIo.h"
 #include "base/ui/DialogService.h"
-#include "varfile/AtomicFile.h"
+#include "varfile/VarFileReader.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace vexil::uibase {
@@ -25,7 +27,7 @@ void VarEditorWindow::prepareNew(bool isTI82, int untitledNumber)
 bool VarEditorWindow::LoadFile(const QString &fileName)
 {
     FileName = fileName;
-    const auto read = varfile::ReadWholeFile(fileName.toStdString());
+    const auto read = varfile::ReadVarFileBytes(QFile::encodeName(fileName).toStdString());
     if (!read.ok()) {
         showError(readErrorMessage());
         return false;
@@ -78,7 +80,7 @@ bool VarEditorWindow::ensureFileName()
 
 bool VarEditorWindow::writeBytes(const varfile::Bytes &bytes)
 {
-    if (auto error = varfile::WriteFileAtomically(FileName.toStdString(), bytes)) {
+    if (auto error = base::WriteFileAtomically(QFile::encodeName(FileName).toStdString(), bytes)) {
         showError(QString::fromStdString(error->message));
         return false;
     }

@@ -1,11 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/autocode/HeaderTemplates.h"
 
-#include "app/AtomicFile.h"
+#include "base/FileIo.h"
 #include "editor/autocode/LineBreaks.h"
-
-#include <fstream>
-#include <iterator>
 
 namespace vexil::editor {
 namespace {
@@ -90,28 +87,19 @@ std::string_view DefaultHeaderText(assemble::ShellTarget target)
 std::optional<std::string> ReadHeaderTemplate(const std::filesystem::path &programDirectory,
                                               assemble::ShellTarget target)
 {
-    const std::filesystem::path path = programDirectory / Describe(target).headerTemplate;
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) {
+    const base::ReadResult read =
+        base::ReadWholeFile(programDirectory / Describe(target).headerTemplate);
+    if (!read.ok()) {
         return std::nullopt;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return std::nullopt;
-    }
-    std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) {
-        return std::nullopt;
-    }
-    return text;
+    return std::string(read.text());
 }
 
 std::string WriteHeaderTemplate(const std::filesystem::path &programDirectory,
                                 assemble::ShellTarget target, std::string_view text)
 {
-    return app::WriteFileAtomically(
-        programDirectory / Describe(target).headerTemplate,
-        std::span(reinterpret_cast<const std::uint8_t *>(text.data()), text.size()));
+    return base::WriteFileAtomically(programDirectory / Describe(target).headerTemplate, text)
+        .errorText();
 }
 
 TextWithCaret PlaceTemplateCaret(std::string_view templateText)

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/calcsim/ScreenImage.h"
 
-#include "varfile/AtomicFile.h"
+#include "base/FileIo.h"
 #include "varfile/VarFile.h"
 #include "varfile/VarFileReader.h"
 
@@ -136,7 +136,7 @@ ScreenResult screenFromBytes(std::span<const uint8_t> bytes)
 
 ScreenResult loadScreenImage(const std::filesystem::path &path)
 {
-    const auto read = varfile::ReadWholeFile(path);
+    const auto read = base::ReadWholeFile(path);
     if (!read.ok())
         return read.error->message;
     return screenFromBytes(read.bytes);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/calcsim/SimMemory.h"
 
+#include "base/FileIo.h"
 #include "link/ReceiveName.h"
-#include "varfile/AtomicFile.h"
 #include "varfile/Comments.h"
 #include "varfile/VarFile.h"
 #include "varfile/VarFileReader.h"
@@ -93,7 +93,7 @@ fs::path SimMemory::store(const SimVariable &variable)
     const auto bytes = BuildVarFile(model, WriterComment(CommentWriter::Received),
                                     {VarEntry{variable.typeId, variable.name, variable.data}});
     const std::string name = MakeReceiveName(headerFor(calcId_, variable), folder_);
-    if (!bytes || name.empty() || WriteFileAtomically(name, *bytes))
+    if (!bytes || name.empty() || base::WriteFileAtomically(name, *bytes))
         return {};
     auto same = std::find_if(variables_.begin(), variables_.end(),
                              [&](const SimVariable &v) { return v.name == variable.name; });
@@ -120,14 +120,14 @@ fs::path SimMemory::storeBackup(const SimBackup &backup)
     const auto bytes =
         BuildVarFileFromSection(model, WriterComment(CommentWriter::Received), section);
     const fs::path name = folder_ / (model == CalcModel::TI82 ? "Backup.82b" : "Backup.83b");
-    if (!bytes || WriteFileAtomically(name, *bytes))
+    if (!bytes || base::WriteFileAtomically(name, *bytes))
         return {};
     return name;
 }
 
 std::optional<SimFile> SimMemory::readFile(const std::string &fileName) const
 {
-    const auto read = ReadWholeFile(folder_ / fileName);
+    const auto read = ReadVarFileBytes(folder_ / fileName);
     if (!read.ok())
         return std::nullopt;
     const VarFileContents contents = ParseVarFile(read.bytes);

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/transfer/ReceiveVariables.h"
 
+#include "base/FileIo.h"
 #include "brantel/brantel.h"
 #include "link/transfer/SafeFileName.h"
-#include "varfile/AtomicFile.h"
 #include "varfile/Comments.h"
 #include "varfile/VarFile.h"
 
@@ -188,7 +188,7 @@ void Receiver::store(const fs::path &file, const std::optional<varfile::Bytes> &
 {
     if (!bytes)
         throw FileError("The variable for " + file.string() + " is too large for a file.");
-    if (auto error = varfile::WriteFileAtomically(file, *bytes))
+    if (auto error = base::WriteFileAtomically(file, *bytes))
         throw FileError(error->message);
 }
 

@@ -6,10 +6,10 @@
 #include "app/ui/StartupSequence.h"
 #include "app/ui/TForm1.h"
 #include "app/ui/TfrmOptions.h"
+#include "base/FileIo.h"
 #include "base/ui/ScriptedDialogService.h"
 #include "base/ui/StatusPanel.h"
 #include "editor/ui/TfrmSource.h"
-#include "varfile/AtomicFile.h"
 #include "varfile/Comments.h"
 #include "varfile/VarFile.h"
 
@@ -210,7 +210,7 @@ TEST_F(MainWindowTest, CommandsRouteToTheActiveWindowOrBeep)
     const auto string = varfile::BuildVarFile(varfile::CalcModel::TI83, varfile::MakeComment(""),
                                               {{0x04, {0xAA, 0x00}, {0x01, 0x00, 0x41}}});
     ASSERT_TRUE(string.has_value());
-    ASSERT_FALSE(varfile::WriteFileAtomically(dir.filePath("Str1.83s").toStdString(), *string));
+    ASSERT_FALSE(base::WriteFileAtomically(dir.filePath("Str1.83s").toStdString(), *string));
     ASSERT_NE(form.openFile(dir.filePath("Str1.83s")), nullptr);
     a.fileMenu->aboutToShow();
     EXPECT_TRUE(a.save->isEnabled());

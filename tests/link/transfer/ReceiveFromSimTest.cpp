@@ -144,7 +144,7 @@ TEST_P(ReceiveFromSim, ExistingFilesFollowTheUsersChoice)
     writeFile("four" + ext('g'), {kRealA, b, c, kHello}, memoryDir());
     const vf::Bytes old{1, 2, 3};
     for (const char *name : {"RealA", "RealB", "RealC"})
-        ASSERT_FALSE(vf::WriteFileAtomically(pcDir() / (name + ext('n')), old));
+        ASSERT_FALSE(vexil::base::WriteFileAtomically(pcDir() / (name + ext('n')), old));
     // A omitted: the calculator goes on with B, which is not offered twice.
     // B renamed to a bare name: stored in the receiving folder.
     // C overwritten.
@@ -166,7 +166,7 @@ TEST_P(ReceiveFromSim, ExistingFilesFollowTheUsersChoice)
 TEST_P(ReceiveFromSim, QuitEndsTheReceive)
 {
     writeFile("two" + ext('g'), {kRealA, kHello}, memoryDir());
-    ASSERT_FALSE(vf::WriteFileAtomically(pcDir() / ("RealA" + ext('n')), vf::Bytes{9}));
+    ASSERT_FALSE(vexil::base::WriteFileAtomically(pcDir() / ("RealA" + ext('n')), vf::Bytes{9}));
     view.answers = {{ExistsChoice::Quit, {}}};
     startSim({"two" + ext('g')});
     EXPECT_EQ(receive(), TransferResult::Ok);
@@ -192,7 +192,7 @@ TEST_P(ReceiveFromSim, StoppedReceiveLeavesNoPartialFile)
     writeFile("big" + ext('p'), {prog}, memoryDir());
     const vf::Bytes old{7, 7, 7};
     const auto target = pcDir() / ("BIG" + ext('p'));
-    ASSERT_FALSE(vf::WriteFileAtomically(target, old));
+    ASSERT_FALSE(vexil::base::WriteFileAtomically(target, old));
     view.answers = {{ExistsChoice::Overwrite, {}}};
     // The stop button, pressed while the data comes in.
     onPump = [this] {

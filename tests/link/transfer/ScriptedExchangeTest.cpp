@@ -3,12 +3,12 @@
 // bytes the computer sends in answer must be exactly these.
 #include "../FakeTransport.h"
 #include "../RecordingHost.h"
+#include "base/FileIo.h"
 #include "link/Link.h"
 #include "link/ReceiveName.h"
 #include "link/transfer/ReceiveVariables.h"
 #include "link/transfer/SendOperations.h"
 #include "support/ScratchFolder.h"
-#include "varfile/AtomicFile.h"
 #include "varfile/Comments.h"
 #include "varfile/VarFile.h"
 
@@ -48,12 +48,12 @@ protected:
     {
         const auto bytes =
             vf::BuildVarFile(vf::CalcModel::TI83, vf::MakeComment(""), {{typeId, {'P'}, data}});
-        EXPECT_FALSE(vf::WriteFileAtomically(dir_ / name, *bytes));
+        EXPECT_FALSE(vexil::base::WriteFileAtomically(dir_ / name, *bytes));
         return dir_ / name;
     }
     fs::path raw(const std::string &name, const Bytes &bytes)
     {
-        EXPECT_FALSE(vf::WriteFileAtomically(dir_ / name, bytes));
+        EXPECT_FALSE(vexil::base::WriteFileAtomically(dir_ / name, bytes));
         return dir_ / name;
     }
 

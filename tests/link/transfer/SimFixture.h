@@ -4,12 +4,12 @@
 #pragma once
 
 #include "../RecordingHost.h"
+#include "base/FileIo.h"
 #include "link/Link.h"
 #include "link/LinkDevice.h"
 #include "link/calcsim/SimCalculator.h"
 #include "link/transfer/TransferView.h"
 #include "support/ScratchFolder.h"
-#include "varfile/AtomicFile.h"
 #include "varfile/Comments.h"
 #include "varfile/VarFile.h"
 
@@ -100,13 +100,13 @@ protected:
             model(), varfile::WriterComment(varfile::CommentWriter::Group), entries);
         const auto path = (folder.empty() ? pcDir() : folder) / name;
         EXPECT_TRUE(bytes);
-        EXPECT_FALSE(varfile::WriteFileAtomically(path, *bytes));
+        EXPECT_FALSE(base::WriteFileAtomically(path, *bytes));
         return path;
     }
 
     varfile::Bytes readBytes(const std::filesystem::path &path)
     {
-        auto read = varfile::ReadWholeFile(path);
+        auto read = base::ReadWholeFile(path);
         EXPECT_TRUE(read.ok()) << path;
         return read.bytes;
     }

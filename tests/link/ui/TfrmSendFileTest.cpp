@@ -3,13 +3,13 @@
 // what closes it, the messages with their retry prompts, the stop button and the
 // retry, the operation chosen by extension, and the exists dialog.
 #include "link/ui/TfrmSendFile.h"
+#include "base/FileIo.h"
 #include "base/ui/ScriptedDialogService.h"
 #include "link/LinkDevice.h"
 #include "link/ReceiveName.h"
 #include "link/calcsim/SimCalculator.h"
 #include "link/ui/TfrmExists.h"
 #include "support/ScratchFolder.h"
-#include "varfile/AtomicFile.h"
 #include "varfile/Comments.h"
 #include "varfile/VarFile.h"
 
@@ -62,7 +62,7 @@ protected:
     {
         const auto bytes = vf::BuildVarFile(vf::CalcModel::TI82,
                                             vf::WriterComment(vf::CommentWriter::Group), entries);
-        EXPECT_FALSE(vf::WriteFileAtomically(path, *bytes));
+        EXPECT_FALSE(vexil::base::WriteFileAtomically(path, *bytes));
         return QString::fromStdString(path.string());
     }
     // Runs `step` every millisecond while the dialog is up, until it returns true.
@@ -179,7 +179,7 @@ TEST_F(TransferDialog, ExtensionChoosesBackupAndGroup)
                             0x8D, 1, 0, 0xAA, 1,    0, 0xBB, 1, 0, 0xCC};
     const auto backup =
         vf::BuildVarFileFromSection(vf::CalcModel::TI82, vf::MakeComment(""), section);
-    ASSERT_FALSE(vf::WriteFileAtomically(dir_ / "pc" / "mem.82B", *backup));
+    ASSERT_FALSE(vexil::base::WriteFileAtomically(dir_ / "pc" / "mem.82B", *backup));
     dialog.StartSendFile(QString::fromStdString((dir_ / "pc" / "mem.82B").string()));
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_TRUE(fs::exists(dir_ / "memory" / "Backup.82b"));

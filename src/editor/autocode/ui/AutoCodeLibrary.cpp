@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/autocode/ui/AutoCodeLibrary.h"
 
-#include "app/AtomicFile.h"
+#include "base/FileIo.h"
 #include "editor/autocode/AutoCodeFile.h"
-
-#include <QFile>
 
 namespace vexil::editor {
 
@@ -21,14 +19,11 @@ std::filesystem::path AutoCodeLibrary::filePath() const
 void AutoCodeLibrary::load()
 {
     entries.clear();
-    QFile file(QString::fromStdString(filePath().string()));
-    if (!file.open(QIODevice::ReadOnly)) {
+    const base::ReadResult read = base::ReadWholeFile(filePath());
+    if (!read.ok()) {
         return;
     }
-    const QByteArray bytes = file.readAll();
-    const auto decoded =
-        DecodeAutoCodeFile(std::span(reinterpret_cast<const std::uint8_t *>(bytes.constData()),
-                                     static_cast<std::size_t>(bytes.size())));
+    const auto decoded = DecodeAutoCodeFile(read.bytes);
     for (const std::string &entry : decoded) {
         entries << QString::fromStdString(entry);
     }
@@ -41,7 +36,8 @@ QString AutoCodeLibrary::save() const
     for (const QString &entry : entries) {
         lines.push_back(entry.toStdString());
     }
-    const std::string error = app::WriteFileAtomically(filePath(), EncodeAutoCodeFile(lines));
+    const std::string error =
+        base::WriteFileAtomically(filePath(), EncodeAutoCodeFile(lines)).errorText();
     return QString::fromLocal8Bit(error.c_str());
 }
 
