@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tasm/FileSystem.h"
 
+#include "base/FileIo.h"
+
 #include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <sstream>
 #include <system_error>
 
@@ -30,34 +31,7 @@ std::optional<std::string> DiskFileSystem::read(const std::string &path)
 
 bool DiskFileSystem::write(const std::string &path, const std::string &data)
 {
-    fs::path target(path);
-    fs::path folder = target.parent_path();
-    std::random_device seed;
-    std::string tempName(1, '.');
-    tempName += target.filename().string();
-    tempName += ".tmp";
-    tempName += std::to_string(seed() % 1000000);
-    fs::path temp = folder / tempName;
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            return false;
-        }
-        out.write(data.data(), static_cast<std::streamsize>(data.size()));
-        if (!out.flush()) {
-            out.close();
-            std::error_code ignored;
-            fs::remove(temp, ignored);
-            return false;
-        }
-    }
-    std::error_code ec;
-    fs::rename(temp, target, ec);
-    if (ec) {
-        fs::remove(temp, ec);
-        return false;
-    }
-    return true;
+    return !base::WriteFileAtomically(path, std::string_view(data));
 }
 
 bool DiskFileSystem::isFile(const std::string &path)

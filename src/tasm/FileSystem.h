@@ -23,7 +23,8 @@ public:
 };
 
 // The real file system; relative paths are relative to the process's working folder.
-// Writes go to a temporary file in the target folder, renamed over the target.
+// Writes follow the rules of base::WriteFileAtomically: a file is replaced whole or
+// not at all, a device or pipe is written in place, never replaced.
 class DiskFileSystem : public FileSystem {
 public:
     std::optional<std::string> read(const std::string &path) override;
