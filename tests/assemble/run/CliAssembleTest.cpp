@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 namespace vexil::assemble::run {
@@ -32,8 +33,10 @@ protected:
     int Assemble(const std::string &arguments)
     {
 #ifdef VEXIL_CLI
-        const std::string command = "XDG_DATA_HOME=" + ShellQuote(home.path().string()) + " " +
-                                    ShellQuote(VEXIL_CLI) + " assemble " + arguments + " >" +
+        // A run that hangs fails instead of holding up the suite.
+        const std::string command = "XDG_DATA_HOME=" + ShellQuote(home.path().string()) +
+                                    " timeout 60 " + ShellQuote(VEXIL_CLI) + " assemble " +
+                                    arguments + " >" +
                                     ShellQuote((work.path() / "out.txt").string()) + " 2>" +
                                     ShellQuote((work.path() / "err.txt").string());
         const int status = std::system(command.c_str());
@@ -104,6 +107,22 @@ TEST_F(CliAssembleTest, AssemblesReportsErrorsAndFollowsStoredOptions)
     ASSERT_GT(program.size(), 74U);
     EXPECT_EQ(std::string(program.begin(), program.begin() + 8), std::string("**TI83**"));
     EXPECT_EQ(program[72], 0x00); // AShell83's nop, not a TI-82 marker
+}
+
+TEST_F(CliAssembleTest, SourcesThatLookLikeOptionsOrAreNotFiles)
+{
+    // A file named like an option reaches the assembler as a file.
+    const fs::path dashed = work.path() / "-b.asm";
+    fs::copy_file(testing::SourceTree() / "examples/hello-ash.asm", dashed);
+    ASSERT_EQ(Assemble(ShellQuote(dashed.string())), 0) << Errors();
+    EXPECT_GT(ReadBytes(work.path() / "-b.82p").size(), 75U);
+    EXPECT_TRUE(fs::is_regular_file(work.path() / "-b.obj"));
+
+    // A pipe nobody writes to is refused at once.
+    const fs::path pipe = work.path() / "pipe.asm";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_EQ(Assemble(ShellQuote(pipe.string())), 1);
+    EXPECT_NE(Errors().find("not a regular file"), std::string::npos) << Errors();
 }
 
 } // namespace
