@@ -112,6 +112,18 @@ int RunAssemble(const Words &words)
     }
     request.program.extraMemory = check.extraMemory;
 
+    // Runs of vexil-cli go side by side, each in a folder of its own; a run in the
+    // window, which keeps its files in the program directory, is waited for.
+    request.privateRunFolder = true;
+    RunLock::Outcome lock = RunLock::Take(programDir, RunLock::Kind::Shared, false);
+    if (!lock.lock && lock.error.empty()) {
+        std::cerr << "vexil-cli assemble: waiting for the assembly running in Vexil...\n";
+        lock = RunLock::Take(programDir, RunLock::Kind::Shared, true);
+    }
+    if (!lock.lock) {
+        std::cerr << "vexil-cli assemble: " << lock.error << '\n';
+        return kExitBadInput;
+    }
     AssemblyRun run;
     if (std::string error = run.Start(request); !error.empty()) {
         std::cerr << "vexil-cli assemble: " << error << '\n';

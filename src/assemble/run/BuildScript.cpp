@@ -48,7 +48,7 @@ std::string ShellQuote(std::string_view text)
 
 std::string BuildScriptText(const BuildScriptInput &input)
 {
-    const RunFiles files = RunFiles::In(input.programDir);
+    const RunFiles &files = input.files;
     const std::filesystem::path sourceDir = input.paths.source.parent_path();
     const std::string failFlag = ShellQuote(files.failFlag.string());
     const std::string stateFlag = ShellQuote(files.stateFlag.string());

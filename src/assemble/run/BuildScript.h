@@ -21,6 +21,7 @@ inline constexpr std::string_view kFailFlagText = "You can delete this file.";
 struct BuildScriptInput {
     RunPaths paths;
     std::filesystem::path programDir;
+    RunFiles files;                  // where the script, its markers and the output go
     std::filesystem::path assembler; // see AssemblerPath
     ShellTarget target = ShellTarget::Ash;
     AssemblerFlags flags;

@@ -160,5 +160,57 @@ TEST_F(AssemblyRunTest, UnwritableProgramDirectoryIsAnErrorNotAHang)
     EXPECT_EQ(run.Poll(false).state, RunState::Idle);
 }
 
+TEST_F(AssemblyRunTest, TheProgramDirectorysRunIsOneAtATime)
+{
+    InstallStandInAssembler(programDir.path(),
+                            "while [ ! -e \"$TASMTABS/go\" ]; do sleep 0.01; done\nexit 0\n");
+    const fs::path source = sourceDir.path() / "a.z80";
+    WriteText(source, "\tret\n");
+
+    // While a window's run holds the program directory, a second one is told so and
+    // a vexil-cli run would have to wait.
+    AssemblyRun first;
+    ASSERT_EQ(first.Start(Request(source, ShellTarget::Ash)), "");
+    AssemblyRun second;
+    EXPECT_EQ(second.Start(Request(source, ShellTarget::Ash)),
+              BusyProgramDirectoryMessage(programDir.path()));
+    EXPECT_FALSE(RunLock::Take(programDir.path(), RunLock::Kind::Shared, false).lock);
+
+    // Once the run has ended, the directory is free again.
+    WriteText(programDir.path() / "go", "");
+    EXPECT_EQ(first.Wait(std::chrono::milliseconds(10)).state, RunState::Succeeded);
+    EXPECT_TRUE(RunLock::Take(programDir.path(), RunLock::Kind::Shared, false).lock);
+    EXPECT_EQ(second.Start(Request(source, ShellTarget::Ash)), "");
+    EXPECT_EQ(second.Wait(std::chrono::milliseconds(10)).state, RunState::Succeeded);
+}
+
+TEST_F(AssemblyRunTest, PrivateRunsLeaveTheProgramDirectoryAlone)
+{
+    InstallStandInAssembler(programDir.path(), "printf '\\311' > \"$obj\"\nexit 0\n");
+    const fs::path source = sourceDir.path() / "a.z80";
+    WriteText(source, "\tret\n");
+    RunRequest request = Request(source, ShellTarget::Ash);
+    request.privateRunFolder = true;
+
+    fs::path folder;
+    {
+        // Side by side with a run that holds the program directory's lock.
+        const RunLock::Outcome shared =
+            RunLock::Take(programDir.path(), RunLock::Kind::Shared, false);
+        ASSERT_TRUE(shared.lock);
+        AssemblyRun run;
+        ASSERT_EQ(run.Start(request), "");
+        folder = run.Files().script.parent_path();
+        EXPECT_NE(folder, programDir.path());
+        EXPECT_EQ(run.Wait(std::chrono::milliseconds(10)).state, RunState::Succeeded);
+        EXPECT_TRUE(run.WriteProgramFile().ok);
+        for (const char *name : {"build.sh", "State.dat", "Retval.dat", "Tasmout.txt"}) {
+            EXPECT_FALSE(fs::exists(programDir.path() / name)) << name;
+        }
+    }
+    EXPECT_FALSE(fs::exists(folder));
+    EXPECT_TRUE(fs::exists(sourceDir.path() / "a.82p"));
+}
+
 } // namespace
 } // namespace vexil::assemble::run

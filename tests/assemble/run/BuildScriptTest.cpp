@@ -14,6 +14,7 @@ TEST(BuildScript, KeepsTheRolesOfTheBatchLines)
     BuildScriptInput input;
     input.paths = RunPathsFor("/src/games/snake.z80", ShellTarget::AShell83);
     input.programDir = "/home/u/.local/share/vexil";
+    input.files = RunFiles::In(input.programDir);
     input.assembler = "/usr/bin/tasm";
     input.target = ShellTarget::AShell83;
     input.flags.outputListing = false;

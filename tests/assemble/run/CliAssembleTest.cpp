@@ -125,5 +125,55 @@ TEST_F(CliAssembleTest, SourcesThatLookLikeOptionsOrAreNotFiles)
     EXPECT_NE(Errors().find("not a regular file"), std::string::npos) << Errors();
 }
 
+TEST_F(CliAssembleTest, ParallelRunsDoNotCross)
+{
+#ifdef VEXIL_CLI
+    // Six good and six bad sources at once with one program directory, as make -j
+    // runs them: each run reports its own outcome and nothing of another's.
+    std::string script;
+    for (int i = 0; i < 6; ++i) {
+        const std::string good = "good" + std::to_string(i);
+        const std::string bad = "bad" + std::to_string(i);
+        fs::copy_file(testing::SourceTree() / "examples/hello-ash.asm",
+                      work.path() / (good + ".z80"));
+        WriteText(work.path() / (bad + ".z80"),
+                  std::string(static_cast<std::size_t>(i), '\n') + "\tfrob\n.end\n");
+        for (const std::string &name : {good, bad}) {
+            const fs::path base = work.path() / name;
+            script += "( XDG_DATA_HOME=" + ShellQuote(home.path().string()) + " timeout 120 " +
+                      ShellQuote(VEXIL_CLI) + " assemble " + ShellQuote(base.string() + ".z80") +
+                      " >/dev/null 2>" + ShellQuote(base.string() + ".err") + "; echo $? >" +
+                      ShellQuote(base.string() + ".rc") + " ) &\n";
+        }
+    }
+    script += "wait\n";
+    WriteText(work.path() / "all.sh", script);
+    ASSERT_EQ(std::system(("sh " + ShellQuote((work.path() / "all.sh").string())).c_str()), 0);
+
+    for (int i = 0; i < 6; ++i) {
+        const fs::path good = work.path() / ("good" + std::to_string(i));
+        const fs::path bad = work.path() / ("bad" + std::to_string(i));
+        SCOPED_TRACE(i);
+        EXPECT_EQ(ReadText(good.string() + ".rc"), "0\n") << ReadText(good.string() + ".err");
+        EXPECT_GT(ReadBytes(good.string() + ".82p").size(), 75U);
+        EXPECT_EQ(ReadText(bad.string() + ".rc"), "1\n");
+        EXPECT_FALSE(fs::exists(bad.string() + ".82p"));
+        const std::string errors = ReadText(bad.string() + ".err");
+        const std::string line = "000" + std::to_string(i + 1);
+        EXPECT_NE(errors.find("bad" + std::to_string(i) + ".z80 line " + line +
+                              ": unrecognized instruction."),
+                  std::string::npos)
+            << errors;
+        EXPECT_EQ(errors.find("good"), std::string::npos) << errors;
+        for (int other = 0; other < 6; ++other) {
+            if (other != i) {
+                EXPECT_EQ(errors.find("bad" + std::to_string(other) + ".z80"), std::string::npos)
+                    << errors;
+            }
+        }
+    }
+#endif
+}
+
 } // namespace
 } // namespace vexil::assemble::run
