@@ -28,7 +28,10 @@ struct PrepareResult {
 };
 
 // Creates the program directory when missing and copies every seed file that is not
-// there yet; files already present are left alone, whoever wrote them.
+// there yet, each whole or not at all. A file already present is left alone,
+// whoever wrote it, unless it is an unfinished copy of its seed (empty, or the
+// seed's beginning), which is completed. Every file that could not be seeded is
+// named in `problems`; the next start tries again.
 PrepareResult PrepareProgramDirectory(const std::filesystem::path &programDirectory,
                                       const std::filesystem::path &seedDirectory);
 

@@ -73,10 +73,15 @@ TEST_F(MainWindowTest, StartupCreatesOrRepairsTheOptionsFile)
     EXPECT_EQ(form.options(), DefaultOptions());
     EXPECT_EQ(QFileInfo(dir.filePath("Vexil.opt")).size(), 1320);
 
-    // A first run is welcomed after the splash.
+    // A first run is welcomed after the splash; files the program directory could not
+    // be given are named after that.
+    startup.reportSetupProblems({QStringLiteral("Cannot seed /x/ti83/tokens.inc: disk full")});
     startup.welcome();
-    EXPECT_EQ(dialogs->shown.back().title, "Welcome to Vexil Assembler");
-    EXPECT_EQ(dialogs->shown.back().kind, uibase::MessageKind::Information);
+    ASSERT_EQ(dialogs->shown.size(), 3u);
+    EXPECT_EQ(dialogs->shown[1].title, "Welcome to Vexil Assembler");
+    EXPECT_EQ(dialogs->shown[1].kind, uibase::MessageKind::Information);
+    EXPECT_EQ(dialogs->shown[2].kind, uibase::MessageKind::Warning);
+    EXPECT_TRUE(dialogs->shown[2].text.contains("Cannot seed /x/ti83/tokens.inc: disk full"));
 }
 
 TEST_F(MainWindowTest, ModeAndShellCommands)
