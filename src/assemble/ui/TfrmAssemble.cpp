@@ -26,7 +26,7 @@ constexpr int kExtraMemoryDigits = 4;
 
 // CrASH lists a program under a marker byte that sits in front of its name; the
 // picture stands for that byte, which takes the place of the eighth character.
-QIcon crashMarkerPicture()
+QIcon CrashMarkerPicture()
 {
     QPixmap picture(16, 16);
     picture.fill(Qt::transparent);
@@ -41,14 +41,14 @@ QIcon crashMarkerPicture()
     return QIcon(picture);
 }
 
-QLabel *noteLabel(const QString &text, QWidget *parent)
+QLabel *NoteLabel(const QString &text, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
     label->setWordWrap(true);
     return label;
 }
 
-QString fromStd(std::string_view text)
+QString FromStd(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -58,14 +58,14 @@ QString fromStd(std::string_view text)
 TfrmAssemble::TfrmAssemble(std::filesystem::path programDirectory, QWidget *parent)
     : QDialog(parent), AboutLabel(new QLabel(this)), TargetPages(new QTabWidget(this)),
       ProgramNameEdit(new FilteredLineEdit(FilterProgramNameKey, this)),
-      CrashPicture(new QAction(crashMarkerPicture(), QString(), this)),
+      CrashPicture(new QAction(CrashMarkerPicture(), QString(), this)),
       EditProtectCheck(new QCheckBox(tr("&Edit Protect Program"), this)), HomeScreenCheck(nullptr),
       SquishCheck(nullptr), ExtraMemoryLabel(nullptr),
       ExtraMemoryEdit(new FilteredLineEdit(FilterExtraMemoryKey, this)), OkButton(nullptr),
       CancelButton(nullptr), HelpButton(nullptr), programDirectory_(std::move(programDirectory))
 {
     setObjectName(QStringLiteral("frmAssemble"));
-    setWindowTitle(fromStd(run::AssembleDialogCaption(false, false)));
+    setWindowTitle(FromStd(run::AssembleDialogCaption(false, false)));
 
     HomeScreenCheck =
         new QCheckBox(tr("&Can run from home screen (without going through Ash)"), this);
@@ -116,7 +116,7 @@ QWidget *TfrmAssemble::buildAshPage()
 {
     auto *page = new QWidget(this);
     auto *layout = new QVBoxLayout(page);
-    layout->addWidget(noteLabel(tr("A program for the Ash 3.0 shell on the TI-82."), page));
+    layout->addWidget(NoteLabel(tr("A program for the Ash 3.0 shell on the TI-82."), page));
     layout->addWidget(HomeScreenCheck);
     layout->addStretch();
     return page;
@@ -126,7 +126,7 @@ QWidget *TfrmAssemble::buildCrashPage()
 {
     auto *page = new QWidget(this);
     auto *layout = new QVBoxLayout(page);
-    layout->addWidget(noteLabel(tr("A program for the CrASH 1.3 shell on the TI-82. CrASH "
+    layout->addWidget(NoteLabel(tr("A program for the CrASH 1.3 shell on the TI-82. CrASH "
                                    "marks its programs with a byte in front of the name, so "
                                    "the name has at most 7 characters."),
                                 page));
@@ -138,7 +138,7 @@ QWidget *TfrmAssemble::buildTi83Page()
 {
     auto *page = new QWidget(this);
     auto *layout = new QVBoxLayout(page);
-    layout->addWidget(noteLabel(
+    layout->addWidget(NoteLabel(
         tr("A program for the TI-83's own assembly support, run with Send(9prgm."), page));
     layout->addWidget(SquishCheck);
     auto *extra = new QHBoxLayout;
@@ -154,16 +154,16 @@ QWidget *TfrmAssemble::buildAShell83Page()
 {
     auto *page = new QWidget(this);
     auto *layout = new QVBoxLayout(page);
-    layout->addWidget(noteLabel(tr("A program for the AShell83 1.0 shell on the TI-83."), page));
+    layout->addWidget(NoteLabel(tr("A program for the AShell83 1.0 shell on the TI-83."), page));
     layout->addStretch();
     return page;
 }
 
 void TfrmAssemble::prepare(const AssembleDialogSetup &setup)
 {
-    setWindowTitle(fromStd(run::AssembleDialogCaption(setup.sendAfterAssembly, setup.ti83Mode)));
+    setWindowTitle(FromStd(run::AssembleDialogCaption(setup.sendAfterAssembly, setup.ti83Mode)));
     AboutLabel->setText(
-        fromStd(run::AboutToAssembleLabel(QFile::encodeName(setup.fileName).toStdString())));
+        FromStd(run::AboutToAssembleLabel(QFile::encodeName(setup.fileName).toStdString())));
 
     target_ = setup.target;
     const int page = static_cast<int>(setup.target);
@@ -206,11 +206,11 @@ void TfrmAssemble::accept()
     const run::DialogCheck check = run::CheckAssembleDialog(ProgramNameEdit->text().toStdString(),
                                                             ExtraMemoryEdit->text().toStdString());
     if (!check.accepted) {
-        uibase::Dialogs().message(uibase::MessageKind::Warning, fromStd(check.message),
+        uibase::Dialogs().message(uibase::MessageKind::Warning, FromStd(check.message),
                                   uibase::Buttons::Ok);
         return;
     }
-    ExtraMemoryEdit->setText(fromStd(check.extraMemory));
+    ExtraMemoryEdit->setText(FromStd(check.extraMemory));
     QDialog::accept();
 }
 
