@@ -16,10 +16,7 @@ namespace vexil::assemble::run {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::ReadBytes;
-using testing::ReadText;
-using testing::ScratchFolder;
-using testing::WriteText;
+using namespace testing;
 
 // Records where and how it ran, then behaves as `body` says. The object file is
 // the last-but-one argument.

@@ -15,10 +15,7 @@ namespace vexil::assemble::run {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::ReadBytes;
-using testing::ReadText;
-using testing::ScratchFolder;
-using testing::WriteText;
+using namespace testing;
 
 class CliAssembleTest : public ::testing::Test {
 protected:

@@ -13,10 +13,7 @@ namespace vexil::assemble::run {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::ReadBytes;
-using testing::ReadText;
-using testing::SourceTree;
-using testing::WriteText;
+using namespace testing;
 
 struct Case {
     const char *file; // header template or example

@@ -79,8 +79,8 @@ TEST_F(AssembleAndSendTest, F8AssemblesAndTheCalculatorHoldsTheProgram)
     chooseVirtualCable();
     EXPECT_EQ(form->actions().assembleAndSend->shortcut(), QKeySequence(Qt::Key_F8));
 
-    writeFile(sourceDir.filePath("hello.asm"),
-              readFile(QStringLiteral(VEXIL_SOURCE_DIR "/examples/hello-ash.asm")));
+    WriteFile(sourceDir.filePath("hello.asm"),
+              ReadFile(QStringLiteral(VEXIL_SOURCE_DIR "/examples/hello-ash.asm")));
     auto *source = qobject_cast<TfrmSource *>(form->openFile(sourceDir.filePath("hello.asm")));
     ASSERT_NE(source, nullptr);
     form->activateWindow();
@@ -96,7 +96,7 @@ TEST_F(AssembleAndSendTest, F8AssemblesAndTheCalculatorHoldsTheProgram)
     EXPECT_EQ(dialogs->shown.size(), 0u);
 
     // Byte for byte the program the run wrote.
-    const QByteArray written = readFile(sourceDir.filePath("hello.82p"));
+    const QByteArray written = ReadFile(sourceDir.filePath("hello.82p"));
     const varfile::Bytes bytes(written.begin(), written.end());
     const auto sent = varfile::ParseVarFile(bytes).entries;
     const auto held = heldIn("HELLO.82p");

@@ -48,7 +48,7 @@ TEST_P(AssembleEndToEnd, ErrorListThenProgramFile)
     EXPECT_EQ(form->actions().assemble->shortcut(), QKeySequence(Qt::Key_F7));
 
     // A hello-world with one bad instruction on line 2.
-    QByteArray text = readFile(QStringLiteral(VEXIL_SOURCE_DIR "/examples/") + param.example);
+    QByteArray text = ReadFile(QStringLiteral(VEXIL_SOURCE_DIR "/examples/") + param.example);
     ASSERT_TRUE(text.startsWith("; Progname:HELLO"));
     const qsizetype firstBreak = text.indexOf('\n') + 1;
     text.insert(firstBreak, "\tfrob a,b\n");
@@ -89,12 +89,12 @@ TEST_P(AssembleEndToEnd, ErrorListThenProgramFile)
     EXPECT_EQ(status.color(), QColor(Qt::blue));
     EXPECT_FALSE(source->errorListShown());
     EXPECT_EQ(dialogs->unscripted, 0);
-    EXPECT_FALSE(readFile(sourceDir.filePath("hello.asm")).contains("frob"));
+    EXPECT_FALSE(ReadFile(sourceDir.filePath("hello.asm")).contains("frob"));
     screenshot("assembled");
 
-    const QByteArray object = readFile(sourceDir.filePath("hello.obj"));
+    const QByteArray object = ReadFile(sourceDir.filePath("hello.obj"));
     ASSERT_FALSE(object.isEmpty());
-    const QByteArray file = readFile(sourceDir.filePath("hello.") + param.extension);
+    const QByteArray file = ReadFile(sourceDir.filePath("hello.") + param.extension);
     ASSERT_GE(file.size(), 76);
     const bool ti83 = param.target == ShellTarget::TI83 || param.target == ShellTarget::AShell83;
     EXPECT_EQ(file.left(11),
@@ -131,7 +131,7 @@ TEST_F(AssembleRunUiTest, ListingWindowReusedAndNeverAssembled)
     form->mutableOptions().displayListing = true;
     TfrmSource *source =
         openSource(QStringLiteral("hello.asm"),
-                   readFile(QStringLiteral(VEXIL_SOURCE_DIR "/examples/hello-ash.asm")));
+                   ReadFile(QStringLiteral(VEXIL_SOURCE_DIR "/examples/hello-ash.asm")));
     ASSERT_NE(source, nullptr);
     const auto listings = [this] {
         QList<TfrmSource *> found;
@@ -234,8 +234,8 @@ TEST_F(AssembleRunUiTest, CrashKeepsARememberedEightCharacterName)
     EXPECT_FALSE(source->isModified());
     EXPECT_EQ(source->ProgName, "ABCDEFGH");
     source->SaveFile();
-    EXPECT_EQ(readFile(sourceDir.filePath("long.asm")), text);
-    const QByteArray file = readFile(sourceDir.filePath("long.82p"));
+    EXPECT_EQ(ReadFile(sourceDir.filePath("long.asm")), text);
+    const QByteArray file = ReadFile(sourceDir.filePath("long.82p"));
     ASSERT_GE(file.size(), 76);
     EXPECT_EQ(file.mid(60, 8), QByteArray("\xDC"
                                           "ABCDEFG"));
@@ -293,7 +293,7 @@ TEST_F(AssembleRunUiTest, TypedIntoANewSourceAndAssembled)
     }));
     ASSERT_TRUE(waitForRunEnd());
     EXPECT_EQ(form->statusPanel().text(), "No errors detected during assembly.");
-    const QByteArray file = readFile(sourceDir.filePath(QStringLiteral("first.82p")));
+    const QByteArray file = ReadFile(sourceDir.filePath(QStringLiteral("first.82p")));
     ASSERT_GE(file.size(), 74);
     EXPECT_EQ(file.mid(60, 8), QByteArray::fromHex("4649525354000000"));
     // The home-screen launcher (checked in TI-82 mode) ends in D9 00 30; the
