@@ -79,6 +79,15 @@ assemble::ShellTarget SelectedTarget(const Options &options)
     return options.shell82 == 1 ? ShellTarget::CrASH : ShellTarget::Ash;
 }
 
+void NormalizeShells(Options &options)
+{
+    for (std::uint32_t *shell : {&options.shell82, &options.shell83}) {
+        if (*shell != 1) {
+            *shell = 0;
+        }
+    }
+}
+
 void SelectTarget(Options &options, assemble::ShellTarget target)
 {
     using assemble::ShellTarget;

@@ -78,6 +78,8 @@ std::optional<Options> DecodeOptions(std::span<const std::uint8_t> bytes);
 // damaged options file cannot make the header, the include folder and the program
 // file disagree.
 assemble::ShellTarget SelectedTarget(const Options &options);
+// Gives each model's shell number the value SelectedTarget reads it as.
+void NormalizeShells(Options &options);
 // Switches to the target's model and makes the target that model's shell.
 void SelectTarget(Options &options, assemble::ShellTarget target);
 

@@ -6,8 +6,6 @@
 #include <cctype>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <system_error>
 
 namespace vexil::tasm {
@@ -16,17 +14,11 @@ namespace fs = std::filesystem;
 
 std::optional<std::string> DiskFileSystem::read(const std::string &path)
 {
-    std::error_code ec;
-    if (!fs::is_regular_file(path, ec)) {
+    const base::ReadResult read = base::ReadWholeFile(path);
+    if (!read.ok()) {
         return std::nullopt;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return std::nullopt;
-    }
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return std::string(read.text());
 }
 
 bool DiskFileSystem::write(const std::string &path, const std::string &data)

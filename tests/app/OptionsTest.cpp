@@ -107,6 +107,10 @@ TEST(Options, ModeAndShellSelectTheTarget)
     o.ti83Mode = false;
     o.shell82 = 7;
     EXPECT_EQ(SelectedTarget(o), ShellTarget::Ash);
+    // Normalising writes down what the target already read.
+    NormalizeShells(o);
+    EXPECT_EQ(o.shell82, 0u);
+    EXPECT_EQ(o.shell83, 0u);
 
     // Choosing a target switches the mode and keeps the other model's shell.
     Options chosen;

@@ -53,12 +53,7 @@ void ModeController::chooseTarget(assemble::ShellTarget target)
 void ModeController::applyStoredMode()
 {
     // Stored shell numbers outside the lists count as the first shell.
-    if (options_.shell82 > 1) {
-        options_.shell82 = 0;
-    }
-    if (options_.shell83 > 1) {
-        options_.shell83 = 0;
-    }
+    NormalizeShells(options_);
     if (options_.ti83Mode) {
         setTI83Mode();
     } else {
