@@ -3,9 +3,9 @@
 // cable, and the messages for a cable that is missing or cannot be opened.
 #include "CliRun.h"
 
+#include "base/FileIo.h"
 #include "link/LinkDevice.h"
 #include "link/calcsim/SimCalculator.h"
-#include "varfile/AtomicFile.h"
 #include "varfile/Comments.h"
 #include "varfile/VarFile.h"
 #include "varfile/VarFileReader.h"
@@ -53,7 +53,7 @@ protected:
         const auto bytes =
             varfile::BuildVarFile(varfile::CalcModel::TI82,
                                   varfile::WriterComment(varfile::CommentWriter::Group), {entry});
-        EXPECT_FALSE(varfile::WriteFileAtomically(path, *bytes));
+        EXPECT_FALSE(base::WriteFileAtomically(path, *bytes));
         return path;
     }
 
@@ -100,7 +100,7 @@ TEST_F(CliCable, ReceivesWhatTheCalculatorSends)
     startCalculator({"HI.82p"});
     const CliOutput run = RunCli({"receive", (folder / "pc").string(), "--cable", cable()});
     EXPECT_EQ(run.exitCode, 0) << run.err;
-    const varfile::ReadResult read = varfile::ReadWholeFile(folder / "pc" / "HI.82p");
+    const base::ReadResult read = base::ReadWholeFile(folder / "pc" / "HI.82p");
     ASSERT_TRUE(read.ok());
     const varfile::VarFileContents contents = varfile::ParseVarFile(read.bytes);
     EXPECT_TRUE(contents.intact());
@@ -123,7 +123,7 @@ TEST_F(CliCable, OverwriteReplacesAPlantedLinkInsteadOfWritingThroughIt)
     std::ifstream in(outside);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "keep me");
     EXPECT_FALSE(fs::is_symlink(folder / "pc" / "HI.82p"));
-    const varfile::ReadResult read = varfile::ReadWholeFile(folder / "pc" / "HI.82p");
+    const base::ReadResult read = base::ReadWholeFile(folder / "pc" / "HI.82p");
     ASSERT_TRUE(read.ok());
     EXPECT_EQ(varfile::ParseVarFile(read.bytes).entries.at(0).data, kProgram.data);
 }
