@@ -304,8 +304,7 @@ WriteResult WriteFileAtomically(const fs::path &target, std::span<const std::uin
         if (S_ISREG(named.st_mode)) {
             return ReplaceRegularFile(target, target, &named, bytes);
         }
-        return Refusal("Cannot write", target, WhatItIs(named.st_mode),
-                       IoProblem::NotRegularFile);
+        return Refusal("Cannot write", target, WhatItIs(named.st_mode), IoProblem::NotRegularFile);
     }
     fs::path file = target;
     struct stat info = named;

@@ -41,8 +41,8 @@ public:
 
 // What a write does when the target's name is a symbolic link.
 enum class AtSymlink {
-    Follow, // write the file the link points at (a save through a link in a project)
-    Refuse, // fail and leave the link alone
+    Follow,  // write the file the link points at (a save through a link in a project)
+    Refuse,  // fail and leave the link alone
     Replace, // the name was chosen by someone else (a calculator, a group): replace
              // a link itself, never write through it, and refuse what is not a
              // regular file or a link instead of writing into it

@@ -2,8 +2,8 @@
 #include "CliRun.h"
 
 #include <cstdlib>
-#include <fstream>
 #include <fcntl.h>
+#include <fstream>
 #include <sys/wait.h>
 #include <unistd.h>
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/calcsim/SimMemory.h"
 
-
 #include <algorithm>
 
 namespace vexil::link::calcsim {
