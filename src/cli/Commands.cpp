@@ -15,6 +15,7 @@ int RunAssemble(const Words &words);
 int RunSend(const Words &words);
 int RunReceive(const Words &words);
 int RunSprite(const Words &words);
+int RunChecksum(const Words &words);
 
 const std::vector<Command> &commands()
 {
@@ -53,6 +54,12 @@ const std::vector<Command> &commands()
          "sprite IMAGE --label NAME [--segment N]\n"
          "       (a PNG or BMP picture as the Sprite Editor's .db lines, CR LF ended)",
          RunSprite},
+        {"checksum",
+         "checksum [--fix] FILE...\n"
+         "         (the stored and the computed sum of the bytes from offset 55 up to the last\n"
+         "          two; --fix writes the computed one there; exit code 1 when a checksum was\n"
+         "          wrong without --fix, or a file could not be read or fixed)",
+         RunChecksum},
     };
     return table;
 }
