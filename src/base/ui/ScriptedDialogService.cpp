@@ -19,9 +19,10 @@ Answer ScriptedDialogService::message(MessageKind kind, const QString &text, But
     return Answer::Cancel;
 }
 
-std::optional<QString> ScriptedDialogService::inputText(const QString &, const QString &,
-                                                        const QString &)
+std::optional<QString> ScriptedDialogService::inputText(const QString &title, const QString &prompt,
+                                                        const QString &initial)
 {
+    inputRequests.push_back({title, prompt, initial});
     if (inputs.empty()) {
         ++unscripted;
         return std::nullopt;

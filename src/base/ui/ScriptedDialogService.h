@@ -24,7 +24,14 @@ public:
     std::deque<QString> fileNames; // for open, save and folder dialogs ("" = cancel)
     std::deque<QString> inputs;    // a null QString answers Cancel
 
+    struct InputRequest {
+        QString title;
+        QString prompt;
+        QString initial;
+    };
+
     std::vector<Shown> shown;
+    std::vector<InputRequest> inputRequests;
     std::vector<FileDialogRequest> fileRequests;
     int beeps = 0;
     int unscripted = 0;
