@@ -22,6 +22,7 @@
 #include "editor/ui/RegisterEditors.h"
 #include "editor/ui/TfrmSource.h"
 #include "link/ui/SendShell.h"
+#include "link/ui/TfrmLinkMan.h"
 #include "link/ui/TfrmSendFile.h"
 #include "vareditors/ui/VariableEditorCatalog.h"
 
@@ -141,6 +142,7 @@ void TForm1::connectCommands()
         }
     });
     connect(a.asciiTable, &QAction::triggered, tools_, &ToolWindows::showAsciiTable);
+    connect(a.linkManager, &QAction::triggered, this, &TForm1::showLinkManager);
     connect(a.spriteEditor, &QAction::triggered, tools_, &ToolWindows::showSpriteEditor);
     connect(mode_, &ModeController::modeChanged, this, [this] {
         tools_->setModel(options_.ti83Mode ? varfile::CalcModel::TI83 : varfile::CalcModel::TI82);
@@ -294,6 +296,21 @@ void TForm1::showOptions()
     }
     documents_->applyEditorFont(editor::EditorFont(options_));
     sendFile_->linkInit();
+}
+
+void TForm1::showLinkManager()
+{
+    if (linkManager_ == nullptr) {
+        const QString start =
+            QString::fromStdString((programDirectory_ / ShellDirectoryName(options_)).string());
+        linkManager_ = new link::ui::TfrmLinkMan(
+            *sendFile_,
+            [this] {
+                return options_.ti83Mode ? varfile::CalcModel::TI83 : varfile::CalcModel::TI82;
+            },
+            programDirectory_, start, this);
+    }
+    linkManager_->exec();
 }
 
 void TForm1::Assemble2Click()
