@@ -119,16 +119,17 @@ void CalculatorPicture::paintScreen(QPainter &painter, const QRectF &screen) con
     painter.setBrush(QColor(0x1C, 0x1F, 0x24));
     painter.drawRoundedRect(screen, 8, 8);
     const QRectF lcd = screen.adjusted(10, 10, -10, -10);
-    painter.setBrush(QColor(0xA9, 0xB6, 0x98));
+    const QColor glass(0xA9, 0xB6, 0x98);
+    painter.setBrush(glass);
     painter.drawRect(lcd);
 
-    // The calculator's LINK menu, with the side the pointer would use picked out.
+    // The calculator's LINK menu: SEND picked out while files are over it,
+    // RECEIVE (what a click does) otherwise.
     QFont font(QStringLiteral("DejaVu Sans Mono"));
     font.setStyleHint(QFont::Monospace);
     font.setPixelSize(11);
     painter.setFont(font);
     const QColor ink(0x24, 0x29, 0x20);
-    const QColor glass(0xA9, 0xB6, 0x98);
     const QRectF send(lcd.left() + 4, lcd.top() + 4, 34, 14);
     const QRectF receive(send.right() + 8, send.top(), 56, 14);
     const QRectF active = dragOver_ ? send : receive;

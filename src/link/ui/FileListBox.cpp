@@ -48,16 +48,17 @@ void FileListBox::setMask(const QString &mask)
 void FileListBox::refresh()
 {
     clear();
-    if (directory_.isEmpty()) {
-        return;
-    }
-    const QFileInfoList files = QDir(directory_)
-                                    .entryInfoList(NameFilters(mask_), QDir::Files | QDir::System,
-                                                   QDir::Name | QDir::IgnoreCase);
+    // No folder yet is an empty list, not the process's working folder.
+    const QFileInfoList files =
+        directory_.isEmpty() ? QFileInfoList()
+                             : QDir(directory_)
+                                   .entryInfoList(NameFilters(mask_), QDir::Files | QDir::System,
+                                                  QDir::Name | QDir::IgnoreCase);
     for (const QFileInfo &file : files) {
         auto *item = new QListWidgetItem(file.fileName(), this);
         item->setData(kPathRole, file.absoluteFilePath());
     }
+    emit listChanged();
 }
 
 QStringList FileListBox::selectedFiles() const

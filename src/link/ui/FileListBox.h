@@ -29,6 +29,8 @@ public:
 
 signals:
     void deletePressed();
+    // The list was read again (a new folder or mask, or a refresh).
+    void listChanged();
 
 protected:
     QStringList mimeTypes() const override;

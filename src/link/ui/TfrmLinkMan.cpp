@@ -83,6 +83,21 @@ manager::Report Reporter(MessageKind kind)
         [kind](const std::string &message) { Dialogs().message(kind, Text(message), Buttons::Ok); };
 }
 
+QLabel *Caption(const QString &text, QWidget *buddy, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
+// Shown and hidden as the window's state changes, without moving the rest.
+void KeepPlace(QWidget *widget)
+{
+    QSizePolicy policy = widget->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget->setSizePolicy(policy);
+}
+
 QPushButton *PlainButton(const QString &caption, const QString &hint, QWidget *parent)
 {
     auto *button = new QPushButton(caption, parent);
@@ -146,15 +161,15 @@ QWidget *TfrmLinkMan::buildComputerPane()
     }
 
     auto *grid = new QGridLayout(pane);
-    grid->addWidget(new QLabel(tr("File &name:"), pane), 0, 0);
+    grid->addWidget(Caption(tr("File &name:"), Edit1, pane), 0, 0);
     grid->addWidget(Edit1, 1, 0);
     grid->addWidget(FileListBox1, 2, 0);
-    grid->addWidget(new QLabel(tr("List files of &type:"), pane), 3, 0);
+    grid->addWidget(Caption(tr("List files of &type:"), FilterComboBox1, pane), 3, 0);
     grid->addWidget(FilterComboBox1, 4, 0);
-    grid->addWidget(new QLabel(tr("Folders:"), pane), 0, 1);
+    grid->addWidget(Caption(tr("&Folders:"), DirectoryListBox1, pane), 0, 1);
     grid->addWidget(Label3, 1, 1);
     grid->addWidget(DirectoryListBox1, 2, 1);
-    grid->addWidget(new QLabel(tr("Places:"), pane), 3, 1);
+    grid->addWidget(Caption(tr("&Places:"), DriveComboBox1, pane), 3, 1);
     grid->addWidget(DriveComboBox1, 4, 1);
     grid->addWidget(buildFileButtons(), 5, 0, 1, 2);
     grid->setRowStretch(2, 1);
@@ -167,14 +182,22 @@ QWidget *TfrmLinkMan::buildComputerPane()
         Edit1->setText(mask);
         FileListBox1->setMask(mask);
     });
-    connect(FileListBox1, &QListWidget::currentItemChanged, this, [this](QListWidgetItem *item) {
-        if (item != nullptr && item->isSelected()) {
-            Edit1->setText(item->text());
-        }
+    // The field shows the file last chosen, or the mask while none is.
+    connect(FileListBox1, &QListWidget::itemSelectionChanged, this, [this] {
+        QListWidgetItem *item = FileListBox1->currentItem();
+        const bool chosen = item != nullptr && item->isSelected();
+        Edit1->setText(chosen ? item->text() : FileListBox1->mask());
     });
+    connect(FileListBox1, &FileListBox::listChanged, this,
+            [this] { Edit1->setText(FileListBox1->mask()); });
     connect(FileListBox1, &QListWidget::itemDoubleClicked, this,
             [this] { sendFiles(FileListBox1->selectedFiles()); });
-    connect(FileListBox1, &FileListBox::deletePressed, this, &TfrmLinkMan::DeleteClick);
+    connect(FileListBox1, &FileListBox::deletePressed, this, [this] {
+        // Not while a copy or move waits for its folder, as the button says.
+        if (Delete->isEnabled()) {
+            DeleteClick();
+        }
+    });
     connect(DirectoryListBox1, &FolderList::directoryChanged, this, &TfrmLinkMan::goToFolder);
     connect(DriveComboBox1, &PlacesBox::placeChosen, DirectoryListBox1, &FolderList::setDirectory);
     return pane;
@@ -203,9 +226,12 @@ QWidget *TfrmLinkMan::buildFileButtons()
     for (int i = 0; i < 6; ++i) {
         grid->addWidget(buttons[i], i / 3, i % 3);
     }
+    // The prompt asks for "the Cancel button above".
     grid->addWidget(CancelButton, 2, 0);
-    grid->addWidget(Label5, 2, 1, 1, 2);
-    grid->addWidget(Button3, 3, 0);
+    grid->addWidget(Button3, 2, 2);
+    grid->addWidget(Label5, 3, 0, 1, 3);
+    KeepPlace(Label5);
+    KeepPlace(CancelButton);
 
     connect(Copy, &QPushButton::clicked, this, &TfrmLinkMan::CopyClick);
     connect(Move, &QPushButton::clicked, this, &TfrmLinkMan::MoveClick);
@@ -228,6 +254,7 @@ QWidget *TfrmLinkMan::buildCalculatorPane()
     Label4->setWordWrap(true);
     Label4->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label4->setMinimumHeight(2 * Label4->fontMetrics().height());
+    KeepPlace(Label4);
     Label4->hide();
     auto *layout = new QVBoxLayout(pane);
     layout->addWidget(Image1, 1);

@@ -317,6 +317,9 @@ TEST_F(LinkManager, CancelDuringAPendingCopyRestoresTheButtonsAndCopiesNothing)
     EXPECT_TRUE(manager->Label5->isVisible());
     EXPECT_EQ(manager->CancelButton->text(), "Cancel Copy");
 
+    // The Delete key waits too, as its button does.
+    QTest::keyClick(manager->FileListBox1, Qt::Key_Delete);
+    EXPECT_TRUE(dialogs->shown.empty());
     manager->DirectoryListBox1->setDirectory(Q(dir_ / "pc" / "to"));
     manager->CancelButton->click();
     EXPECT_EQ(manager->Copy->text(), "Copy");
@@ -448,6 +451,12 @@ TEST_F(LinkManager, TheMaskAndFilterChooseWhatTheListShows)
     EXPECT_EQ(listed(), QStringList{"HI.83P"});
     emit filters->activated(16);
     EXPECT_EQ(listed(), (QStringList{"A.82n", "HI.83P", "notes"}));
+    // A name without wildcards that the list shows selects that file.
+    manager->Edit1->setText("HI.83P");
+    QTest::keyClick(manager->Edit1, Qt::Key_Return);
+    EXPECT_EQ(manager->FileListBox1->selectedFiles(), QStringList{Q(dir_ / "pc" / "HI.83P")});
+    EXPECT_EQ(manager->Edit1->text(), "HI.83P");
+    EXPECT_EQ(listed().size(), 3);
 
     manager->Edit1->setText("*.82?");
     QTest::keyClick(manager->Edit1, Qt::Key_Return);
