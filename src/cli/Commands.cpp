@@ -18,6 +18,7 @@ int RunSprite(const Words &words);
 int RunGroup(const Words &words);
 int RunVar(const Words &words);
 std::string VarSynopsis();
+int RunChecksum(const Words &words);
 
 const std::vector<Command> &commands()
 {
@@ -65,6 +66,12 @@ const std::vector<Command> &commands()
          "group unpack FILE -d DIR [--overwrite]",
          RunGroup},
         {"var", varSynopsis.c_str(), RunVar},
+        {"checksum",
+         "checksum [--fix] FILE...\n"
+         "         (the stored and the computed sum of the bytes from offset 55 up to the last\n"
+         "          two; --fix writes the computed one there; exit code 1 when a checksum was\n"
+         "          wrong without --fix, or a file could not be read or fixed)",
+         RunChecksum},
     };
     return table;
 }

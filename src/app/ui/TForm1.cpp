@@ -22,6 +22,7 @@
 #include "editor/ui/RegisterEditors.h"
 #include "editor/ui/TfrmSource.h"
 #include "link/ui/SendShell.h"
+#include "link/ui/TfrmLinkMan.h"
 #include "link/ui/TfrmSendFile.h"
 #include "tibasic/ui/KeypadWindows.h"
 #include "tibasic/ui/TokenInsertion.h"
@@ -160,6 +161,7 @@ void TForm1::connectCommands()
         }
     });
     connect(a.asciiTable, &QAction::triggered, tools_, &ToolWindows::showAsciiTable);
+    connect(a.linkManager, &QAction::triggered, this, &TForm1::showLinkManager);
     connect(a.spriteEditor, &QAction::triggered, tools_, &ToolWindows::showSpriteEditor);
     connect(mode_, &ModeController::modeChanged, this, [this] {
         tools_->setModel(options_.ti83Mode ? varfile::CalcModel::TI83 : varfile::CalcModel::TI82);
@@ -202,6 +204,7 @@ void TForm1::connectKeypads()
             [keypad] { keypad->setChecked(false); });
     connect(mode_, &ModeController::modeChanged, keypads_,
             [this] { keypads_->followModel(currentModel()); });
+    keypads_->setLinkManagerOpener([this] { showLinkManager(); });
     const auto &symbols = tibasic::InsertSymbols();
     for (std::size_t i = 0; i < actions_.insertSymbol.size(); ++i) {
         connect(actions_.insertSymbol[i], &QAction::triggered, this,
@@ -354,6 +357,21 @@ void TForm1::showOptions()
     }
     documents_->applyEditorFont(editor::EditorFont(options_));
     sendFile_->linkInit();
+}
+
+void TForm1::showLinkManager()
+{
+    if (linkManager_ == nullptr) {
+        const QString start = QString::fromStdString(
+            (programDirectory_ / assemble::Describe(SelectedTarget(options_)).name).string());
+        linkManager_ = new link::ui::TfrmLinkMan(
+            *sendFile_,
+            [this] {
+                return options_.ti83Mode ? varfile::CalcModel::TI83 : varfile::CalcModel::TI82;
+            },
+            programDirectory_, start, this);
+    }
+    linkManager_->exec();
 }
 
 void TForm1::Assemble2Click()
