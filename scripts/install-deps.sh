@@ -12,6 +12,7 @@ packages=(
   pasmo z80asm z80dasm
   fonts-dejavu-core
   poppler-utils
+  desktop-file-utils appstream shared-mime-info lintian dpkg-dev fakeroot
 )
 
 missing=()

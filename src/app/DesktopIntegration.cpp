@@ -3,6 +3,8 @@
 
 #include "base/FileIo.h"
 
+#include <algorithm>
+#include <string_view>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -24,6 +26,31 @@ constexpr CalculatorFileType kFileTypes[] = {
     {"application/x-vexil-ti82-variable", "TI-82 variable file", "*.82?", "ti82-file", 50},
     {"application/x-vexil-ti83-variable", "TI-83 variable file", "*.83?", "ti83-file", 50},
 };
+
+// Not a calculator file: offered so that Vexil appears among the programs for
+// assembler sources; text editors keep them as plain text.
+constexpr const char *kSourceMimeName = "text/x-asm";
+
+// An Exec argument as the desktop entry format wants it: quoted when it holds a
+// reserved character, with the four that stay special inside quotes escaped, and
+// every backslash doubled once more because the value is itself an escaped string.
+std::string ExecArgument(const std::string &argument)
+{
+    constexpr std::string_view kReserved = " \t\n\"'\\><~|&;$*?#()`";
+    if (!argument.empty() && argument.find_first_of(kReserved) == std::string::npos) {
+        return argument;
+    }
+    std::string quoted = "\"";
+    for (char c : argument) {
+        if (c == '"' || c == '`' || c == '$') {
+            quoted += "\\\\";
+        } else if (c == '\\') {
+            quoted += "\\\\\\";
+        }
+        quoted += c;
+    }
+    return quoted + "\"";
+}
 
 std::string MimeIconName(const char *mimeName)
 {
@@ -61,17 +88,20 @@ std::string DesktopEntryText(const fs::path &executable)
     for (const CalculatorFileType &type : kFileTypes) {
         mimeTypes += std::string(type.mimeName) + ";";
     }
+    mimeTypes += std::string(kSourceMimeName) + ";";
     return "[Desktop Entry]\n"
            "Type=Application\n"
            "Name=Vexil\n"
            "GenericName=TI-82/TI-83 Development Environment\n"
            "Comment=Write, assemble and transfer TI-82 and TI-83 calculator programs\n"
-           "Exec=\"" +
-           executable.string() +
-           "\" %F\n"
+           "Exec=" +
+           ExecArgument(executable.string()) +
+           " %F\n"
            "Icon=vexil\n"
            "Terminal=false\n"
-           "Categories=Development;IDE;Education;\n"
+           "StartupWMClass=vexil\n"
+           "Categories=Development;IDE;\n"
+           "Keywords=TI-82;TI-83;Z80;assembler;calculator;link cable;\n"
            "MimeType=" +
            mimeTypes + "\n";
 }
@@ -89,8 +119,36 @@ std::string MimePackageText()
                 std::to_string(type.weight) + "\"/>\n";
         text += "  </mime-type>\n";
     }
+    text += "  <mime-type type=\"" + std::string(kSourceMimeName) +
+            "\">\n"
+            "    <comment>Assembler source</comment>\n"
+            "    <sub-class-of type=\"text/plain\"/>\n"
+            "    <generic-icon name=\"text-x-generic\"/>\n"
+            "    <glob pattern=\"*.asm\"/>\n"
+            "    <glob pattern=\"*.z80\"/>\n"
+            "  </mime-type>\n";
     text += "</mime-info>\n";
     return text;
+}
+
+bool SystemDesktopIntegrationPresent(const char *xdgDataDirs)
+{
+    const std::string folders = xdgDataDirs != nullptr && *xdgDataDirs != '\0'
+                                    ? xdgDataDirs
+                                    : "/usr/local/share:/usr/share";
+    std::size_t start = 0;
+    while (start <= folders.size()) {
+        const std::size_t end = std::min(folders.find(':', start), folders.size());
+        const fs::path folder = folders.substr(start, end - start);
+        std::error_code ec;
+        if (folder.is_absolute() &&
+            fs::is_regular_file(folder / "applications" / "vexil.desktop", ec) &&
+            fs::is_regular_file(folder / "mime" / "packages" / "vexil.xml", ec)) {
+            return true;
+        }
+        start = end + 1;
+    }
+    return false;
 }
 
 DesktopIntegrationResult InstallDesktopIntegration(const fs::path &dataHome,

@@ -10,12 +10,19 @@
 
 namespace vexil::app {
 
-// The desktop entry that starts `executable`, with `%F` so file managers hand over
-// the files to open.
+// The desktop entry that starts `executable` (a path, or a bare name looked up on
+// PATH as the system-wide entry does), with `%F` so file managers hand over the files
+// to open.
 std::string DesktopEntryText(const std::filesystem::path &executable);
 
-// The shared-mime-info package describing TI-82 and TI-83 variable files.
+// The shared-mime-info package describing TI-82 and TI-83 variable files, and the
+// assembler sources (.asm, .z80) as a kind of plain text that Vexil also opens.
 std::string MimePackageText();
+
+// Whether an installation put the entry and the file types in one of the system's
+// data folders (`xdgDataDirs`, colon-separated as $XDG_DATA_DIRS; null or empty
+// means the standard /usr/local/share:/usr/share), so a user needs no copy of them.
+bool SystemDesktopIntegrationPresent(const char *xdgDataDirs);
 
 struct DesktopIntegrationResult {
     std::vector<std::string> problems;           // one line per file that could not be written

@@ -10,7 +10,7 @@
 int main(int argc, char **argv)
 {
     if (argc != 3) {
-        std::cerr << "usage: vexil-desktop-files OUTPUT-FOLDER INSTALLED-VEXIL\n";
+        std::cerr << "usage: vexil-desktop-files OUTPUT-FOLDER PROGRAM\n";
         return 2;
     }
     const std::filesystem::path output = argv[1];

@@ -1,23 +1,41 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // vexil: prepares the program directory and starts the main window.
+#include "app/DesktopIntegration.h"
 #include "app/ProgramDirectory.h"
+#include "app/VexilCommandLine.h"
 #include "app/ui/DesktopRegistration.h"
 #include "app/ui/StartupSequence.h"
 #include "app/ui/TForm1.h"
+#include "base/Version.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QIcon>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 
 int main(int argc, char **argv)
 {
+    using vexil::app::VexilCommandLine;
+    // Answered before Qt starts, so they work without a display.
+    switch (vexil::app::ParseVexilCommandLine({argv + std::min(argc, 1), argv + argc}).request) {
+    case VexilCommandLine::Request::Help:
+        std::fputs(vexil::app::VexilUsageText().c_str(), stdout);
+        return 0;
+    case VexilCommandLine::Request::Version:
+        std::fputs(vexil::base::VersionText("vexil").c_str(), stdout);
+        return 0;
+    case VexilCommandLine::Request::Run:
+        break;
+    }
+
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vexil"));
     QApplication::setApplicationDisplayName(QStringLiteral("Vexil Assembler"));
-    QApplication::setApplicationVersion(QStringLiteral(VEXIL_VERSION));
+    QApplication::setApplicationVersion(QString::fromLatin1(vexil::base::VexilVersion()));
     if (QIcon::themeName().isEmpty() || QIcon::themeName() == QLatin1String("hicolor")) {
         QIcon::setThemeName(QStringLiteral("Adwaita"));
     }
@@ -32,13 +50,20 @@ int main(int argc, char **argv)
     for (const std::string &problem : prepared.problems) {
         qWarning("%s", problem.c_str());
     }
-    if (prepared.firstRun) {
+    // A package or `cmake --install` already put the entry and the file types where
+    // every user's desktop finds them; a copy per user would only shadow them.
+    if (prepared.firstRun &&
+        !vexil::app::SystemDesktopIntegrationPresent(std::getenv("XDG_DATA_DIRS"))) {
         vexil::app::RegisterWithDesktop(programDirectory);
     }
 
-    QStringList files;
+    std::vector<std::string> arguments;
     for (const QString &argument : QApplication::arguments().mid(1)) {
-        files << QDir::current().absoluteFilePath(argument);
+        arguments.push_back(QFile::encodeName(argument).toStdString());
+    }
+    QStringList files;
+    for (const std::string &file : vexil::app::ParseVexilCommandLine(arguments).files) {
+        files << QDir::current().absoluteFilePath(QFile::decodeName(file.c_str()));
     }
 
     vexil::app::TForm1 form(programDirectory);

@@ -38,6 +38,14 @@ std::string deviceErrorMessage(const std::string &device, int error, const char 
         const std::string owner = owningGroup(device, group);
         text += " Your user may not use the device: add it to the group \"" + owner +
                 "\" (sudo adduser $USER " + owner + "), then log out and in again.";
+        if (std::strcmp(group, "lp") == 0) {
+            text += " Or install the udev rule 70-vexil-parport.rules that comes with Vexil "
+                    "(the package puts it in /usr/lib/udev/rules.d): it gives the user logged "
+                    "in at the computer the parallel ports; then run \"sudo udevadm trigger\". "
+                    "The help page \"Cables on Linux\" tells more.";
+        } else {
+            text += " The help page \"Cables on Linux\" tells more.";
+        }
         break;
     }
     case ENOENT:

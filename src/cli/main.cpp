@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // vexil-cli: Vexil's calculator file core for scripts and Makefiles.
+#include "base/Version.h"
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
 
@@ -37,6 +38,7 @@ void PrintUsage(std::ostream &out)
     for (const auto &command : vexil::cli::commands()) {
         PrintSynopsis(out, command.synopsis, "  ", "  ");
     }
+    out << "  --help, --version\n";
     out << "\nExit codes: 0 success, 1 bad input (nothing written), 2 usage error.\n";
 }
 
@@ -52,6 +54,10 @@ int main(int argc, char **argv)
     }
     if (words[0] == "--help" || words[0] == "-h" || words[0] == "help") {
         PrintUsage(std::cout);
+        return kExitOk;
+    }
+    if (words[0] == "--version") {
+        std::cout << vexil::base::VersionText("vexil-cli");
         return kExitOk;
     }
     for (const auto &command : commands()) {

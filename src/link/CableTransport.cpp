@@ -32,7 +32,7 @@ CableTransport::~CableTransport()
 
 std::string CableTransport::open(int linesKind, const std::string &device)
 {
-    char message[512];
+    char message[1024]; // room for the advice on access rights
     const int failed = brantel_open_lines(linesKind, device.c_str(), message, sizeof message);
     // Whatever was attached before is closed now, success or not.
     linesOwner = nullptr;

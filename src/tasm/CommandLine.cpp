@@ -189,6 +189,10 @@ CommandLine parseCommandLine(const std::vector<std::string> &args)
             cl.help = true;
             continue;
         }
+        if (arg == "--version") {
+            cl.version = true;
+            continue;
+        }
         if (arg.size() > 1 && arg[0] == '-') {
             option(cl, arg);
             continue;

@@ -17,6 +17,7 @@ struct CommandLine {
     std::vector<std::string> files;   // source, object, listing, export, symbol
     std::vector<std::string> notices; // printed before the banner
     bool help = false;
+    bool version = false;
     std::optional<FatalError> fatal;
 };
 

@@ -5,6 +5,8 @@
 #include "tasm/CommandLine.h"
 #include "tasm/ObjectWriters.h"
 
+#include "base/Version.h"
+
 #include <new>
 #include <sstream>
 
@@ -12,9 +14,12 @@ namespace vexil::tasm {
 
 namespace {
 
-constexpr const char *kBanner =
-    "Vexil tasm: Z80 assembler for TASM 3.x sources.          Version 0.1.0\n"
-    "    Part of the Vexil development environment; GPL-3.0-or-later.\n";
+std::string Banner()
+{
+    return std::string("Vexil tasm: Z80 assembler for TASM 3.x sources.          Version ") +
+           base::VexilVersion() +
+           "\n    Part of the Vexil development environment; GPL-3.0-or-later.\n";
+}
 
 std::vector<std::string> splitWords(const std::string &text, char separator)
 {
@@ -123,6 +128,7 @@ std::string helpText()
            "             IN (C), OUT (C),0)\n"
            "  -x[hex]    extended instruction classes (-x: the HD64180 set)\n"
            "  -r, -y, -z accepted for old batch files; they change nothing\n"
+           "  --help     this list; --version: the release\n"
            "Environment: TASMOPTS (more options), TASMINC (colon-separated include folders),\n"
            "             TASMERRFORMAT (error line layout: file %s, line %d, message %s,\n"
            "             detail %s; \\n is a line break)\n"
@@ -142,11 +148,15 @@ int runTasm(const std::vector<std::string> &args, const Environment &env, FileSy
         for (const auto &notice : cl.notices) {
             console += notice + "\n";
         }
+        if (cl.version) {
+            console += base::VersionText("tasm");
+            return kExitOk;
+        }
         if (cl.help) {
             console += helpText();
             return kExitOk;
         }
-        console += kBanner;
+        console += Banner();
         if (cl.fatal) {
             console += cl.fatal->message + "\n";
             return cl.fatal->exitCode;

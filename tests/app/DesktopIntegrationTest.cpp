@@ -60,3 +60,35 @@ TEST_F(DesktopIntegrationTest, MissingIconsAreReportedNotFatal)
     EXPECT_EQ(result.problems.size(), 5u); // the program icon and four file-type icons
     EXPECT_TRUE(fs::exists(root_ / "share" / "applications" / "vexil.desktop"));
 }
+
+TEST_F(DesktopIntegrationTest, EntryQuotesOnlyWhatTheFormatReserves)
+{
+    // A bare name, as the system-wide entry uses, stays as it is.
+    EXPECT_NE(DesktopEntryText("vexil").find("\nExec=vexil %F\n"), std::string::npos);
+    // Inside quotes ", ` and $ are escaped, and a backslash becomes four: the value
+    // is unescaped once as a string and once as an argument.
+    EXPECT_NE(
+        DesktopEntryText("/opt/a$b\\c/vexil").find("\nExec=\"/opt/a\\\\$b\\\\\\\\c/vexil\" %F\n"),
+        std::string::npos);
+    // Assembler sources are offered to Vexil as well as the calculator files.
+    EXPECT_NE(DesktopEntryText("vexil").find("text/x-asm;"), std::string::npos);
+    EXPECT_NE(MimePackageText().find("<glob pattern=\"*.z80\"/>"), std::string::npos);
+}
+
+TEST_F(DesktopIntegrationTest, SystemWideFilesAreLookedForInEveryDataFolder)
+{
+    const fs::path second = root_ / "usr" / "share";
+    const std::string folders = (root_ / "empty").string() + ":relative:" + second.string();
+    EXPECT_FALSE(SystemDesktopIntegrationPresent(folders.c_str()));
+
+    // The entry alone is not enough: the file types must be there too.
+    vexil::testing::WriteText(second / "applications" / "vexil.desktop", "[Desktop Entry]\n");
+    EXPECT_FALSE(SystemDesktopIntegrationPresent(folders.c_str()));
+    vexil::testing::WriteText(second / "mime" / "packages" / "vexil.xml", "<mime-info/>\n");
+    EXPECT_TRUE(SystemDesktopIntegrationPresent(folders.c_str()));
+    // A relative entry in the list is ignored, as the desktop ignores it.
+    const fs::path here = fs::current_path();
+    fs::current_path(root_ / "usr");
+    EXPECT_FALSE(SystemDesktopIntegrationPresent("share"));
+    fs::current_path(here);
+}

@@ -152,6 +152,13 @@ TEST(DriverOpen, FailuresNameTheDeviceAndTheCause)
     const std::string denied = deviceErrorMessage("/dev/ttyS9", EACCES, "dialout");
     EXPECT_NE(denied.find("/dev/ttyS9"), std::string::npos);
     EXPECT_NE(denied.find("adduser"), std::string::npos);
+    EXPECT_EQ(denied.find("udev"), std::string::npos);
+    // A parallel port can also be opened through the udev rule that grants it to the
+    // user at the desk.
+    const std::string parport = deviceErrorMessage("/dev/parport7", EACCES, "lp");
+    EXPECT_NE(parport.find("/dev/parport7"), std::string::npos);
+    EXPECT_NE(parport.find("\"lp\""), std::string::npos);
+    EXPECT_NE(parport.find("70-vexil-parport.rules"), std::string::npos);
     // The message is cut to the caller's buffer and still terminated.
     char tiny[8];
     EXPECT_EQ(brantel_open_lines(BRANTEL_LINES_SERIAL, "/dev/null", tiny, sizeof tiny), -1);

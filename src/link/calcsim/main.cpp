@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // vexil-calcsim: a simulated TI-82 or TI-83 at the far end of the virtual cable,
 // for trying the link features without a calculator.
+#include "base/Version.h"
 #include "link/LinkDevice.h"
 #include "link/calcsim/ScreenImage.h"
 #include "link/calcsim/SimCalculator.h"
@@ -35,6 +36,7 @@ const char *kUsage =
     "                     [--screen IMAGE] [--free BYTES] [--duplicate skip|exit|overwrite]\n"
     "                     [--prompt-delay MS] [--home] [--not-listening] [--any-id]\n"
     "                     [--strict-cable] [--answer-delay MS]\n"
+    "       vexil-calcsim --help | --version\n"
     "\n"
     "Simulates a calculator waiting in its Link menu at the far end of the virtual\n"
     "cable. Received variables are stored in DIR, one file each; --send transmits\n"
@@ -105,6 +107,9 @@ int main(int argc, char **argv)
         const bool hasValue = i + 1 < argc;
         if (arg == "--help" || arg == "-h") {
             std::cout << kUsage;
+            return 0;
+        } else if (arg == "--version") {
+            std::cout << vexil::base::VersionText("vexil-calcsim");
             return 0;
         } else if (arg == "--model" && hasValue) {
             const std::string model = argv[++i];
