@@ -7,6 +7,7 @@
 #include "app/ui/StartupSequence.h"
 #include "app/ui/TForm1.h"
 #include "base/Version.h"
+#include "base/ui/HelpViewer.h"
 
 #include <QApplication>
 #include <QDir>
@@ -49,6 +50,9 @@ int main(int argc, char **argv)
         vexil::app::PrepareProgramDirectory(programDirectory, seed);
     for (const std::string &problem : prepared.problems) {
         qWarning("%s", problem.c_str());
+    }
+    if (!seed.empty()) {
+        vexil::uibase::SetInstalledHelpFolder(seed / "help");
     }
     // A package or `cmake --install` already put the entry and the file types where
     // every user's desktop finds them; a copy per user would only shadow them.
