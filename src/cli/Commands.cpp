@@ -16,6 +16,7 @@ int RunSend(const Words &words);
 int RunReceive(const Words &words);
 int RunSprite(const Words &words);
 int RunGroup(const Words &words);
+int RunPic(const Words &words);
 
 const std::vector<Command> &commands()
 {
@@ -59,6 +60,14 @@ const std::vector<Command> &commands()
          "group pack --model 82|83 FILE... -o OUT   (nothing is written if a file is refused)\n"
          "group unpack FILE -d DIR [--overwrite]",
          RunGroup},
+        {"pic",
+         "pic import IMAGE --model 82|83 --number N -o OUT.8?i [CONVERSION]\n"
+         "    (N as the calculator shows it: 1 to 6 on the TI-82, 1 to 9 and 0 on the TI-83)\n"
+         "pic export FILE.8?i -o OUT.png|OUT.bmp\n"
+         "pic asm IMAGE|FILE.8?i [CONVERSION]   (the Image Converter's .db lines, CR LF ended)\n"
+         "    CONVERSION: [--dither threshold|ordered|floyd] [--threshold 0-255] [--invert]\n"
+         "    [--fit] (shrink a larger image to the screen instead of cutting it)",
+         RunPic},
     };
     return table;
 }

@@ -27,6 +27,10 @@ struct GreyImage {
     }
 };
 
+// What a user is told when a picture has more than black and white in it.
+inline constexpr const char *kForcedBlackAndWhiteMessage =
+    "This bitmap is not monochrome.  It will be forced to black and white.";
+
 // Luminance by the ITU-R BT.601 weights, each pixel laid over white by its alpha.
 GreyImage GreyOf(const RgbaImage &image);
 
