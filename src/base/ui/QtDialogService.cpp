@@ -50,7 +50,11 @@ QMessageBox::StandardButtons buttonsOf(Buttons buttons)
 QFileDialog *makeFileDialog(const FileDialogRequest &request)
 {
     auto *dialog = new QFileDialog(dialogParent(), request.title, request.directory);
-    dialog->setNameFilter(ToQtFilter(request.filter));
+    const QStringList filters = ToQtFilter(request.filter).split(QStringLiteral(";;"));
+    dialog->setNameFilters(filters);
+    if (request.filterIndex > 0 && request.filterIndex < filters.size()) {
+        dialog->selectNameFilter(filters[request.filterIndex]);
+    }
     dialog->setDefaultSuffix(request.defaultSuffix);
     if (!request.fileName.isEmpty()) {
         dialog->selectFile(request.fileName);
