@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ pkgconf
   qt6-base-dev libqscintilla2-qt6-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  libtifiles-dev libpng-dev libjpeg-dev
+  libtifiles-dev libpng-dev libjpeg-dev libticalcs-dev libticables-dev libusb-1.0-0-dev
   pasmo z80asm z80dasm
   fonts-dejavu-core
   poppler-utils

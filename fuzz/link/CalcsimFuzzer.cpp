@@ -35,12 +35,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     std::filesystem::remove_all(memoryFolder());
     std::filesystem::create_directories(memoryFolder());
     SimConfig config;
-    // The first byte picks the model and a fault, so each gets explored.
+    // The first byte picks the model, a fault, the answer to the duplicate-name
+    // question and the calculator's state, so each gets explored.
     config.model = data[0] & 1 ? SimModel::TI83 : SimModel::TI82;
     config.memoryDir = memoryFolder();
     config.freeBytes = 4096;
+    config.answerDelayUs = 0;
     config.faults.corruptDataPacket = (data[0] >> 1) & 3;
-    config.duplicate = static_cast<DuplicateRule>((data[0] >> 3) % 3);
+    config.duplicate = static_cast<DuplicateRule>(((data[0] >> 3) & 7) % 3);
+    config.inLinkMenu = (data[0] & 0x40) == 0;
+    config.checkMachineId = (data[0] & 0x80) == 0;
     SimCalculator calculator(config);
     if (!calculator.start().empty())
         return 0;

@@ -28,7 +28,7 @@ public:
     bool dataReady() override { return !bytes_.empty(); }
     void releaseLines() override {}
     uint8_t readLines() override { return 0x30; }
-    bool lastReceiveTimedOut() const override { return bytes_.empty(); }
+    bool lastByteTimedOut() const override { return bytes_.empty(); }
 
 private:
     std::deque<uint8_t> bytes_;

@@ -11,11 +11,14 @@
 namespace vexil::brantel {
 
 // What every pass of a wait loop does besides sampling: keep the caller's events
-// flowing, then ask whether to give up. There is no time-out in the protocol; a
-// caller that wants one answers aborted() from a deadline of its own.
+// flowing, then ask whether to give up. The protocol itself never gives up; a
+// caller with a time limit for the other end restarts its clock in edgeStarts()
+// and answers aborted() from it.
 class WaitHooks {
 public:
     virtual ~WaitHooks() = default;
+    // A wait for one move of the other end begins.
+    virtual void edgeStarts() {}
     virtual void pump() {}
     virtual bool aborted() = 0;
 };

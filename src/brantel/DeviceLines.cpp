@@ -9,6 +9,7 @@
 #include <linux/ppdev.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <termios.h>
 #include <unistd.h>
 
 namespace vexil::brantel {
@@ -103,6 +104,7 @@ OpenedLines openParport(const std::string &device)
 
 SerialLines::~SerialLines()
 {
+    // Released first: with HUPCL cleared the lines stay as they are left here.
     drive(kReleaseBoth);
     ::close(fd_);
 }
@@ -140,7 +142,17 @@ OpenedLines openSerialLines(const std::string &device)
     }
     auto lines = std::make_unique<SerialLines>(fd);
     lines->drive(kReleaseBoth);
+    keepModemLinesOnClose(fd);
     return {std::move(lines), {}};
+}
+
+bool keepModemLinesOnClose(int fd)
+{
+    termios tio{};
+    if (::tcgetattr(fd, &tio) != 0)
+        return false;
+    tio.c_cflag &= ~static_cast<tcflag_t>(HUPCL);
+    return ::tcsetattr(fd, TCSANOW, &tio) == 0;
 }
 
 } // namespace vexil::brantel

@@ -10,6 +10,10 @@
 
 namespace vexil::brantel {
 
+// A released line rises within microseconds, but a USB serial adapter reports
+// its modem lines only every few milliseconds.
+inline constexpr std::chrono::milliseconds kHardwareSettle{20};
+
 // Data bit 0 drives line A, data bit 1 line B; the status register shows line A
 // on PAPER-OUT (0x20) and line B on SELECT (0x10), so both registers already
 // follow the model and pass through unchanged.
@@ -19,6 +23,7 @@ public:
     ~ParportLines() override;
     void drive(uint8_t value) override;
     uint8_t sample() override;
+    std::chrono::nanoseconds settleTime() const override { return kHardwareSettle; }
 
 private:
     int fd_;
@@ -32,6 +37,7 @@ public:
     ~SerialLines() override;
     void drive(uint8_t value) override;
     uint8_t sample() override;
+    std::chrono::nanoseconds settleTime() const override { return kHardwareSettle; }
 
 private:
     int fd_;
@@ -43,7 +49,13 @@ struct OpenedLines {
 };
 
 OpenedLines openParport(const std::string &device);
+// Opens the tty with both lines released, and so that closing it later leaves
+// DTR and RTS raised: dropped, they would pull both lines of an attached
+// calculator low, which it takes as the start of a transfer.
 OpenedLines openSerialLines(const std::string &device);
+
+// Clears HUPCL on a tty; false when it is not one.
+bool keepModemLinesOnClose(int fd);
 
 // "Cannot open <device>: <reason>." followed by what usually helps for that
 // errno; `group` is the group that normally owns such devices.

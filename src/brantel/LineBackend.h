@@ -2,6 +2,7 @@
 // The register model every cable back-end presents to the bit protocol.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 
 namespace vexil::brantel {
@@ -23,6 +24,9 @@ public:
     virtual void drive(uint8_t value) = 0;
     // The input register; callers look at kLineMask only.
     virtual uint8_t sample() = 0;
+    // The longest a released line may still read low. Zero where a sample always
+    // shows the last drive at once.
+    virtual std::chrono::nanoseconds settleTime() const { return {}; }
 };
 
 // Nothing attached: both lines read high and writes go nowhere, exactly like an

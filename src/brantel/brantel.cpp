@@ -8,6 +8,7 @@
 #include "brantel/VirtualCable.h"
 
 #include <atomic>
+#include <chrono>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -23,6 +24,8 @@ uint16_t inputPort = 0;
 uint16_t outputPort = 0;
 brantel_pump_fn pumpFn = nullptr;
 void *pumpContext = nullptr;
+int32_t edgeTimeoutMs = 0;
+bool lastTimedOut = false;
 DisconnectedLines unplugged;
 std::unique_ptr<LineBackend> attached;
 
@@ -38,12 +41,33 @@ bool breakRequested()
 
 class DriverHooks final : public WaitHooks {
 public:
+    void edgeStarts() override
+    {
+        if (edgeTimeoutMs > 0)
+            deadline_ = Clock::now() + std::chrono::milliseconds(edgeTimeoutMs);
+        polls_ = 0;
+    }
     void pump() override
     {
         if (pumpFn)
             pumpFn(pumpContext);
     }
-    bool aborted() override { return breakRequested(); }
+    bool aborted() override
+    {
+        if (breakRequested())
+            return true;
+        // The clock is cheap, but not next to a poll of shared memory.
+        if (edgeTimeoutMs > 0 && ++polls_ % 16 == 0 && Clock::now() > deadline_) {
+            lastTimedOut = true;
+            return true;
+        }
+        return false;
+    }
+
+private:
+    using Clock = std::chrono::steady_clock;
+    Clock::time_point deadline_{};
+    unsigned polls_ = 0;
 };
 
 void copyMessage(const std::string &text, char *message, size_t size)
@@ -77,6 +101,7 @@ int32_t GetBrk(void)
 
 void Put82(int32_t byte)
 {
+    lastTimedOut = false;
     if (breakRequested())
         return;
     DriverHooks hooks;
@@ -85,10 +110,21 @@ void Put82(int32_t byte)
 
 uint8_t Get82(void)
 {
+    lastTimedOut = false;
     if (breakRequested())
         return 0;
     DriverHooks hooks;
     return receiveByte(lines(), hooks).value_or(0);
+}
+
+void brantel_set_timeout(int32_t milliseconds)
+{
+    edgeTimeoutMs = milliseconds > 0 ? milliseconds : 0;
+}
+
+int brantel_timed_out(void)
+{
+    return lastTimedOut ? 1 : 0;
 }
 
 void brantel_set_pump(brantel_pump_fn pump, void *context)

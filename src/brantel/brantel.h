@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The link cable driver: one byte at a time over the cable's two lines, with a
-// full handshake per bit and a sticky break flag as the only way out of a wait.
+// full handshake per bit. A wait ends when the other end moves, when the sticky
+// break flag is set, or, only when the caller asks for one, after a time limit.
 //
 // The five classic entry points keep their historic names; everything Linux adds
 // (the event pump, the choice of line back-end, raw line access for the packet
@@ -35,6 +36,13 @@ BRANTEL_API void Put82(int32_t byte);
 
 /* Receives one byte; 0 when aborted by the break flag (0 is also a legal byte). */
 BRANTEL_API uint8_t Get82(void);
+
+/* The longest one bit may wait for each move of the other end; 0 (the default)
+ * waits for ever, until the break flag. A wait that runs out ends the call as
+ * the break flag would, with the lines as they are, but the flag stays as it was. */
+BRANTEL_API void brantel_set_timeout(int32_t milliseconds);
+/* 1 when the last Put82 or Get82 ended because a wait ran out. */
+BRANTEL_API int brantel_timed_out(void);
 
 /* Called once per pass of every wait loop, so a user interface stays alive while
  * a byte waits for the other end. NULL removes it. */

@@ -5,8 +5,10 @@
 #include "link/transfer/CableDevice.h"
 #include "link/transfer/TransferView.h"
 
+#include <algorithm>
 #include <atomic>
 #include <csignal>
+#include <cstdlib>
 #include <iostream>
 
 namespace vexil::cli {
@@ -18,6 +20,20 @@ std::atomic<bool> interrupted{false};
 void onInterrupt(int)
 {
     interrupted = true;
+}
+
+// --wait SECONDS: how long to wait where the calculator's user has to act
+// first. Without it those waits end only on data or Ctrl+C.
+int userWaitOption(const CliArgs &args)
+{
+    const auto text = args.value("--wait");
+    if (!text)
+        return 0;
+    char *end = nullptr;
+    const double seconds = std::strtod(text->c_str(), &end);
+    if (text->empty() || *end != '\0' || !(seconds > 0) || seconds > 86400)
+        throw UsageError("--wait needs a number of seconds, more than 0: " + *text);
+    return std::max(1, static_cast<int>(seconds * 1000));
 }
 
 link::LinkDevice deviceOption(const CliArgs &args)
@@ -49,6 +65,7 @@ CableRun::CableRun(std::string command, const CliArgs &args)
     : command_(std::move(command)), device_(deviceOption(args)), progress_(std::cout),
       link_(progress_)
 {
+    link_.UserWaitMs = userWaitOption(args);
     progress_.onPump = [this] {
         if (interrupted.exchange(false))
             link_.Cancel();

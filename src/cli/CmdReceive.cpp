@@ -27,7 +27,7 @@ link::transfer::ExistsChoice existsChoice(const std::string &text)
 
 int RunReceive(const Words &words)
 {
-    const CliArgs args(words, {"--cable", "--exists"}, {});
+    const CliArgs args(words, {"--cable", "--exists", "--wait"}, {});
     args.expectPositional(1, 1);
     const std::filesystem::path folder = args.positional()[0];
     std::error_code ec;

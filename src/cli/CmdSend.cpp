@@ -9,7 +9,7 @@ namespace vexil::cli {
 
 int RunSend(const Words &words)
 {
-    const CliArgs args(words, {"--cable"}, {});
+    const CliArgs args(words, {"--cable", "--wait"}, {});
     if (args.positional().empty())
         throw UsageError("send needs at least one file");
     CableRun cable("send", args);

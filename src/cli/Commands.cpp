@@ -17,9 +17,12 @@ int RunReceive(const Words &words);
 int RunSprite(const Words &words);
 int RunGroup(const Words &words);
 int RunPic(const Words &words);
+int RunVar(const Words &words);
+std::string VarSynopsis();
 
 const std::vector<Command> &commands()
 {
+    static const std::string varSynopsis = VarSynopsis();
     static const std::vector<Command> table = {
         {"tokens",
          "tokens decode --model 82|83 [--raw] [--lossy] FILE\n"
@@ -46,11 +49,13 @@ const std::vector<Command> &commands()
          "         (assembler errors on standard error, exit code 1)",
          RunAssemble},
         {"send",
-         "send FILE... --cable DEVICE\n"
+         "send FILE... --cable DEVICE [--wait SECONDS]\n"
          "     (DEVICE: a virtual cable file, /dev/parportN, /dev/ttyS* for a black link,\n"
-         "      or graylink:/dev/ttyUSB0; exit code 0 only when every file went through)",
+         "      or graylink:/dev/ttyUSB0; exit code 0 only when every file went through;\n"
+         "      --wait bounds the wait for the calculator's user, which has no limit)",
          RunSend},
-        {"receive", "receive DIR --cable DEVICE [--exists omit|overwrite|quit]", RunReceive},
+        {"receive", "receive DIR --cable DEVICE [--exists omit|overwrite|quit] [--wait SECONDS]",
+         RunReceive},
         {"sprite",
          "sprite IMAGE --label NAME [--segment N]\n"
          "       (a PNG or BMP picture as the Sprite Editor's .db lines, CR LF ended)",
@@ -68,6 +73,7 @@ const std::vector<Command> &commands()
          "    CONVERSION: [--dither threshold|ordered|floyd] [--threshold 0-255] [--invert]\n"
          "    [--fit] (shrink a larger image to the screen instead of cutting it)",
          RunPic},
+        {"var", varSynopsis.c_str(), RunVar},
     };
     return table;
 }

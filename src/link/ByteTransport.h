@@ -19,8 +19,11 @@ public:
     virtual void releaseLines() = 0;
     // The raw line byte: bits 4 and 5 are the two lines, 0x30 when idle.
     virtual uint8_t readLines() = 0;
-    // Whether a missing byte means the wait ran out of time (rather than a break).
-    virtual bool lastReceiveTimedOut() const { return false; }
+    // Whether the last byte sent or received gave up because the other end
+    // stalled for longer than the byte time-out (rather than on a break).
+    virtual bool lastByteTimedOut() const { return false; }
+    // How long one byte may stall; 0 waits for ever.
+    virtual void setByteTimeout(int /*milliseconds*/) {}
 };
 
 } // namespace vexil::link

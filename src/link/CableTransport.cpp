@@ -3,6 +3,9 @@
 
 #include "brantel/brantel.h"
 
+#include <chrono>
+#include <thread>
+
 namespace vexil::link {
 
 namespace {
@@ -11,6 +14,8 @@ namespace {
 // transport is opened before the one it replaces is destroyed, so only the
 // transport that opened the current lines may close them.
 const CableTransport *linesOwner = nullptr;
+
+constexpr std::chrono::milliseconds kTurnaround{1};
 
 } // namespace
 
@@ -40,15 +45,30 @@ std::string CableTransport::open(int linesKind, const std::string &device)
 
 void CableTransport::sendByte(uint8_t byte)
 {
+    // Turning round from receiving to sending: the far end ends its last bit
+    // when it sees both lines high, and only a moment of idle lines lets it see
+    // that before our first pull. A calculator polls its port every few
+    // microseconds; a millisecond leaves room for a busy one too.
+    if (lastWasReceive_)
+        std::this_thread::sleep_for(kTurnaround);
+    lastWasReceive_ = false;
     Put82(byte);
+    timedOut_ = brantel_timed_out() != 0;
 }
 
 std::optional<uint8_t> CableTransport::receiveByte()
 {
+    lastWasReceive_ = true;
     const uint8_t byte = Get82();
-    if (GetBrk() == 1)
+    timedOut_ = brantel_timed_out() != 0;
+    if (timedOut_ || GetBrk() == 1)
         return std::nullopt;
     return byte;
+}
+
+void CableTransport::setByteTimeout(int milliseconds)
+{
+    brantel_set_timeout(milliseconds);
 }
 
 bool CableTransport::dataReady()

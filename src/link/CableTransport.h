@@ -26,9 +26,14 @@ public:
     bool dataReady() override;
     void releaseLines() override;
     uint8_t readLines() override;
+    bool lastByteTimedOut() const override { return timedOut_; }
+    // The driver's limit for each move of the other end, inside every bit.
+    void setByteTimeout(int milliseconds) override;
 
 private:
     LinkHost &host_;
+    bool timedOut_ = false;
+    bool lastWasReceive_ = false;
 };
 
 } // namespace vexil::link

@@ -57,12 +57,20 @@ std::string GraphLinkTransport::open(const std::string &device)
     return {};
 }
 
+bool GraphLinkTransport::pastDeadline(std::chrono::steady_clock::time_point start) const
+{
+    return timeoutMs_ > 0 &&
+           std::chrono::steady_clock::now() - start > std::chrono::milliseconds(timeoutMs_);
+}
+
 void GraphLinkTransport::sendByte(uint8_t byte)
 {
-    // At 9600 baud a long packet fills the port's buffer; waiting for room in
-    // slices keeps the stop button alive. The outcome of a write is not looked
-    // at: a lost byte shows up as a missing answer, which the protocol reports.
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs_);
+    // At 9600 baud a long packet fills the port's buffer, and a calculator that
+    // has stopped taking bytes lets it stay full; waiting for room in slices
+    // keeps the stop button alive. A lost byte shows up as a missing answer,
+    // which the protocol reports.
+    timedOut_ = false;
+    const auto start = std::chrono::steady_clock::now();
     for (;;) {
         pollfd pfd{fd_, POLLOUT, 0};
         if (::poll(&pfd, 1, kPollSliceMs) > 0) {
@@ -70,15 +78,19 @@ void GraphLinkTransport::sendByte(uint8_t byte)
             return;
         }
         host_.pumpEvents();
-        if (stop_() || std::chrono::steady_clock::now() > deadline)
+        if (stop_())
             return;
+        if (pastDeadline(start)) {
+            timedOut_ = true;
+            return;
+        }
     }
 }
 
 std::optional<uint8_t> GraphLinkTransport::receiveByte()
 {
     timedOut_ = false;
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs_);
+    const auto start = std::chrono::steady_clock::now();
     for (;;) {
         pollfd pfd{fd_, POLLIN, 0};
         if (::poll(&pfd, 1, kPollSliceMs) > 0) {
@@ -89,7 +101,7 @@ std::optional<uint8_t> GraphLinkTransport::receiveByte()
         host_.pumpEvents();
         if (stop_())
             return std::nullopt;
-        if (std::chrono::steady_clock::now() > deadline) {
+        if (pastDeadline(start)) {
             timedOut_ = true;
             return std::nullopt;
         }

@@ -6,6 +6,7 @@
 #include "link/ByteTransport.h"
 #include "link/LinkHost.h"
 
+#include <chrono>
 #include <functional>
 #include <string>
 
@@ -13,7 +14,8 @@ namespace vexil::link {
 
 class GraphLinkTransport final : public ByteTransport {
 public:
-    // `stop` is asked while a read waits, so a cancel ends it at once.
+    // `stop` is asked while a byte waits, so a cancel ends it at once.
+    // `timeoutMs` bounds each byte (0: no bound).
     GraphLinkTransport(LinkHost &host, std::function<bool()> stop, int timeoutMs);
     ~GraphLinkTransport() override;
     GraphLinkTransport(const GraphLinkTransport &) = delete;
@@ -28,9 +30,12 @@ public:
     bool dataReady() override;
     void releaseLines() override {}
     uint8_t readLines() override { return 0x30; }
-    bool lastReceiveTimedOut() const override { return timedOut_; }
+    bool lastByteTimedOut() const override { return timedOut_; }
+    void setByteTimeout(int milliseconds) override { timeoutMs_ = milliseconds; }
 
 private:
+    bool pastDeadline(std::chrono::steady_clock::time_point start) const;
+
     LinkHost &host_;
     std::function<bool()> stop_;
     int timeoutMs_;

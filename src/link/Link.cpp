@@ -25,7 +25,8 @@ public:
     bool dataReady() override { return false; }
     void releaseLines() override {}
     uint8_t readLines() override { return 0x30; }
-    bool lastReceiveTimedOut() const override { return true; }
+    bool lastByteTimedOut() const override { return true; }
+    void setByteTimeout(int) override {}
 };
 
 int linesKindFor(LinkDeviceKind kind)
@@ -64,9 +65,7 @@ std::string Link::LinkInit(int linkType, int linkPort)
     LinkIsGraphLink = linkType == kLinkTypeGraphLink;
     LinkBasePort = kBasePorts[port];
     LinkPortIsSerial = port < 2;
-    LinkCancelled = false;
-    SetBrk(0);
-    LinkError = 0;
+    ResetState();
 
     // Reopening a serial port drops DTR and RTS for a moment, which an attached
     // calculator may take as a pulled line: keep a device that is already open.
@@ -78,7 +77,7 @@ std::string Link::LinkInit(int linkType, int linkPort)
         transport_.reset();
         if (device.kind == LinkDeviceKind::GraphLinkSerial) {
             auto serial = std::make_unique<GraphLinkTransport>(
-                host_, [this] { return LinkCancelled || GetBrk() == 1; }, TimeoutMs);
+                host_, [this] { return LinkCancelled || GetBrk() == 1; }, byteTimeoutMs_);
             message = serial->open(device.path);
             if (message.empty())
                 transport_ = std::move(serial);
@@ -95,6 +94,7 @@ std::string Link::LinkInit(int linkType, int linkPort)
             transport_ = std::make_unique<DeadTransport>();
         }
     }
+    transport_->setByteTimeout(byteTimeoutMs_);
     ReleaseLines();
     SetPorts(0x379, 0x378);
     if (!message.empty())
@@ -105,8 +105,15 @@ std::string Link::LinkInit(int linkType, int linkPort)
 void Link::useTransport(std::unique_ptr<ByteTransport> transport)
 {
     transport_ = std::move(transport);
+    transport_->setByteTimeout(byteTimeoutMs_);
     openKind_ = -1;
     openPath_.clear();
+}
+
+void Link::setByteTimeoutMs(int milliseconds)
+{
+    byteTimeoutMs_ = milliseconds;
+    transport_->setByteTimeout(milliseconds);
 }
 
 void Link::ReleaseLines()
@@ -129,9 +136,30 @@ void Link::WaitForData(uint8_t errorMask)
     }
 }
 
+void Link::WaitForUser()
+{
+    const auto start = std::chrono::steady_clock::now();
+    for (unsigned polls = 0; !transport_->dataReady(); ++polls) {
+        if (LinkCancelled || LinkError != 0)
+            return;
+        host_.pumpEvents();
+        if (UserWaitMs > 0 &&
+            std::chrono::steady_clock::now() - start > std::chrono::milliseconds(UserWaitMs)) {
+            LinkError |= 1;
+            return;
+        }
+        // A user takes seconds; a millisecond more costs nothing and spares a
+        // processor the whole time.
+        if (polls > 1000)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+}
+
 void Link::SendByte(uint8_t byte)
 {
     transport_->sendByte(byte);
+    if (transport_->lastByteTimedOut())
+        LinkError |= 1;
 }
 
 uint8_t Link::ReceiveByte()
@@ -139,7 +167,7 @@ uint8_t Link::ReceiveByte()
     const auto byte = transport_->receiveByte();
     if (byte)
         return *byte;
-    if (transport_->lastReceiveTimedOut())
+    if (transport_->lastByteTimedOut())
         LinkError |= 1;
     return 0;
 }
@@ -194,9 +222,15 @@ bool Link::ReceivePacket(Packet &packet, bool showProgress)
 
 void Link::ReceivePacketChecked(Packet &packet, bool showProgress)
 {
-    while (!ReceivePacket(packet, showProgress)) {
+    // A line that damages every copy would otherwise keep both ends asking and
+    // answering for ever.
+    for (int requests = 0; !ReceivePacket(packet, showProgress); ++requests) {
         if (LinkCancelled || LinkError != 0)
             return;
+        if (requests == kMaxResendRequests) {
+            PacketDamaged = true;
+            return;
+        }
         Packet again = headerPacket(MachineId, command::kChecksumError);
         SendPacket(again, false);
         host_.beep();
@@ -215,12 +249,27 @@ void Link::Cancel()
     SetBrk(1);
 }
 
+void Link::ClearBreak()
+{
+    SetBrk(0);
+}
+
+void Link::ResetState()
+{
+    LinkCancelled = false;
+    ClearBreak();
+    LinkError = 0;
+    PacketDamaged = false;
+}
+
 std::optional<TransferResult> Link::check() const
 {
     if (LinkCancelled)
         return TransferResult::Cancelled;
     if (LinkError != 0)
         return TransferResult::Timeout;
+    if (PacketDamaged)
+        return TransferResult::TransmissionError;
     return std::nullopt;
 }
 

@@ -11,10 +11,14 @@ constexpr uint8_t kTheta = 0x5B;
 
 std::string nameCharacter(uint8_t byte)
 {
-    return byte == kTheta ? std::string("THET") : std::string(1, static_cast<char>(byte));
+    if (byte == kTheta)
+        return "THET";
+    const char c = static_cast<char>(byte);
+    return std::string(1, IsReceiveNameCharacter(c) ? c : '_');
 }
 
-// Every non-zero name byte from `first` to the end of the 8-byte name field.
+// Every non-zero name byte from `first` to the end of the 8-byte name field; a
+// name of none at all is "_", so the file is not hidden behind its extension.
 std::string nameCharacters(std::span<const uint8_t> header, size_t first)
 {
     std::string text;
@@ -22,12 +26,20 @@ std::string nameCharacters(std::span<const uint8_t> header, size_t first)
         if (header[i] != 0)
             text += nameCharacter(header[i]);
     }
-    return text;
+    return text.empty() ? "_" : text;
 }
 
-std::string offsetCharacter(char base, uint8_t byte)
+// Pic1 ... Pic9, Pic0: name byte 0 is 1 and byte 9 is 0, as the calculator
+// shows them.
+std::string digitFor(uint8_t byte)
 {
-    return std::string(1, static_cast<char>(base + byte));
+    return byte <= 9 ? std::to_string((byte + 1) % 10) : std::string("_");
+}
+
+// [A] ... [J].
+std::string letterFor(uint8_t byte)
+{
+    return byte <= 9 ? std::string(1, static_cast<char>('A' + byte)) : std::string("_");
 }
 
 std::string equationName(uint8_t code, bool ti83)
@@ -62,9 +74,9 @@ std::string name82(std::span<const uint8_t> h)
     case 0x00:
         return "Real" + nameCharacter(h[7]) + ".82n";
     case 0x01:
-        return "L" + offsetCharacter('1', h[8]) + ".82l";
+        return "L" + digitFor(h[8]) + ".82l";
     case 0x02:
-        return "Mtrx" + offsetCharacter('A', h[8]) + ".82m";
+        return "Mtrx" + letterFor(h[8]) + ".82m";
     case 0x03: {
         const std::string eq = equationName(h[8], false);
         return eq.empty() ? eq : eq + ".82y";
@@ -73,9 +85,9 @@ std::string name82(std::span<const uint8_t> h)
     case 0x06:
         return nameCharacters(h, 7) + ".82p";
     case 0x07:
-        return "Pic" + offsetCharacter('1', h[8]) + ".82i";
+        return "Pic" + digitFor(h[8]) + ".82i";
     case 0x08:
-        return "GDB" + offsetCharacter('1', h[8]) + ".82d";
+        return "GDB" + digitFor(h[8]) + ".82d";
     case 0x0B:
         return "Window.82w";
     case 0x0C:
@@ -99,23 +111,23 @@ std::string name83(std::span<const uint8_t> h)
     case 0x01:
     case 0x0D:
         if (h[8] <= 5)
-            return "L" + offsetCharacter('1', h[8]) + ".83l";
+            return "L" + digitFor(h[8]) + ".83l";
         return "L" + nameCharacters(h, 8) + ".83l";
     case 0x02:
-        return "Mtrx" + offsetCharacter('A', h[8]) + ".83m";
+        return "Mtrx" + letterFor(h[8]) + ".83m";
     case 0x03: {
         const std::string eq = equationName(h[8], true);
         return eq.empty() ? eq : eq + ".83y";
     }
     case 0x04:
-        return "Str" + offsetCharacter('1', h[8]) + ".83s";
+        return "Str" + digitFor(h[8]) + ".83s";
     case 0x05:
     case 0x06:
         return nameCharacters(h, 7) + ".83p";
     case 0x07:
-        return "Pic" + offsetCharacter('1', h[8]) + ".83i";
+        return "Pic" + digitFor(h[8]) + ".83i";
     case 0x08:
-        return "GDB" + offsetCharacter('1', h[8]) + ".83d";
+        return "GDB" + digitFor(h[8]) + ".83d";
     case 0x0C:
         return "Cplx" + nameCharacter(h[7]) + ".83c";
     case 0x0F:
@@ -146,18 +158,12 @@ std::string MakeReceiveName(std::span<const uint8_t> header, const std::filesyst
         name = name83(header);
     if (name.empty())
         return {};
-    // The name bytes come off the cable and no real calculator sends anything
-    // but printable ASCII: a slash would leave the folder, a NUL cut the name
-    // short, control and high bytes make names other programs choke on, and a
-    // leading dot would hide the file.
-    for (char &c : name) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '/' || byte < 0x20 || byte >= 0x7F)
-            c = '_';
-    }
-    if (name.front() == '.')
-        name.front() = '_';
     return (folder / name).string();
+}
+
+bool IsReceiveNameCharacter(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '@';
 }
 
 } // namespace vexil::link

@@ -1,48 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tibasic/TokenList.h"
 
+#include "tibasic/GlyphNotation.h"
 #include "tibasic/TokenLookup.h"
 #include "tibasic/TokenTables.h"
 
 #include <algorithm>
-#include <cstring>
 #include <stdexcept>
 
 namespace vexil::tibasic {
 
 namespace {
-
-int HexDigit(char c)
-{
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
-
-// "{E5}DMS" -> E5 44 4D 53. A brace not followed by two hex digits and a closing
-// brace is itself (the tokens "{" and "}").
-std::string ExpandGlyphs(const char *written)
-{
-    std::string text;
-    const std::size_t size = std::strlen(written);
-    for (std::size_t i = 0; i < size; ++i) {
-        if (written[i] == '{' && i + 3 < size && written[i + 3] == '}') {
-            const int high = HexDigit(written[i + 1]);
-            const int low = HexDigit(written[i + 2]);
-            if (high >= 0 && low >= 0) {
-                text.push_back(static_cast<char>(high * 16 + low));
-                i += 3;
-                continue;
-            }
-        }
-        text.push_back(written[i]);
-    }
-    return text;
-}
 
 std::array<const char *, 256> OneByteTexts(CalcModel model)
 {
@@ -69,7 +37,7 @@ detail::TokenLookup BuildLookup(CalcModel model)
         } else {
             lookup.oneByte[byte] = static_cast<std::int16_t>(lookup.entries.size());
             lookup.entries.push_back(
-                {static_cast<std::uint16_t>(byte), ExpandGlyphs(oneByte[byte])});
+                {static_cast<std::uint16_t>(byte), ExpandGlyphNotation(oneByte[byte])});
         }
     }
 
@@ -80,7 +48,7 @@ detail::TokenLookup BuildLookup(CalcModel model)
             throw std::logic_error("two-byte token outside a group");
         }
         lookup.secondByte[slot][raw.code & 0xFF] = static_cast<std::int16_t>(lookup.entries.size());
-        lookup.entries.push_back({raw.code, ExpandGlyphs(raw.text)});
+        lookup.entries.push_back({raw.code, ExpandGlyphNotation(raw.text)});
     }
 
     // Views into `entries` stay valid: the vector is complete and never grows again.

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <string_view>
 
 namespace vexil::vardata {
 
@@ -20,5 +21,9 @@ std::optional<double> ReadReal(const FixedOffsetReader &reader, std::size_t offs
 // Appends the 9 bytes of `value`; false (and nothing appended) when the value
 // cannot be stored because it lies outside -1E100 to 1E100.
 bool AppendReal(varfile::Bytes &data, double value, varfile::RealKind kind);
+
+// A typed number as the editors take it: parsed, rounded to 14 digits and then
+// range-checked (so 9.99999999999999E99, which rounds to 1E100, is refused).
+std::optional<double> ParseTypedReal(std::string_view text);
 
 } // namespace vexil::vardata

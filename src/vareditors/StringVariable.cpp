@@ -3,6 +3,7 @@
 
 #include "tibasic/Tokenizer.h"
 #include "vareditors/FixedOffsetReader.h"
+#include "vareditors/TokenBody.h"
 #include "varfile/Comments.h"
 #include "varfile/VarFile.h"
 #include "varfile/VarNames.h"
@@ -12,8 +13,6 @@ namespace vexil::vardata {
 namespace {
 
 constexpr std::uint8_t kStringType = 0x04;
-constexpr std::size_t kTokensOffset = kStringTokensOffset;
-constexpr std::size_t kChecksumSize = 2;
 
 } // namespace
 
@@ -32,22 +31,18 @@ LoadResult<StringVariable> LoadStringFile(varfile::ByteView file)
         return result;
     }
     result.variable.nameIndex = *name < kStringNameCount ? *name : 0;
-    // The smallest string file holds its token length and checksum after the entry
-    // header; anything shorter has lost its end.
-    if (file.size() < kTokensOffset + kChecksumSize) {
+    const auto tokens = TokenBody(file);
+    if (!tokens) {
         result.complete = false;
         return result;
     }
-    result.variable.text = tibasic::DecodeTokens(varfile::CalcModel::TI83, StringFileTokens(file));
+    result.variable.text = tibasic::DecodeTokens(varfile::CalcModel::TI83, *tokens);
     return result;
 }
 
 varfile::ByteView StringFileTokens(varfile::ByteView file)
 {
-    if (file.size() < kTokensOffset + kChecksumSize) {
-        return {};
-    }
-    return file.subspan(kTokensOffset, file.size() - kChecksumSize - kTokensOffset);
+    return TokenBody(file).value_or(varfile::ByteView{});
 }
 
 StringBuild BuildStringFile(const StringVariable &string)
@@ -56,19 +51,23 @@ StringBuild BuildStringFile(const StringVariable &string)
     auto encoded = tibasic::EncodeTokens(varfile::CalcModel::TI83, string.text);
     if (!encoded.ok()) {
         build.failedAt = encoded.failedAt;
-        build.error = std::string(kInvalidStringToken);
+        build.error = std::string(kInvalidTokenFound);
         return build;
     }
-    varfile::Bytes data;
-    data.push_back(static_cast<std::uint8_t>(encoded.tokens.size() & 0xFF));
-    data.push_back(static_cast<std::uint8_t>((encoded.tokens.size() >> 8) & 0xFF));
-    data.insert(data.end(), encoded.tokens.begin(), encoded.tokens.end());
+    auto file = StringFileFromTokens(string.nameIndex, encoded.tokens);
+    build.file = std::move(file.file);
+    build.error = std::move(file.error);
+    return build;
+}
 
-    int index = string.nameIndex >= 0 && string.nameIndex < kStringNameCount ? string.nameIndex : 0;
+FileBuild StringFileFromTokens(int nameIndex, varfile::ByteView tokens)
+{
+    FileBuild build;
+    int index = nameIndex >= 0 && nameIndex < kStringNameCount ? nameIndex : 0;
     varfile::VarName name{};
     name[0] = varfile::kStringPrefix;
     name[1] = static_cast<std::uint8_t>(index);
-    varfile::VarEntry entry{kStringType, name, std::move(data)};
+    varfile::VarEntry entry{kStringType, name, TokenBodyData(tokens)};
     auto file = varfile::BuildVarFile(
         varfile::CalcModel::TI83, varfile::WriterComment(varfile::CommentWriter::String), {entry});
     if (!file) {

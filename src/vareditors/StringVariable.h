@@ -3,7 +3,9 @@
 // TI-83 tokens behind a 2-byte token length.
 #pragma once
 
+#include "vareditors/FileBuild.h"
 #include "vareditors/LoadResult.h"
+#include "vareditors/TokenBody.h"
 #include "varfile/CalcModel.h"
 
 #include <cstddef>
@@ -14,9 +16,8 @@ namespace vexil::vardata {
 
 inline constexpr int kStringNameCount = 10;
 inline constexpr std::string_view kStringReadError = "Error reading string file.";
-inline constexpr std::string_view kInvalidStringToken = "Invalid token found.";
 
-inline constexpr std::size_t kStringTokensOffset = 72;
+inline constexpr std::size_t kStringTokensOffset = kTokenBodyOffset;
 
 struct StringVariable {
     int nameIndex = 0; // 0..8 for Str1..Str9, 9 for Str0
@@ -42,5 +43,8 @@ struct StringBuild {
 };
 
 StringBuild BuildStringFile(const StringVariable &string);
+
+// The file around TI-83 tokens already encoded.
+FileBuild StringFileFromTokens(int nameIndex, varfile::ByteView tokens);
 
 } // namespace vexil::vardata

@@ -77,6 +77,19 @@ bool OverflowsToInfinity(const std::string &number)
     return order > 0;
 }
 
+// The first `sign` from `from` on that does not belong to an exponent: the "-" of
+// 1E-5-2i separates the parts only where it follows the 5.
+std::size_t FindPartSign(std::string_view text, char sign, std::size_t from)
+{
+    for (std::size_t at = text.find(sign, from); at != std::string_view::npos;
+         at = text.find(sign, at + 1)) {
+        if (at == 0 || (text[at - 1] != 'E' && text[at - 1] != 'e')) {
+            return at;
+        }
+    }
+    return std::string_view::npos;
+}
+
 } // namespace
 
 std::string FormatReal(double value)
@@ -189,9 +202,9 @@ ComplexEntry ParseComplex(std::string_view text)
         }
         return {Outcome::RealOnly, *value};
     }
-    std::size_t separator = text.find('+');
+    std::size_t separator = FindPartSign(text, '+', 0);
     if (separator == std::string_view::npos) {
-        separator = text.find('-', 1);
+        separator = FindPartSign(text, '-', 1);
     }
     if (separator == std::string_view::npos) {
         return {Outcome::InvalidComplex};

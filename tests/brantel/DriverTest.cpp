@@ -9,9 +9,12 @@
 
 #include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <filesystem>
 #include <thread>
 
+#include <pty.h>
+#include <termios.h>
 #include <unistd.h>
 
 using namespace vexil::brantel;
@@ -36,6 +39,7 @@ protected:
     void TearDown() override
     {
         brantel_set_pump(nullptr, nullptr);
+        brantel_set_timeout(0);
         brantel_close_lines();
         SetBrk(0);
     }
@@ -50,6 +54,20 @@ public:
 
 private:
     std::atomic<bool> &stop_;
+};
+
+// Takes its time before each of its own moves, but never longer than `pause`.
+class SlowHooks final : public WaitHooks {
+public:
+    SlowHooks(std::atomic<bool> &stop, std::chrono::milliseconds pause) : stop_(stop), pause_(pause)
+    {
+    }
+    void edgeStarts() override { std::this_thread::sleep_for(pause_); }
+    bool aborted() override { return stop_.load(); }
+
+private:
+    std::atomic<bool> &stop_;
+    std::chrono::milliseconds pause_;
 };
 
 } // namespace
@@ -143,4 +161,49 @@ TEST(DriverOpen, FailuresNameTheDeviceAndTheCause)
     EXPECT_EQ(std::string(tiny).size(), 7u);
     // After a failure nothing is attached: the lines read idle.
     EXPECT_EQ(brantel_read_lines() & kLineMask, kLineMask);
+}
+
+TEST_F(DriverTest, ATimeLimitEndsAStalledByteWithoutTheBreakFlag)
+{
+    // Nobody on the other end: each call gives up after the limit, says so, and
+    // leaves the break flag alone.
+    brantel_set_timeout(50);
+    const auto start = std::chrono::steady_clock::now();
+    Put82(0x55);
+    EXPECT_EQ(brantel_timed_out(), 1);
+    EXPECT_EQ(Get82(), 0);
+    EXPECT_EQ(brantel_timed_out(), 1);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    EXPECT_EQ(GetBrk(), 0);
+
+    // The limit is per move of the other end, not per byte: a calculator slower
+    // than the limit over the whole byte, but quick at every edge, gets through.
+    std::atomic<bool> stop{false};
+    std::thread slowCalc([&] {
+        VirtualCable calc(path_, CableEnd::Calculator);
+        SlowHooks hooks(stop, std::chrono::milliseconds(10));
+        receiveByte(calc, hooks);
+    });
+    Put82(0xA5);
+    EXPECT_EQ(brantel_timed_out(), 0);
+    stop = true;
+    slowCalc.join();
+}
+
+TEST(SerialLines, ClosingLeavesTheModemLinesRaised)
+{
+    // A pseudo-terminal keeps its termios flags like a serial port does.
+    int master = -1;
+    int slave = -1;
+    ASSERT_EQ(::openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
+    termios tio{};
+    ::tcgetattr(slave, &tio);
+    tio.c_cflag |= HUPCL;
+    ::tcsetattr(slave, TCSANOW, &tio);
+    EXPECT_TRUE(keepModemLinesOnClose(slave));
+    ::tcgetattr(slave, &tio);
+    EXPECT_EQ(tio.c_cflag & HUPCL, 0u);
+    ::close(slave);
+    ::close(master);
+    EXPECT_FALSE(keepModemLinesOnClose(-1));
 }

@@ -12,6 +12,7 @@
 #include <thread>
 #include <vector>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace vexil::brantel;
@@ -95,16 +96,54 @@ TEST(VirtualCable, ReportsAnIdleMomentThatAnEndDidNotSee)
     EXPECT_EQ(b.sample(), kLineAHigh);
 }
 
-TEST(VirtualCable, RefusesAFileThatIsNotACable)
+std::string contents(const fs::path &path)
 {
-    const fs::path path = cablePath("not-a-cable");
-    std::ofstream(path) << "some text that is certainly not a cable";
-    VirtualCable cable(path.string(), CableEnd::Computer);
-    EXPECT_FALSE(cable.ok());
-    EXPECT_FALSE(cable.error().empty());
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+TEST(VirtualCable, CreatesACableOnlyWhereNoFileExists)
+{
+    const fs::path path = cablePath("fresh");
+    {
+        VirtualCable cable(path.string(), CableEnd::Computer);
+        ASSERT_TRUE(cable.ok()) << cable.error();
+        EXPECT_EQ(cable.sample(), kLineMask);
+    }
+    EXPECT_EQ(fs::file_size(path), 64u);
+    // Opened again, by either end: the same cable.
+    EXPECT_TRUE(VirtualCable(path.string(), CableEnd::Calculator).ok());
+    // The file was made under another name and linked into place: nothing of
+    // that stays behind.
+    for (const auto &item : fs::directory_iterator(path.parent_path()))
+        EXPECT_EQ(item.path().filename().string().find("fresh.new-"), std::string::npos);
 
     VirtualCable nowhere("/nonexistent-folder/cable", CableEnd::Computer);
     EXPECT_FALSE(nowhere.ok());
+}
+
+TEST(VirtualCable, LeavesEveryOtherFileAsItIs)
+{
+    // A user's file, one the size of a cable but all zeros, one that starts
+    // like a cable but is longer: refused, byte for byte as they were.
+    for (const std::string &text :
+         {std::string("some text that is certainly not a cable"), std::string(64, '\0'),
+          std::string("VXBL") + std::string(96, '\0'), std::string()}) {
+        const fs::path path = cablePath("not-a-cable");
+        std::ofstream(path, std::ios::binary) << text;
+        VirtualCable cable(path.string(), CableEnd::Computer);
+        EXPECT_FALSE(cable.ok());
+        EXPECT_EQ(cable.error(), "the file is not a virtual cable");
+        EXPECT_EQ(contents(path), text);
+    }
+    // Nor a folder or a FIFO, which must not block the open either.
+    const fs::path folder = cablePath("folder");
+    fs::create_directory(folder);
+    EXPECT_FALSE(VirtualCable(folder.string(), CableEnd::Computer).ok());
+    const fs::path fifo = cablePath("fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_FALSE(VirtualCable(fifo.string(), CableEnd::Computer).ok());
+    EXPECT_TRUE(fs::is_fifo(fifo));
 }
 
 TEST(VirtualCable, EveryByteValueCrossesInBothDirections)

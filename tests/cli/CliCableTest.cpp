@@ -13,6 +13,9 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
+#include <fstream>
+#include <iterator>
 #include <thread>
 
 namespace vexil::cli::test {
@@ -105,6 +108,26 @@ TEST_F(CliCable, ReceivesWhatTheCalculatorSends)
     EXPECT_EQ(contents.entries[0].data, kProgram.data);
 }
 
+TEST_F(CliCable, OverwriteReplacesAPlantedLinkInsteadOfWritingThroughIt)
+{
+    write(folder / "memory" / "HI.82p", kProgram);
+    const fs::path outside = folder / "outside.txt";
+    {
+        std::ofstream(outside) << "keep me";
+    }
+    fs::create_symlink(outside, folder / "pc" / "HI.82p");
+    startCalculator({"HI.82p"});
+    const CliOutput run =
+        RunCli({"receive", (folder / "pc").string(), "--cable", cable(), "--exists", "overwrite"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    std::ifstream in(outside);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "keep me");
+    EXPECT_FALSE(fs::is_symlink(folder / "pc" / "HI.82p"));
+    const varfile::ReadResult read = varfile::ReadWholeFile(folder / "pc" / "HI.82p");
+    ASSERT_TRUE(read.ok());
+    EXPECT_EQ(varfile::ParseVarFile(read.bytes).entries.at(0).data, kProgram.data);
+}
+
 TEST_F(CliCable, CablesThatAreMissingOrCannotOpen)
 {
     const fs::path program = write(folder / "pc" / "HI.82p", kProgram);
@@ -121,6 +144,50 @@ TEST_F(CliCable, CablesThatAreMissingOrCannotOpen)
     run = RunCli({"receive", program.string(), "--cable", cable()});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.err.find("is not a folder"), std::string::npos);
+}
+
+TEST_F(CliCable, NeverHangsOnADeadCableAndBoundsUserWaitsOnRequest)
+{
+    const fs::path program = write(folder / "pc" / "HI.82p", kProgram);
+    const std::string timeout =
+        "Timeout!  Check your cables and make sure calculator is in the Link menu.";
+    // Nobody at the other end of the cable: the first bit is never taken.
+    auto start = std::chrono::steady_clock::now();
+    CliOutput run = RunCli({"send", program.string(), "--cable", cable()});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find(timeout), std::string::npos) << run.err;
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+
+    // A calculator that never sends: receive waits for its user, here for 0.3 s.
+    startCalculator();
+    start = std::chrono::steady_clock::now();
+    run = RunCli({"receive", (folder / "pc").string(), "--cable", cable(), "--wait", "0.3"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find(timeout), std::string::npos) << run.err;
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    for (const char *bad : {"0", "-1", "soon", ""}) {
+        run = RunCli({"receive", (folder / "pc").string(), "--cable", cable(), "--wait", bad});
+        EXPECT_EQ(run.exitCode, 2) << bad;
+        EXPECT_NE(run.err.find("--wait needs a number of seconds"), std::string::npos) << bad;
+    }
+}
+
+TEST_F(CliCable, AFileThatIsNotACableIsLeftAlone)
+{
+    // A user's file, or one of zeros the size of a cable: refused, untouched.
+    const fs::path program = write(folder / "pc" / "HI.82p", kProgram);
+    for (const std::string &text : {std::string("notes\n"), std::string(64, '\0')}) {
+        const fs::path notes = folder / "notes.txt";
+        {
+            std::ofstream out(notes, std::ios::binary);
+            out << text;
+        }
+        const CliOutput run = RunCli({"send", program.string(), "--cable", notes.string()});
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_NE(run.err.find("not a virtual cable"), std::string::npos) << run.err;
+        std::ifstream in(notes, std::ios::binary);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), text);
+    }
 }
 
 } // namespace

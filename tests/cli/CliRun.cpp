@@ -23,12 +23,15 @@ std::string Slurp(const std::filesystem::path &path)
 
 } // namespace
 
-CliOutput RunCli(const std::vector<std::string> &args)
+CliOutput RunCli(const std::vector<std::string> &args, const std::string &input)
 {
-    // Output goes to files rather than pipes, so a long output cannot block the child.
+    // Input and output go through files rather than pipes, so neither side can
+    // block the other.
     const ScratchFolder capture;
+    const std::filesystem::path inPath = capture / "in";
     const std::filesystem::path outPath = capture / "out";
     const std::filesystem::path errPath = capture / "err";
+    std::ofstream(inPath, std::ios::binary) << input;
     std::vector<char *> argv;
     std::string program = VEXIL_CLI;
     argv.push_back(program.data());
@@ -41,8 +44,10 @@ CliOutput RunCli(const std::vector<std::string> &args)
     CliOutput result;
     const pid_t child = ::fork();
     if (child == 0) {
+        const int in = ::open(inPath.c_str(), O_RDONLY);
         const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        ::dup2(in, STDIN_FILENO);
         ::dup2(out, STDOUT_FILENO);
         ::dup2(err, STDERR_FILENO);
         ::execv(argv[0], argv.data());

@@ -14,7 +14,8 @@ struct CliOutput {
     std::string err;
 };
 
-CliOutput RunCli(const std::vector<std::string> &args);
+// `input` is what the program reads from its standard input.
+CliOutput RunCli(const std::vector<std::string> &args, const std::string &input = {});
 
 // A fresh empty folder for one test, removed again by the destructor.
 class ScratchFolder {

@@ -16,12 +16,14 @@ public:
 
     void sendByte(uint8_t byte) override
     {
+        timedOut = false;
         sent.push_back(byte);
         if (onSend)
             onSend(sent.size());
     }
     std::optional<uint8_t> receiveByte() override
     {
+        timedOut = input.empty();
         if (input.empty())
             return std::nullopt;
         const uint8_t b = input.front();
@@ -31,12 +33,13 @@ public:
     bool dataReady() override { return !input.empty(); }
     void releaseLines() override { ++releases; }
     uint8_t readLines() override { return input.empty() ? 0x30 : 0x20; }
-    // Running out of input is what a serial read time-out looks like.
-    bool lastReceiveTimedOut() const override { return input.empty(); }
+    // Running out of input is what a read time-out looks like.
+    bool lastByteTimedOut() const override { return timedOut; }
 
     std::deque<uint8_t> input;
     std::vector<uint8_t> sent;
     int releases = 0;
+    bool timedOut = false;
     std::function<void(size_t)> onSend;
 };
 

@@ -75,6 +75,47 @@ TEST(Link, ReRequestsEachDamagedCopyOnce)
     EXPECT_FALSE(h.link.check().has_value());
 }
 
+TEST(Link, GivesUpOnAPacketThatStaysDamaged)
+{
+    Packet bad = dataPacket(0x82, 0x15, std::vector<uint8_t>{1, 2, 3});
+    bad.back() ^= 0xFF;
+    std::vector<uint8_t> copies;
+    for (int i = 0; i <= Link::kMaxResendRequests + 3; ++i)
+        copies.insert(copies.end(), bad.begin(), bad.end());
+    Harness h(copies);
+    h.link.MachineId = 0x02;
+    Packet p;
+    h.link.ReceivePacketChecked(p, false);
+    // Asked again a bounded number of times, then a transmission error.
+    EXPECT_EQ(h.transport->sent.size(), 4u * Link::kMaxResendRequests);
+    EXPECT_EQ(h.link.check(), TransferResult::TransmissionError);
+    h.link.ResetState();
+    EXPECT_FALSE(h.link.check().has_value());
+}
+
+TEST(Link, WaitsForTheUserWithoutALimitUnlessOneIsSet)
+{
+    // No limit: only data (here after a while) or the stop button end the wait.
+    Harness h;
+    h.host.onPump = [&] {
+        if (h.host.pumps == 1500)
+            h.transport->input.push_back(0x83);
+    };
+    h.link.WaitForUser();
+    EXPECT_FALSE(h.link.check().has_value());
+    EXPECT_EQ(h.host.pumps, 1500);
+    Harness c;
+    c.host.onPump = [&] { c.link.Cancel(); };
+    c.link.WaitForUser();
+    EXPECT_EQ(c.link.check(), TransferResult::Cancelled);
+
+    // A script's limit ends it as a time-out.
+    Harness w;
+    w.link.UserWaitMs = 30;
+    w.link.WaitForUser();
+    EXPECT_EQ(w.link.check(), TransferResult::Timeout);
+}
+
 TEST(Link, ReceiveStopsAtATimeOutOrCancel)
 {
     // The input ends inside the data: a time-out, reported as result 6, and the
@@ -113,7 +154,7 @@ TEST(Link, AHeaderStopsAtItsFirstTimedOutByte)
         bool dataReady() override { return false; }
         void releaseLines() override {}
         uint8_t readLines() override { return 0x30; }
-        bool lastReceiveTimedOut() const override { return true; }
+        bool lastByteTimedOut() const override { return true; }
         int reads = 0;
     };
     RecordingHost host;

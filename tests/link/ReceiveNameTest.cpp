@@ -39,6 +39,9 @@ TEST(ReceiveName, Ti82Names)
     EXPECT_EQ(nameFor(0x82, 0x06, 'P'), "/recv/P.82p");
     EXPECT_EQ(nameFor(0x82, 0x07, 0x60, 0x00), "/recv/Pic1.82i");
     EXPECT_EQ(nameFor(0x82, 0x08, 0x61, 0x05), "/recv/GDB6.82d");
+    // The tenth of each is numbered 0, as the calculator shows it.
+    EXPECT_EQ(nameFor(0x82, 0x07, 0x60, 0x09), "/recv/Pic0.82i");
+    EXPECT_EQ(nameFor(0x82, 0x08, 0x61, 0x09), "/recv/GDB0.82d");
     EXPECT_EQ(nameFor(0x82, 0x0B, 0), "/recv/Window.82w");
     EXPECT_EQ(nameFor(0x82, 0x0C, 0), "/recv/ZSto.82z");
     EXPECT_EQ(nameFor(0x82, 0x0D, 0), "/recv/TblSet.82t");
@@ -53,8 +56,11 @@ TEST(ReceiveName, Ti83Differences)
     EXPECT_EQ(nameFor(0x83, 0x01, 0x5D, 'A', {'B', 'C'}), "/recv/LABC.83l");
     EXPECT_EQ(nameFor(0x83, 0x0D, 0x5D, 0x00), "/recv/L1.83l");
     EXPECT_EQ(nameFor(0x83, 0x03, 0x5E, 0x82), "/recv/wn.83y");
-    EXPECT_EQ(nameFor(0x83, 0x04, 0xAA, 0x09), "/recv/Str:.83s");
+    EXPECT_EQ(nameFor(0x83, 0x04, 0xAA, 0x09), "/recv/Str0.83s");
     EXPECT_EQ(nameFor(0x83, 0x0C, 0x5B), "/recv/CplxTHET.83c");
+    EXPECT_EQ(nameFor(0x83, 0x07, 0x60, 0x09), "/recv/Pic0.83i");
+    EXPECT_EQ(nameFor(0x83, 0x08, 0x61, 0x09), "/recv/GDB0.83d");
+    EXPECT_EQ(nameFor(0x83, 0x02, 0x5C, 0x09), "/recv/MtrxJ.83m");
     EXPECT_EQ(nameFor(0x83, 0x0F, 0), "/recv/Window.83w");
     EXPECT_EQ(nameFor(0x83, 0x12, 0), "/recv/PrintScr.83_");
     EXPECT_EQ(nameFor(0x83, 0x13, 0), "/recv/Backup.83b");
@@ -66,11 +72,16 @@ TEST(ReceiveName, NothingLeavesTheFolder)
     // Another sender, or a header too short to hold a name: no name at all.
     EXPECT_EQ(nameFor(0x02, 0x00, 'A'), "");
     EXPECT_EQ(MakeReceiveName(std::vector<uint8_t>{0x82, 0x06, 0x0B}, "/recv"), "");
-    // A slash in a name from the cable cannot reach another folder, and a
-    // leading dot cannot hide the file.
-    EXPECT_EQ(nameFor(0x82, 0x05, '.', '.', {'/', 'x'}), "/recv/_._x.82p");
-    // Control and high bytes become underscores too.
+    // Only what a calculator name holds: a slash cannot reach another folder,
+    // a dot cannot hide the file, a dash, blank or metacharacter cannot start
+    // an option or a command; control and high bytes go too.
+    EXPECT_EQ(nameFor(0x82, 0x05, '.', '.', {'/', 'x'}), "/recv/___x.82p");
+    EXPECT_EQ(nameFor(0x82, 0x05, '-', 'r', {'f'}), "/recv/_rf.82p");
+    EXPECT_EQ(nameFor(0x83, 0x05, ' ', '$', {'(', ';', '*', '|'}), "/recv/______.83p");
     EXPECT_EQ(nameFor(0x83, 0x05, 'A', '\n', {0x7F, 0xC3, 'B'}), "/recv/A___B.83p");
-    // 'A' + 0xBF wraps to a NUL byte, which would cut the name short.
+    EXPECT_EQ(nameFor(0x83, 0x01, 0x5D, '-', {'X'}), "/recv/L_X.83l");
+    EXPECT_EQ(nameFor(0x83, 0x05, 0, 0), "/recv/_.83p");
+    // Numbered forms past their last number: no wrapped or odd characters.
     EXPECT_EQ(nameFor(0x83, 0x02, 0x5C, 0xBF), "/recv/Mtrx_.83m");
+    EXPECT_EQ(nameFor(0x83, 0x07, 0x60, 0x0A), "/recv/Pic_.83i");
 }

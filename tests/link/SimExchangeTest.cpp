@@ -173,7 +173,7 @@ TEST_P(SimExchange, ManualSendOfSeveralVariablesInOneSession)
     send(headerPacket(pcId(), command::kEndOfTransmission));
     expect(command::kAck, 0);
 
-    const auto real = stored("RealA" + ext('n'));
+    const auto real = stored("A" + ext('n'));
     EXPECT_EQ(real.data, kRealA.data);
     const auto program = stored("HELLO" + ext('p'));
     EXPECT_EQ(program.typeId, 0x05);
@@ -357,7 +357,7 @@ TEST_P(SimExchange, RequestsForVariables)
     startSim();
     // A variable that exists: ACK, VAR, PC ACK, PC CTS, ACK, DATA, PC ACK.
     send(varHeader(SimVariable{0x00, {'A'}, {}}, command::kRequest));
-    expect(command::kAck, 0x0B);
+    expect(command::kAck, 0); // a request's length is not echoed
     const Packet header = expect(command::kVarHeader, 11);
     EXPECT_EQ(header[4], 9);
     ack();
@@ -372,6 +372,118 @@ TEST_P(SimExchange, RequestsForVariables)
     expect(command::kRefusal);
     EXPECT_EQ(refusalReason(), refusal::kExit);
     ack();
+}
+
+TEST_P(SimExchange, IgnoresPacketsFromMachineIdsItDoesNotTalkTo)
+{
+    startSim();
+    link.setByteTimeoutMs(300);
+    // A TI-85's computer id, and the TI-83's when this is a TI-82: no answer.
+    for (uint8_t foreign : {uint8_t(0x05), uint8_t(ti82() ? 0x03 : 0x23)}) {
+        send(headerPacket(foreign, command::kScreenRequest));
+        receive();
+        EXPECT_EQ(link.check(), TransferResult::Timeout) << int(foreign);
+        link.ResetState();
+    }
+    // Both models talk to a computer sending TI-82 data.
+    send(headerPacket(0x02, command::kScreenRequest));
+    expect(command::kAck);
+    expect(command::kData, 768);
+}
+
+TEST_P(SimExchange, AtTheHomeScreenOnlySilentRequestsAreAnswered)
+{
+    config.inLinkMenu = false;
+    startSim();
+    link.setByteTimeoutMs(300);
+    // The header of a manual send gets no acknowledgement: the computer's
+    // message tells the user to put the calculator in the Link menu.
+    send(varHeader(kRealA));
+    receive();
+    EXPECT_EQ(link.check(), TransferResult::Timeout);
+    link.ResetState();
+    send(headerPacket(pcId(), command::kScreenRequest));
+    expect(command::kAck);
+    expect(command::kData, 768);
+}
+
+TEST_P(SimExchange, ACalculatorThatDoesNotListenTakesNoBit)
+{
+    config.listening = false;
+    startSim();
+    link.setByteTimeoutMs(200);
+    const auto start = std::chrono::steady_clock::now();
+    send(varHeader(kRealA));
+    EXPECT_EQ(link.check(), TransferResult::Timeout);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+}
+
+TEST_P(SimExchange, VariablesAreToldApartByTypeAndName)
+{
+    // The settings variables carry no name of their own, a program may share a
+    // real's name, and an edit-locked program replaces the program of its name.
+    const uint8_t window = ti82() ? 0x0B : 0x0F;
+    const std::vector<SimVariable> held{{window, {}, {1}},
+                                        {uint8_t(window + 1), {}, {2}},
+                                        {uint8_t(window + 2), {}, {3}},
+                                        {0x05, {'A'}, {4}},
+                                        kRealA};
+    config.duplicate = DuplicateRule::Overwrite;
+    startSim();
+    for (const auto &v : held) {
+        ASSERT_EQ(offer(v), command::kClearToSend);
+        sendData(v);
+    }
+    const SimVariable locked{0x06, {'A'}, {5}};
+    ASSERT_EQ(offer(locked), command::kClearToSend);
+    sendData(locked);
+    send(headerPacket(pcId(), command::kEndOfTransmission));
+    expect(command::kAck);
+
+    EXPECT_EQ(sim_->memory().variables().size(), held.size());
+    EXPECT_EQ(sim_->memory().find(uint8_t(window + 1), {})->data, std::vector<uint8_t>{2});
+    EXPECT_EQ(sim_->memory().find(0x05, {'A'})->data, locked.data);
+    EXPECT_EQ(sim_->memory().find(0x00, {'A'})->data, kRealA.data);
+    for (const std::string &file : {"Window" + ext('w'), "RclWindow" + ext('z'),
+                                    "TblSet" + ext('t'), "A" + ext('p'), "A" + ext('n')})
+        EXPECT_TRUE(fs::exists(config.memoryDir / file)) << file;
+}
+
+TEST_P(SimExchange, TheUserTakesItsTimeAtThePrompts)
+{
+    putInMemory("held" + ext('n'), {kRealA});
+    config.duplicate = DuplicateRule::Overwrite;
+    config.promptDelayMs = 400;
+    startSim();
+    // The duplicate name: the acknowledgement at once, the answer after the user.
+    send(varHeader(kRealA));
+    expect(command::kAck);
+    auto asked = std::chrono::steady_clock::now();
+    link.WaitForUser();
+    expect(command::kClearToSend);
+    EXPECT_GE(std::chrono::steady_clock::now() - asked, std::chrono::milliseconds(400));
+    sendData(kRealA);
+    send(headerPacket(pcId(), command::kEndOfTransmission));
+    expect(command::kAck);
+    // The backup confirmation too.
+    send(dataPacket(pcId(), command::kVarHeader,
+                    std::vector<uint8_t>{1, 0, uint8_t(ti82() ? 0x0F : 0x13), 1, 0, 1, 0, 0, 0}));
+    expect(command::kAck);
+    asked = std::chrono::steady_clock::now();
+    link.WaitForUser();
+    expect(command::kClearToSend);
+    EXPECT_GE(std::chrono::steady_clock::now() - asked, std::chrono::milliseconds(400));
+}
+
+TEST_P(SimExchange, ACalculatorThatGoesDeadMidPacketEndsInATimeOut)
+{
+    config.faults.deadAfterBytes = 4 + 2 + 5; // inside the header's data
+    startSim();
+    link.setByteTimeoutMs(200);
+    const auto start = std::chrono::steady_clock::now();
+    send(varHeader(kRealA));
+    EXPECT_EQ(link.check(), TransferResult::Timeout);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
 }
 
 INSTANTIATE_TEST_SUITE_P(Models, SimExchange, ::testing::Values(SimModel::TI82, SimModel::TI83),
@@ -395,7 +507,9 @@ TEST_P(SilentExchange, SilentSendOverwritesAndEndsWithoutAck)
     // No ACK to that EOT: the next request is answered straight away.
     send(Packet{pcId(), command::kKey, 0x9B, 0x00});
     expect(command::kAck, 0x9B);
-    EXPECT_EQ(stored("RealA.83n").data, kRealB.data);
+    // Stored under its own name; the file it replaced is gone.
+    EXPECT_EQ(stored("A.83n").data, kRealB.data);
+    EXPECT_FALSE(fs::exists(config.memoryDir / "RealA.83n"));
 }
 
 TEST_P(SilentExchange, DirectoryBackupRequestAndReady)
@@ -419,7 +533,7 @@ TEST_P(SilentExchange, DirectoryBackupRequestAndReady)
     ack();
     // Silent backup: REQ type 0x13, VAR with 9 bytes, ACK, CTS, ACK, 3 DATA.
     send(varHeader(SimVariable{0x13, {}, {}}, command::kRequest));
-    expect(command::kAck);
+    expect(command::kAck, 0);
     expect(command::kVarHeader, 9);
     ack();
     send(headerPacket(pcId(), command::kClearToSend));

@@ -46,7 +46,7 @@ TEST(StringVariable, EmptyAndInvalidTexts)
     string.text = "AB q";
     auto invalid = BuildStringFile(string);
     EXPECT_FALSE(invalid.ok());
-    EXPECT_EQ(invalid.error, kInvalidStringToken);
+    EXPECT_EQ(invalid.error, kInvalidTokenFound);
     EXPECT_EQ(invalid.failedAt, 4u);
     EXPECT_TRUE(invalid.file.empty());
 }

@@ -3,8 +3,11 @@
 // both directions: what the editors write must read cleanly there, and what it
 // writes must open in the editors.
 #include "tibasic/ProgramFile.h"
+#include "vareditors/FunctionVariable.h"
 #include "vareditors/ListVariable.h"
+#include "vareditors/MatrixVariable.h"
 #include "vareditors/NumberVariables.h"
+#include "vareditors/SettingsVariables.h"
 #include "vareditors/StringVariable.h"
 #include "varfile/AtomicFile.h"
 #include "varfile/CalcReal.h"
@@ -100,6 +103,17 @@ Bytes Concat(std::initializer_list<Bytes> parts)
     return out;
 }
 
+// `count` reals of value first, first + 1, ... (or all `first` when `step` is 0).
+Bytes Counting(int count, double first = 0, double step = 1)
+{
+    Bytes out;
+    for (int i = 0; i < count; ++i) {
+        const Bytes real = RealBytes(first + i * step);
+        out.insert(out.end(), real.begin(), real.end());
+    }
+    return out;
+}
+
 TEST_F(TifilesExchange, EditorFilesReadCleanlyThere)
 {
     ListVariable list;
@@ -133,6 +147,74 @@ TEST_F(TifilesExchange, EditorFilesReadCleanlyThere)
     StringVariable string{1, "HI"};
     ExpectReadThere("str2.83s", BuildStringFile(string).file, CalcModel::TI83,
                     {0x04, {0xAA, 0x01}, {2, 0, 'H', 'I'}});
+}
+
+TEST_F(TifilesExchange, MatrixFunctionAndSettingsFilesReadCleanlyThere)
+{
+    MatrixVariable matrix;
+    matrix.nameIndex = 9;
+    matrix.rows = 1;
+    matrix.columns = 2;
+    matrix.values = {0, 1};
+    ExpectReadThere("j.83m", BuildMatrixFile(matrix).file, CalcModel::TI83,
+                    {0x02, {0x5C, 0x09}, Concat({{2, 1}, Counting(2)})});
+
+    ExpectReadThere("y0.82y", BuildFunctionFile({CalcModel::TI82, 9, "X"}).file, CalcModel::TI82,
+                    {0x03, {0x5E, 0x19}, {1, 0, 0x58}});
+
+    ExpectReadThere(
+        "window.82w", BuildSettingsFile(NewSettings(SettingsKind::Window, CalcModel::TI82)).file,
+        CalcModel::TI82, {0x0B, {0x5E, 0x81}, Concat({{0x9A, 0x00, 0x00}, Counting(17, 0, 0)})});
+    SettingsVariable zoom = NewSettings(SettingsKind::Zoom, CalcModel::TI83);
+    zoom.values[0] = {true, -10.0};
+    ExpectReadThere(
+        "zoom.83z", BuildSettingsFile(zoom).file, CalcModel::TI83,
+        {0x10, {0xFE, 0x82}, Concat({{0xCF, 0x00}, RealBytes(-10), Counting(22, 0, 0)})});
+    ExpectReadThere("table.83t", BuildTableFile({CalcModel::TI83, 0, 1}).file, CalcModel::TI83,
+                    {0x11, {0xFE, 0x82}, Concat({{0x12, 0x00}, RealBytes(0), RealBytes(1)})});
+}
+
+TEST_F(TifilesExchange, CalculatorLayoutsWrittenThereOpenWithTheirValues)
+{
+    // A matrix of 2 rows and 3 columns stores 03 02, then row 1.
+    auto matrix = LoadMatrixFile(WrittenThere("b.82m", CalcModel::TI82,
+                                              {0x02, {0x5C, 0x01}, Concat({{3, 2}, Counting(6)})}));
+    EXPECT_TRUE(matrix.complete);
+    EXPECT_EQ(matrix.variable.nameIndex, 1);
+    EXPECT_EQ(matrix.variable.rows, 2);
+    EXPECT_EQ(matrix.variable.columns, 3);
+    EXPECT_EQ(matrix.variable.at(1, 0), 3.0);
+
+    auto function = LoadFunctionFile(
+        WrittenThere("r1.83y", CalcModel::TI83, {0x03, {0x5E, 0x40}, {2, 0, 0xC2, 0x5B}}));
+    EXPECT_TRUE(function.complete);
+    EXPECT_EQ(function.variable.nameIndex, 22);
+    EXPECT_EQ(function.variable.text, "sin(\xC1");
+
+    // A TI-83 window as the calculator stores it: D0 00 00, then the values in
+    // file order (θmin is the 7th, Xres the 22nd).
+    auto window = LoadSettingsFile(
+        SettingsKind::Window,
+        WrittenThere("window.83w", CalcModel::TI83,
+                     {0x0F, {0xFE, 0x82}, Concat({{0xD0, 0x00, 0x00}, Counting(23)})}));
+    EXPECT_TRUE(window.complete);
+    EXPECT_EQ(window.variable.values[10].value, 6.0); // θmin
+    EXPECT_EQ(window.variable.values[6].value, 21.0); // Xres
+
+    auto zoom =
+        LoadSettingsFile(SettingsKind::Zoom,
+                         WrittenThere("zoom.82z", CalcModel::TI82,
+                                      {0x0C, {0x5E, 0x81}, Concat({{0x99, 0x00}, Counting(17)})}));
+    EXPECT_TRUE(zoom.complete);
+    EXPECT_EQ(zoom.variable.values[16].value, 13.0); // nMax, the 14th value
+
+    auto table =
+        LoadTableFile(WrittenThere("table.82t", CalcModel::TI82,
+                                   {0x0D, {0x5E, 0x81}, Concat({{0x12, 0x00}, Counting(2, -1)})}));
+    EXPECT_TRUE(table.complete);
+    EXPECT_EQ(table.variable.model, CalcModel::TI82);
+    EXPECT_EQ(table.variable.start, -1.0);
+    EXPECT_EQ(table.variable.step, 0.0);
 }
 
 TEST_F(TifilesExchange, FilesWrittenThereOpenInTheEditors)

@@ -164,6 +164,11 @@ TEST(RealText, ComplexForms)
     expectComplex("-3-2i", -3, -2);
     expectComplex("1E-5+2i", 0.00001, 2);
     expectComplex("0+1I", 0, 1);
+    // A sign inside an exponent separates nothing: every text FormatComplex
+    // writes reads back.
+    expectComplex("1E-5-2i", 0.00001, -2);
+    expectComplex("-2.5E-7-1E-5i", -2.5e-7, -0.00001);
+    expectComplex("1e+3+2E-2i", 1000, 0.02);
     // The parts of an a+bi text have no range check.
     expectComplex("1E150+0i", 1e150, 0);
 

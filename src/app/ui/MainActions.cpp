@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ui/MainActions.h"
 
+#include "tibasic/InsertSymbols.h"
+
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -202,6 +204,10 @@ MainActions BuildMainActions(QMainWindow &window)
                              QObject::tr("Arrange Icons|Line up the minimized windows."));
     a.minimizeAll = command(a.windowMenu, QObject::tr("&Minimize All"),
                             QObject::tr("Minimize All|Minimize every window."));
+    a.windowMenu->addSeparator();
+    a.keypad = command(a.windowMenu, QObject::tr("&Keypad"),
+                       QObject::tr("Keypad|Show the keypad of the calculator you develop for."));
+    a.keypad->setCheckable(true);
     a.windowSeparator = a.windowMenu->addSeparator();
     for (auto &item : a.windowItems) {
         item = a.windowMenu->addAction(QString());
@@ -210,6 +216,16 @@ MainActions BuildMainActions(QMainWindow &window)
     a.moreWindows = a.windowMenu->addAction(QObject::tr("&0 More Windows..."));
     SetHint(a.moreWindows, QObject::tr("More Windows|Choose from the list of all windows."));
     a.moreWindows->setVisible(false);
+
+    a.insertSymbolMenu = new QMenu(QObject::tr("Insert Symbol"), &window);
+    for (const tibasic::InsertSymbol &symbol : tibasic::InsertSymbols()) {
+        QAction *item = a.insertSymbolMenu->addAction(QString::fromStdString(symbol.command));
+        item->setShortcut(
+            QKeySequence(QStringLiteral("Ctrl+Shift+") + QString::fromStdString(symbol.shortcut)));
+        // A hidden menu's shortcuts work only through actions the window itself holds.
+        window.addAction(item);
+        a.insertSymbol.push_back(item);
+    }
 
     a.helpMenu = bar->addMenu(QObject::tr("&Help"));
     a.helpTopics = command(a.helpMenu, QObject::tr("&Help Topics"),

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <vector>
 
 class QAction;
 class QComboBox;
@@ -71,9 +72,15 @@ struct MainActions {
     QAction *tile = nullptr;
     QAction *arrangeIcons = nullptr;
     QAction *minimizeAll = nullptr;
+    QAction *keypad = nullptr; // checked while a keypad is on screen
     QAction *windowSeparator = nullptr;
     std::array<QAction *, 9> windowItems{};
     QAction *moreWindows = nullptr;
+
+    // Not on the menu bar: its commands live by their Ctrl+Shift shortcuts, in the
+    // order of tibasic::InsertSymbols().
+    QMenu *insertSymbolMenu = nullptr;
+    std::vector<QAction *> insertSymbol;
 
     QAction *helpTopics = nullptr;
     QAction *about = nullptr;

@@ -25,6 +25,8 @@
 #include "editor/ui/TfrmSource.h"
 #include "link/ui/SendShell.h"
 #include "link/ui/TfrmSendFile.h"
+#include "tibasic/ui/KeypadWindows.h"
+#include "tibasic/ui/TokenInsertion.h"
 #include "vareditors/ui/VariableEditorCatalog.h"
 #include "varfile/group/ui/TfrmGroup.h"
 
@@ -91,7 +93,9 @@ TForm1::TForm1(std::filesystem::path programDirectory, QWidget *parent)
     search_ = new editor::SearchMenu(
         [this] { return qobject_cast<editor::TextDocumentWindow *>(documents_->activeDocument()); },
         this);
+    keypads_ = new tibasic::ui::KeypadWindows(*this, this);
     connectCommands();
+    connectKeypads();
     qApp->installEventFilter(this);
     resize(1000, 700);
     // Below this the toolbar lists and the document area stop being usable.
@@ -186,6 +190,43 @@ void TForm1::connectCommands()
     area_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(area_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &at) { actions_.modePopup->exec(area_->mapToGlobal(at)); });
+}
+
+void TForm1::connectKeypads()
+{
+    QAction *keypad = actions_.keypad;
+    connect(keypad, &QAction::triggered, this, [this](bool checked) {
+        if (checked) {
+            keypads_->showKeypad(currentModel());
+        } else {
+            keypads_->hideKeypad();
+        }
+    });
+    connect(keypads_, &tibasic::ui::KeypadWindows::keypadClosed, keypad,
+            [keypad] { keypad->setChecked(false); });
+    connect(mode_, &ModeController::modeChanged, keypads_,
+            [this] { keypads_->followModel(currentModel()); });
+    const auto &symbols = tibasic::InsertSymbols();
+    for (std::size_t i = 0; i < actions_.insertSymbol.size(); ++i) {
+        connect(actions_.insertSymbol[i], &QAction::triggered, this,
+                [this, &symbol = symbols[i]] { tibasic::ui::InsertSymbolText(*this, symbol); });
+    }
+}
+
+varfile::CalcModel TForm1::currentModel() const
+{
+    return options_.ti83Mode ? varfile::CalcModel::TI83 : varfile::CalcModel::TI82;
+}
+
+void TForm1::showKeypad(varfile::CalcModel model)
+{
+    if (model == varfile::CalcModel::TI82) {
+        mode_->setTI82Mode();
+    } else {
+        mode_->setTI83Mode();
+    }
+    keypads_->showKeypad(model);
+    actions_.keypad->setChecked(true);
 }
 
 void TForm1::addDocument(QWidget *document)

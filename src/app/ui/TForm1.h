@@ -31,6 +31,10 @@ namespace vexil::link::ui {
 class TfrmSendFile;
 }
 
+namespace vexil::tibasic::ui {
+class KeypadWindows;
+}
+
 namespace vexil::app {
 
 class DocumentManager;
@@ -55,6 +59,7 @@ public:
     QWidget *openFile(const QString &path) override;
     void addRecentFile(const QString &path) override;
     void rebuildWindowMenu() override;
+    void showKeypad(varfile::CalcModel model) override;
 
     Options &mutableOptions() { return options_; }
     uibase::EditorRegistry &registry() { return registry_; }
@@ -64,6 +69,7 @@ public:
     assemble::ui::AssemblyController &assembly() { return *assembly_; }
     link::ui::TfrmSendFile &sendFile() { return *sendFile_; }
     ToolWindows &toolWindows() { return *tools_; }
+    tibasic::ui::KeypadWindows &keypads() { return *keypads_; }
 
     // "A&ssemble and Send..." (F8): beeps unless the active document is a source window.
     void Assemble2Click();
@@ -96,6 +102,8 @@ protected:
 
 private:
     void connectCommands();
+    void connectKeypads();
+    varfile::CalcModel currentModel() const;
 
     std::filesystem::path programDirectory_;
     Options options_;
@@ -113,6 +121,7 @@ private:
     NewFileCommands *newFiles_;
     editor::AutoCodeMenu *autoCode_;
     editor::SearchMenu *search_;
+    tibasic::ui::KeypadWindows *keypads_;
 };
 
 } // namespace vexil::app

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/Options.h"
+#include "varfile/CalcModel.h"
 
 #include <QString>
 
@@ -31,6 +32,9 @@ public:
     virtual QWidget *openFile(const QString &path) = 0;
     virtual void addRecentFile(const QString &path) = 0;
     virtual void rebuildWindowMenu() = 0;
+    // "Show Keypad" of an editor: switches to the model's development mode and shows
+    // that model's keypad.
+    virtual void showKeypad(varfile::CalcModel model) = 0;
 };
 
 } // namespace vexil::uibase

@@ -5,7 +5,11 @@
 #include "varfile/AtomicFile.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 
 namespace vexil::uibase {
 
@@ -30,7 +34,9 @@ bool VarEditorWindow::LoadFile(const QString &fileName)
         showError(readErrorMessage());
         return false;
     }
+    loading_ = true;
     const bool complete = loadBytes(read.bytes);
+    loading_ = false;
     showFileTitle();
     setModified(false);
     if (!complete) {
@@ -56,6 +62,39 @@ bool VarEditorWindow::SaveFile()
     }
     completeSave();
     return true;
+}
+
+void VarEditorWindow::takeEntry()
+{
+    if (taking_) {
+        return;
+    }
+    taking_ = true;
+    takeTypedEntry();
+    taking_ = false;
+}
+
+void VarEditorWindow::takeEntriesFrom(std::initializer_list<QLineEdit *> boxes)
+{
+    for (QLineEdit *box : boxes) {
+        connect(box, &QLineEdit::editingFinished, this, &VarEditorWindow::takeEntry);
+        connect(box, &QLineEdit::textEdited, this, [this] { setModified(true); });
+    }
+    if (takesEntries_) {
+        return;
+    }
+    takesEntries_ = true;
+    // Switching between document windows is no activation of the top-level window,
+    // so the entry is also taken whenever another document window becomes active.
+    connect(&frame_.mdiArea(), &QMdiArea::subWindowActivated, this, &VarEditorWindow::takeEntry);
+}
+
+void VarEditorWindow::changeEvent(QEvent *event)
+{
+    if (takesEntries_ && event->type() == QEvent::ActivationChange) {
+        takeEntry();
+    }
+    TfrmVarTemplate::changeEvent(event);
 }
 
 bool VarEditorWindow::ensureFileName()

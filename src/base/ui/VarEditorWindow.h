@@ -4,13 +4,20 @@
 // the file is damaged; on save ask for a name when there is none, let the editor
 // build the bytes (it reports its own refusals), write them atomically, then set
 // the title, clear the modified flag, change to the file's folder and remember it.
+//
+// Editors whose typed values count only once they are taken (numbers in edit
+// boxes) hand their boxes to takeEntriesFrom: the entry is then taken on Enter,
+// when a box is left and whenever this or another document window becomes active.
 #pragma once
 
 #include "base/ui/TfrmVarTemplate.h"
 #include "base/ui/VarEditorTexts.h"
 #include "varfile/CalcModel.h"
 
+#include <initializer_list>
 #include <optional>
+
+class QLineEdit;
 
 namespace vexil::uibase {
 
@@ -33,6 +40,11 @@ public:
 
     QString titleSuffix() const { return texts_.titleSuffix(IsTI82); }
 
+    // Takes what is typed in the entry boxes now (takeTypedEntry). It never runs
+    // inside itself: a refusal message moves the focus, which would take the same
+    // entry again.
+    void takeEntry();
+
 protected:
     // Fills the window from a file's bytes, as far as they go. False when the file
     // was damaged; LoadFile then shows readErrorMessage().
@@ -45,6 +57,22 @@ protected:
     // Around building and writing the file, once a file name is known.
     virtual void beginSaving() {}
     virtual void endSaving() {}
+    // Parses the typed entries into the editor's values; see takeEntry.
+    virtual void takeTypedEntry() {}
+
+    // Enter in a box or leaving it takes the entry; typing in it marks a change.
+    void takeEntriesFrom(std::initializer_list<QLineEdit *> boxes);
+    // `signal` of `sender` marks a change, except while a file is being loaded.
+    template <typename Sender, typename Signal> void markModifiedOn(Sender *sender, Signal signal)
+    {
+        connect(sender, signal, this, [this] {
+            if (!loading_) {
+                setModified(true);
+            }
+        });
+    }
+    bool isLoading() const { return loading_; }
+    void changeEvent(QEvent *event) override;
 
     // Asks for a file name when FileName is empty; false when cancelled.
     virtual bool ensureFileName();
@@ -58,6 +86,9 @@ protected:
 private:
     VarEditorTexts texts_;
     bool modified_ = false;
+    bool loading_ = false;
+    bool takesEntries_ = false;
+    bool taking_ = false;
 };
 
 } // namespace vexil::uibase

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/calcsim/ScreenImage.h"
 
-#include "varfile/AtomicFile.h"
-#include "varfile/VarFile.h"
-#include "varfile/VarFileReader.h"
+#include "link/calcsim/SimFiles.h"
 
 #include <algorithm>
 #include <cctype>
+#include <fstream>
+#include <iterator>
 #include <optional>
 
 namespace vexil::link::calcsim {
@@ -111,10 +111,10 @@ ScreenResult screenFromPbm(std::span<const uint8_t> bytes)
 
 ScreenResult screenFromPicture(std::span<const uint8_t> bytes)
 {
-    const auto contents = varfile::ParseVarFile(bytes);
-    if (contents.entries.empty() || contents.entries[0].typeId != kPictureType)
+    const auto file = parseSimFile(bytes);
+    if (!file || file->variables.empty() || file->variables[0].typeId != kPictureType)
         return std::string("The file is not a picture variable.");
-    const auto &data = contents.entries[0].data;
+    const auto &data = file->variables[0].data;
     // The data starts with its own size word, 756.
     if (data.size() < 2 + kPictureBytes)
         return std::string("The picture variable is shorter than 96x63 pixels.");
@@ -129,17 +129,24 @@ ScreenResult screenFromBytes(std::span<const uint8_t> bytes)
 {
     if (bytes.size() >= 2 && bytes[0] == 'P' && (bytes[1] == '1' || bytes[1] == '4'))
         return screenFromPbm(bytes);
-    if (varfile::IsVarFileSignature(bytes))
+    if (bytes.size() >= 5 && std::equal(bytes.begin(), bytes.begin() + 5, "**TI8"))
         return screenFromPicture(bytes);
     return std::string("The image is neither a picture variable (.82i, .83i) nor a PBM file.");
 }
 
 ScreenResult loadScreenImage(const std::filesystem::path &path)
 {
-    const auto read = varfile::ReadWholeFile(path);
-    if (!read.ok())
-        return read.error->message;
-    return screenFromBytes(read.bytes);
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec))
+        return "Cannot read " + path.string() + ": it is not a file.";
+    // A picture variable or a screen-sized PBM is a few kilobytes.
+    if (std::filesystem::file_size(path, ec) > (1u << 20))
+        return "Cannot use " + path.string() + ": it is far too large for a screen image.";
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return "Cannot read " + path.string() + ".";
+    const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
+    return screenFromBytes(bytes);
 }
 
 } // namespace vexil::link::calcsim

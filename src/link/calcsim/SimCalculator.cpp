@@ -2,56 +2,50 @@
 #include "link/calcsim/SimCalculator.h"
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
 
 namespace vexil::link::calcsim {
 
 namespace {
 
 constexpr uint8_t kDirectoryType = 0x19;
+constexpr size_t kVariableHeaderSize = 11;
+constexpr size_t kBackupHeaderSize = 9;
 
-Name nameOf(const Packet &header)
+uint16_t sizeIn(const SimPacket &header)
 {
-    Name name{};
-    if (header.size() >= 15)
-        std::copy_n(header.begin() + 7, 8, name.begin());
-    return name;
+    return static_cast<uint16_t>(header.data[0] | header.data[1] << 8);
 }
 
-std::string backupName(bool ti82)
+// The type and name of an 11-byte header (variable header, request).
+SimVariable variableIn(const SimPacket &header)
 {
-    return ti82 ? "Backup.82b" : "Backup.83b";
+    SimVariable v;
+    v.typeId = header.data[2];
+    std::copy_n(header.data.begin() + 3, v.name.size(), v.name.begin());
+    return v;
 }
 
-std::string nameText(const Name &name)
+std::vector<uint8_t> headerData(const SimVariable &v)
 {
-    std::string text;
-    for (uint8_t b : name) {
-        if (b == 0)
-            break;
-        text += b >= 0x20 && b < 0x7F ? static_cast<char>(b) : '?';
-    }
-    return text;
+    std::vector<uint8_t> h{static_cast<uint8_t>(v.data.size()),
+                           static_cast<uint8_t>(v.data.size() >> 8), v.typeId};
+    h.insert(h.end(), v.name.begin(), v.name.end());
+    return h;
 }
 
-std::vector<uint8_t> dataOf(const Packet &packet)
+std::string commandText(uint8_t command)
 {
-    if (packet.size() < 6)
-        return {};
-    return {packet.begin() + 4, packet.end() - 2};
+    static const char *kHex = "0123456789ABCDEF";
+    return std::string("0x") + kHex[command >> 4] + kHex[command & 15];
 }
 
 } // namespace
 
 SimCalculator::SimCalculator(SimConfig config)
-    : config_(std::move(config)),
-      memory_(config_.memoryDir, config_.model == SimModel::TI82 ? machine::kTI82 : machine::kTI83,
-              config_.freeBytes)
+    : config_(std::move(config)), memory_(config_.memoryDir, config_.model, config_.freeBytes)
 {
-}
-
-uint8_t SimCalculator::id() const
-{
-    return config_.model == SimModel::TI82 ? machine::kTI82 : machine::kTI83;
 }
 
 std::string SimCalculator::start()
@@ -84,7 +78,13 @@ void SimCalculator::note(std::string line)
 
 bool SimCalculator::run(const std::atomic<bool> &stop)
 {
-    CableWire wire(config_.cablePath, stop, std::chrono::milliseconds(config_.exchangeTimeoutMs));
+    const std::chrono::milliseconds timeout(config_.exchangeTimeoutMs);
+    if (config_.serialFd >= 0) {
+        SerialWire wire(config_.serialFd, stop, timeout);
+        serve(wire, stop);
+        return true;
+    }
+    CableWire wire(config_.cablePath, stop, timeout, config_.strictCable);
     if (!wire.ok()) {
         note("cannot open the cable " + config_.cablePath + ": " + wire.error());
         return false;
@@ -95,7 +95,16 @@ bool SimCalculator::run(const std::atomic<bool> &stop)
 
 void SimCalculator::serve(SimWire &wire, const std::atomic<bool> &stop)
 {
-    SimPort port(wire, id(), stop, config_.faults);
+    stop_ = &stop;
+    if (!config_.listening) {
+        note("not listening to the link");
+        while (!stop.load())
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        return;
+    }
+    SimPort port(wire, config_.model, stop, config_.faults, config_.checkMachineId,
+                 std::chrono::microseconds(config_.answerDelayUs),
+                 [this](std::string line) { note(std::move(line)); });
     while (!stop.load()) {
         try {
             std::vector<std::string> toSend;
@@ -119,60 +128,75 @@ void SimCalculator::serve(SimWire &wire, const std::atomic<bool> &stop)
     }
 }
 
-Packet SimCalculator::expect(SimPort &port, uint8_t command)
+SimPacket SimCalculator::expect(SimPort &port, uint8_t command, bool patient)
 {
-    for (;;) {
-        Packet p = port.receive(false);
-        if (p[1] == command)
+    for (int resends = 0;;) {
+        SimPacket p = port.receive(patient);
+        if (p.command == command)
             return p;
-        if (p[1] == command::kChecksumError) {
+        if (p.command == op::kSendAgain && resends++ < kSimResendRequests) {
             port.resend();
             continue;
         }
-        note("expected command " + std::to_string(command) + ", got " + std::to_string(p[1]));
+        note("expected command " + commandText(command) + ", got " + commandText(p.command));
         throw ExchangeEnded{};
     }
 }
 
 void SimCalculator::ack(SimPort &port, uint16_t echo)
 {
-    port.send(headerPacket(id(), command::kAck, echo));
+    port.send(op::kAcknowledge, echo);
 }
 
-bool SimCalculator::isBackupType(uint8_t typeId) const
+bool SimCalculator::isBackupHeader(const SimPacket &header) const
 {
-    return typeId == (config_.model == SimModel::TI82 ? 0x0F : 0x13);
+    return header.data.size() == kBackupHeaderSize && header.data[2] == backupType(config_.model);
 }
 
-void SimCalculator::serveOne(SimPort &port, Packet packet)
+// The user at the calculator reads the question before pressing a key.
+void SimCalculator::userThinks(const std::atomic<bool> &stop)
+{
+    const auto until =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(config_.promptDelayMs);
+    while (!stop.load() && std::chrono::steady_clock::now() < until)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    if (stop.load())
+        throw ExchangeEnded{};
+}
+
+void SimCalculator::serveOne(SimPort &port, SimPacket packet)
 {
     const bool ti83 = config_.model == SimModel::TI83;
-    switch (packet[1]) {
-    case command::kVarHeader:
-        receiveVariables(port, std::move(packet));
+    switch (packet.command) {
+    case op::kVariableHeader:
+        if (config_.inLinkMenu)
+            receiveVariables(port, std::move(packet));
+        else
+            note("ignored a variable header: not in the Link menu");
         break;
-    case command::kRequestToSend:
+    case op::kRequestToSend:
         if (ti83)
             receiveSilently(port, packet);
         break;
-    case command::kScreenRequest:
+    case op::kScreen:
         ack(port);
-        sendScreen(port);
+        port.send(op::kData, config_.screen);
+        note("sent the screen");
         break;
-    case command::kRequest:
+    case op::kRequest:
         answerRequest(port, packet);
         break;
-    case command::kKey:
+    case op::kKey:
         if (ti83) {
-            ack(port, lengthField(packet));
-            note("key " + std::to_string(lengthField(packet)));
+            ack(port, packet.word);
+            note("key " + std::to_string(packet.word));
         }
         break;
-    case command::kReady:
+    case op::kAreYouReady:
         if (ti83)
             ack(port);
         break;
-    case command::kChecksumError:
+    case op::kSendAgain:
         // The computer found the last packet damaged, after the exchange had
         // nothing more to say (a screen, for one).
         port.resend();
@@ -183,211 +207,214 @@ void SimCalculator::serveOne(SimPort &port, Packet packet)
     }
 }
 
-void SimCalculator::receiveVariables(SimPort &port, Packet header)
+void SimCalculator::receiveVariables(SimPort &port, SimPacket header)
 {
     for (;;) {
-        ack(port, lengthField(header));
-        if (header.size() >= 13 && lengthField(header) == 9 && isBackupType(header[6])) {
+        ack(port, header.word);
+        if (isBackupHeader(header)) {
             receiveBackup(port, header);
             return;
         }
-        if (header.size() < 17) {
-            note("variable header too short");
+        if (header.data.size() != kVariableHeaderSize) {
+            note("variable header of " + std::to_string(header.data.size()) + " bytes");
             throw ExchangeEnded{};
         }
-        const SimVariable wanted{header[6], nameOf(header), {}};
-        const size_t size = header[4] | header[5] << 8;
+        const SimVariable offered = variableIn(header);
         uint8_t refusal = 0;
-        if (memory_.find(wanted.name) && config_.duplicate != DuplicateRule::Overwrite)
-            refusal = config_.duplicate == DuplicateRule::Skip ? refusal::kSkip : refusal::kExit;
-        else if (size > memory_.freeBytes())
-            refusal = refusal::kMemoryFull;
+        if (memory_.find(offered)) {
+            userThinks(*stop_);
+            if (config_.duplicate == DuplicateRule::Skip)
+                refusal = reason::kSkip;
+            else if (config_.duplicate == DuplicateRule::Exit)
+                refusal = reason::kExit;
+        }
+        if (refusal == 0 && sizeIn(header) > memory_.freeBytes())
+            refusal = reason::kOutOfMemory;
         if (refusal != 0) {
-            port.send(refusalPacket(id(), refusal));
-            expect(port, command::kAck);
-            note("refused " + nameText(wanted.name) + " with reason " + std::to_string(refusal));
-            if (refusal != refusal::kSkip)
+            port.send(op::kSkipOrExit, std::vector<uint8_t>{refusal});
+            expect(port, op::kAcknowledge);
+            note("refused " + logName(offered.name) + " with reason " + std::to_string(refusal));
+            if (refusal != reason::kSkip)
                 return;
         } else {
-            port.send(headerPacket(id(), command::kClearToSend));
-            expect(port, command::kAck);
-            const Packet data = expect(port, command::kData);
-            SimVariable variable = wanted;
-            variable.data = dataOf(data);
+            port.send(op::kContinue);
+            expect(port, op::kAcknowledge);
+            const SimPacket data = expect(port, op::kData);
+            SimVariable variable = offered;
+            variable.data = data.data;
             const auto path = memory_.store(variable);
-            ack(port, lengthField(data));
-            note("received " + nameText(variable.name) + " into " +
+            ack(port, data.word);
+            note("received " + logName(variable.name) + " into " +
                  (path.empty() ? std::string("nothing (cannot write)") : path.filename().string()));
         }
         header = port.receive(false);
-        if (header[1] == command::kEndOfTransmission) {
+        if (header.command == op::kEnd) {
             ack(port);
             return;
         }
-        if (header[1] != command::kVarHeader) {
-            note("unexpected command " + std::to_string(header[1]) + " in a receive");
+        if (header.command != op::kVariableHeader) {
+            note("unexpected command " + commandText(header.command) + " in a receive");
             return;
         }
     }
 }
 
-void SimCalculator::receiveBackup(SimPort &port, const Packet &header)
+void SimCalculator::receiveBackup(SimPort &port, const SimPacket &header)
 {
     // The user confirms the backup at the calculator's prompt.
-    port.send(headerPacket(id(), command::kClearToSend));
-    expect(port, command::kAck);
+    userThinks(*stop_);
+    port.send(op::kContinue);
+    expect(port, op::kAcknowledge);
     SimBackup backup;
-    std::copy_n(header.begin() + 4, 9, backup.header.begin());
+    std::copy_n(header.data.begin(), kBackupHeaderSize, backup.header.begin());
     for (size_t i = 0; i < backup.parts.size(); ++i) {
-        const Packet data = expect(port, command::kData);
-        backup.parts[i] = dataOf(data);
+        const SimPacket data = expect(port, op::kData);
+        backup.parts[i] = data.data;
         // Stored before the last acknowledgement, as a calculator has it in
         // memory by the time it answers.
         if (i + 1 == backup.parts.size() && memory_.storeBackup(backup).empty())
             note("cannot write the received backup");
-        ack(port, lengthField(data));
+        ack(port, data.word);
     }
-    const std::filesystem::path path =
-        memory_.folderPath() / backupName(config_.model == SimModel::TI82);
-    note("received a backup into " + path.filename().string());
+    note("received a backup");
 }
 
-void SimCalculator::receiveSilently(SimPort &port, const Packet &header)
+void SimCalculator::receiveSilently(SimPort &port, const SimPacket &header)
 {
-    ack(port, lengthField(header));
-    if (header.size() >= 13 && lengthField(header) == 9 && isBackupType(header[6])) {
+    ack(port, header.word);
+    if (isBackupHeader(header)) {
         receiveBackup(port, header);
         return;
     }
-    if (header.size() < 17)
+    if (header.data.size() != kVariableHeaderSize)
         throw ExchangeEnded{};
-    const size_t size = header[4] | header[5] << 8;
-    if (size > memory_.freeBytes()) {
-        port.send(refusalPacket(id(), refusal::kMemoryFull));
-        expect(port, command::kAck);
-        note("refused " + nameText(nameOf(header)) + ": memory full");
+    SimVariable variable = variableIn(header);
+    if (sizeIn(header) > memory_.freeBytes()) {
+        port.send(op::kSkipOrExit, std::vector<uint8_t>{reason::kOutOfMemory});
+        expect(port, op::kAcknowledge);
+        note("refused " + logName(variable.name) + ": memory full");
         return;
     }
-    port.send(headerPacket(id(), command::kClearToSend));
-    expect(port, command::kAck);
-    const Packet data = expect(port, command::kData);
+    port.send(op::kContinue);
+    expect(port, op::kAcknowledge);
     // A silent send overwrites without asking.
-    SimVariable variable{header[6], nameOf(header), dataOf(data)};
+    variable.data = expect(port, op::kData).data;
     const auto path = memory_.store(variable);
-    ack(port, lengthField(data));
-    note("received " + nameText(variable.name) + " silently into " + path.filename().string());
+    ack(port, static_cast<uint16_t>(variable.data.size()));
+    note("received " + logName(variable.name) + " silently into " + path.filename().string());
     // The closing end of transmission gets no acknowledgement.
-    expect(port, command::kEndOfTransmission);
+    expect(port, op::kEnd);
 }
 
-void SimCalculator::sendScreen(SimPort &port)
+void SimCalculator::answerRequest(SimPort &port, const SimPacket &request)
 {
-    port.send(dataPacket(id(), command::kData, config_.screen));
-    note("sent the screen");
-}
-
-void SimCalculator::answerRequest(SimPort &port, const Packet &request)
-{
-    if (request.size() < 17) {
-        note("request too short");
+    if (request.data.size() != kVariableHeaderSize) {
+        note("request of " + std::to_string(request.data.size()) + " bytes");
         throw ExchangeEnded{};
     }
     const bool ti83 = config_.model == SimModel::TI83;
-    const uint8_t type = request[6];
-    if (ti83 && type == kDirectoryType) {
-        ack(port, lengthField(request));
+    const SimVariable wanted = variableIn(request);
+    // Only a variable header or data gets its length echoed; a request's
+    // acknowledgement carries 0, which computers check (non-zero refuses).
+    ack(port);
+    if (ti83 && wanted.typeId == kDirectoryType) {
         sendDirectory(port);
         return;
     }
-    if (ti83 && isBackupType(type)) {
-        ack(port, lengthField(request));
-        sendBackup(port, memory_.makeBackup(), true);
+    if (ti83 && wanted.typeId == backupType(config_.model)) {
+        sendBackup(port, memory_.makeBackup());
         return;
     }
-    ack(port, lengthField(request));
-    const SimVariable *variable = memory_.find(type, nameOf(request));
+    const SimVariable *variable = memory_.find(wanted);
     if (!variable) {
-        port.send(refusalPacket(id(), refusal::kExit));
-        expect(port, command::kAck);
-        note("asked for " + nameText(nameOf(request)) + ", which does not exist");
+        port.send(op::kSkipOrExit, std::vector<uint8_t>{reason::kExit});
+        expect(port, op::kAcknowledge);
+        note("asked for " + logName(wanted.name) + ", which does not exist");
         return;
     }
-    port.send(headerFor(id(), *variable));
-    expect(port, command::kAck);
-    expect(port, command::kClearToSend);
+    const SimVariable found = *variable;
+    sendHeader(port, found);
+    expect(port, op::kAcknowledge);
+    expect(port, op::kContinue);
     ack(port);
-    sendDataAcknowledged(port, variable->data);
-    note("sent " + nameText(variable->name) + " on request");
+    sendDataAcknowledged(port, found.data);
+    note("sent " + logName(found.name) + " on request");
 }
 
 void SimCalculator::sendDirectory(SimPort &port)
 {
     const size_t free = std::min<size_t>(memory_.freeBytes(), 0xFFFF);
-    const std::vector<uint8_t> freeWord{static_cast<uint8_t>(free),
-                                        static_cast<uint8_t>(free >> 8)};
-    port.send(dataPacket(id(), command::kData, freeWord));
+    port.send(op::kData,
+              std::vector<uint8_t>{static_cast<uint8_t>(free), static_cast<uint8_t>(free >> 8)});
     // Asking only for the free memory ends the listing here.
-    const Packet reply = port.receive(false);
-    if (reply[1] != command::kAck)
+    if (port.receive(false).command != op::kAcknowledge)
         return;
+    // The settings are always there, so the listing leaves them out.
     for (const auto &variable : memory_.variables()) {
-        port.send(headerFor(id(), variable));
-        expect(port, command::kAck);
+        if (isSettingsType(config_.model, variable.typeId))
+            continue;
+        sendHeader(port, variable);
+        expect(port, op::kAcknowledge);
     }
-    port.send(headerPacket(id(), command::kEndOfTransmission));
-    expect(port, command::kAck);
+    port.send(op::kEnd);
+    expect(port, op::kAcknowledge);
     note("sent the directory");
+}
+
+void SimCalculator::sendHeader(SimPort &port, const SimVariable &variable)
+{
+    port.send(op::kVariableHeader, headerData(variable));
 }
 
 void SimCalculator::sendDataAcknowledged(SimPort &port, const std::vector<uint8_t> &data)
 {
-    port.send(dataPacket(id(), command::kData, data));
-    expect(port, command::kAck);
+    port.send(op::kData, data);
+    expect(port, op::kAcknowledge);
 }
 
 bool SimCalculator::sendVariable(SimPort &port, const SimVariable &variable)
 {
-    port.send(headerFor(id(), variable));
-    expect(port, command::kAck);
-    Packet answer = port.receive(false);
-    while (answer[1] == command::kChecksumError) {
+    sendHeader(port, variable);
+    expect(port, op::kAcknowledge);
+    // The computer may ask its own user what to do with a file it already has.
+    SimPacket answer = port.receive(true);
+    for (int resends = 0; answer.command == op::kSendAgain && resends < kSimResendRequests;
+         ++resends) {
         port.resend();
-        answer = port.receive(false);
+        answer = port.receive(true);
     }
-    if (answer[1] == command::kRefusal) {
+    if (answer.command == op::kSkipOrExit) {
         ack(port);
-        const uint8_t reason = answer.size() > 4 ? answer[4] : refusal::kExit;
-        note("the computer refused " + nameText(variable.name) + " with reason " +
-             std::to_string(reason));
-        return reason != refusal::kExit;
+        const uint8_t why = answer.data.empty() ? reason::kExit : answer.data[0];
+        note("the computer refused " + logName(variable.name) + " with reason " +
+             std::to_string(why));
+        return why != reason::kExit;
     }
-    if (answer[1] != command::kClearToSend) {
-        note("unexpected answer " + std::to_string(answer[1]) + " to a variable header");
+    if (answer.command != op::kContinue) {
+        note("unexpected answer " + commandText(answer.command) + " to a variable header");
         throw ExchangeEnded{};
     }
     ack(port);
     sendDataAcknowledged(port, variable.data);
-    note("sent " + nameText(variable.name));
+    note("sent " + logName(variable.name));
     return true;
 }
 
-void SimCalculator::sendBackup(SimPort &port, const SimBackup &backup, bool expectClearToSend)
+void SimCalculator::sendBackup(SimPort &port, const SimBackup &backup)
 {
-    port.send(dataPacket(id(), command::kVarHeader, backup.header));
-    expect(port, command::kAck);
-    if (expectClearToSend) {
-        Packet answer = port.receive(false);
-        if (answer[1] == command::kRefusal) {
-            ack(port);
-            note("the computer refused the backup");
-            return;
-        }
-        if (answer[1] != command::kClearToSend) {
-            note("unexpected answer " + std::to_string(answer[1]) + " to a backup header");
-            throw ExchangeEnded{};
-        }
+    port.send(op::kVariableHeader, backup.header);
+    expect(port, op::kAcknowledge);
+    const SimPacket answer = port.receive(true);
+    if (answer.command == op::kSkipOrExit) {
         ack(port);
+        note("the computer refused the backup");
+        return;
     }
+    if (answer.command != op::kContinue) {
+        note("unexpected answer " + commandText(answer.command) + " to a backup header");
+        throw ExchangeEnded{};
+    }
+    ack(port);
     for (const auto &part : backup.parts)
         sendDataAcknowledged(port, part);
     note("sent a backup");
@@ -403,7 +430,7 @@ void SimCalculator::sendFiles(SimPort &port, const std::vector<std::string> &fil
         }
         if (file->backup) {
             // A backup travels alone, without an end of transmission.
-            sendBackup(port, *file->backup, true);
+            sendBackup(port, *file->backup);
             return;
         }
         for (const auto &variable : file->variables) {
@@ -411,8 +438,8 @@ void SimCalculator::sendFiles(SimPort &port, const std::vector<std::string> &fil
                 return;
         }
     }
-    port.send(headerPacket(id(), command::kEndOfTransmission));
-    expect(port, command::kAck);
+    port.send(op::kEnd);
+    expect(port, op::kAcknowledge);
 }
 
 } // namespace vexil::link::calcsim

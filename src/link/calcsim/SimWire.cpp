@@ -3,6 +3,10 @@
 
 #include "brantel/BitProtocol.h"
 
+#include <poll.h>
+#include <thread>
+#include <unistd.h>
+
 namespace vexil::link::calcsim {
 
 namespace {
@@ -33,9 +37,11 @@ private:
 } // namespace
 
 CableWire::CableWire(const std::string &cablePath, const std::atomic<bool> &stop,
-                     std::chrono::milliseconds timeout)
+                     std::chrono::milliseconds timeout, bool strict)
     : cable_(cablePath, brantel::CableEnd::Calculator), stop_(stop), timeout_(timeout)
 {
+    if (cable_.ok())
+        cable_.setStrict(strict);
 }
 
 std::optional<uint8_t> CableWire::get(bool patient)
@@ -62,6 +68,48 @@ bool CableWire::put(uint8_t byte)
 bool CableWire::active()
 {
     return (cable_.sample() & brantel::kLineMask) != brantel::kLineMask;
+}
+
+namespace {
+
+// Short enough that a stop is seen at once.
+constexpr int kPollSliceMs = 20;
+
+} // namespace
+
+std::optional<uint8_t> SerialWire::get(bool patient)
+{
+    const auto deadline = std::chrono::steady_clock::now() + timeout_;
+    while (!stop_.load()) {
+        pollfd pfd{fd_, POLLIN, 0};
+        const int ready = ::poll(&pfd, 1, kPollSliceMs);
+        uint8_t byte = 0;
+        if (ready > 0 && (pfd.revents & POLLIN) && ::read(fd_, &byte, 1) == 1)
+            return byte;
+        // Nobody on the other side yet (a hang-up): wait as for a quiet line.
+        if (ready > 0 && !(pfd.revents & POLLIN))
+            std::this_thread::sleep_for(std::chrono::milliseconds(kPollSliceMs));
+        if (!patient && std::chrono::steady_clock::now() > deadline)
+            break;
+    }
+    return std::nullopt;
+}
+
+bool SerialWire::put(uint8_t byte)
+{
+    const auto deadline = std::chrono::steady_clock::now() + timeout_;
+    while (!stop_.load() && std::chrono::steady_clock::now() <= deadline) {
+        pollfd pfd{fd_, POLLOUT, 0};
+        if (::poll(&pfd, 1, kPollSliceMs) > 0 && (pfd.revents & POLLOUT))
+            return ::write(fd_, &byte, 1) == 1;
+    }
+    return false;
+}
+
+bool SerialWire::active()
+{
+    pollfd pfd{fd_, POLLIN, 0};
+    return ::poll(&pfd, 1, 0) > 0 && (pfd.revents & POLLIN);
 }
 
 std::optional<uint8_t> ScriptWire::get(bool)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Where the simulated calculator's bytes go: the virtual cable, bit by bit, or
-// (for the fuzzer) a fixed list of bytes from "the computer".
+// Where the simulated calculator's bytes go: the virtual cable, bit by bit; a
+// serial line that carries whole bytes, as the calculator's side of a TI-Graph
+// Link does; or (for the fuzzer) a fixed list of bytes from "the computer".
 #pragma once
 
 #include "brantel/VirtualCable.h"
@@ -29,8 +30,9 @@ public:
 
 class CableWire final : public SimWire {
 public:
+    // `strict`: the cable shows both ends only the lines as they are.
     CableWire(const std::string &cablePath, const std::atomic<bool> &stop,
-              std::chrono::milliseconds timeout);
+              std::chrono::milliseconds timeout, bool strict = false);
     bool ok() const { return cable_.ok(); }
     const std::string &error() const { return cable_.error(); }
 
@@ -40,6 +42,24 @@ public:
 
 private:
     brantel::VirtualCable cable_;
+    const std::atomic<bool> &stop_;
+    std::chrono::milliseconds timeout_;
+};
+
+// Whole bytes over a file descriptor: the master side of a pseudo-terminal
+// whose other side the computer opens as its TI-Graph Link.
+class SerialWire final : public SimWire {
+public:
+    SerialWire(int fd, const std::atomic<bool> &stop, std::chrono::milliseconds timeout)
+        : fd_(fd), stop_(stop), timeout_(timeout)
+    {
+    }
+    std::optional<uint8_t> get(bool patient) override;
+    bool put(uint8_t byte) override;
+    bool active() override;
+
+private:
+    int fd_;
     const std::atomic<bool> &stop_;
     std::chrono::milliseconds timeout_;
 };

@@ -10,8 +10,13 @@
 #include <csignal>
 #include <cstdlib>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <thread>
+
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
 
 using namespace vexil::link;
 using namespace vexil::link::calcsim;
@@ -26,14 +31,49 @@ void onSignal(int)
 }
 
 const char *kUsage =
-    "usage: vexil-calcsim --model 82|83 --memory DIR [--cable PATH] [--send NAME...]\n"
+    "usage: vexil-calcsim --model 82|83 --memory DIR [--cable PATH | --pty] [--send NAME...]\n"
     "                     [--screen IMAGE] [--free BYTES] [--duplicate skip|exit|overwrite]\n"
+    "                     [--prompt-delay MS] [--home] [--not-listening] [--any-id]\n"
+    "                     [--strict-cable] [--answer-delay MS]\n"
     "\n"
     "Simulates a calculator waiting in its Link menu at the far end of the virtual\n"
     "cable. Received variables are stored in DIR, one file each; --send transmits\n"
     "those files of DIR as soon as the other end listens; --screen answers screen\n"
     "requests with a picture variable (.82i/.83i) or PBM image. The cable defaults\n"
-    "to the one Vexil uses, in its data folder.\n";
+    "to the one Vexil uses, in its data folder; --pty offers a pseudo-terminal\n"
+    "instead, to be used as a TI-Graph Link (its name is printed).\n"
+    "--duplicate is what the user answers when a received name is taken, after\n"
+    "--prompt-delay milliseconds (also the time taken to confirm a backup).\n"
+    "--home waits at the home screen, where only the silent requests are answered;\n"
+    "--not-listening never looks at the link; --any-id also answers packets from\n"
+    "machine ids of other models; --strict-cable shows each end of the virtual\n"
+    "cable only the lines as they are when it looks; --answer-delay is the time\n"
+    "taken before each packet the calculator sends (1 ms).\n";
+
+// A pseudo-terminal in raw mode; the calculator keeps the other side open too, so
+// its side never reads as hung up before the computer comes.
+struct PseudoTerminal {
+    int master = -1;
+    int slave = -1;
+    std::string name;
+};
+
+std::optional<PseudoTerminal> openPseudoTerminal()
+{
+    PseudoTerminal pty;
+    pty.master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (pty.master < 0 || ::grantpt(pty.master) != 0 || ::unlockpt(pty.master) != 0)
+        return std::nullopt;
+    pty.name = ::ptsname(pty.master);
+    pty.slave = ::open(pty.name.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (pty.slave < 0)
+        return std::nullopt;
+    termios tio{};
+    ::tcgetattr(pty.slave, &tio);
+    ::cfmakeraw(&tio);
+    ::tcsetattr(pty.slave, TCSANOW, &tio);
+    return pty;
+}
 
 std::filesystem::path defaultProgramDir()
 {
@@ -59,6 +99,7 @@ int main(int argc, char **argv)
     std::vector<std::string> toSend;
     bool haveModel = false;
     bool haveMemory = false;
+    bool usePty = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
@@ -88,6 +129,20 @@ int main(int argc, char **argv)
             config.screen = std::get<Screen>(screen);
         } else if (arg == "--free" && hasValue) {
             config.freeBytes = std::strtoul(argv[++i], nullptr, 10);
+        } else if (arg == "--prompt-delay" && hasValue) {
+            config.promptDelayMs = std::atoi(argv[++i]);
+        } else if (arg == "--answer-delay" && hasValue) {
+            config.answerDelayUs = std::atoi(argv[++i]) * 1000;
+        } else if (arg == "--home") {
+            config.inLinkMenu = false;
+        } else if (arg == "--not-listening") {
+            config.listening = false;
+        } else if (arg == "--any-id") {
+            config.checkMachineId = false;
+        } else if (arg == "--strict-cable") {
+            config.strictCable = true;
+        } else if (arg == "--pty") {
+            usePty = true;
         } else if (arg == "--duplicate" && hasValue) {
             const std::string rule = argv[++i];
             if (rule == "skip")
@@ -107,17 +162,30 @@ int main(int argc, char **argv)
 
     std::signal(SIGINT, onSignal);
     std::signal(SIGTERM, onSignal);
+    std::string where = config.cablePath;
+    std::optional<PseudoTerminal> pty;
+    if (usePty) {
+        pty = openPseudoTerminal();
+        if (!pty) {
+            std::cerr << "vexil-calcsim: cannot open a pseudo-terminal\n";
+            return 1;
+        }
+        config.serialFd = pty->master;
+        where = pty->name + " (TI-Graph Link: --cable graylink:" + pty->name + ")";
+    } else {
+        // The default cable lives in Vexil's data folder, which may not exist yet.
+        std::error_code ec;
+        std::filesystem::create_directories(std::filesystem::path(config.cablePath).parent_path(),
+                                            ec);
+    }
     SimCalculator calculator(config);
     if (const std::string error = calculator.start(); !error.empty()) {
         std::cerr << "vexil-calcsim: " << error << "\n";
         return 1;
     }
-    // The default cable lives in Vexil's data folder, which may not exist yet.
-    std::error_code ec;
-    std::filesystem::create_directories(std::filesystem::path(config.cablePath).parent_path(), ec);
     calculator.queueSend(toSend);
-    std::cout << "TI-8" << (config.model == SimModel::TI82 ? '2' : '3') << " on "
-              << config.cablePath << ", memory " << config.memoryDir.string() << "\n"
+    std::cout << "TI-8" << (config.model == SimModel::TI82 ? '2' : '3') << " on " << where
+              << ", memory " << config.memoryDir.string() << "\n"
               << std::flush;
     bool cableOpened = true;
     std::thread worker([&] {

@@ -35,13 +35,11 @@ std::optional<LinkDevice> ParseCableDevice(const std::string &text)
 
 std::string AttachCable(Link &link, LinkHost &host, const LinkDevice &device)
 {
-    link.LinkCancelled = false;
-    link.LinkError = 0;
-    SetBrk(0);
+    link.ResetState();
     if (device.kind == LinkDeviceKind::GraphLinkSerial) {
         link.LinkIsGraphLink = true;
         auto serial = std::make_unique<GraphLinkTransport>(
-            host, [&link] { return link.LinkCancelled || GetBrk() == 1; }, link.TimeoutMs);
+            host, [&link] { return link.LinkCancelled || GetBrk() == 1; }, link.byteTimeoutMs());
         if (std::string message = serial->open(device.path); !message.empty())
             return message;
         link.useTransport(std::move(serial));

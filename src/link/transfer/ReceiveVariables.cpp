@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/transfer/ReceiveVariables.h"
 
-#include "brantel/brantel.h"
+#include "link/transfer/ReceivedFile.h"
 #include "link/transfer/SafeFileName.h"
-#include "varfile/AtomicFile.h"
 #include "varfile/Comments.h"
 #include "varfile/VarFile.h"
 
@@ -66,14 +65,11 @@ private:
 
 TransferResult Receiver::run()
 {
-    SetBrk(0);
+    link_.ClearBreak();
     link_.SetLinkStatus("Waiting...");
-    // The user may take any time to pick and send the variables; a transport
-    // whose reads time out (a TI-Graph Link) must not end the receive meanwhile.
-    // A link already failed (a device that would not open) never gets data.
-    if (auto s = stop())
-        return *s;
-    link_.WaitForData(0);
+    // The user may take any time to pick and send the variables; only the
+    // bytes of a packet, once it has started, are bound by the byte time-out.
+    link_.WaitForUser();
     if (auto s = stop())
         return *s;
     Packet h;
@@ -130,8 +126,8 @@ Receiver::Decision Receiver::decide(fs::path &file)
     // A header no name can be made of (an unknown equation) cannot be stored.
     if (file.empty())
         return Decision::Omitted;
-    std::error_code ec;
-    if (!fs::exists(file, ec))
+    // A link counts as a file there, even one that names nothing.
+    if (!ReceivedFileExists(file))
         return Decision::Store;
     const ExistsAnswer answer = view_.askExists(ExistsMessage(file.string()));
     switch (answer.choice) {
@@ -188,8 +184,7 @@ void Receiver::store(const fs::path &file, const std::optional<varfile::Bytes> &
 {
     if (!bytes)
         throw FileError("The variable for " + file.string() + " is too large for a file.");
-    if (auto error = varfile::WriteFileAtomically(file, *bytes))
-        throw FileError(error->message);
+    WriteReceivedFile(file, *bytes);
 }
 
 TransferResult Receiver::receiveVariable(const Packet &h, const fs::path &file, bool &more,
@@ -239,10 +234,13 @@ TransferResult Receiver::receiveVariable(const Packet &h, const fs::path &file, 
 std::optional<TransferResult> Receiver::receivePart(varfile::Bytes &section)
 {
     LinkHost &host = link_.host();
-    for (;;) {
+    for (int requests = 0;;) {
         uint8_t head[4];
-        for (uint8_t &b : head)
+        for (uint8_t &b : head) {
             b = link_.ReceiveByte();
+            if (auto s = stop())
+                return s;
+        }
         const size_t size = head[2] | head[3] << 8;
         host.setGaugeMax(static_cast<int>(size));
         varfile::Bytes part(size);
@@ -256,8 +254,11 @@ std::optional<TransferResult> Receiver::receivePart(varfile::Bytes &section)
         const uint8_t hi = link_.ReceiveByte();
         if (auto s = stop())
             return s;
-        // A damaged part is asked for again, as any other damaged data packet is.
+        // A damaged part is asked for again, as any other damaged data packet
+        // is, and as often.
         if (varfile::ByteSum(part) != (lo | hi << 8)) {
+            if (requests++ == Link::kMaxResendRequests)
+                return TransferResult::TransmissionError;
             send(command::kChecksumError);
             host.beep();
             continue;

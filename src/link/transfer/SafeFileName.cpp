@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/transfer/SafeFileName.h"
 
+#include "link/ReceiveName.h"
+
 namespace vexil::link::transfer {
 
 std::filesystem::path SafeReceivePath(const std::filesystem::path &folder,
@@ -17,14 +19,20 @@ std::filesystem::path SafeReceivePath(const std::filesystem::path &folder,
         leaf = std::filesystem::path(proposed).filename().string();
     if (leaf.empty())
         return {};
-    for (char &c : leaf) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte >= 0x7F || c == '/' || c == '\\')
-            c = '_';
+    const size_t dot = leaf.rfind('.');
+    std::string stem = leaf.substr(0, dot);
+    std::string extension = dot == std::string::npos ? std::string() : leaf.substr(dot + 1);
+    for (std::string *part : {&stem, &extension}) {
+        for (char &c : *part) {
+            if (!link::IsReceiveNameCharacter(c))
+                c = '_';
+        }
     }
-    if (leaf[0] == '.')
-        leaf[0] = '_';
-    return folder / leaf;
+    if (stem.empty())
+        stem.push_back('_');
+    if (dot != std::string::npos)
+        stem.append(1, '.').append(extension);
+    return folder / stem;
 }
 
 } // namespace vexil::link::transfer

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Received names become file names. Their bytes come off the cable, so they are
 // made safe before anything is created: the file always lands in the chosen
-// folder, visible, under a name every file system and file manager can show.
+// folder, visible, under a name that holds only what a calculator name can, so
+// that no shell or file manager takes it for anything else.
 #pragma once
 
 #include <filesystem>
@@ -10,9 +11,10 @@
 namespace vexil::link::transfer {
 
 // The last component of `proposed` (a naming function's full name, normally
-// inside `folder`) with every byte that is a control character, 0x7F, a byte of
-// 0x80 or more, "/" or "\" replaced by "_", and a leading "." replaced by "_",
-// joined to `folder`. Empty when `proposed` names no file.
+// inside `folder`), joined to `folder`: before its last ".", every character
+// that is not an ASCII letter or digit becomes "_" (and an empty name "_");
+// after it, the same but "_" may stay ("PrintScr.82_"). Empty when `proposed`
+// names no file.
 std::filesystem::path SafeReceivePath(const std::filesystem::path &folder,
                                       const std::string &proposed);
 

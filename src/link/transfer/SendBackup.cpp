@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A backup file: its 9-byte header, then its three parts as data packets.
-#include "brantel/brantel.h"
 #include "link/transfer/SendOperations.h"
 #include "link/transfer/SendSteps.h"
 #include "link/transfer/VariableDescription.h"
@@ -31,7 +30,7 @@ TransferResult SendBackupFile(Link &link, TransferView &view, const std::filesys
                                        kFirstPartAt + sizes[0] + sizes[1] + 4};
     requireBytes(file, starts[2] + sizes[2]);
 
-    SetBrk(0);
+    link.ClearBreak();
     const uint8_t id = link.MachineId;
     link.SetLinkStatus("Sending variable header...");
     Packet header = dataPacket(id, command::kVarHeader, bytes.subspan(kHeaderAt, 9));
@@ -48,6 +47,8 @@ TransferResult SendBackupFile(Link &link, TransferView &view, const std::filesys
     if (reply[1] != command::kAck)
         return TransferResult::TransmissionError;
 
+    // The calculator asks its user to confirm the backup first.
+    link.WaitForUser();
     link.ReceivePacketChecked(reply, false);
     if (auto stop = link.check())
         return *stop;

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A group file: every entry in one session, one end of transmission at the end.
-#include "brantel/brantel.h"
 #include "link/transfer/SendOperations.h"
 #include "link/transfer/SendSteps.h"
 #include "varfile/VarFile.h"
@@ -43,7 +42,7 @@ TransferResult SendGroupFile(Link &link, TransferView &view, const std::filesyst
     const LoadedFile file = loadFile(path);
     const std::vector<EntryToSend> entries = groupEntries(file);
     const uint8_t m = machineIdForFile(path, file);
-    SetBrk(0);
+    link.ClearBreak();
     TransferResult result = TransferResult::Ok;
     uint16_t lastSize = 0;
     for (size_t i = 0; i < entries.size(); ++i) {

@@ -96,6 +96,8 @@ EntryResult sendEntry(Link &link, TransferView &view, const EntryToSend &entry,
         break;
     }
 
+    // The calculator asks its user first when the name is taken.
+    link.WaitForUser();
     link.ReceivePacketChecked(reply, false);
     if (auto stop = link.check())
         return stopped(*stop);

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One variable file, a list of them, and the choice of operation by extension.
-#include "brantel/brantel.h"
 #include "link/transfer/SendOperations.h"
 #include "link/transfer/SendSteps.h"
 
@@ -47,7 +46,7 @@ TransferResult SendVariableFile(Link &link, TransferView &view, const std::files
     const LoadedFile file = loadFile(path);
     const EntryToSend entry = firstEntry(file);
     const uint8_t m = machineIdForFile(path, file);
-    SetBrk(0);
+    link.ClearBreak();
     const EntryResult sent = sendEntry(link, view, entry, {m});
     switch (sent.outcome) {
     case EntryOutcome::Stopped:
@@ -64,7 +63,7 @@ TransferResult SendVariableFile(Link &link, TransferView &view, const std::files
 TransferResult SendFileList(Link &link, TransferView &view,
                             const std::vector<std::filesystem::path> &files, bool pauseAfterBytes)
 {
-    SetBrk(0);
+    link.ClearBreak();
     TransferResult result = TransferResult::Ok;
     const uint8_t m = link.MachineId;
     for (size_t i = 0; i < files.size(); ++i) {

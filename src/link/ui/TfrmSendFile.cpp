@@ -330,7 +330,8 @@ void TfrmSendFile::setFileNumber(const std::string &text)
 
 void TfrmSendFile::showDescription(const std::string &text)
 {
-    Label5->setText(fromNative(text));
+    // Names spell the calculator's theta "@"; on screen it is the letter itself.
+    Label5->setText(QString::fromStdString(text).replace(QLatin1Char('@'), QChar(0x03B8)));
     Label5->show();
 }
 

@@ -5,17 +5,15 @@
 #include "base/ui/VariableNameText.h"
 #include "tibasic/ProgramFile.h"
 #include "tibasic/Tokenizer.h"
+#include "tibasic/ui/TokenEncoding.h"
 #include "tibasic/ui/TokenTextEdit.h"
 #include "varfile/FileKind.h"
 
 #include <QCheckBox>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
-
-#include <cmath>
 
 namespace vexil::tibasic::ui {
 
@@ -96,6 +94,11 @@ bool TfrmVarProg::runEditCommand(uibase::EditCommand command)
     return text_->runEditCommand(command);
 }
 
+void TfrmVarProg::insertTokenText(std::string_view eightBit)
+{
+    text_->insertTokenText(eightBit);
+}
+
 bool TfrmVarProg::LoadFile(const QString &fileName)
 {
     foreignFile_.clear();
@@ -147,10 +150,7 @@ QString TfrmVarProg::readErrorMessage() const
 
 void TfrmVarProg::beginSaving()
 {
-    progress_ = std::make_unique<uibase::ProgressWindow>(this);
-    progress_->setText(QStringLiteral("Saving ") + QFileInfo(FileName).fileName() +
-                       QStringLiteral("..."));
-    progress_->show();
+    progress_ = ShowSavingProgress(this, FileName);
 }
 
 void TfrmVarProg::endSaving()
@@ -160,30 +160,12 @@ void TfrmVarProg::endSaving()
 
 std::optional<varfile::Bytes> TfrmVarProg::encodeText()
 {
-    const EightBitText text = text_->eightBitText();
-    varfile::Bytes tokens;
-    std::size_t position = 0;
-    int shown = -1;
-    while (text.ok() && position < text.text.size()) {
-        const auto match = MatchToken(model(), text.text, position);
-        if (!match) {
-            break;
-        }
-        AppendTokenCode(tokens, match->code);
-        position += match->length;
-        const int percent = static_cast<int>(std::lround(100.0 * static_cast<double>(position) /
-                                                         static_cast<double>(text.text.size())));
-        if (percent != shown && progress_) {
-            progress_->setPosition(percent);
-            shown = percent;
-        }
-    }
-    if (!text.ok() || position < text.text.size()) {
+    EncodedTokenText encoded = EncodeTokenText(model(), text_->eightBitText(), progress_.get());
+    if (!encoded.tokens) {
         showError(QString::fromLatin1(kInvalidProgramToken));
-        text_->placeCaret(text.ok() ? text.editorOffsetOf(position) : text.failedEditorOffset);
-        return std::nullopt;
+        text_->placeCaret(encoded.failedEditorOffset);
     }
-    return tokens;
+    return std::move(encoded.tokens);
 }
 
 std::optional<varfile::Bytes> TfrmVarProg::buildFile()

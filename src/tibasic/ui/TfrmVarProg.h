@@ -8,6 +8,7 @@
 
 #include "base/ui/VarEditorWindow.h"
 #include "tibasic/ui/IrreversibleTokensGuard.h"
+#include "tibasic/ui/TokenInsertTarget.h"
 
 #include <memory>
 
@@ -24,7 +25,7 @@ class TokenTextEdit;
 
 inline const char *const kInvalidProgramToken = "Invalid program token found.";
 
-class TfrmVarProg : public uibase::VarEditorWindow {
+class TfrmVarProg : public uibase::VarEditorWindow, public TokenInsertTarget {
     Q_OBJECT
 public:
     TfrmVarProg(uibase::MainFrame &frame, bool isTI82, QWidget *parent = nullptr);
@@ -42,6 +43,10 @@ public:
     bool runEditCommand(uibase::EditCommand command) override;
     // The program as the editor shows it, in the calculator's glyphs.
     std::optional<uibase::PrintableText> printable() const override;
+
+    // The keypads type into the program text, wherever the focus is in the window.
+    TokenTargetKind tokenTargetKind() const override { return TokenTargetKind::Program; }
+    void insertTokenText(std::string_view eightBit) override;
 
     QLineEdit *nameBox() const { return name_; }
     QCheckBox *protectedBox() const { return protected_; }

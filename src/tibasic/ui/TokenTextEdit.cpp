@@ -53,6 +53,15 @@ void TokenTextEdit::placeCaret(int editorOffset)
     ensureCursorVisible();
 }
 
+void TokenTextEdit::insertTokenText(std::string_view eightBit)
+{
+    QTextCursor cursor = textCursor();
+    cursor.clearSelection();
+    cursor.insertText(FromEightBit(std::string(eightBit)));
+    setTextCursor(cursor);
+    ensureCursorVisible();
+}
+
 bool TokenTextEdit::runEditCommand(uibase::EditCommand command)
 {
     switch (command) {

@@ -13,6 +13,8 @@
 
 #include <QPlainTextEdit>
 
+#include <string_view>
+
 namespace vexil::tibasic::ui {
 
 class TokenTextEdit : public QPlainTextEdit {
@@ -31,6 +33,10 @@ public:
 
     // Puts the caret at an editor offset with nothing selected.
     void placeCaret(int editorOffset);
+
+    // Types 8-bit token text at the caret, keeping any selected text (the keypads
+    // and token menus add tokens; they never replace what is there).
+    void insertTokenText(std::string_view eightBit);
 
     // The main window's Cut, Copy, Paste, Delete and Select All.
     bool runEditCommand(uibase::EditCommand command);

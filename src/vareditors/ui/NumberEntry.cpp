@@ -2,25 +2,14 @@
 #include "vareditors/ui/NumberEntry.h"
 
 #include "base/ui/DialogService.h"
-#include "varfile/CalcReal.h"
+#include "vareditors/RealCodec.h"
 #include "varfile/RealText.h"
-
-#include <cmath>
 
 namespace vexil::vareditors {
 
 std::optional<double> ParseNumberEntry(const QString &text)
 {
-    const auto parsed = varfile::ParseReal(text.toStdString());
-    if (!parsed || !std::isfinite(*parsed)) {
-        return std::nullopt;
-    }
-    // The range is judged on the rounded value: 9.99999999999999E99 becomes 1E100.
-    const double rounded = varfile::RoundReal(*parsed);
-    if (!varfile::CheckRange(rounded)) {
-        return std::nullopt;
-    }
-    return rounded;
+    return vardata::ParseTypedReal(text.toStdString());
 }
 
 void ShowInvalidNumberMessage()

@@ -5,12 +5,9 @@
 #include "vareditors/ui/NumberEntry.h"
 
 #include <QComboBox>
-#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QVBoxLayout>
 
 namespace vexil::vareditors {
@@ -42,33 +39,12 @@ TfrmVarComplex::TfrmVarComplex(uibase::MainFrame &frame, QWidget *parent)
     page->addStretch();
 
     setFocusProxy(reEdit_);
-    for (QLineEdit *edit : {reEdit_, imEdit_}) {
-        connect(edit, &QLineEdit::editingFinished, this, &TfrmVarComplex::takeEntry);
-        connect(edit, &QLineEdit::textEdited, this, [this] { setModified(true); });
-    }
-    // Switching between document windows is no activation of the top-level window,
-    // so the entry is also taken whenever another document window becomes active.
-    connect(&frame_.mdiArea(), &QMdiArea::subWindowActivated, this, &TfrmVarComplex::takeEntry);
-    connect(name_, &QComboBox::currentIndexChanged, this, [this] {
-        if (!loading_)
-            setModified(true);
-    });
+    takeEntriesFrom({reEdit_, imEdit_});
+    markModifiedOn(name_, &QComboBox::currentIndexChanged);
 }
 
-void TfrmVarComplex::changeEvent(QEvent *event)
+void TfrmVarComplex::takeTypedEntry()
 {
-    if (event->type() == QEvent::ActivationChange) {
-        takeEntry();
-    }
-    uibase::VarEditorWindow::changeEvent(event);
-}
-
-void TfrmVarComplex::takeEntry()
-{
-    if (taking_) {
-        return;
-    }
-    taking_ = true;
     const auto re = ParseNumberEntry(reEdit_->text());
     const auto im = ParseNumberEntry(imEdit_->text());
     if (re) {
@@ -81,7 +57,6 @@ void TfrmVarComplex::takeEntry()
         ShowInvalidNumberMessage();
     }
     showValues(re && im);
-    taking_ = false;
 }
 
 void TfrmVarComplex::showValues(bool select)
@@ -97,13 +72,11 @@ void TfrmVarComplex::showValues(bool select)
 bool TfrmVarComplex::loadBytes(varfile::ByteView file)
 {
     const auto loaded = vardata::LoadComplexFile(file);
-    loading_ = true;
     IsTI82 = false;
     name_->setCurrentIndex(loaded.variable.nameIndex);
     re_ = loaded.variable.re;
     im_ = loaded.variable.im;
     showValues(true);
-    loading_ = false;
     return loaded.complete;
 }
 

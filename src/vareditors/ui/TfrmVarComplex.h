@@ -21,11 +21,9 @@ public:
     QLineEdit *realBox() const { return reEdit_; }
     QLineEdit *imaginaryBox() const { return imEdit_; }
 
-    // Takes both boxes; shows the number message when either part is refused.
-    void takeEntry();
-
 protected:
-    void changeEvent(QEvent *event) override;
+    // Takes both boxes; shows the number message when either part is refused.
+    void takeTypedEntry() override;
     bool loadBytes(varfile::ByteView file) override;
     QString readErrorMessage() const override;
     std::optional<varfile::Bytes> buildFile() override;
@@ -40,8 +38,6 @@ private:
     QLineEdit *imEdit_;
     double re_ = 0.0;
     double im_ = 0.0;
-    bool taking_ = false;
-    bool loading_ = false;
 };
 
 } // namespace vexil::vareditors

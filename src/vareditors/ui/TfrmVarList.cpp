@@ -58,15 +58,9 @@ TfrmVarList::TfrmVarList(uibase::MainFrame &frame, QWidget *parent)
     layout->addWidget(rows_);
 
     connect(rows_, &QListWidget::itemDoubleClicked, this, [this] { beginEdit(); });
-    connect(name_, &QComboBox::currentTextChanged, this, [this] {
-        if (!loading_)
-            setModified(true);
-    });
-    connect(complex_, &QCheckBox::toggled, this, [this] {
-        refreshRows();
-        if (!loading_)
-            setModified(true);
-    });
+    markModifiedOn(name_, &QComboBox::currentTextChanged);
+    connect(complex_, &QCheckBox::toggled, this, &TfrmVarList::refreshRows);
+    markModifiedOn(complex_, &QCheckBox::toggled);
 
     setFocusProxy(rows_);
     modelChanged();
@@ -307,7 +301,6 @@ bool TfrmVarList::loadBytes(varfile::ByteView file)
 {
     const auto loaded = vardata::LoadListFile(file);
     const vardata::ListVariable &list = loaded.variable;
-    loading_ = true;
     IsTI82 = list.model == varfile::CalcModel::TI82;
     modelChanged();
     complex_->setChecked(list.complex);
@@ -321,7 +314,6 @@ bool TfrmVarList::loadBytes(varfile::ByteView file)
     elements_ = list.elements;
     refreshRows();
     selectRow(0);
-    loading_ = false;
     return loaded.complete;
 }
 

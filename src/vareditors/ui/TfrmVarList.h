@@ -67,7 +67,6 @@ private:
     std::vector<vardata::ListElement> elements_;
     int editRow_ = -1;
     bool ending_ = false;
-    bool loading_ = false;
 };
 
 } // namespace vexil::vareditors

@@ -5,11 +5,8 @@
 #include "vareditors/ui/NumberEntry.h"
 
 #include <QComboBox>
-#include <QEvent>
 #include <QFormLayout>
 #include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QVBoxLayout>
 
 namespace vexil::vareditors {
@@ -36,37 +33,16 @@ TfrmVarReal::TfrmVarReal(uibase::MainFrame &frame, QWidget *parent)
     page->addStretch();
 
     setFocusProxy(edit_);
-    connect(edit_, &QLineEdit::editingFinished, this, &TfrmVarReal::takeEntry);
-    connect(edit_, &QLineEdit::textEdited, this, [this] { setModified(true); });
-    // Switching between document windows is no activation of the top-level window,
-    // so the entry is also taken whenever another document window becomes active.
-    connect(&frame_.mdiArea(), &QMdiArea::subWindowActivated, this, &TfrmVarReal::takeEntry);
-    connect(name_, &QComboBox::currentIndexChanged, this, [this] {
-        if (!loading_)
-            setModified(true);
-    });
+    takeEntriesFrom({edit_});
+    markModifiedOn(name_, &QComboBox::currentIndexChanged);
 }
 
-void TfrmVarReal::changeEvent(QEvent *event)
+void TfrmVarReal::takeTypedEntry()
 {
-    if (event->type() == QEvent::ActivationChange) {
-        takeEntry();
-    }
-    uibase::VarEditorWindow::changeEvent(event);
-}
-
-void TfrmVarReal::takeEntry()
-{
-    // The refusal message moves the focus, which would take the same entry again.
-    if (taking_) {
-        return;
-    }
-    taking_ = true;
     if (auto entry = TakeNumberEntry(edit_->text())) {
         value_ = *entry;
     }
     showValue();
-    taking_ = false;
 }
 
 void TfrmVarReal::showValue()
@@ -78,12 +54,10 @@ void TfrmVarReal::showValue()
 bool TfrmVarReal::loadBytes(varfile::ByteView file)
 {
     const auto loaded = vardata::LoadRealFile(file);
-    loading_ = true;
     IsTI82 = loaded.variable.model == varfile::CalcModel::TI82;
     name_->setCurrentIndex(loaded.variable.nameIndex);
     value_ = loaded.variable.value;
     showValue();
-    loading_ = false;
     return loaded.complete;
 }
 

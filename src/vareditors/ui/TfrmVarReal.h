@@ -20,11 +20,9 @@ public:
     QComboBox *nameBox() const { return name_; }
     QLineEdit *valueBox() const { return edit_; }
 
-    // Takes the value box's text; shows the number message when it is refused.
-    void takeEntry();
-
 protected:
-    void changeEvent(QEvent *event) override;
+    // Takes the value box's text; shows the number message when it is refused.
+    void takeTypedEntry() override;
     bool loadBytes(varfile::ByteView file) override;
     QString readErrorMessage() const override;
     std::optional<varfile::Bytes> buildFile() override;
@@ -35,8 +33,6 @@ private:
     QComboBox *name_;
     QLineEdit *edit_;
     double value_ = 0.0;
-    bool taking_ = false;
-    bool loading_ = false;
 };
 
 } // namespace vexil::vareditors

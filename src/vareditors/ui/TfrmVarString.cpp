@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace vexil::vareditors {
@@ -20,7 +21,8 @@ const uibase::VarEditorTexts kStringTexts{QStringLiteral("Strings"), QStringLite
 
 TfrmVarString::TfrmVarString(uibase::MainFrame &frame, QWidget *parent)
     : uibase::VarEditorWindow(frame, kStringTexts, parent), name_(new QComboBox(this)),
-      text_(new tibasic::ui::TokenTextEdit(this))
+      text_(new tibasic::ui::TokenTextEdit(this)),
+      showKeypad_(new QPushButton(QStringLiteral("Show Keypad"), this))
 {
     IsTI82 = false;
     for (int i = 0; i < vardata::kStringNameCount; ++i) {
@@ -30,6 +32,7 @@ TfrmVarString::TfrmVarString(uibase::MainFrame &frame, QWidget *parent)
     top->addWidget(new QLabel(QStringLiteral("Name:"), this));
     top->addWidget(name_);
     top->addStretch();
+    top->addWidget(showKeypad_);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(text_);
@@ -37,14 +40,18 @@ TfrmVarString::TfrmVarString(uibase::MainFrame &frame, QWidget *parent)
     // A tab is no token; Tab moves on to the next control as in any edit box.
     text_->setTabChangesFocus(true);
     setFocusProxy(text_);
-    connect(text_, &QPlainTextEdit::textChanged, this, [this] {
-        if (!loading_)
-            setModified(true);
-    });
-    connect(name_, &QComboBox::currentIndexChanged, this, [this] {
-        if (!loading_)
-            setModified(true);
-    });
+    markModifiedOn(text_, &QPlainTextEdit::textChanged);
+    showKeypad_->setToolTip(QStringLiteral("Show Keypad"));
+    showKeypad_->setStatusTip(QStringLiteral("Display the calculator keypad."));
+    showKeypad_->setFocusPolicy(Qt::NoFocus);
+    connect(showKeypad_, &QPushButton::clicked, this,
+            [this] { frame_.showKeypad(varfile::CalcModel::TI83); });
+    markModifiedOn(name_, &QComboBox::currentIndexChanged);
+}
+
+void TfrmVarString::insertTokenText(std::string_view eightBit)
+{
+    text_->insertTokenText(eightBit);
 }
 
 bool TfrmVarString::LoadFile(const QString &fileName)
@@ -70,11 +77,9 @@ bool TfrmVarString::SaveFile()
 bool TfrmVarString::loadBytes(varfile::ByteView file)
 {
     const auto loaded = vardata::LoadStringFile(file);
-    loading_ = true;
     IsTI82 = false;
     name_->setCurrentIndex(loaded.variable.nameIndex);
     text_->setEightBitText(loaded.variable.text);
-    loading_ = false;
     irreversible_.check(varfile::CalcModel::TI83, vardata::StringFileTokens(file),
                         vardata::kStringTokensOffset);
     return loaded.complete;
@@ -88,8 +93,8 @@ QString TfrmVarString::readErrorMessage() const
 std::optional<varfile::Bytes> TfrmVarString::buildFile()
 {
     const tibasic::ui::EightBitText text = text_->eightBitText();
-    const QString invalid = QString::fromLatin1(vardata::kInvalidStringToken.data(),
-                                                vardata::kInvalidStringToken.size());
+    const QString invalid =
+        QString::fromLatin1(vardata::kInvalidTokenFound.data(), vardata::kInvalidTokenFound.size());
     if (!text.ok()) {
         showError(invalid);
         text_->placeCaret(text.failedEditorOffset);

@@ -6,8 +6,10 @@
 
 #include "base/ui/VarEditorWindow.h"
 #include "tibasic/ui/IrreversibleTokensGuard.h"
+#include "tibasic/ui/TokenInsertTarget.h"
 
 class QComboBox;
+class QPushButton;
 
 namespace vexil::tibasic::ui {
 class TokenTextEdit;
@@ -15,7 +17,7 @@ class TokenTextEdit;
 
 namespace vexil::vareditors {
 
-class TfrmVarString : public uibase::VarEditorWindow {
+class TfrmVarString : public uibase::VarEditorWindow, public tibasic::ui::TokenInsertTarget {
     Q_OBJECT
 public:
     explicit TfrmVarString(uibase::MainFrame &frame, QWidget *parent = nullptr);
@@ -25,6 +27,13 @@ public:
 
     QComboBox *nameBox() const { return name_; }
     tibasic::ui::TokenTextEdit *textBox() const { return text_; }
+    QPushButton *showKeypadButton() const { return showKeypad_; }
+
+    tibasic::ui::TokenTargetKind tokenTargetKind() const override
+    {
+        return tibasic::ui::TokenTargetKind::String;
+    }
+    void insertTokenText(std::string_view eightBit) override;
 
 protected:
     bool loadBytes(varfile::ByteView file) override;
@@ -35,7 +44,7 @@ protected:
 private:
     QComboBox *name_;
     tibasic::ui::TokenTextEdit *text_;
-    bool loading_ = false;
+    QPushButton *showKeypad_;
     tibasic::ui::IrreversibleTokensGuard irreversible_;
 };
 

@@ -27,6 +27,7 @@ public:
     QWidget *openFile(const QString &) override { return nullptr; }
     void addRecentFile(const QString &path) override { recent << path; }
     void rebuildWindowMenu() override { ++windowMenuRebuilds; }
+    void showKeypad(vexil::varfile::CalcModel) override {}
 
     vexil::app::Options options_;
     QStringList recent;

@@ -111,7 +111,7 @@ TEST_P(ReceiveFromSim, BackupIsReceivedByteForByte)
 {
     // The calculator's own backup, as it would send it, made from its memory.
     writeFile("p" + ext('p'), {kHello}, memoryDir());
-    vexil::link::calcsim::SimMemory memory(memoryDir(), ti82() ? 0x82 : 0x83, 24000);
+    vexil::link::calcsim::SimMemory memory(memoryDir(), GetParam(), 24000);
     memory.load();
     const auto backup = memory.makeBackup();
     ASSERT_FALSE(memory.storeBackup(backup).empty());
@@ -179,7 +179,7 @@ TEST_P(ReceiveFromSim, NamesFromTheCableStayInTheFolder)
     writeFile("evil" + ext('p'), {evil}, memoryDir());
     startSim({"evil" + ext('p')});
     ASSERT_EQ(receive(), TransferResult::Ok);
-    EXPECT_EQ(filesIn(pcDir()), std::vector<std::string>{"_._x__" + ext('p')});
+    EXPECT_EQ(filesIn(pcDir()), std::vector<std::string>{"___x__" + ext('p')});
     EXPECT_FALSE(fs::exists(pcDir().parent_path() / ("x" + ext('p'))));
 }
 
@@ -203,6 +203,43 @@ TEST_P(ReceiveFromSim, StoppedReceiveLeavesNoPartialFile)
     EXPECT_EQ(receive(), TransferResult::Cancelled);
     EXPECT_EQ(readBytes(target), old);
     EXPECT_EQ(filesIn(pcDir()), std::vector<std::string>{"BIG" + ext('p')});
+}
+
+TEST_P(ReceiveFromSim, ALinkPlantedUnderTheNameIsReplacedNeverWrittenThrough)
+{
+    // Two links under the names the variables will get: one to a file outside
+    // the folder, one to a name that does not exist yet.
+    writeFile("two" + ext('g'), {kRealA, kHello}, memoryDir());
+    const fs::path outside = pcDir().parent_path() / "outside";
+    const vf::Bytes precious{1, 2, 3};
+    ASSERT_FALSE(vf::WriteFileAtomically(outside, precious));
+    const fs::path nowhere = pcDir().parent_path() / "nowhere";
+    fs::create_symlink(outside, pcDir() / ("RealA" + ext('n')));
+    fs::create_symlink(nowhere, pcDir() / ("HELLO" + ext('p')));
+    // Both count as existing files; the user overwrites both.
+    view.answers = {{ExistsChoice::Overwrite, {}}, {ExistsChoice::Overwrite, {}}};
+    startSim({"two" + ext('g')});
+    ASSERT_EQ(receive(), TransferResult::Ok);
+    EXPECT_EQ(view.questions.size(), 2u);
+    EXPECT_EQ(readBytes(outside), precious);
+    EXPECT_FALSE(fs::exists(nowhere));
+    for (const auto &[name, entry] :
+         {std::pair{"RealA" + ext('n'), kRealA}, std::pair{"HELLO" + ext('p'), kHello}}) {
+        EXPECT_FALSE(fs::is_symlink(pcDir() / name)) << name;
+        EXPECT_EQ(readBytes(pcDir() / name), expectedFile(entry)) << name;
+    }
+    EXPECT_EQ(filesIn(pcDir()), (std::vector<std::string>{"HELLO" + ext('p'), "RealA" + ext('n')}));
+}
+
+TEST_P(ReceiveFromSim, WhatIsNotAFileUnderTheNameIsLeftAlone)
+{
+    writeFile("a" + ext('n'), {kRealA}, memoryDir());
+    fs::create_directory(pcDir() / ("RealA" + ext('n')));
+    view.answers = {{ExistsChoice::Overwrite, {}}};
+    startSim({"a" + ext('n')});
+    EXPECT_THROW(receive(), FileError);
+    EXPECT_TRUE(fs::is_directory(pcDir() / ("RealA" + ext('n'))));
+    EXPECT_EQ(filesIn(pcDir()), std::vector<std::string>{"RealA" + ext('n')});
 }
 
 INSTANTIATE_TEST_SUITE_P(Models, ReceiveFromSim,

@@ -187,7 +187,7 @@ TEST_F(ScriptedExchange, ReceiveWaitsForTheUserWithoutATimeOut)
 {
     // A transport whose reads time out, with the calculator's user still choosing.
     FakeTransport &wire = script({});
-    link.TimeoutMs = 5;
+    link.setByteTimeoutMs(5);
     const auto startedAt = std::chrono::steady_clock::now();
     host.onPump = [&] {
         if (wire.input.empty() && wire.sent.empty() &&

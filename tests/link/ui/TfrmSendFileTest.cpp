@@ -110,6 +110,18 @@ TEST_F(TransferDialog, SuccessAndRefusalsCloseTheDialog)
     EXPECT_EQ(dialogs->beeps, 0);
 }
 
+TEST_F(TransferDialog, TheDescriptionLineShowsThetaAsTheLetter)
+{
+    startSim();
+    QString shown;
+    whileShown([&] {
+        shown = dialog.Label5->text();
+        return !shown.isEmpty();
+    });
+    dialog.StartSendFile(write(dir_ / "pc" / "TX.82p", {{0x05, {0x5B, 'X'}, kProgram.data}}));
+    EXPECT_EQ(shown, QString::fromUtf8("Program \u03B8X"));
+}
+
 TEST_F(TransferDialog, StopShowsTheMessageAndSendRetriesFromTheStart)
 {
     // The calculator gives up the broken exchange soon, as a real one does.

@@ -23,6 +23,7 @@ public:
     QWidget *openFile(const QString &) override { return nullptr; }
     void addRecentFile(const QString &path) override { recentFiles.append(path); }
     void rebuildWindowMenu() override { ++windowMenuRebuilds; }
+    void showKeypad(varfile::CalcModel model) override { keypadsShown.append(model); }
 
     // A path for a file in the temporary folder.
     QString path(const QString &name) const { return folder.filePath(name); }
@@ -31,6 +32,7 @@ public:
     QStringList recentFiles;
     QList<QWidget *> documents;
     int windowMenuRebuilds = 0;
+    QList<varfile::CalcModel> keypadsShown;
 
 private:
     app::Options options_ = app::DefaultOptions();

@@ -4,11 +4,14 @@
 #include "base/ui/ScriptedDialogService.h"
 #include "support/ui/FakeMainFrame.h"
 #include "support/ui/FileBytes.h"
+#include "tibasic/ui/TokenInsertion.h"
 #include "tibasic/ui/TokenTextEdit.h"
 #include "vareditors/StringVariable.h"
 
 #include <QComboBox>
 #include <QFile>
+#include <QMdiSubWindow>
+#include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -91,6 +94,30 @@ TEST(StringEditor, TokensOfALaterCalculatorAreNotReplacedUnasked)
     EXPECT_FALSE(editor.SaveFile());
     EXPECT_EQ(dialogs->shown[1].kind, uibase::MessageKind::Confirmation);
     EXPECT_EQ(ReadBytes(path), bytes);
+}
+
+TEST(StringEditor, TakesTheTI83KeypadsTokensOnly)
+{
+    ScopedScriptedDialogs dialogs;
+    FakeMainFrame frame;
+    TfrmVarString string(frame);
+    frame.mdiArea().addSubWindow(&string);
+    frame.mdiArea().show();
+    frame.mdiArea().setActiveSubWindow(frame.mdiArea().subWindowList().front());
+    string.textBox()->setPlainText(QStringLiteral("HI"));
+    string.textBox()->moveCursor(QTextCursor::Start);
+
+    using tibasic::ui::InsertOutcome;
+    using tibasic::ui::InsertToken;
+    EXPECT_EQ(InsertToken(frame, varfile::CalcModel::TI82, "1"), InsertOutcome::Warned);
+    ASSERT_EQ(dialogs->shown.size(), 1u);
+    EXPECT_EQ(dialogs->shown[0].text,
+              "You cannot insert tokens from the TI-82 keypad into a TI-83 string.");
+    EXPECT_EQ(InsertToken(frame, varfile::CalcModel::TI83, "sin("), InsertOutcome::Inserted);
+    EXPECT_EQ(string.textBox()->toPlainText(), "sin(HI");
+
+    QTest::mouseClick(string.showKeypadButton(), Qt::LeftButton);
+    EXPECT_EQ(frame.keypadsShown, QList<varfile::CalcModel>{varfile::CalcModel::TI83});
 }
 
 } // namespace

@@ -3,9 +3,13 @@
 
 #include "tibasic/ui/TfrmVarProg.h"
 #include "vareditors/ui/TfrmVarComplex.h"
+#include "vareditors/ui/TfrmVarFunc.h"
 #include "vareditors/ui/TfrmVarList.h"
+#include "vareditors/ui/TfrmVarMatrix.h"
 #include "vareditors/ui/TfrmVarReal.h"
 #include "vareditors/ui/TfrmVarString.h"
+#include "vareditors/ui/TfrmVarTable.h"
+#include "vareditors/ui/TfrmVarWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -23,6 +27,16 @@ TEST(VariableEditorCatalog, ExtensionsOpenTheirEditors)
         {"a.83n", &TfrmVarReal::staticMetaObject},
         {"a.83c", &TfrmVarComplex::staticMetaObject},
         {"a.83s", &TfrmVarString::staticMetaObject},
+        {"a.82m", &TfrmVarMatrix::staticMetaObject},
+        {"a.83M", &TfrmVarMatrix::staticMetaObject},
+        {"a.82y", &TfrmVarFunc::staticMetaObject},
+        {"a.83y", &TfrmVarFunc::staticMetaObject},
+        {"a.82w", &TfrmVarWindow::staticMetaObject},
+        {"a.83w", &TfrmVarWindow::staticMetaObject},
+        {"a.82z", &TfrmVarZoom::staticMetaObject},
+        {"a.83Z", &TfrmVarZoom::staticMetaObject},
+        {"a.82t", &TfrmVarTable::staticMetaObject},
+        {"a.83t", &TfrmVarTable::staticMetaObject},
         {"a.82p", &tibasic::ui::TfrmVarProg82::staticMetaObject},
         {"a.83P", &tibasic::ui::TfrmVarProg83::staticMetaObject},
     };

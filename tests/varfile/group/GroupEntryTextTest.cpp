@@ -84,11 +84,11 @@ TEST(GroupEntryText, ExtractedNamesStayInTheFolderAndVisible)
         VarName name;
         const char *file;
     } programs[] = {
-        {Name({'.', '.', '/', 'X'}), "_._X.83p"},
+        {Name({'.', '.', '/', 'X'}), "___X.83p"},
         {Name({'/', 'E', 'T', 'C'}), "_ETC.83p"},
         {Name({'.', 'H', 'I', 'D', 'E'}), "_HIDE.83p"},
         {Name({'A', 0x01, 0x7F, 0x80, '\\'}), "A____.83p"},
-        {Name({}), "_83p"},
+        {Name({}), "_.83p"},
     };
     for (const auto &program : programs) {
         SCOPED_TRACE(program.file);
