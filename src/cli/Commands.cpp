@@ -17,6 +17,7 @@ int RunReceive(const Words &words);
 int RunSprite(const Words &words);
 int RunGroup(const Words &words);
 int RunPic(const Words &words);
+int RunScreenshot(const Words &words);
 int RunVar(const Words &words);
 std::string VarSynopsis();
 
@@ -56,9 +57,13 @@ const std::vector<Command> &commands()
          RunSend},
         {"receive", "receive DIR --cable DEVICE [--exists omit|overwrite|quit] [--wait SECONDS]",
          RunReceive},
+        {"screenshot",
+         "screenshot --cable DEVICE -o OUT.png|OUT.bmp [--model 82|83]\n"
+         "           (what the calculator shows; it answers whenever it waits for a key)",
+         RunScreenshot},
         {"sprite",
          "sprite IMAGE --label NAME [--segment N]\n"
-         "       (a PNG or BMP picture as the Sprite Editor's .db lines, CR LF ended)",
+         "       (a PNG, BMP or JPEG picture as the Sprite Editor's .db lines, CR LF ended)",
          RunSprite},
         {"group",
          "group list FILE   (type and name of each variable, tab-separated)\n"

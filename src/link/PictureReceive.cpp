@@ -88,7 +88,7 @@ PictureReceive ReceivePicture(Link &link, bool ti83Mode,
     };
 
     // The user may take as long as they like to start sending.
-    link.WaitForData(0);
+    link.WaitForUser();
     if (exchange.stopped()) {
         return failure(PictureOutcome::TransmissionError);
     }
