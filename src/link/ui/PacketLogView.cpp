@@ -51,13 +51,26 @@ int PacketLogView::columns() const
     return std::max(1, (viewport()->width() - 2 * kMargin) / kCellWidth);
 }
 
+std::vector<std::size_t> PacketLogView::rowStarts(const std::string &line) const
+{
+    const auto width = static_cast<std::size_t>(columns());
+    std::vector<std::size_t> starts{0};
+    std::size_t start = 0;
+    while (line.size() - start > width) {
+        const std::size_t blank = line.rfind(' ', start + width - 1);
+        start = blank != std::string::npos && blank >= start ? blank + 1 : start + width;
+        starts.push_back(start);
+    }
+    return starts;
+}
+
 int PacketLogView::wrappedRows() const
 {
-    int rows = 0;
+    std::size_t rows = 0;
     for (const std::string &line : lines_) {
-        rows += std::max(1, (static_cast<int>(line.size()) + columns() - 1) / columns());
+        rows += rowStarts(line).size();
     }
-    return rows;
+    return static_cast<int>(rows);
 }
 
 void PacketLogView::updateScrollRange()
@@ -77,29 +90,26 @@ void PacketLogView::paintEvent(QPaintEvent *)
 {
     QPainter painter(viewport());
     const QColor ink = palette().color(QPalette::Text);
-    const int width = columns();
     int y = kMargin - verticalScrollBar()->value();
     for (const std::string &line : lines_) {
-        for (std::size_t start = 0; start == 0 || start < line.size();
-             start += static_cast<std::size_t>(width)) {
-            if (y + kCellHeight >= 0 && y < viewport()->height()) {
-                const std::size_t end =
-                    std::min(line.size(), start + static_cast<std::size_t>(width));
-                for (std::size_t i = start; i < end; ++i) {
-                    const tools::Glyph glyph = tools::CalculatorGlyph(
-                        model_, tools::CalculatorFont::Large, static_cast<std::uint8_t>(line[i]));
-                    const int x = kMargin + static_cast<int>(i - start) * kCellWidth;
-                    for (int gy = 0; gy < glyph.height(); ++gy) {
-                        for (int gx = 0; gx < glyph.width(); ++gx) {
-                            if (glyph.ink(gx, gy)) {
-                                painter.fillRect(x + gx * kScale, y + gy * kScale, kScale, kScale,
-                                                 ink);
-                            }
+        const std::vector<std::size_t> starts = rowStarts(line);
+        for (std::size_t row = 0; row < starts.size(); ++row, y += kCellHeight) {
+            if (y + kCellHeight < 0 || y >= viewport()->height()) {
+                continue;
+            }
+            const std::size_t end = row + 1 < starts.size() ? starts[row + 1] : line.size();
+            for (std::size_t i = starts[row]; i < end; ++i) {
+                const tools::Glyph glyph = tools::CalculatorGlyph(
+                    model_, tools::CalculatorFont::Large, static_cast<std::uint8_t>(line[i]));
+                const int x = kMargin + static_cast<int>(i - starts[row]) * kCellWidth;
+                for (int gy = 0; gy < glyph.height(); ++gy) {
+                    for (int gx = 0; gx < glyph.width(); ++gx) {
+                        if (glyph.ink(gx, gy)) {
+                            painter.fillRect(x + gx * kScale, y + gy * kScale, kScale, kScale, ink);
                         }
                     }
                 }
             }
-            y += kCellHeight;
         }
     }
 }

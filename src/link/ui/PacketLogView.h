@@ -29,6 +29,9 @@ protected:
 
 private:
     int columns() const;
+    // Where `line` breaks to fit the view: after the last blank that fits, so a
+    // byte is never split, or at the width when a word is longer than a row.
+    std::vector<std::size_t> rowStarts(const std::string &line) const;
     // The screen rows the lines take when wrapped at the view's width.
     int wrappedRows() const;
     void updateScrollRange();

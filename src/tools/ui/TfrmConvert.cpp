@@ -234,7 +234,9 @@ QWidget *TfrmConvert::ruleBox()
     level->addWidget(level_);
     auto *form = new QFormLayout(box);
     form->addRow(tr("&Method:"), method_);
-    form->addRow(tr("&Level:"), level);
+    auto *levelLabel = new QLabel(tr("&Level:"), box);
+    levelLabel->setBuddy(level_);
+    form->addRow(levelLabel, level);
     auto *checks = new QHBoxLayout;
     checks->addWidget(invert_);
     checks->addWidget(shrink_);
@@ -393,21 +395,26 @@ void TfrmConvert::takeBitmap(const QImage &picture)
 {
     grey_ = GreyOf(RgbaOfImage(picture));
     fittedTo_ = QSize();
+    // A small picture is enlarged pixel by pixel, a large one smoothly reduced.
+    const QSize box = kOriginalBox - QSize(4, 4);
+    const bool enlarge = picture.width() < box.width() && picture.height() < box.height();
     original_->setPixmap(QPixmap::fromImage(picture.scaled(
-        kOriginalBox.boundedTo(picture.size()), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+        box, Qt::KeepAspectRatio, enlarge ? Qt::FastTransformation : Qt::SmoothTransformation)));
+    // The preview is drawn first, so the warning has the result behind it.
+    convert();
     if (!IsBlackAndWhite(*grey_)) {
         Dialogs().message(MessageKind::Warning, QString::fromLatin1(kForcedBlackAndWhiteMessage),
                           Buttons::Ok);
     }
-    convert();
 }
 
 void TfrmConvert::takeCells(const SpriteGrid &cells)
 {
     grey_.reset();
     calculatorCells_ = cells;
-    original_->setPixmap(QPixmap::fromImage(ImageOfCells(cells, kSpriteColumns, kSpriteRows)
-                                                .scaled(kSpriteColumns * 2, kSpriteRows * 2)));
+    original_->setPixmap(
+        QPixmap::fromImage(ImageOfCells(cells, kSpriteColumns, kSpriteRows)
+                               .scaled(kOriginalBox - QSize(4, 4), Qt::KeepAspectRatio)));
     convert();
 }
 
