@@ -63,11 +63,13 @@ function(vexil_ui_program name)
 endfunction()
 
 # vexil_core_test(NAME SOURCES... LIBS libs...): a GoogleTest binary over core
-# libraries only; the test script also runs these under the sanitizers.
+# libraries only; the test script also runs these under the sanitizers. Every test
+# binary links the shared scratch folders ("support/ScratchFolder.h").
 function(vexil_core_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
-  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} vexil_testsupport GTest::gtest GTest::gtest_main
+                                        GTest::gmock)
   target_compile_definitions(${name} PRIVATE VEXIL_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   vexil_compile_options(${name})
   gtest_discover_tests(${name} PROPERTIES LABELS core DISCOVERY_TIMEOUT 60)
@@ -81,7 +83,8 @@ function(vexil_ui_test name)
   add_executable(${name} ${ARG_SOURCES} "${PROJECT_SOURCE_DIR}/tests/support/ui/ui_test_main.cpp")
   set_target_properties(${name} PROPERTIES AUTOMOC ON)
   target_include_directories(${name} PRIVATE "${PROJECT_SOURCE_DIR}/tests")
-  target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Test GTest::gtest GTest::gmock)
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} vexil_testsupport Qt6::Test GTest::gtest
+                                        GTest::gmock)
   target_compile_definitions(${name} PRIVATE VEXIL_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   vexil_compile_options(${name})
   gtest_discover_tests(${name} PROPERTIES LABELS ui ENVIRONMENT "QT_QPA_PLATFORM=offscreen"

@@ -4,7 +4,8 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ pkgconf
+  cmake ninja-build g++ pkgconf git
+  clang libclang-rt-dev clang-format
   qt6-base-dev libqscintilla2-qt6-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libtifiles-dev libpng-dev libjpeg-dev libticalcs-dev libticables-dev libusb-1.0-0-dev

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/DesktopIntegration.h"
 
-#include "app/AtomicFile.h"
+#include "base/FileIo.h"
 
 #include <system_error>
 
@@ -36,17 +36,20 @@ std::string WriteText(const fs::path &path, const std::string &text)
 {
     std::error_code ec;
     fs::create_directories(path.parent_path(), ec);
-    const auto *bytes = reinterpret_cast<const unsigned char *>(text.data());
-    return WriteFileAtomically(path, {bytes, text.size()});
+    return base::WriteFileAtomically(path, text).errorText();
 }
 
 void CopyIcon(const fs::path &from, const fs::path &to, std::vector<std::string> &problems)
 {
+    const base::ReadResult icon = base::ReadWholeFile(from);
+    if (!icon.ok()) {
+        problems.push_back("Cannot install the icon " + to.string() + ": " + icon.error->message);
+        return;
+    }
     std::error_code ec;
     fs::create_directories(to.parent_path(), ec);
-    fs::copy_file(from, to, fs::copy_options::overwrite_existing, ec);
-    if (ec) {
-        problems.push_back("Cannot install the icon " + to.string() + ": " + ec.message());
+    if (auto error = base::WriteFileAtomically(to, icon.bytes)) {
+        problems.push_back(error->message);
     }
 }
 

@@ -33,14 +33,14 @@ constexpr std::size_t kStringSlot = 256;
 constexpr std::size_t kShell82 = 1312;
 constexpr std::size_t kShell83 = 1316;
 
-void putU32(OptionsBytes &out, std::size_t at, std::uint32_t value)
+void PutU32(OptionsBytes &out, std::size_t at, std::uint32_t value)
 {
     for (std::size_t i = 0; i < 4; ++i) {
         out[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
     }
 }
 
-std::uint32_t getU32(std::span<const std::uint8_t> in, std::size_t at)
+std::uint32_t GetU32(std::span<const std::uint8_t> in, std::size_t at)
 {
     std::uint32_t value = 0;
     for (std::size_t i = 0; i < 4; ++i) {
@@ -49,14 +49,14 @@ std::uint32_t getU32(std::span<const std::uint8_t> in, std::size_t at)
     return value;
 }
 
-void putString(OptionsBytes &out, std::size_t at, const std::string &text)
+void PutString(OptionsBytes &out, std::size_t at, const std::string &text)
 {
     const std::string cut = CutToShortString(text);
     out[at] = static_cast<std::uint8_t>(cut.size());
     std::copy(cut.begin(), cut.end(), out.begin() + static_cast<std::ptrdiff_t>(at + 1));
 }
 
-std::string getString(std::span<const std::uint8_t> in, std::size_t at)
+std::string GetString(std::span<const std::uint8_t> in, std::size_t at)
 {
     const std::size_t length = in[at];
     return std::string(in.begin() + static_cast<std::ptrdiff_t>(at + 1),
@@ -68,6 +68,35 @@ std::string getString(std::span<const std::uint8_t> in, std::size_t at)
 Options DefaultOptions()
 {
     return Options{};
+}
+
+assemble::ShellTarget SelectedTarget(const Options &options)
+{
+    using assemble::ShellTarget;
+    if (options.ti83Mode) {
+        return options.shell83 == 1 ? ShellTarget::AShell83 : ShellTarget::TI83;
+    }
+    return options.shell82 == 1 ? ShellTarget::CrASH : ShellTarget::Ash;
+}
+
+void NormalizeShells(Options &options)
+{
+    for (std::uint32_t *shell : {&options.shell82, &options.shell83}) {
+        if (*shell != 1) {
+            *shell = 0;
+        }
+    }
+}
+
+void SelectTarget(Options &options, assemble::ShellTarget target)
+{
+    using assemble::ShellTarget;
+    options.ti83Mode = target == ShellTarget::TI83 || target == ShellTarget::AShell83;
+    if (options.ti83Mode) {
+        options.shell83 = target == ShellTarget::AShell83 ? 1 : 0;
+    } else {
+        options.shell82 = target == ShellTarget::CrASH ? 1 : 0;
+    }
 }
 
 std::string CutToShortString(const std::string &text)
@@ -88,8 +117,8 @@ OptionsBytes EncodeOptions(const Options &o)
     OptionsBytes out{};
     out[kTi83Mode] = o.ti83Mode ? 1 : 0;
     std::copy(o.reserved1.begin(), o.reserved1.end(), out.begin() + kReserved1);
-    putU32(out, kLinkType, o.linkType);
-    putU32(out, kLinkPort, o.linkPort);
+    PutU32(out, kLinkType, o.linkType);
+    PutU32(out, kLinkPort, o.linkPort);
     out[kInsertHeader] = o.insertHeader;
     out[kAutoSave] = o.autoSave;
     out[kReserved14] = o.reserved14;
@@ -104,15 +133,15 @@ OptionsBytes EncodeOptions(const Options &o)
     out[kCheckDuplicate] = o.checkDuplicate;
     out[kCheckNonUnary] = o.checkNonUnary;
     out[kBugDelay] = o.bugDelay;
-    putString(out, kFontName, o.fontName);
+    PutString(out, kFontName, o.fontName);
     out[kFontStyle] = o.fontStyle;
     out[kReserved283] = o.reserved283;
-    putU32(out, kFontSize, o.fontSize);
+    PutU32(out, kFontSize, o.fontSize);
     for (std::size_t i = 0; i < kRecentFileCount; ++i) {
-        putString(out, kRecentFiles + i * kStringSlot, o.recentFiles[i]);
+        PutString(out, kRecentFiles + i * kStringSlot, o.recentFiles[i]);
     }
-    putU32(out, kShell82, o.shell82);
-    putU32(out, kShell83, o.shell83);
+    PutU32(out, kShell82, o.shell82);
+    PutU32(out, kShell83, o.shell83);
     return out;
 }
 
@@ -124,8 +153,8 @@ std::optional<Options> DecodeOptions(std::span<const std::uint8_t> in)
     Options o;
     o.ti83Mode = in[kTi83Mode] != 0;
     std::copy(in.begin() + kReserved1, in.begin() + kReserved1 + 3, o.reserved1.begin());
-    o.linkType = getU32(in, kLinkType);
-    o.linkPort = getU32(in, kLinkPort);
+    o.linkType = GetU32(in, kLinkType);
+    o.linkPort = GetU32(in, kLinkPort);
     o.insertHeader = in[kInsertHeader] != 0;
     o.autoSave = in[kAutoSave] != 0;
     o.reserved14 = in[kReserved14];
@@ -140,15 +169,15 @@ std::optional<Options> DecodeOptions(std::span<const std::uint8_t> in)
     o.checkDuplicate = in[kCheckDuplicate] != 0;
     o.checkNonUnary = in[kCheckNonUnary] != 0;
     o.bugDelay = in[kBugDelay] != 0;
-    o.fontName = getString(in, kFontName);
+    o.fontName = GetString(in, kFontName);
     o.fontStyle = in[kFontStyle];
     o.reserved283 = in[kReserved283];
-    o.fontSize = getU32(in, kFontSize);
+    o.fontSize = GetU32(in, kFontSize);
     for (std::size_t i = 0; i < kRecentFileCount; ++i) {
-        o.recentFiles[i] = getString(in, kRecentFiles + i * kStringSlot);
+        o.recentFiles[i] = GetString(in, kRecentFiles + i * kStringSlot);
     }
-    o.shell82 = getU32(in, kShell82);
-    o.shell83 = getU32(in, kShell83);
+    o.shell82 = GetU32(in, kShell82);
+    o.shell83 = GetU32(in, kShell83);
     return o;
 }
 

@@ -4,6 +4,8 @@
 // read by the assembly run and vexil-cli stay interchangeable.
 #pragma once
 
+#include "assemble/ShellTarget.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -77,6 +79,16 @@ Options DefaultOptions();
 OptionsBytes EncodeOptions(const Options &options);
 // Empty when fewer than kOptionsSize bytes are given; extra bytes are ignored.
 std::optional<Options> DecodeOptions(std::span<const std::uint8_t> bytes);
+
+// The target shell the mode selects: the TI-82's shell in TI-82 mode, the TI-83's in
+// TI-83 mode. A stored shell number other than 1 means the model's first shell, so a
+// damaged options file cannot make the header, the include folder and the program
+// file disagree.
+assemble::ShellTarget SelectedTarget(const Options &options);
+// Gives each model's shell number the value SelectedTarget reads it as.
+void NormalizeShells(Options &options);
+// Switches to the target's model and makes the target that model's shell.
+void SelectTarget(Options &options, assemble::ShellTarget target);
 
 // Cuts text to what a length-byte string can hold without splitting a UTF-8 sequence.
 std::string CutToShortString(const std::string &text);

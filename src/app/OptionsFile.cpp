@@ -1,11 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/OptionsFile.h"
 
-#include "app/AtomicFile.h"
-
-#include <fstream>
-#include <iterator>
-#include <vector>
+#include "base/FileIo.h"
 
 namespace vexil::app {
 
@@ -16,16 +12,11 @@ std::filesystem::path OptionsFilePath(const std::filesystem::path &programDirect
 
 std::optional<Options> ReadOptionsFile(const std::filesystem::path &programDirectory)
 {
-    std::ifstream in(OptionsFilePath(programDirectory), std::ios::binary);
-    if (!in) {
+    const base::ReadResult read = base::ReadWholeFile(OptionsFilePath(programDirectory));
+    if (!read.ok()) {
         return std::nullopt;
     }
-    std::vector<std::uint8_t> bytes(kOptionsSize);
-    in.read(reinterpret_cast<char *>(bytes.data()), static_cast<std::streamsize>(kOptionsSize));
-    if (in.gcount() != static_cast<std::streamsize>(kOptionsSize)) {
-        return std::nullopt;
-    }
-    return DecodeOptions(bytes);
+    return DecodeOptions(read.bytes);
 }
 
 OptionsLoadResult LoadOptionsFile(const std::filesystem::path &programDirectory)
@@ -54,7 +45,7 @@ OptionsLoadResult LoadOptionsFile(const std::filesystem::path &programDirectory)
 std::string SaveOptionsFile(const std::filesystem::path &programDirectory, const Options &options)
 {
     const OptionsBytes bytes = EncodeOptions(options);
-    return WriteFileAtomically(OptionsFilePath(programDirectory), bytes);
+    return base::WriteFileAtomically(OptionsFilePath(programDirectory), bytes).errorText();
 }
 
 } // namespace vexil::app

@@ -1,11 +1,55 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ProgramDirectory.h"
 
-#include <array>
+#include "base/FileIo.h"
+
+#include <algorithm>
 
 namespace fs = std::filesystem;
 
 namespace vexil::app {
+namespace {
+
+// A copy that an earlier start could not finish (a full disk, a killed process)
+// holds the beginning of the seed file, or nothing; whatever else is there is the
+// user's own.
+bool IsUnfinishedCopy(const std::vector<std::uint8_t> &present,
+                      const std::vector<std::uint8_t> &seed)
+{
+    return present.size() < seed.size() && std::equal(present.begin(), present.end(), seed.begin());
+}
+
+// Copies one seed file unless the user's folder already holds it; an unfinished
+// copy is made whole. Returns what went wrong, or an empty string.
+std::string SeedFile(const fs::path &seedFile, const fs::path &target)
+{
+    std::error_code ec;
+    const fs::file_status status = fs::symlink_status(target, ec);
+    const bool present = fs::exists(status);
+    if (present && !fs::is_regular_file(status)) {
+        return {}; // a link or a folder the user put there
+    }
+    const base::ReadResult seed = base::ReadWholeFile(seedFile);
+    if (!seed.ok()) {
+        return present ? std::string()
+                       : "Cannot seed " + target.string() + ": " + seed.error->message;
+    }
+    if (present) {
+        const base::ReadResult current = base::ReadWholeFile(target);
+        if (!current.ok() || !IsUnfinishedCopy(current.bytes, seed.bytes)) {
+            return {};
+        }
+        // Replaced as a new file, so the copy is editable whatever the unfinished
+        // one's permissions were.
+        fs::remove(target, ec);
+    }
+    if (auto error = base::WriteFileAtomically(target, seed.bytes)) {
+        return "Cannot seed " + target.string() + ": " + error->message;
+    }
+    return {};
+}
+
+} // namespace
 
 fs::path ResolveProgramDirectory(const char *xdgDataHome, const char *home)
 {
@@ -52,28 +96,18 @@ PrepareResult PrepareProgramDirectory(const fs::path &programDirectory,
         std::error_code step;
         if (it->is_directory(step)) {
             fs::create_directories(target, step);
-        } else if (!fs::exists(target, step)) {
-            fs::copy_file(it->path(), target, step);
-            // Installed data is read-only; the user's copy must be editable.
-            fs::permissions(target, fs::perms::owner_write, fs::perm_options::add, step);
-        }
-        if (step) {
-            result.problems.push_back("Cannot seed " + target.string() + ": " + step.message());
+            if (step) {
+                result.problems.push_back("Cannot create " + target.string() + ": " +
+                                          step.message());
+            }
+        } else if (std::string problem = SeedFile(it->path(), target); !problem.empty()) {
+            result.problems.push_back(std::move(problem));
         }
     }
     if (ec) {
         result.problems.push_back("Cannot read " + seedDirectory.string() + ": " + ec.message());
     }
     return result;
-}
-
-std::string ShellDirectoryName(const Options &options)
-{
-    static const std::array<const char *, 4> names = {"ash", "crash", "ti83", "ashell83"};
-    if (options.ti83Mode) {
-        return names[2 + (options.shell83 == 1 ? 1 : 0)];
-    }
-    return names[options.shell82 == 1 ? 1 : 0];
 }
 
 } // namespace vexil::app

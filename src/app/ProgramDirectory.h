@@ -28,12 +28,11 @@ struct PrepareResult {
 };
 
 // Creates the program directory when missing and copies every seed file that is not
-// there yet; files already present are left alone, whoever wrote them.
+// there yet, each whole or not at all. A file already present is left alone,
+// whoever wrote it, unless it is an unfinished copy of its seed (empty, or the
+// seed's beginning), which is completed. Every file that could not be seeded is
+// named in `problems`; the next start tries again.
 PrepareResult PrepareProgramDirectory(const std::filesystem::path &programDirectory,
                                       const std::filesystem::path &seedDirectory);
-
-// The shell subdirectory of the current target: ash, crash, ti83 or ashell83. Stored
-// shell numbers outside 0..1 count as 0.
-std::string ShellDirectoryName(const Options &options);
 
 } // namespace vexil::app

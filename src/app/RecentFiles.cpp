@@ -6,7 +6,7 @@ namespace fs = std::filesystem;
 namespace vexil::app {
 namespace {
 
-fs::path canonicalForm(const fs::path &path)
+fs::path CanonicalForm(const fs::path &path)
 {
     std::error_code ec;
     fs::path result = fs::weakly_canonical(fs::absolute(path, ec), ec);
@@ -16,7 +16,7 @@ fs::path canonicalForm(const fs::path &path)
     return result;
 }
 
-std::string escapeAmpersands(const std::string &text)
+std::string EscapeAmpersands(const std::string &text)
 {
     std::string out;
     for (char c : text) {
@@ -32,7 +32,7 @@ std::string escapeAmpersands(const std::string &text)
 
 bool SamePath(const fs::path &a, const fs::path &b)
 {
-    return canonicalForm(a) == canonicalForm(b);
+    return CanonicalForm(a) == CanonicalForm(b);
 }
 
 void AddRecentFile(RecentFileList &list, const std::string &path)
@@ -56,7 +56,7 @@ std::string RecentFileCaption(int number, const std::string &entry,
     const fs::path path(entry);
     const bool inCurrent = path.has_parent_path() && SamePath(path.parent_path(), currentDirectory);
     const std::string shown = inCurrent ? path.filename().string() : entry;
-    return "&" + std::to_string(number) + " " + escapeAmpersands(shown);
+    return "&" + std::to_string(number) + " " + EscapeAmpersands(shown);
 }
 
 } // namespace vexil::app

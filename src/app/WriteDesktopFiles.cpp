@@ -3,8 +3,8 @@
 // `cmake --install` puts into the system folders, from the same text the first run
 // writes for one user.
 #include "app/DesktopIntegration.h"
+#include "base/FileIo.h"
 
-#include <fstream>
 #include <iostream>
 
 int main(int argc, char **argv)
@@ -14,8 +14,13 @@ int main(int argc, char **argv)
         return 2;
     }
     const std::filesystem::path output = argv[1];
-    std::ofstream(output / "vexil.desktop", std::ios::binary)
-        << vexil::app::DesktopEntryText(argv[2]);
-    std::ofstream(output / "vexil.xml", std::ios::binary) << vexil::app::MimePackageText();
+    for (const auto &[name, text] :
+         {std::pair{"vexil.desktop", vexil::app::DesktopEntryText(argv[2])},
+          std::pair{"vexil.xml", vexil::app::MimePackageText()}}) {
+        if (auto error = vexil::base::WriteFileAtomically(output / name, text)) {
+            std::cerr << "vexil-desktop-files: " << error->message << '\n';
+            return 1;
+        }
+    }
     return 0;
 }

@@ -43,6 +43,11 @@ int main(int argc, char **argv)
 
     vexil::app::TForm1 form(programDirectory);
     vexil::app::StartupSequence startup(form, prepared.firstRun, files);
+    QStringList problems;
+    for (const std::string &problem : prepared.problems) {
+        problems << QString::fromStdString(problem);
+    }
+    startup.reportSetupProblems(problems);
     startup.start();
     return QApplication::exec();
 }

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "assemble/ProgramFile.h"
 
-#include "varfile/AtomicFile.h"
+#include "assemble/ProgramName.h"
+#include "base/AsciiText.h"
+#include "base/FileIo.h"
 #include "varfile/VarFile.h"
 
 #include <array>
@@ -22,7 +24,6 @@ constexpr std::array<std::uint8_t, 48> kAshHomeScreenLauncher = {
     0x2A, 0x3F, 0xE0, 0x31, 0x2B, 0x31, 0x2B, 0x2A, 0x2A, 0x11, 0x3F, 0xD9, 0x3F, 0xD9, 0x00, 0x30};
 constexpr std::array<std::uint8_t, 3> kAshStart = {0xD9, 0x00, 0x30};
 constexpr std::array<std::uint8_t, 3> kCrashStart = {0xD5, 0x00, 0x11};
-constexpr std::uint8_t kCrashNamePrefix = 0xDC;
 constexpr std::uint8_t kNewLineToken = 0x3F;
 constexpr std::uint8_t kEndToken = 0xD4;
 
@@ -45,69 +46,18 @@ void AppendHexProgram(Bytes &out, ByteView object, const std::string &extraMemor
     out.insert(out.end(), {kNewLineToken, kEndToken});
 }
 
-varfile::VarName ProgramName(const ProgramSettings &settings)
-{
-    if (settings.target != Target::CrASH) {
-        return varfile::ProgramVarName(settings.name);
-    }
-    const varfile::VarName typed = varfile::ProgramVarName(settings.name.substr(0, 7));
-    varfile::VarName name{};
-    name[0] = kCrashNamePrefix;
-    std::copy(typed.begin(), typed.begin() + 7, name.begin() + 1);
-    return name;
-}
-
 } // namespace
-
-CalcModel TargetModel(Target target)
-{
-    return target == Target::Ash || target == Target::CrASH ? CalcModel::TI82 : CalcModel::TI83;
-}
-
-std::optional<Target> TargetFromName(std::string_view name)
-{
-    if (name == "ash") {
-        return Target::Ash;
-    }
-    if (name == "crash") {
-        return Target::CrASH;
-    }
-    if (name == "ti83") {
-        return Target::TI83;
-    }
-    if (name == "ashell83") {
-        return Target::AShell83;
-    }
-    return std::nullopt;
-}
-
-std::optional<std::string> NormalizeExtraMemory(std::string_view text)
-{
-    if (text.size() > 4) {
-        return std::nullopt;
-    }
-    std::string figure(4 - text.size(), '0');
-    for (char c : text) {
-        if (c >= 'a' && c <= 'f') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-        if (!((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'))) {
-            return std::nullopt;
-        }
-        figure += c;
-    }
-    return figure;
-}
 
 ProgramFileResult BuildProgramFile(ByteView object, const ProgramSettings &settings)
 {
     ProgramFileResult result;
     if (settings.name.empty()) {
-        result.error = kMissingNameMessage;
+        result.error = kNoNameMessage;
         return result;
     }
-    const std::optional<std::string> extraMemory = NormalizeExtraMemory(settings.extraMemory);
-    const bool hexProgram = settings.target == Target::TI83 && !settings.squish;
+    const std::optional<std::string> extraMemory =
+        PadExtraMemory(base::AsciiUpper(settings.extraMemory));
+    const bool hexProgram = settings.target == ShellTarget::TI83 && !settings.squish;
     if (hexProgram && !extraMemory) {
         result.error = kBadExtraMemoryMessage;
         return result;
@@ -115,7 +65,7 @@ ProgramFileResult BuildProgramFile(ByteView object, const ProgramSettings &setti
 
     Bytes program;
     switch (settings.target) {
-    case Target::Ash:
+    case ShellTarget::Ash:
         if (settings.homeScreen) {
             Append(program, kAshHomeScreenLauncher);
         } else {
@@ -123,18 +73,18 @@ ProgramFileResult BuildProgramFile(ByteView object, const ProgramSettings &setti
         }
         Append(program, object);
         break;
-    case Target::CrASH:
+    case ShellTarget::CrASH:
         Append(program, kCrashStart);
         Append(program, object);
         break;
-    case Target::TI83:
+    case ShellTarget::TI83:
         if (hexProgram) {
             AppendHexProgram(program, object, *extraMemory);
         } else {
             Append(program, object);
         }
         break;
-    case Target::AShell83:
+    case ShellTarget::AShell83:
         Append(program, object);
         break;
     }
@@ -147,11 +97,12 @@ ProgramFileResult BuildProgramFile(ByteView object, const ProgramSettings &setti
                        std::to_string(limit) + ".";
         return result;
     }
-    const CalcModel model = TargetModel(settings.target);
+    const CalcModel model = Describe(settings.target).model;
     const bool protect = settings.editProtect && model == CalcModel::TI82;
     Bytes file;
     varfile::WriteVarFileStart(file, model, varfile::WriterComment(varfile::CommentWriter::Program),
-                               protect ? 0x06 : 0x05, ProgramName(settings));
+                               protect ? 0x06 : 0x05,
+                               ProgramNameField(settings.name, settings.target));
     file.push_back(static_cast<std::uint8_t>(program.size() & 0xFF));
     file.push_back(static_cast<std::uint8_t>(program.size() >> 8));
     Append(file, program);
@@ -163,15 +114,20 @@ ProgramFileResult BuildProgramFile(ByteView object, const ProgramSettings &setti
     return result;
 }
 
+std::string MissingObjectMessage(const std::filesystem::path &objectFile)
+{
+    return "Fatal Error: Cannot find object file (" + objectFile.string() + ").";
+}
+
 std::optional<std::string> ConvertObjectFile(const std::filesystem::path &objectFile,
                                              const std::filesystem::path &programFile,
                                              const ProgramSettings &settings)
 {
     std::error_code ignored;
     if (!std::filesystem::is_regular_file(objectFile, ignored)) {
-        return "Fatal Error: Cannot find object file (" + objectFile.string() + ").";
+        return MissingObjectMessage(objectFile);
     }
-    const varfile::ReadResult object = varfile::ReadWholeFile(objectFile);
+    const base::ReadResult object = base::ReadWholeFile(objectFile);
     if (!object.ok()) {
         return object.error->message;
     }
@@ -179,7 +135,7 @@ std::optional<std::string> ConvertObjectFile(const std::filesystem::path &object
     if (!program.ok()) {
         return program.error;
     }
-    if (auto error = varfile::WriteFileAtomically(programFile, program.file)) {
+    if (auto error = base::WriteFileAtomically(programFile, program.file)) {
         return error->message;
     }
     return std::nullopt;

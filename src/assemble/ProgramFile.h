@@ -5,6 +5,7 @@
 // is always a variable file with exactly one program entry.
 #pragma once
 
+#include "assemble/ShellTarget.h"
 #include "varfile/CalcModel.h"
 
 #include <filesystem>
@@ -14,20 +15,8 @@
 
 namespace vexil::assemble {
 
-enum class Target {
-    Ash,      // Ash 3.0 on the TI-82
-    CrASH,    // CrASH 1.3 on the TI-82
-    TI83,     // the TI-83's in-built assembly support
-    AShell83, // AShell83 1.0 on the TI-83
-};
-
-varfile::CalcModel TargetModel(Target target);
-
-// "ash", "crash", "ti83", "ashell83".
-std::optional<Target> TargetFromName(std::string_view name);
-
 struct ProgramSettings {
-    Target target = Target::Ash;
+    ShellTarget target = ShellTarget::Ash;
     std::string name;                 // as typed; "@" is theta; cut to 8 (7 for CrASH)
     bool editProtect = false;         // TI-82 targets only
     bool homeScreen = false;          // Ash only: start with the home-screen launcher
@@ -41,18 +30,13 @@ struct ProgramFileResult {
     bool ok() const { return error.empty(); }
 };
 
-inline constexpr const char *kMissingNameMessage = "Program must have a name!";
-inline constexpr const char *kBadExtraMemoryMessage =
-    "The hex value you entered into the Extra Memory Allocation text box is invalid.  Please "
-    "enter up to 4 hex digits (0..9, A..F) with no hex prefixes or suffixes.";
-
-// Up to 4 hex digits, left-padded with "0" to 4 (lower-case letters are taken
-// as upper-case); nothing when the text is longer or holds another character.
-std::optional<std::string> NormalizeExtraMemory(std::string_view text);
-
 // The program file for `object`. Fails, writing nothing, on an empty name, an
-// invalid extra-memory figure, or an object too large for the 16-bit lengths.
+// invalid extra-memory figure (lower-case digits count as upper-case), or an object
+// too large for the 16-bit lengths.
 ProgramFileResult BuildProgramFile(varfile::ByteView object, const ProgramSettings &settings);
+
+// "Fatal Error: Cannot find object file (<path>)."
+std::string MissingObjectMessage(const std::filesystem::path &objectFile);
 
 // Reads the object file whole and writes the program file through a temporary
 // file, so a failure leaves no partial program file. Returns the error message,

@@ -7,11 +7,12 @@
 
 #include "app/OptionsFile.h"
 #include "app/ProgramDirectory.h"
+#include "assemble/ProgramName.h"
 #include "assemble/run/AssembleDialogRules.h"
 #include "assemble/run/AssemblyRun.h"
-#include "assemble/run/ProgramName.h"
 #include "assemble/run/RunTexts.h"
-#include "varfile/AtomicFile.h"
+#include "base/AsciiText.h"
+#include "base/FileIo.h"
 
 #include <cstdlib>
 #include <iostream>
@@ -35,34 +36,24 @@ AssemblerFlags FlagsFrom(const app::Options &options)
                           options.checkUnused,   options.checkDuplicate, options.checkNonUnary};
 }
 
-// A name given on the command line passes the name box's typing filter unchanged
-// (apart from upper-casing) and fits the target; anything else is refused rather
-// than silently altered.
-std::string CheckedName(const std::string &typed, ShellTarget target)
+// A name given on the command line is taken as the name box would take it when
+// typed (apart from upper-casing) and must fit the target; anything else is refused
+// rather than silently altered. An empty name meets the dialog's own check.
+std::string CheckedName(const std::string &typed, assemble::ShellTarget target)
 {
-    std::string name;
-    for (char c : typed) {
-        const std::optional<char> kept = FilterProgramNameKey(c);
-        if (!kept || static_cast<unsigned char>(*kept) < 0x20) {
-            throw UsageError("--name takes letters, digits and @ only");
-        }
-        name += *kept;
-    }
-    if (name.size() > ProgramNameLimit(target)) {
-        throw UsageError("--name takes at most " + std::to_string(ProgramNameLimit(target)) +
+    const assemble::GivenName given = assemble::CheckGivenName(typed, target);
+    switch (given.problem) {
+    case assemble::NameProblem::BadCharacter:
+        throw UsageError("--name takes letters, digits and @ only");
+    case assemble::NameProblem::TooLong:
+        throw UsageError("--name takes at most " +
+                         std::to_string(assemble::ProgramNameLimit(target)) +
                          " characters for this target");
+    case assemble::NameProblem::None:
+    case assemble::NameProblem::Empty:
+        break;
     }
-    return name;
-}
-
-std::string UpperCased(std::string text)
-{
-    for (char &c : text) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-    }
-    return text;
+    return given.name;
 }
 
 } // namespace
@@ -83,16 +74,16 @@ int RunAssemble(const Words &words)
     }
     const app::Options options = app::ReadOptionsFile(programDir).value_or(app::DefaultOptions());
 
-    ShellTarget target = TargetFromOptions(options.ti83Mode, options.shell82, options.shell83);
+    assemble::ShellTarget target = app::SelectedTarget(options);
     if (auto name = args.value("--target")) {
-        const std::optional<ShellTarget> chosen = ParseTargetName(*name);
+        const std::optional<assemble::ShellTarget> chosen = assemble::ShellTargetNamed(*name);
         if (!chosen) {
             throw UsageError("unknown target " + *name);
         }
         target = *chosen;
     }
 
-    const varfile::ReadResult text = varfile::ReadWholeFile(source);
+    const base::ReadResult text = base::ReadWholeFile(source);
     if (!text.ok()) {
         std::cerr << "vexil-cli assemble: " << text.error->message << '\n';
         return kExitBadInput;
@@ -101,7 +92,7 @@ int RunAssemble(const Words &words)
     request.source = source;
     request.programDir = programDir;
     request.installedAssembler = ExecutableDirectory() / "tasm";
-    request.target = target;
+    request.program.target = target;
     request.flags = FlagsFrom(options);
     request.program.editProtect = args.flag("--protect");
     request.program.homeScreen = args.flag("--home-screen");
@@ -114,13 +105,25 @@ int RunAssemble(const Words &words)
         request.program.name = ResolveProgramName(sourceText, {}, source).boxText;
     }
     const DialogCheck check = CheckAssembleDialog(
-        request.program.name, UpperCased(args.value("--extra-memory").value_or("")));
+        request.program.name, base::AsciiUpper(args.value("--extra-memory").value_or("")));
     if (!check.accepted) {
         std::cerr << "vexil-cli assemble: " << check.message << '\n';
         return kExitBadInput;
     }
     request.program.extraMemory = check.extraMemory;
 
+    // Runs of vexil-cli go side by side, each in a folder of its own; a run in the
+    // window, which keeps its files in the program directory, is waited for.
+    request.privateRunFolder = true;
+    RunLock::Outcome lock = RunLock::Take(programDir, RunLock::Kind::Shared, false);
+    if (!lock.lock && lock.error.empty()) {
+        std::cerr << "vexil-cli assemble: waiting for the assembly running in Vexil...\n";
+        lock = RunLock::Take(programDir, RunLock::Kind::Shared, true);
+    }
+    if (!lock.lock) {
+        std::cerr << "vexil-cli assemble: " << lock.error << '\n';
+        return kExitBadInput;
+    }
     AssemblyRun run;
     if (std::string error = run.Start(request); !error.empty()) {
         std::cerr << "vexil-cli assemble: " << error << '\n';

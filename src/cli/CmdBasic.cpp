@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // vexil-cli basic export|import: TI-82/83 program files as text and back.
+#include "base/FileIo.h"
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
 #include "cli/ModelOptions.h"
 #include "tibasic/ProgramFile.h"
 #include "tibasic/ProgramText.h"
-#include "varfile/AtomicFile.h"
+#include "varfile/VarFileReader.h"
 
 #include <iostream>
 
@@ -38,7 +39,7 @@ int Export(const Words &words)
     const CliArgs args(words, {}, {"--raw", "--lossy"});
     args.expectPositional(1, 1);
     const std::string &path = args.positional()[0];
-    const varfile::ReadResult read = varfile::ReadWholeFile(path);
+    const base::ReadResult read = varfile::ReadVarFileBytes(path);
     if (!read.ok()) {
         std::cerr << "vexil-cli: " << read.error->message << '\n';
         return kExitBadInput;
@@ -75,7 +76,7 @@ int Import(const Words &words)
         return kExitBadInput;
     }
     const std::string &path = args.positional()[0];
-    const varfile::ReadResult read = varfile::ReadWholeFile(path);
+    const base::ReadResult read = base::ReadWholeFile(path);
     if (!read.ok()) {
         std::cerr << "vexil-cli: " << read.error->message << '\n';
         return kExitBadInput;
@@ -96,7 +97,7 @@ int Import(const Words &words)
                   << " bytes long, too long for a program file\n";
         return kExitBadInput;
     }
-    if (const auto error = varfile::WriteFileAtomically(out, *file)) {
+    if (const auto error = base::WriteFileAtomically(out, *file)) {
         std::cerr << "vexil-cli: " << error->message << '\n';
         return kExitBadInput;
     }

@@ -5,7 +5,8 @@
 #include "cli/Commands.h"
 #include "cli/ModelOptions.h"
 
-#include "varfile/AtomicFile.h"
+#include "base/FileIo.h"
+#include "varfile/VarFileReader.h"
 #include "varfile/group/GroupAdd.h"
 #include "varfile/group/GroupEntryText.h"
 #include "varfile/group/GroupFile.h"
@@ -22,7 +23,7 @@ namespace fs = std::filesystem;
 // A damaged group is reported too, but its whole entries still count.
 std::optional<group::LoadedGroup> LoadGroup(const char *verb, const std::string &path)
 {
-    const varfile::ReadResult read = varfile::ReadWholeFile(path);
+    const base::ReadResult read = varfile::ReadVarFileBytes(path);
     if (!read.ok()) {
         std::cerr << "vexil-cli group " << verb << ": " << read.error->message << '\n';
         return std::nullopt;
@@ -75,7 +76,7 @@ int RunPack(const Words &words)
         std::cerr << "vexil-cli group pack: " << built.error << '\n';
         return kExitBadInput;
     }
-    if (const auto error = varfile::WriteFileAtomically(out, built.file)) {
+    if (const auto error = base::WriteFileAtomically(out, built.file)) {
         std::cerr << "vexil-cli group pack: " << error->message << '\n';
         return kExitBadInput;
     }
@@ -105,7 +106,7 @@ int RunUnpack(const Words &words)
             continue;
         }
         const auto file = group::ExtractedFile(loaded->model, element);
-        if (!file || varfile::WriteFileAtomically(target, *file)) {
+        if (!file || base::WriteFileAtomically(target, *file)) {
             std::cerr << "Error writing file " << target.string() << ".\n";
             allWritten = false;
             continue;

@@ -4,8 +4,8 @@
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
 
+#include "base/FileIo.h"
 #include "tibasic/TokenRoundTrip.h"
-#include "varfile/AtomicFile.h"
 #include "varfile/FileKind.h"
 #include "varfile/VarFile.h"
 #include "varfile/VarFileReader.h"
@@ -89,7 +89,7 @@ void PrintEntry(const varfile::VarFileContents &contents, std::size_t index)
 // Returns whether the file is intact.
 bool Describe(const std::string &path)
 {
-    const varfile::ReadResult read = varfile::ReadWholeFile(path);
+    const base::ReadResult read = varfile::ReadVarFileBytes(path);
     if (!read.ok()) {
         std::cerr << "vexil-cli info: " << read.error->message << '\n';
         return false;

@@ -6,12 +6,12 @@
 #include "cli/Commands.h"
 #include "cli/ModelOptions.h"
 
+#include "base/FileIo.h"
 #include "tools/Dither.h"
 #include "tools/ImageDataText.h"
 #include "tools/ImageDecode.h"
 #include "tools/ImageEncode.h"
 #include "tools/PictureFile.h"
-#include "varfile/AtomicFile.h"
 #include "varfile/VarFile.h"
 
 #include <charconv>
@@ -62,7 +62,7 @@ tools::ConvertOptions ConvertOptionsOf(const CliArgs &args, int fitWidth, int fi
 
 std::optional<varfile::Bytes> ReadInput(const std::string &path)
 {
-    varfile::ReadResult read = varfile::ReadWholeFile(path);
+    base::ReadResult read = base::ReadWholeFile(path);
     if (!read.ok()) {
         std::cerr << "vexil-cli: " << read.error->message << '\n';
         return std::nullopt;
@@ -100,7 +100,7 @@ std::optional<tools::SpriteGrid> ImageCells(const std::string &path, const varfi
 
 bool Write(const std::string &path, const varfile::Bytes &bytes)
 {
-    if (const auto error = varfile::WriteFileAtomically(path, bytes)) {
+    if (const auto error = base::WriteFileAtomically(path, bytes)) {
         std::cerr << "vexil-cli: " << error->message << '\n';
         return false;
     }

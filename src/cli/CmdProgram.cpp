@@ -4,36 +4,11 @@
 #include "cli/Commands.h"
 
 #include "assemble/ProgramFile.h"
+#include "assemble/ProgramName.h"
 
 #include <iostream>
 
 namespace vexil::cli {
-
-namespace {
-
-// The names the Assemble dialog lets through: letters are taken as upper-case;
-// A-Z, 0-9 and "@" (theta), at most 8 characters, 7 for CrASH, whose name field
-// starts with a prefix byte.
-std::optional<std::string> CheckedName(const std::string &typed, assemble::Target target)
-{
-    const std::size_t limit = target == assemble::Target::CrASH ? 7 : 8;
-    if (typed.empty() || typed.size() > limit) {
-        return std::nullopt;
-    }
-    std::string name;
-    for (char c : typed) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-        if (!((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '@')) {
-            return std::nullopt;
-        }
-        name += c;
-    }
-    return name;
-}
-
-} // namespace
 
 int RunProgram(const Words &words)
 {
@@ -42,21 +17,20 @@ int RunProgram(const Words &words)
     args.expectPositional(1, 1);
     const std::string output = args.required("-o");
     const std::string targetName = args.required("--target");
-    const std::optional<assemble::Target> target = assemble::TargetFromName(targetName);
+    const std::optional<assemble::ShellTarget> target = assemble::ShellTargetNamed(targetName);
     if (!target) {
         throw UsageError("unknown target '" + targetName + "' (ash, crash, ti83 or ashell83)");
     }
     assemble::ProgramSettings settings;
     settings.target = *target;
     const std::string typedName = args.required("--name");
-    const std::optional<std::string> name = CheckedName(typedName, *target);
-    if (!name) {
+    const assemble::GivenName name = assemble::CheckGivenName(typedName, *target);
+    if (name.problem != assemble::NameProblem::None) {
         std::cerr << "vexil-cli program: invalid program name '" << typedName << "': use 1 to "
-                  << (*target == assemble::Target::CrASH ? 7 : 8)
-                  << " characters A-Z, 0-9 or @ (theta)\n";
+                  << assemble::ProgramNameLimit(*target) << " characters A-Z, 0-9 or @ (theta)\n";
         return kExitBadInput;
     }
-    settings.name = *name;
+    settings.name = name.name;
     settings.editProtect = args.flag("--protect");
     settings.homeScreen = args.flag("--home-screen");
     settings.squish = args.flag("--squish");

@@ -5,10 +5,10 @@
 #include "cli/Commands.h"
 #include "cli/ModelOptions.h"
 
+#include "base/FileIo.h"
 #include "link/ScreenCapture.h"
 #include "tools/ImageEncode.h"
 #include "tools/PictureFile.h"
-#include "varfile/AtomicFile.h"
 
 #include <iostream>
 
@@ -33,7 +33,7 @@ int RunScreenshot(const Words &words)
             const link::ScreenCapture capture = link::GrabScreen(cable.link(), ti83);
             if (capture.result == link::TransferResult::Ok) {
                 const tools::SpriteGrid cells = tools::GridFromRows(capture.screen());
-                if (const auto error = varfile::WriteFileAtomically(
+                if (const auto error = base::WriteFileAtomically(
                         out, tools::EncodeBlackAndWhite(cells, tools::kSpriteColumns,
                                                         tools::kSpriteRows, *format))) {
                     std::cerr << "vexil-cli screenshot: " << error->message << '\n';

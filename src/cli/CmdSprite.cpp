@@ -4,9 +4,9 @@
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
 
+#include "base/FileIo.h"
 #include "tools/ImageDecode.h"
 #include "tools/SpriteText.h"
-#include "varfile/AtomicFile.h"
 
 #include <charconv>
 #include <iostream>
@@ -32,7 +32,7 @@ int RunSprite(const Words &words)
         segmentSize = size;
     }
     const std::string &path = args.positional()[0];
-    const varfile::ReadResult read = varfile::ReadWholeFile(path);
+    const base::ReadResult read = base::ReadWholeFile(path);
     if (!read.ok()) {
         std::cerr << "vexil-cli: " << read.error->message << '\n';
         return kExitBadInput;

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // vexil-cli tokens decode|encode: raw token streams to text and back.
+#include "base/FileIo.h"
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
 #include "cli/ModelOptions.h"
 #include "tibasic/ProgramText.h"
-#include "varfile/AtomicFile.h"
 
 #include <iostream>
 
@@ -16,7 +16,7 @@ using tibasic::CalcModel;
 
 std::optional<varfile::Bytes> ReadInput(const std::string &path)
 {
-    varfile::ReadResult read = varfile::ReadWholeFile(path);
+    base::ReadResult read = base::ReadWholeFile(path);
     if (!read.ok()) {
         std::cerr << "vexil-cli: " << read.error->message << '\n';
         return std::nullopt;
@@ -60,7 +60,7 @@ int Encode(const Words &words)
         return kExitBadInput;
     }
     if (const std::optional<std::string> out = args.value("-o")) {
-        if (const auto error = varfile::WriteFileAtomically(*out, encoded.tokens)) {
+        if (const auto error = base::WriteFileAtomically(*out, encoded.tokens)) {
             std::cerr << "vexil-cli: " << error->message << '\n';
             return kExitBadInput;
         }

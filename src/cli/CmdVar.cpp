@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // vexil-cli var export|import: every variable kind that has an editor, as text and
 // back, through the editors' own layouts.
+#include "base/FileIo.h"
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
 #include "cli/ModelOptions.h"
 #include "vareditors/VariableText.h"
-#include "varfile/AtomicFile.h"
 #include "varfile/VarFile.h"
+#include "varfile/VarFileReader.h"
 #include "varfile/VarTypes.h"
 
 #include <cctype>
@@ -45,7 +46,7 @@ std::optional<std::string> ReadInput(const CliArgs &args)
     if (args.positional().empty() || args.positional()[0] == "-") {
         return std::string(std::istreambuf_iterator<char>(std::cin), {});
     }
-    const varfile::ReadResult read = varfile::ReadWholeFile(args.positional()[0]);
+    const base::ReadResult read = varfile::ReadVarFileBytes(args.positional()[0]);
     if (!read.ok()) {
         std::cerr << "vexil-cli: " << read.error->message << '\n';
         return std::nullopt;
@@ -75,7 +76,7 @@ int Export(const Words &words)
     args.expectPositional(1, 1);
     const std::size_t entry = EntryOption(args);
     const std::string &path = args.positional()[0];
-    const varfile::ReadResult read = varfile::ReadWholeFile(path);
+    const base::ReadResult read = varfile::ReadVarFileBytes(path);
     if (!read.ok()) {
         std::cerr << "vexil-cli: " << read.error->message << '\n';
         return kExitBadInput;
@@ -127,7 +128,7 @@ int Import(const Words &words)
         std::cerr << "vexil-cli var: " << build.error << '\n';
         return kExitBadInput;
     }
-    if (const auto error = varfile::WriteFileAtomically(out, build.file)) {
+    if (const auto error = base::WriteFileAtomically(out, build.file)) {
         std::cerr << "vexil-cli: " << error->message << '\n';
         return kExitBadInput;
     }

@@ -20,6 +20,7 @@ int RunPic(const Words &words);
 int RunScreenshot(const Words &words);
 int RunVar(const Words &words);
 std::string VarSynopsis();
+int RunChecksum(const Words &words);
 
 const std::vector<Command> &commands()
 {
@@ -79,6 +80,12 @@ const std::vector<Command> &commands()
          "    [--fit] (shrink a larger image to the screen instead of cutting it)",
          RunPic},
         {"var", varSynopsis.c_str(), RunVar},
+        {"checksum",
+         "checksum [--fix] FILE...\n"
+         "         (the stored and the computed sum of the bytes from offset 55 up to the last\n"
+         "          two; --fix writes the computed one there; exit code 1 when a checksum was\n"
+         "          wrong without --fix, or a file could not be read or fixed)",
+         RunChecksum},
     };
     return table;
 }

@@ -10,7 +10,7 @@ namespace {
 // Prints a synopsis line by line: the first after `firstLead`, each further command
 // after `nextLead`; a line starting with a blank continues the one above and is
 // indented to line up under it.
-void printSynopsis(std::ostream &out, const std::string &synopsis, const std::string &firstLead,
+void PrintSynopsis(std::ostream &out, const std::string &synopsis, const std::string &firstLead,
                    const std::string &nextLead)
 {
     std::size_t start = 0;
@@ -31,11 +31,11 @@ void printSynopsis(std::ostream &out, const std::string &synopsis, const std::st
     }
 }
 
-void printUsage(std::ostream &out)
+void PrintUsage(std::ostream &out)
 {
     out << "Usage: vexil-cli COMMAND [ARGUMENTS]\n\nCommands:\n";
     for (const auto &command : vexil::cli::commands()) {
-        printSynopsis(out, command.synopsis, "  ", "  ");
+        PrintSynopsis(out, command.synopsis, "  ", "  ");
     }
     out << "\nExit codes: 0 success, 1 bad input (nothing written), 2 usage error.\n";
 }
@@ -47,11 +47,11 @@ int main(int argc, char **argv)
     using namespace vexil::cli;
     const Words words(argv + 1, argv + argc);
     if (words.empty()) {
-        printUsage(std::cerr);
+        PrintUsage(std::cerr);
         return kExitUsage;
     }
     if (words[0] == "--help" || words[0] == "-h" || words[0] == "help") {
-        printUsage(std::cout);
+        PrintUsage(std::cout);
         return kExitOk;
     }
     for (const auto &command : commands()) {
@@ -60,13 +60,13 @@ int main(int argc, char **argv)
                 return command.run(Words(words.begin() + 1, words.end()));
             } catch (const UsageError &error) {
                 std::cerr << "vexil-cli " << command.name << ": " << error.message() << "\n";
-                printSynopsis(std::cerr, command.synopsis, "Usage: vexil-cli ",
+                PrintSynopsis(std::cerr, command.synopsis, "Usage: vexil-cli ",
                               "       vexil-cli ");
                 return kExitUsage;
             }
         }
     }
     std::cerr << "vexil-cli: unknown command '" << words[0] << "'\n";
-    printUsage(std::cerr);
+    PrintUsage(std::cerr);
     return kExitUsage;
 }

@@ -11,13 +11,14 @@ namespace vexil::editor {
 
 inline constexpr std::string_view kProgNamePrefix = "; Progname:";
 
-// The program name a file name suggests: file name without folder and extension,
-// upper-cased, only A-Z, 0-9 and "@" kept, at most 8 characters.
-std::string DefaultProgramName(std::string_view path);
-
 // What loading reads from the first line. The prefix is matched case-sensitively, so
 // "; PROGNAME:X" yields nothing here.
 std::string ProgNameFromFirstLine(std::string_view firstLine);
+
+// What the Assemble dialog reads from the source's first line: the prefix compared
+// without regard to case, the name cut to 8 characters (blanks after the colon stay
+// part of it). Nothing when the first line is not such a line.
+std::optional<std::string> ProgNameFromSource(std::string_view sourceText);
 
 struct ProgNameEdit {
     enum class Action { Keep, Insert, Delete, Replace };

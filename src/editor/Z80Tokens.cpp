@@ -24,17 +24,17 @@ constexpr std::array kRegisters = {"a",   "b",   "c",  "d",  "e",  "h",  "l",  "
 // Directives that TASM also accepts without a leading dot or hash.
 constexpr std::array kBareDirectives = {"equ", "org", "end"};
 
-bool isIdentStart(char c)
+bool IsIdentStart(char c)
 {
     return std::isalpha(static_cast<unsigned char>(c)) || c == '_';
 }
 
-bool isIdentChar(char c)
+bool IsIdentChar(char c)
 {
     return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '.';
 }
 
-template <std::size_t N> bool contains(const std::array<const char *, N> &words, std::string_view w)
+template <std::size_t N> bool Contains(const std::array<const char *, N> &words, std::string_view w)
 {
     std::string lower(w);
     std::transform(lower.begin(), lower.end(), lower.begin(),
@@ -42,7 +42,7 @@ template <std::size_t N> bool contains(const std::array<const char *, N> &words,
     return std::any_of(words.begin(), words.end(), [&](const char *x) { return lower == x; });
 }
 
-std::size_t scanWhile(std::string_view line, std::size_t at, bool (*accept)(char))
+std::size_t ScanWhile(std::string_view line, std::size_t at, bool (*accept)(char))
 {
     while (at < line.size() && accept(line[at])) {
         ++at;
@@ -50,7 +50,7 @@ std::size_t scanWhile(std::string_view line, std::size_t at, bool (*accept)(char
     return at;
 }
 
-std::size_t scanString(std::string_view line, std::size_t at)
+std::size_t ScanString(std::string_view line, std::size_t at)
 {
     const char quote = line[at++];
     while (at < line.size()) {
@@ -63,7 +63,7 @@ std::size_t scanString(std::string_view line, std::size_t at)
     return at;
 }
 
-bool isNumberChar(char c)
+bool IsNumberChar(char c)
 {
     return std::isxdigit(static_cast<unsigned char>(c)) || c == 'h' || c == 'H' || c == 'x' ||
            c == 'X' || c == 'o' || c == 'O' || c == 'q' || c == 'Q';
@@ -100,24 +100,24 @@ std::vector<Z80Token> TokenizeZ80Line(std::string_view line)
                 ++at;
                 continue;
             }
-            add(start, scanString(line, at), Z80TokenKind::String);
+            add(start, ScanString(line, at), Z80TokenKind::String);
             at = tokens.back().start + tokens.back().length;
             continue;
         }
-        if ((c == '.' || c == '#') && at + 1 < line.size() && isIdentStart(line[at + 1])) {
-            at = scanWhile(line, at + 1, isIdentChar);
+        if ((c == '.' || c == '#') && at + 1 < line.size() && IsIdentStart(line[at + 1])) {
+            at = ScanWhile(line, at + 1, IsIdentChar);
             add(start, at, Z80TokenKind::Directive);
             continue;
         }
         const bool prefixedNumber = (c == '$' || c == '%' || c == '@') && at + 1 < line.size() &&
                                     std::isxdigit(static_cast<unsigned char>(line[at + 1]));
         if (prefixedNumber || std::isdigit(static_cast<unsigned char>(c))) {
-            at = scanWhile(line, at + 1, isNumberChar);
+            at = ScanWhile(line, at + 1, IsNumberChar);
             add(start, at, Z80TokenKind::Number);
             continue;
         }
-        if (isIdentStart(c)) {
-            at = scanWhile(line, at, isIdentChar);
+        if (IsIdentStart(c)) {
+            at = ScanWhile(line, at, IsIdentChar);
             const std::string_view word = line.substr(start, at - start);
             Z80TokenKind kind = Z80TokenKind::Default;
             if (start == 0) {
@@ -125,11 +125,11 @@ std::vector<Z80Token> TokenizeZ80Line(std::string_view line)
                 if (at < line.size() && line[at] == ':') {
                     ++at;
                 }
-            } else if (contains(kBareDirectives, word)) {
+            } else if (Contains(kBareDirectives, word)) {
                 kind = Z80TokenKind::Directive;
-            } else if (firstWord && contains(kInstructions, word)) {
+            } else if (firstWord && Contains(kInstructions, word)) {
                 kind = Z80TokenKind::Instruction;
-            } else if (!firstWord && contains(kRegisters, word)) {
+            } else if (!firstWord && Contains(kRegisters, word)) {
                 kind = Z80TokenKind::Register;
             }
             add(start, at, kind);

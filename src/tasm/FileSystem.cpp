@@ -1,16 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tasm/FileSystem.h"
 
-#include <cctype>
-#include <cerrno>
-#include <cstdio>
-#include <filesystem>
-#include <random>
-#include <system_error>
+#include "base/FileIo.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <filesystem>
+#include <system_error>
 
 namespace vexil::tasm {
 
@@ -18,93 +12,16 @@ namespace fs = std::filesystem;
 
 std::optional<std::string> DiskFileSystem::read(const std::string &path)
 {
-    // Plain system calls: a stream would cost more to set up than reading a source
-    // file does. O_NONBLOCK keeps a FIFO without a writer from hanging the run.
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
+    const base::ReadResult read = base::ReadWholeFile(path);
+    if (!read.ok()) {
         return std::nullopt;
     }
-    struct stat info {};
-    std::optional<std::string> text;
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
-        text.emplace();
-        text->resize(static_cast<std::size_t>(info.st_size));
-        std::size_t done = 0;
-        char more[4096]; // whatever the file gained since fstat
-        while (true) {
-            bool full = done == text->size();
-            char *into = full ? more : text->data() + done;
-            ssize_t n = ::read(fd, into, full ? sizeof more : text->size() - done);
-            if (n < 0 && errno == EINTR) {
-                continue;
-            }
-            if (n < 0) {
-                text.reset();
-                break;
-            }
-            if (n == 0) {
-                text->resize(done);
-                break;
-            }
-            if (full) {
-                text->append(more, static_cast<std::size_t>(n));
-            }
-            done += static_cast<std::size_t>(n);
-        }
-    }
-    ::close(fd);
-    return text;
+    return std::string(read.text());
 }
-
-namespace {
-
-// The whole of `data` into a new or truncated file, through plain system calls: a
-// file stream costs more to set up than a small run spends assembling.
-bool writeWhole(const char *path, const std::string &data)
-{
-    int fd = ::open(path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0) {
-        return false;
-    }
-    std::size_t done = 0;
-    while (done < data.size()) {
-        ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            ::close(fd);
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return ::close(fd) == 0;
-}
-
-} // namespace
 
 bool DiskFileSystem::write(const std::string &path, const std::string &data)
 {
-    fs::path target(path);
-    fs::path folder = target.parent_path();
-    std::random_device seed;
-    std::string tempName(1, '.');
-    tempName += target.filename().string();
-    tempName += ".tmp";
-    tempName += std::to_string(seed() % 1000000);
-    fs::path temp = folder / tempName;
-    if (!writeWhole(temp.c_str(), data)) {
-        std::error_code ignored;
-        fs::remove(temp, ignored);
-        return false;
-    }
-    std::error_code ec;
-    fs::rename(temp, target, ec);
-    if (ec) {
-        fs::remove(temp, ec);
-        return false;
-    }
-    return true;
+    return !base::WriteFileAtomically(path, std::string_view(data));
 }
 
 bool DiskFileSystem::isFile(const std::string &path)

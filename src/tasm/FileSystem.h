@@ -23,7 +23,9 @@ public:
 };
 
 // The real file system; relative paths are relative to the process's working folder.
-// Writes go to a temporary file in the target folder, renamed over the target.
+// Reads and writes follow base/FileIo.h: nothing but a regular file is read, and
+// without waiting; a file is replaced whole or not at all, a device or pipe is
+// written in place, never replaced.
 class DiskFileSystem : public FileSystem {
 public:
     std::optional<std::string> read(const std::string &path) override;

@@ -233,4 +233,15 @@ VarFileContents ParseVarFile(ByteView file)
     return contents;
 }
 
+base::ReadResult ReadVarFileBytes(const std::filesystem::path &path)
+{
+    base::ReadResult read = base::ReadWholeFile(path, kMaxVarFileSize);
+    if (read.error && read.error->problem == base::IoProblem::TooLarge) {
+        read.error->message = path.string() +
+                              " is larger than a calculator variable file can be (at most " +
+                              std::to_string(kMaxVarFileSize) + " bytes)";
+    }
+    return read;
+}
+
 } // namespace vexil::varfile

@@ -6,12 +6,15 @@
 // a wrong checksum silently) or refuse the file.
 #pragma once
 
+#include "base/FileIo.h"
 #include "varfile/CalcModel.h"
 #include "varfile/Comments.h"
+#include "varfile/VarFile.h"
 #include "varfile/VarNames.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -66,5 +69,12 @@ struct VarFileContents {
 };
 
 VarFileContents ParseVarFile(ByteView file);
+
+// The largest file the 16-bit data-section length allows: header, section, checksum.
+inline constexpr std::size_t kMaxVarFileSize = kHeaderSize + kMaxSectionLength + 2;
+
+// Reads a calculator variable file whole. A larger file than kMaxVarFileSize is
+// refused before it is read, with a message that says why.
+base::ReadResult ReadVarFileBytes(const std::filesystem::path &path);
 
 } // namespace vexil::varfile

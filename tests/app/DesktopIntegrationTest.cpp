@@ -1,41 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/DesktopIntegration.h"
+#include "support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace fs = std::filesystem;
 using namespace vexil::app;
 
 namespace {
 
-std::string ReadText(const fs::path &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using vexil::testing::ReadText;
 
 class DesktopIntegrationTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        root_ =
-            fs::temp_directory_path() /
-            ("vexil-desktop-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(root_);
-        fs::create_directories(root_ / "icons");
         for (const char *icon : {"vexil.svg", "ti82-file.svg", "ti83-file.svg"}) {
-            std::ofstream(root_ / "icons" / icon) << "<svg/>";
+            vexil::testing::WriteText(root_ / "icons" / icon, "<svg/>");
         }
     }
-    void TearDown() override { fs::remove_all(root_); }
-    fs::path root_;
+    vexil::testing::ScratchFolder scratch_;
+    const fs::path root_ = scratch_.path();
 };
 
 } // namespace

@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Options.h"
-#include "app/AtomicFile.h"
 #include "app/OptionsFile.h"
+#include "support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <sys/stat.h>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -15,32 +14,13 @@ using namespace vexil::app;
 
 namespace {
 
-std::vector<std::uint8_t> readAll(const fs::path &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeAll(const fs::path &path, const std::vector<std::uint8_t> &bytes)
-{
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char *>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-}
+using vexil::testing::ReadBytes;
+using vexil::testing::WriteBytes;
 
 class OptionsFileTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        dir =
-            fs::temp_directory_path() /
-            ("vexil-options-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-    fs::path dir;
+    vexil::testing::ScratchFolder scratch_;
+    const fs::path dir = scratch_.path();
 };
 
 } // namespace
@@ -109,23 +89,59 @@ TEST(Options, ShortBufferIsRejectedAndLongNamesAreCut)
     EXPECT_EQ(CutToShortString(accented).size(), 254u);
 }
 
+TEST(Options, ModeAndShellSelectTheTarget)
+{
+    using vexil::assemble::ShellTarget;
+    Options o;
+    EXPECT_EQ(SelectedTarget(o), ShellTarget::Ash);
+    o.shell82 = 1;
+    o.shell83 = 1;
+    EXPECT_EQ(SelectedTarget(o), ShellTarget::CrASH);
+    o.ti83Mode = true;
+    EXPECT_EQ(SelectedTarget(o), ShellTarget::AShell83);
+    o.shell83 = 0;
+    EXPECT_EQ(SelectedTarget(o), ShellTarget::TI83);
+    // A damaged value falls back to the first shell of the model.
+    o.shell83 = 77;
+    EXPECT_EQ(SelectedTarget(o), ShellTarget::TI83);
+    o.ti83Mode = false;
+    o.shell82 = 7;
+    EXPECT_EQ(SelectedTarget(o), ShellTarget::Ash);
+    // Normalising writes down what the target already read.
+    NormalizeShells(o);
+    EXPECT_EQ(o.shell82, 0u);
+    EXPECT_EQ(o.shell83, 0u);
+
+    // Choosing a target switches the mode and keeps the other model's shell.
+    Options chosen;
+    chosen.shell82 = 1;
+    SelectTarget(chosen, ShellTarget::AShell83);
+    EXPECT_TRUE(chosen.ti83Mode);
+    EXPECT_EQ(chosen.shell83, 1u);
+    EXPECT_EQ(chosen.shell82, 1u);
+    for (ShellTarget target : vexil::assemble::kShellTargets) {
+        SelectTarget(chosen, target);
+        EXPECT_EQ(SelectedTarget(chosen), target);
+    }
+}
+
 TEST_F(OptionsFileTest, MissingFileIsCreatedWithDefaults)
 {
     const OptionsLoadResult result = LoadOptionsFile(dir);
     EXPECT_EQ(result.outcome, OptionsLoadOutcome::Created);
     EXPECT_EQ(result.options, DefaultOptions());
-    const auto bytes = readAll(dir / "Vexil.opt");
+    const auto bytes = ReadBytes(dir / "Vexil.opt");
     const OptionsBytes expected = EncodeOptions(DefaultOptions());
     EXPECT_EQ(bytes, std::vector<std::uint8_t>(expected.begin(), expected.end()));
 }
 
 TEST_F(OptionsFileTest, ShortFileIsRewrittenWithDefaults)
 {
-    writeAll(dir / "Vexil.opt", std::vector<std::uint8_t>(1319, 1));
+    WriteBytes(dir / "Vexil.opt", std::vector<std::uint8_t>(1319, 1));
     const OptionsLoadResult result = LoadOptionsFile(dir);
     EXPECT_EQ(result.outcome, OptionsLoadOutcome::Corrupted);
     EXPECT_EQ(result.options, DefaultOptions());
-    EXPECT_EQ(readAll(dir / "Vexil.opt").size(), kOptionsSize);
+    EXPECT_EQ(ReadBytes(dir / "Vexil.opt").size(), kOptionsSize);
     EXPECT_EQ(LoadOptionsFile(dir).outcome, OptionsLoadOutcome::Read);
 }
 
@@ -140,22 +156,18 @@ TEST_F(OptionsFileTest, SavedRecordIsReadBack)
     EXPECT_EQ(result.options, o);
 }
 
-TEST_F(OptionsFileTest, FailedWriteLeavesTheTargetIntact)
+TEST_F(OptionsFileTest, SomethingElseInTheFilesPlaceIsLeftAlone)
 {
-    const fs::path target = dir / "kept.txt";
-    writeAll(target, {'o', 'l', 'd'});
-    const std::vector<std::uint8_t> fresh = {'n', 'e', 'w'};
-    // Writing into a folder that does not exist fails before touching anything.
-    EXPECT_NE(WriteFileAtomically(dir / "missing" / "x.txt", fresh), "");
-    // A target that is a directory cannot be replaced; the temporary file is removed.
-    fs::create_directories(dir / "adir" / "inner");
-    EXPECT_NE(WriteFileAtomically(dir / "adir", fresh), "");
-    EXPECT_TRUE(fs::is_directory(dir / "adir" / "inner"));
-    std::size_t leftovers = 0;
-    for (const auto &entry : fs::directory_iterator(dir)) {
-        leftovers += entry.path().filename().string().starts_with(".") ? 1 : 0;
-    }
-    EXPECT_EQ(leftovers, 0u);
-    EXPECT_EQ(WriteFileAtomically(target, fresh), "");
-    EXPECT_EQ(readAll(target), fresh);
+    // A folder cannot take the record; the failure is reported.
+    fs::create_directories(dir / "Vexil.opt" / "inner");
+    EXPECT_NE(SaveOptionsFile(dir, DefaultOptions()), "");
+    EXPECT_TRUE(fs::is_directory(dir / "Vexil.opt" / "inner"));
+
+    // A pipe is neither read (nothing would ever come) nor replaced.
+    fs::remove_all(dir / "Vexil.opt");
+    ASSERT_EQ(::mkfifo((dir / "Vexil.opt").c_str(), 0600), 0);
+    const OptionsLoadResult result = LoadOptionsFile(dir);
+    EXPECT_EQ(result.options, DefaultOptions());
+    EXPECT_NE(result.writeError, "");
+    EXPECT_TRUE(fs::is_fifo(dir / "Vexil.opt"));
 }

@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ProgramDirectory.h"
 #include "app/RecentFiles.h"
+#include "support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
-#include <fstream>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 using namespace vexil::app;
@@ -14,26 +18,13 @@ namespace {
 
 class TempDir : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        dir = fs::temp_directory_path() /
-              (std::string("vexil-progdir-") +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
     void write(const fs::path &path, const std::string &text)
     {
-        fs::create_directories(path.parent_path());
-        std::ofstream(path) << text;
+        vexil::testing::WriteText(path, text);
     }
-    std::string read(const fs::path &path)
-    {
-        std::ifstream in(path);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-    fs::path dir;
+    std::string read(const fs::path &path) { return vexil::testing::ReadText(path); }
+    vexil::testing::ScratchFolder scratch_;
+    const fs::path dir = scratch_.path();
 };
 
 } // namespace
@@ -44,21 +35,6 @@ TEST(ProgramDirectory, ResolvesFromXdgOrHome)
     // A relative XDG_DATA_HOME is invalid and ignored.
     EXPECT_EQ(ResolveProgramDirectory("rel", "/home/u"), fs::path("/home/u/.local/share/vexil"));
     EXPECT_EQ(ResolveProgramDirectory(nullptr, "/home/u"), fs::path("/home/u/.local/share/vexil"));
-}
-
-TEST(ProgramDirectory, ShellDirectoryFollowsModeAndShell)
-{
-    Options o;
-    EXPECT_EQ(ShellDirectoryName(o), "ash");
-    o.shell82 = 1;
-    EXPECT_EQ(ShellDirectoryName(o), "crash");
-    o.ti83Mode = true;
-    EXPECT_EQ(ShellDirectoryName(o), "ti83");
-    o.shell83 = 1;
-    EXPECT_EQ(ShellDirectoryName(o), "ashell83");
-    // A damaged shell number must not index past the four folders.
-    o.shell83 = 77;
-    EXPECT_EQ(ShellDirectoryName(o), "ti83");
 }
 
 TEST_F(TempDir, SeedingCopiesMissingFilesAndKeepsTheUsersOwn)
@@ -81,6 +57,55 @@ TEST_F(TempDir, SeedingCopiesMissingFilesAndKeepsTheUsersOwn)
     EXPECT_FALSE(second.firstRun);
     EXPECT_EQ(read(program / "ash" / "ti82.h"), "my header");
     EXPECT_EQ(read(program / "help" / "index.html"), "seeded help");
+}
+
+TEST_F(TempDir, SeedingIsWholeOrReportedAndRepairedNextTime)
+{
+    // The shipped data, so the sizes are those of the real include files.
+    const fs::path seed = fs::path(VEXIL_SOURCE_DIR) / "data";
+    const fs::path program = dir / "vexil";
+
+    // A disk that fills up part-way: what does not fit is reported, and no file is
+    // left half-copied.
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{6000, 6000};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        const PrepareResult full = PrepareProgramDirectory(program, seed);
+        ::_exit(full.problems.empty() ? 1 : 0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    std::size_t incomplete = 0;
+    for (const auto &entry : fs::recursive_directory_iterator(seed)) {
+        const fs::path copy = program / fs::relative(entry.path(), seed);
+        if (entry.is_regular_file() && fs::exists(copy)) {
+            EXPECT_EQ(read(copy), read(entry.path())) << copy;
+        } else if (entry.is_regular_file()) {
+            ++incomplete;
+        }
+    }
+    EXPECT_GT(incomplete, 0u);
+
+    // Copies an earlier version left unfinished are completed; the user's own
+    // changes stay.
+    write(program / "ash" / "ti82.h", "");
+    const std::string keys = read(seed / "ash" / "keys.inc");
+    write(program / "ash" / "keys.inc", keys.substr(0, keys.size() / 2));
+    write(program / "crash" / "crash82.inc", "; my own CrASH header\n");
+    const PrepareResult next = PrepareProgramDirectory(program, seed);
+    EXPECT_TRUE(next.problems.empty());
+    EXPECT_EQ(read(program / "ash" / "ti82.h"), read(seed / "ash" / "ti82.h"));
+    EXPECT_EQ(read(program / "ash" / "keys.inc"), keys);
+    EXPECT_EQ(read(program / "crash" / "crash82.inc"), "; my own CrASH header\n");
+    for (const auto &entry : fs::recursive_directory_iterator(seed)) {
+        if (entry.is_regular_file() && entry.path().filename() != "crash82.inc") {
+            EXPECT_EQ(read(program / fs::relative(entry.path(), seed)), read(entry.path()))
+                << entry.path();
+        }
+    }
 }
 
 TEST_F(TempDir, SeedDirectoryPrefersTheInstalledData)

@@ -4,6 +4,7 @@
 #include "brantel/DeviceLines.h"
 #include "brantel/VirtualCable.h"
 #include "brantel/brantel.h"
+#include "support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +19,6 @@
 #include <unistd.h>
 
 using namespace vexil::brantel;
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -26,10 +26,7 @@ class DriverTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        dir_ = fs::temp_directory_path() / ("vexil-driver-" + std::to_string(::getpid()));
-        fs::create_directories(dir_);
-        path_ = (dir_ / "cable").string();
-        fs::remove(path_);
+        path_ = (scratch_ / "cable").string();
         char message[256];
         ASSERT_EQ(brantel_open_lines(BRANTEL_LINES_VIRTUAL, path_.c_str(), message, sizeof message),
                   0)
@@ -43,7 +40,7 @@ protected:
         brantel_close_lines();
         SetBrk(0);
     }
-    fs::path dir_;
+    vexil::testing::ScratchFolder scratch_;
     std::string path_;
 };
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "brantel/VirtualCable.h"
 #include "brantel/BitProtocol.h"
+#include "support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -22,12 +23,9 @@ namespace {
 
 fs::path cablePath(const char *name)
 {
-    const fs::path dir =
-        fs::temp_directory_path() / ("vexil-brantel-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    const fs::path path = dir / name;
-    fs::remove(path);
-    return path;
+    static const vexil::testing::ScratchFolder folder;
+    fs::remove(folder / name);
+    return folder / name;
 }
 
 class Forever final : public WaitHooks {

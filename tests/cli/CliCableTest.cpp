@@ -3,10 +3,10 @@
 // cable, and the messages for a cable that is missing or cannot be opened.
 #include "CliRun.h"
 
+#include "base/FileIo.h"
 #include "link/LinkDevice.h"
 #include "link/calcsim/SimCalculator.h"
 #include "tools/ImageDecode.h"
-#include "varfile/AtomicFile.h"
 #include "varfile/Comments.h"
 #include "varfile/VarFile.h"
 #include "varfile/VarFileReader.h"
@@ -55,7 +55,7 @@ protected:
         const auto bytes =
             varfile::BuildVarFile(varfile::CalcModel::TI82,
                                   varfile::WriterComment(varfile::CommentWriter::Group), {entry});
-        EXPECT_FALSE(varfile::WriteFileAtomically(path, *bytes));
+        EXPECT_FALSE(base::WriteFileAtomically(path, *bytes));
         return path;
     }
 
@@ -102,7 +102,7 @@ TEST_F(CliCable, ReceivesWhatTheCalculatorSends)
     startCalculator({"HI.82p"});
     const CliOutput run = RunCli({"receive", (folder / "pc").string(), "--cable", cable()});
     EXPECT_EQ(run.exitCode, 0) << run.err;
-    const varfile::ReadResult read = varfile::ReadWholeFile(folder / "pc" / "HI.82p");
+    const base::ReadResult read = base::ReadWholeFile(folder / "pc" / "HI.82p");
     ASSERT_TRUE(read.ok());
     const varfile::VarFileContents contents = varfile::ParseVarFile(read.bytes);
     EXPECT_TRUE(contents.intact());
@@ -125,7 +125,7 @@ TEST_F(CliCable, OverwriteReplacesAPlantedLinkInsteadOfWritingThroughIt)
     std::ifstream in(outside);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "keep me");
     EXPECT_FALSE(fs::is_symlink(folder / "pc" / "HI.82p"));
-    const varfile::ReadResult read = varfile::ReadWholeFile(folder / "pc" / "HI.82p");
+    const base::ReadResult read = base::ReadWholeFile(folder / "pc" / "HI.82p");
     ASSERT_TRUE(read.ok());
     EXPECT_EQ(varfile::ParseVarFile(read.bytes).entries.at(0).data, kProgram.data);
 }
@@ -204,7 +204,7 @@ TEST_F(CliCable, ScreenshotGivesBackTheCalculatorsScreen)
         const CliOutput run = RunCli(
             {"screenshot", "--cable", cable(), "-o", (folder / name).string(), "--model", "83"});
         ASSERT_EQ(run.exitCode, 0) << run.err;
-        const auto image = tools::DecodeImage(varfile::ReadWholeFile(folder / name).bytes);
+        const auto image = tools::DecodeImage(base::ReadWholeFile(folder / name).bytes);
         ASSERT_TRUE(std::holds_alternative<tools::RgbaImage>(image)) << name;
         const tools::RgbaImage &rgba = std::get<tools::RgbaImage>(image);
         ASSERT_EQ(rgba.width, 96);

@@ -2,7 +2,7 @@
 // vexil-cli group: the Group Editor's listing, add rules and extraction for scripts.
 #include "CliRun.h"
 
-#include "varfile/AtomicFile.h"
+#include "base/FileIo.h"
 #include "varfile/VarFile.h"
 
 #include <gtest/gtest.h>
@@ -40,10 +40,10 @@ class CliGroup : public ::testing::Test {
 protected:
     std::string write(const std::string &name, const Bytes &bytes)
     {
-        EXPECT_FALSE(varfile::WriteFileAtomically(folder / name, bytes));
+        EXPECT_FALSE(base::WriteFileAtomically(folder / name, bytes));
         return (folder / name).string();
     }
-    Bytes read(const fs::path &path) { return varfile::ReadWholeFile(path).bytes; }
+    Bytes read(const fs::path &path) { return base::ReadWholeFile(path).bytes; }
 
     ScratchFolder folder;
 };
@@ -101,7 +101,7 @@ TEST_F(CliGroup, UnpackSkipsExistingFilesUnlessTold)
     EXPECT_EQ(read(dir / "Pic0.82i"),
               File(CalcModel::TI82, {kPic}, varfile::CommentWriter::GroupExtract));
 
-    ASSERT_FALSE(varfile::WriteFileAtomically(dir / "Pic0.82i", Bytes{0x01}));
+    ASSERT_FALSE(base::WriteFileAtomically(dir / "Pic0.82i", Bytes{0x01}));
     run = RunCli({"group", "unpack", group, "-d", dir.string()});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.err.find((dir / "RealTHET.82n").string() + " already exists"), std::string::npos);

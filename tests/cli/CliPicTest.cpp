@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CliRun.h"
 
+#include "base/FileIo.h"
 #include "tools/ImageDataText.h"
 #include "tools/ImageDecode.h"
 #include "tools/ImageEncode.h"
 #include "tools/PictureFile.h"
-#include "varfile/AtomicFile.h"
 
 #include <gtest/gtest.h>
 
@@ -29,12 +29,12 @@ SpriteGrid Cross()
 
 Bytes Read(const fs::path &path)
 {
-    return varfile::ReadWholeFile(path).bytes;
+    return base::ReadWholeFile(path).bytes;
 }
 
 void Write(const fs::path &path, const Bytes &bytes)
 {
-    ASSERT_FALSE(varfile::WriteFileAtomically(path, bytes));
+    ASSERT_FALSE(base::WriteFileAtomically(path, bytes));
 }
 
 TEST(CliPic, ImportWritesThePictureFileByteForByte)

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CliRun.h"
 
-#include "varfile/AtomicFile.h"
+#include "base/FileIo.h"
 #include "varfile/VarFile.h"
 
 #include <gtest/gtest.h>
@@ -19,7 +19,7 @@ const std::string kInvalidReal =
 
 void WriteBytes(const std::filesystem::path &path, const Bytes &bytes)
 {
-    ASSERT_FALSE(varfile::WriteFileAtomically(path, bytes));
+    ASSERT_FALSE(base::WriteFileAtomically(path, bytes));
 }
 
 TEST(CliReal, EncodesAndDecodes)
@@ -69,35 +69,35 @@ TEST(CliProgram, WritesEachTarget)
                       "--name", "E"})
                   .exitCode,
               0);
-    const Bytes ash = varfile::ReadWholeFile(folder / "E.82p").bytes;
+    const Bytes ash = base::ReadWholeFile(folder / "E.82p").bytes;
     ASSERT_EQ(ash.size(), 77u);
     EXPECT_EQ(Bytes(ash.begin() + 70, ash.begin() + 75), (Bytes{0x03, 0x00, 0xD9, 0x00, 0x30}));
     ASSERT_EQ(RunCli({"program", empty, "-o", (folder / "E.83p").string(), "--target", "ti83",
                       "--name", "E", "--extra-memory", "0000"})
                   .exitCode,
               0);
-    const Bytes ti83 = varfile::ReadWholeFile(folder / "E.83p").bytes;
+    const Bytes ti83 = base::ReadWholeFile(folder / "E.83p").bytes;
     EXPECT_EQ(Bytes(ti83.begin() + 70, ti83.end() - 2),
               (Bytes{0x09, 0x00, 0x3F, 0xD4, 0x3F, '0', '0', '0', '0', 0x3F, 0xD4}));
 
     CliOutput run = RunCli({"program", object, "-o", (folder / "T.83p").string(), "--target",
                             "ti83", "--name", "T", "--extra-memory", "0000"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    const Bytes hexForm = varfile::ReadWholeFile(folder / "T.83p").bytes;
+    const Bytes hexForm = base::ReadWholeFile(folder / "T.83p").bytes;
     ASSERT_EQ(hexForm.size(), 74u + 6 + 9);
     EXPECT_EQ(std::string(hexForm.begin() + 72, hexForm.begin() + 78), "00FFC9");
 
     run = RunCli({"program", object, "-o", (folder / "C.82p").string(), "--target", "crash",
                   "--name", "test", "--protect"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    const Bytes crash = varfile::ReadWholeFile(folder / "C.82p").bytes;
+    const Bytes crash = base::ReadWholeFile(folder / "C.82p").bytes;
     EXPECT_EQ(Bytes(crash.begin() + 59, crash.begin() + 68),
               (Bytes{0x06, 0xDC, 'T', 'E', 'S', 'T', 0, 0, 0}));
 
     run = RunCli({"program", object, "-o", (folder / "H.82p").string(), "--target", "ash", "--name",
                   "H@", "--home-screen"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(varfile::ReadWholeFile(folder / "H.82p").bytes.size(), 74u + 48 + 3);
+    EXPECT_EQ(base::ReadWholeFile(folder / "H.82p").bytes.size(), 74u + 48 + 3);
 }
 
 TEST(CliProgram, BadInputWritesNothing)

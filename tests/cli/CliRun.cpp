@@ -1,27 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CliRun.h"
 
-#include <fstream>
-#include <sstream>
-
 #include <cstdlib>
 #include <fcntl.h>
+#include <fstream>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace vexil::cli::test {
-
-namespace {
-
-std::string Slurp(const std::filesystem::path &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-} // namespace
 
 CliOutput RunCli(const std::vector<std::string> &args, const std::string &input)
 {
@@ -57,24 +43,9 @@ CliOutput RunCli(const std::vector<std::string> &args, const std::string &input)
     if (child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status)) {
         result.exitCode = WEXITSTATUS(status);
     }
-    result.out = Slurp(outPath);
-    result.err = Slurp(errPath);
+    result.out = vexil::testing::ReadText(outPath);
+    result.err = vexil::testing::ReadText(errPath);
     return result;
-}
-
-ScratchFolder::ScratchFolder()
-{
-    std::string pattern = (std::filesystem::temp_directory_path() / "vexil-cli-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) {
-        std::abort();
-    }
-    path_ = pattern;
-}
-
-ScratchFolder::~ScratchFolder()
-{
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
 }
 
 } // namespace vexil::cli::test

@@ -2,6 +2,8 @@
 // Runs the built vexil-cli with arguments and collects what it printed.
 #pragma once
 
+#include "support/ScratchFolder.h"
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -17,18 +19,6 @@ struct CliOutput {
 // `input` is what the program reads from its standard input.
 CliOutput RunCli(const std::vector<std::string> &args, const std::string &input = {});
 
-// A fresh empty folder for one test, removed again by the destructor.
-class ScratchFolder {
-public:
-    ScratchFolder();
-    ~ScratchFolder();
-    ScratchFolder(const ScratchFolder &) = delete;
-    ScratchFolder &operator=(const ScratchFolder &) = delete;
-    std::filesystem::path operator/(const std::string &name) const { return path_ / name; }
-    const std::filesystem::path &path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
+using vexil::testing::ScratchFolder;
 
 } // namespace vexil::cli::test

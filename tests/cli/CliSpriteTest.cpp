@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CliRun.h"
 
-#include "varfile/AtomicFile.h"
+#include "base/FileIo.h"
 
 #include <png.h>
 
@@ -38,7 +38,7 @@ TEST(CliSprite, PrintsTheSpriteEditorsText)
 {
     ScratchFolder folder;
     const auto picture = folder / "arrow.png";
-    ASSERT_FALSE(varfile::WriteFileAtomically(picture, Png({"#.........", "##........"})));
+    ASSERT_FALSE(base::WriteFileAtomically(picture, Png({"#.........", "##........"})));
 
     CliOutput run = RunCli({"sprite", picture.string(), "--label", "arrow"});
     EXPECT_EQ(run.exitCode, 0) << run.err;
@@ -54,7 +54,7 @@ TEST(CliSprite, RefusesBadArgumentsAndPictures)
 {
     ScratchFolder folder;
     const auto picture = folder / "dot.png";
-    ASSERT_FALSE(varfile::WriteFileAtomically(picture, Png({"#"})));
+    ASSERT_FALSE(base::WriteFileAtomically(picture, Png({"#"})));
     EXPECT_EQ(RunCli({"sprite", picture.string()}).exitCode, 2);
     EXPECT_EQ(RunCli({"sprite", picture.string(), "--label", ""}).exitCode, 2);
     for (const char *size : {"0", "-3", "abc", "8x"}) {
@@ -64,7 +64,7 @@ TEST(CliSprite, RefusesBadArgumentsAndPictures)
     }
 
     const auto text = folder / "notes.txt";
-    ASSERT_FALSE(varfile::WriteFileAtomically(text, std::vector<std::uint8_t>{'h', 'i'}));
+    ASSERT_FALSE(base::WriteFileAtomically(text, std::vector<std::uint8_t>{'h', 'i'}));
     CliOutput run = RunCli({"sprite", text.string(), "--label", "d"});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err, text.string() + ": The file is not a PNG, BMP or JPEG picture.\n");

@@ -4,12 +4,14 @@
 // by mistake (folders, devices, missing files, output it cannot write).
 #include "CliRun.h"
 
-#include "varfile/AtomicFile.h"
+#include "base/FileIo.h"
 #include "varfile/Comments.h"
 #include "varfile/VarFile.h"
 #include "varfile/VarNames.h"
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace vexil::cli::test {
 namespace {
@@ -28,16 +30,8 @@ std::string Decode(const std::vector<std::string> &bytes)
     return RunCli(args).out;
 }
 
-std::string ReadText(const fs::path &path)
-{
-    const Bytes bytes = varfile::ReadWholeFile(path).bytes;
-    return std::string(bytes.begin(), bytes.end());
-}
-
-void WriteText(const fs::path &path, const std::string &text)
-{
-    ASSERT_FALSE(varfile::WriteFileAtomically(path, Bytes(text.begin(), text.end())));
-}
+using vexil::testing::ReadText;
+using vexil::testing::WriteText;
 
 TEST(CliWorkedExamples, Reals)
 {
@@ -123,7 +117,7 @@ TEST(CliWorkedExamples, InfoReadsTheModelAndTypeTogether)
     Bytes table = *varfile::BuildVarFile(
         varfile::CalcModel::TI82, varfile::WriterComment(varfile::CommentWriter::TableSetup),
         {{0x0D, varfile::SettingsVarName(varfile::CalcModel::TI82), Bytes(20, 0)}});
-    ASSERT_FALSE(varfile::WriteFileAtomically(folder / "T.82t", table));
+    ASSERT_FALSE(base::WriteFileAtomically(folder / "T.82t", table));
     CliOutput run = RunCli({"info", (folder / "T.82t").string()});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_NE(run.out.find("TI-82 file, 92 bytes"), std::string::npos) << run.out;
@@ -132,7 +126,7 @@ TEST(CliWorkedExamples, InfoReadsTheModelAndTypeTogether)
     // A sixth byte other than "2" reads as a TI-83 file; the signature itself
     // is then reported as damaged.
     table[5] = '4';
-    ASSERT_FALSE(varfile::WriteFileAtomically(folder / "T.84t", table));
+    ASSERT_FALSE(base::WriteFileAtomically(folder / "T.84t", table));
     run = RunCli({"info", (folder / "T.84t").string()});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.out.find("TI-83 file"), std::string::npos) << run.out;
@@ -164,8 +158,12 @@ TEST(CliRobustness, InputsThatAreNotFiles)
     WriteText(folder / "empty", "");
     const std::string empty = (folder / "empty").string();
 
-    // A folder or a missing file as input: a message naming it, exit code 1.
-    for (const std::string &path : {dir, missing}) {
+    const std::string pipe = (folder / "pipe").string();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+
+    // A folder, a missing file or a pipe nobody writes to as input: a message naming
+    // it, exit code 1, and no wait for the pipe.
+    for (const std::string &path : {dir, missing, pipe}) {
         for (const std::vector<std::string> &args :
              std::vector<std::vector<std::string>>{{"info", path},
                                                    {"basic", "export", path},
@@ -186,7 +184,22 @@ TEST(CliRobustness, InputsThatAreNotFiles)
     // A device that never ends is refused instead of filling the memory.
     run = RunCli({"info", "/dev/zero"});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.err.find("larger than"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("not a regular file"), std::string::npos) << run.err;
+
+    // A variable file cannot be longer than its 16-bit lengths allow; a longer one is
+    // refused before it is read.
+    const fs::path huge = folder / "huge.83p";
+    WriteText(huge, "**TI83**");
+    fs::resize_file(huge, 55 + 65535 + 2 + 1);
+    for (const std::vector<std::string> &args : std::vector<std::vector<std::string>>{
+             {"info", huge.string()}, {"basic", "export", huge.string()}}) {
+        run = RunCli(args);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_NE(run.err.find("larger than a calculator variable file can be (at most 65592 "
+                               "bytes)"),
+                  std::string::npos)
+            << run.err;
+    }
 
     // An empty file: no program in it, no tokens, an empty text.
     run = RunCli({"basic", "export", empty});
@@ -204,7 +217,7 @@ TEST(CliRobustness, OutputThatCannotBeWritten)
     const ScratchFolder folder;
     WriteText(folder / "plain", "x");
     WriteText(folder / "prog.txt", "Disp 1");
-    ASSERT_FALSE(varfile::WriteFileAtomically(folder / "code.obj", Bytes{0xC9}));
+    ASSERT_FALSE(base::WriteFileAtomically(folder / "code.obj", Bytes{0xC9}));
     const std::string blocked = (folder / "plain" / "OUT").string();
 
     const std::vector<std::vector<std::string>> commands = {

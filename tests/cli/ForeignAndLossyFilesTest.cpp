@@ -5,8 +5,8 @@
 #include "CliRun.h"
 
 #include "assemble/ProgramFile.h"
+#include "base/FileIo.h"
 #include "tibasic/ProgramFile.h"
-#include "varfile/AtomicFile.h"
 #include "varfile/Comments.h"
 #include "varfile/VarFile.h"
 #include "varfile/VarNames.h"
@@ -22,7 +22,7 @@ using varfile::Bytes;
 // ld hl,0 / call 470A / ret: Z80 code, not tokens.
 const Bytes kObject = {0x21, 0x00, 0x00, 0xCD, 0x0A, 0x47, 0xC9};
 
-Bytes AssemblyProgram(assemble::Target target, bool squish)
+Bytes AssemblyProgram(assemble::ShellTarget target, bool squish)
 {
     assemble::ProgramSettings settings;
     settings.target = target;
@@ -71,7 +71,7 @@ protected:
     std::string put(const std::string &name, const Bytes &bytes) const
     {
         const fs::path path = scratch_ / name;
-        EXPECT_FALSE(varfile::WriteFileAtomically(path, bytes));
+        EXPECT_FALSE(base::WriteFileAtomically(path, bytes));
         return path.string();
     }
     std::string put(const std::string &name, const std::string &text) const
@@ -80,7 +80,7 @@ protected:
     }
     std::string read(const std::string &name) const
     {
-        const Bytes bytes = varfile::ReadWholeFile(scratch_ / name).bytes;
+        const Bytes bytes = base::ReadWholeFile(scratch_ / name).bytes;
         return std::string(bytes.begin(), bytes.end());
     }
 
@@ -95,7 +95,7 @@ bool Contains(const std::string &text, const std::string &part)
 
 TEST_F(ForeignAndLossyFiles, AssemblyProgramsDecodeOnlyWhenAskedTo)
 {
-    const Bytes squished = AssemblyProgram(assemble::Target::TI83, true);
+    const Bytes squished = AssemblyProgram(assemble::ShellTarget::TI83, true);
     const std::string program = put("asm.83p", squished);
     const std::string stream = put("asm.bin", TokensOf(squished));
     const std::string lost = "The tokens do not decode reversibly at 2 places, the first at byte "
@@ -123,12 +123,12 @@ TEST_F(ForeignAndLossyFiles, AssemblyProgramsDecodeOnlyWhenAskedTo)
         << run.out;
 
     // An Ash program starts with code too; a TI-83 program of hex digits is text.
-    EXPECT_EQ(
-        RunCli({"basic", "export", put("ash.82p", AssemblyProgram(assemble::Target::Ash, false))})
-            .exitCode,
-        1);
-    run =
-        RunCli({"basic", "export", put("hex.83p", AssemblyProgram(assemble::Target::TI83, false))});
+    EXPECT_EQ(RunCli({"basic", "export",
+                      put("ash.82p", AssemblyProgram(assemble::ShellTarget::Ash, false))})
+                  .exitCode,
+              1);
+    run = RunCli(
+        {"basic", "export", put("hex.83p", AssemblyProgram(assemble::ShellTarget::TI83, false))});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, "210000CD0A47C9\nEnd\n0000\nEnd");
 }

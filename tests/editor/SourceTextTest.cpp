@@ -8,13 +8,23 @@
 using namespace vexil::editor;
 using Action = ProgNameEdit::Action;
 
-TEST(ProgNameLine, DefaultNameFromFileName)
+TEST(ProgNameLine, AssemblyReadsTheLineInAnyCaseAndCutsTheName)
 {
-    EXPECT_EQ(DefaultProgramName("/home/u/test.z80"), "TEST");
-    // Characters a calculator name cannot hold are dropped; the result is cut to 8.
-    EXPECT_EQ(DefaultProgramName("/x/my-very_long game.asm"), "MYVERYLO");
-    EXPECT_EQ(DefaultProgramName("th@ta.asm"), "TH@TA");
-    EXPECT_EQ(DefaultProgramName("/x/.asm"), "ASM");
+    // The blank after the colon is part of the name.
+    EXPECT_EQ(ProgNameFromSource("; Progname: TEST\r\n\tret\r\n"), " TEST");
+    // The prefix is compared without regard to case; the name is cut to 8 characters.
+    EXPECT_EQ(ProgNameFromSource("; PROGNAME:ABCDEFGHIJ\n"), "ABCDEFGH");
+    // The cut counts characters: a UTF-8 character is never split, while 8-bit text
+    // is cut byte for byte.
+    EXPECT_EQ(ProgNameFromSource("; Progname:\u00C4\u00D6\u00DC\u00C9\u00C8\u00C0\u00C7\u00D1XY"),
+              "\u00C4\u00D6\u00DC\u00C9\u00C8\u00C0\u00C7\u00D1");
+    EXPECT_EQ(ProgNameFromSource("; Progname:\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\r\n"),
+              "\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9");
+    // A first line of exactly the prefix gives an empty name, a shorter one none.
+    EXPECT_EQ(ProgNameFromSource("; progname:"), "");
+    EXPECT_EQ(ProgNameFromSource("; Progname"), std::nullopt);
+    // Only the first line counts.
+    EXPECT_EQ(ProgNameFromSource("\n; Progname: LATER\n"), std::nullopt);
 }
 
 TEST(ProgNameLine, LoadMatchesThePrefixCaseSensitively)

@@ -6,6 +6,7 @@
 #include "brantel/VirtualCable.h"
 #include "brantel/brantel.h"
 #include "link/Link.h"
+#include "support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -13,8 +14,6 @@
 #include <chrono>
 #include <filesystem>
 #include <thread>
-
-#include <unistd.h>
 
 using namespace vexil::link;
 using namespace vexil::link::test;
@@ -25,11 +24,9 @@ namespace {
 
 std::string cablePath(const char *name)
 {
-    const fs::path dir =
-        fs::temp_directory_path() / ("vexil-cable-transport-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    fs::remove(dir / name);
-    return (dir / name).string();
+    static const vexil::testing::ScratchFolder folder;
+    fs::remove(folder / name);
+    return (folder / name).string();
 }
 
 std::unique_ptr<CableTransport> openCable(LinkHost &host, const std::string &path)

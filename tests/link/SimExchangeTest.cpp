@@ -2,10 +2,11 @@
 // The packet layer against the simulated calculator over the virtual cable,
 // exchange by exchange, for both models.
 #include "RecordingHost.h"
+#include "base/FileIo.h"
 #include "link/Link.h"
 #include "link/LinkDevice.h"
 #include "link/calcsim/SimCalculator.h"
-#include "varfile/AtomicFile.h"
+#include "support/ScratchFolder.h"
 #include "varfile/Comments.h"
 #include "varfile/VarFile.h"
 #include "varfile/VarFileReader.h"
@@ -16,8 +17,6 @@
 #include <chrono>
 #include <filesystem>
 #include <thread>
-
-#include <unistd.h>
 
 using namespace vexil::link;
 using namespace vexil::link::calcsim;
@@ -35,10 +34,6 @@ class SimExchange : public ::testing::TestWithParam<SimModel> {
 protected:
     void SetUp() override
     {
-        static int counter = 0;
-        dir_ = fs::temp_directory_path() /
-               ("vexil-sim-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-        fs::remove_all(dir_);
         fs::create_directories(dir_ / "memory");
         config.model = GetParam();
         config.cablePath = virtualCablePath(dir_).string();
@@ -61,7 +56,6 @@ protected:
         stop_ = true;
         if (thread_.joinable())
             thread_.join();
-        fs::remove_all(dir_);
     }
 
     void startSim(std::vector<std::string> toSend = {})
@@ -85,7 +79,7 @@ protected:
         const auto bytes = vf::BuildVarFile(ti82() ? vf::CalcModel::TI82 : vf::CalcModel::TI83,
                                             vf::WriterComment(vf::CommentWriter::Group), entries);
         ASSERT_TRUE(bytes);
-        ASSERT_FALSE(vf::WriteFileAtomically(config.memoryDir / name, *bytes));
+        ASSERT_FALSE(vexil::base::WriteFileAtomically(config.memoryDir / name, *bytes));
     }
 
     void send(Packet p) { link.SendPacket(p, false); }
@@ -127,7 +121,7 @@ protected:
     // The calculator's file for a stored variable, parsed.
     vf::ParsedEntry stored(const std::string &fileName)
     {
-        const auto read = vf::ReadWholeFile(config.memoryDir / fileName);
+        const auto read = vexil::base::ReadWholeFile(config.memoryDir / fileName);
         EXPECT_TRUE(read.ok()) << fileName;
         const auto contents = vf::ParseVarFile(read.bytes);
         EXPECT_TRUE(contents.intact()) << fileName;
@@ -155,7 +149,8 @@ protected:
     std::unique_ptr<SimCalculator> sim_;
 
 private:
-    fs::path dir_;
+    vexil::testing::ScratchFolder scratch_;
+    const fs::path dir_ = scratch_.path();
     std::atomic<bool> stop_{false};
     std::thread thread_;
 };

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Picture files Vexil writes must be read cleanly by the TI file library: the same
 // model, type, name, the data with its size word, and a checksum that matches.
+#include "base/FileIo.h"
 #include "tools/PictureFile.h"
-#include "varfile/AtomicFile.h"
 
 // The library's C headers use the C99 keyword, which C++ spells differently.
 #define restrict __restrict
@@ -38,7 +38,7 @@ TEST(PictureTifiles, ReadsEveryPictureNumberOfBothModels)
             const std::optional<std::vector<std::uint8_t>> file =
                 BuildPictureFile(model, number, cells);
             ASSERT_TRUE(file);
-            ASSERT_FALSE(varfile::WriteFileAtomically(path, *file));
+            ASSERT_FALSE(base::WriteFileAtomically(path, *file));
 
             const CalcModel expectedModel = model;
             const ::CalcModel calc = expectedModel == CalcModel::TI82 ? CALC_TI82 : CALC_TI83;

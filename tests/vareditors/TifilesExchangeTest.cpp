@@ -2,6 +2,8 @@
 // The editors' files against an independent implementation of the container, in
 // both directions: what the editors write must read cleanly there, and what it
 // writes must open in the editors.
+#include "base/FileIo.h"
+#include "support/ScratchFolder.h"
 #include "tibasic/ProgramFile.h"
 #include "vareditors/FunctionVariable.h"
 #include "vareditors/ListVariable.h"
@@ -9,7 +11,6 @@
 #include "vareditors/NumberVariables.h"
 #include "vareditors/SettingsVariables.h"
 #include "vareditors/StringVariable.h"
-#include "varfile/AtomicFile.h"
 #include "varfile/CalcReal.h"
 
 // The library's C headers use the C99 keyword, which C++ spells differently.
@@ -20,7 +21,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <unistd.h>
 
 namespace vexil::vardata {
 namespace {
@@ -40,19 +40,12 @@ protected:
     static void SetUpTestSuite() { tifiles_library_init(); }
     static void TearDownTestSuite() { tifiles_library_exit(); }
 
-    void SetUp() override
-    {
-        folder_ = fs::temp_directory_path() / ("vexil-vardata-" + std::to_string(::getpid()));
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
     void ExpectReadThere(const std::string &name, const Bytes &file, CalcModel model,
                          const Expected &expected)
     {
         SCOPED_TRACE(name);
         const fs::path path = folder_ / name;
-        ASSERT_FALSE(varfile::WriteFileAtomically(path, file));
+        ASSERT_FALSE(base::WriteFileAtomically(path, file));
         ::FileContent *content = tifiles_content_create_regular(CalcOf(model));
         ASSERT_EQ(tifiles_file_read_regular(path.c_str(), content), 0);
         EXPECT_EQ(content->model, CalcOf(model));
@@ -78,7 +71,7 @@ protected:
         tifiles_content_add_entry(content, entry);
         EXPECT_EQ(tifiles_file_write_regular(path.c_str(), content, nullptr), 0);
         tifiles_content_delete_regular(content);
-        return varfile::ReadWholeFile(path).bytes;
+        return base::ReadWholeFile(path).bytes;
     }
 
     static ::CalcModel CalcOf(CalcModel model)
@@ -86,7 +79,8 @@ protected:
         return model == CalcModel::TI82 ? CALC_TI82 : CALC_TI83;
     }
 
-    fs::path folder_;
+    vexil::testing::ScratchFolder scratch_;
+    const fs::path folder_ = scratch_.path();
 };
 
 Bytes RealBytes(double value, varfile::RealKind kind = varfile::RealKind::Real)

@@ -3,7 +3,8 @@
 // container: each kind is written, handed to the TI file library and compared
 // entry by entry, including the checksum it computes itself.
 #include "assemble/ProgramFile.h"
-#include "varfile/AtomicFile.h"
+#include "base/FileIo.h"
+#include "support/ScratchFolder.h"
 #include "varfile/CalcReal.h"
 #include "varfile/VarFile.h"
 
@@ -15,7 +16,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <unistd.h>
 
 namespace vexil::varfile {
 namespace {
@@ -27,13 +27,6 @@ protected:
     static void SetUpTestSuite() { tifiles_library_init(); }
     static void TearDownTestSuite() { tifiles_library_exit(); }
 
-    void SetUp() override
-    {
-        folder_ = fs::temp_directory_path() / ("vexil-tifiles-" + std::to_string(::getpid()));
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
     // Writes `file` under `name` and checks that the library reads back the same
     // model, comment, entries and a checksum that matches the stored one.
     void ExpectReadBack(const std::string &name, const Bytes &file, CalcModel model,
@@ -41,7 +34,7 @@ protected:
     {
         SCOPED_TRACE(name);
         const fs::path path = folder_ / name;
-        ASSERT_FALSE(WriteFileAtomically(path, file));
+        ASSERT_FALSE(base::WriteFileAtomically(path, file));
         ASSERT_TRUE(tifiles_file_is_regular(path.c_str()));
 
         ::FileContent *content =
@@ -65,7 +58,8 @@ protected:
         tifiles_content_delete_regular(content);
     }
 
-    fs::path folder_;
+    vexil::testing::ScratchFolder scratch_;
+    const fs::path folder_ = scratch_.path();
 };
 
 RealBytes Real(double value, RealKind kind = RealKind::Real)
@@ -139,7 +133,7 @@ TEST_F(TifilesCrossCheck, StepByStepWriting)
 
 TEST_F(TifilesCrossCheck, ProgramsForEveryTarget)
 {
-    using assemble::Target;
+    using Target = assemble::ShellTarget;
     const Bytes object = {0x21, 0x00, 0x00, 0xC9};
     struct Case {
         const char *file;
@@ -167,7 +161,7 @@ TEST_F(TifilesCrossCheck, ProgramsForEveryTarget)
                                  return name;
                              }(),
                              Bytes(program.file.begin() + 70, program.file.end() - 2)};
-        ExpectReadBack(c.file, program.file, assemble::TargetModel(c.settings.target), {entry});
+        ExpectReadBack(c.file, program.file, assemble::Describe(c.settings.target).model, {entry});
     }
 }
 

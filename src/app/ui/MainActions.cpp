@@ -150,6 +150,12 @@ MainActions BuildMainActions(QMainWindow &window)
                            QObject::tr("TI-Ascii Table (F2)|Show the calculator's character set."),
                            QKeySequence(Qt::Key_F2));
     a.asciiTable->setIcon(themed("accessories-character-map", QStyle::SP_FileDialogListView));
+    a.linkManager = command(
+        a.toolsMenu, QObject::tr("&Link Manager..."),
+        QObject::tr("Link Manager (F5)|Send files to the calculator, receive from it and manage "
+                    "calculator files."),
+        QKeySequence(Qt::Key_F5));
+    a.linkManager->setIcon(themed("network-transmit-receive", QStyle::SP_DriveNetIcon));
     a.imageConverter =
         command(a.toolsMenu, QObject::tr("&Image Converter..."),
                 QObject::tr("Image Converter (F4)|Convert pictures between bitmaps, Pic files, the "
@@ -252,6 +258,7 @@ MainActions BuildMainActions(QMainWindow &window)
     a.toolBar->addAction(a.assemble);
     a.toolBar->addAction(a.assembleAndSend);
     a.toolBar->addSeparator();
+    a.toolBar->addAction(a.linkManager);
     a.toolBar->addAction(a.asciiTable);
     a.toolBar->addAction(a.spriteEditor);
     a.toolBar->addSeparator();

@@ -60,6 +60,7 @@ struct MainActions {
     QMenu *sendShellMenu = nullptr;
     std::array<QAction *, 3> sendShell{}; // Ash 3.0, CrASH 1.3, AShell83 1.0
     QAction *asciiTable = nullptr;
+    QAction *linkManager = nullptr;
     QAction *spriteEditor = nullptr;
     QAction *imageConverter = nullptr;
     QAction *mode82 = nullptr;

@@ -12,9 +12,9 @@ ModeController::ModeController(Options &options, MainActions &actions, QObject *
 {
     connect(actions_.mode82, &QAction::triggered, this, &ModeController::setTI82Mode);
     connect(actions_.mode83, &QAction::triggered, this, &ModeController::setTI83Mode);
-    for (int i = 0; i < 4; ++i) {
-        connect(actions_.target[static_cast<std::size_t>(i)], &QAction::triggered, this,
-                [this, i] { chooseTarget(i); });
+    for (std::size_t i = 0; i < assemble::kShellTargets.size(); ++i) {
+        connect(actions_.target[i], &QAction::triggered, this,
+                [this, i] { chooseTarget(assemble::kShellTargets[i]); });
     }
     connect(actions_.modeList, &QComboBox::activated, this, [this](int index) {
         if (index == 1) {
@@ -23,46 +23,37 @@ ModeController::ModeController(Options &options, MainActions &actions, QObject *
             setTI82Mode();
         }
     });
-    connect(actions_.shell82List, &QComboBox::activated, this,
-            [this](int index) { chooseTarget(index); });
-    connect(actions_.shell83List, &QComboBox::activated, this,
-            [this](int index) { chooseTarget(2 + index); });
+    // Each list holds its model's two shells in target order.
+    connect(actions_.shell82List, &QComboBox::activated, this, [this](int index) {
+        chooseTarget(index == 1 ? assemble::ShellTarget::CrASH : assemble::ShellTarget::Ash);
+    });
+    connect(actions_.shell83List, &QComboBox::activated, this, [this](int index) {
+        chooseTarget(index == 1 ? assemble::ShellTarget::AShell83 : assemble::ShellTarget::TI83);
+    });
 }
 
 void ModeController::setTI82Mode()
 {
     options_.ti83Mode = false;
-    headerKind_ = options_.shell82 == 1 ? HeaderKind::Ti82Crash : HeaderKind::Ti82Ash;
     showState();
 }
 
 void ModeController::setTI83Mode()
 {
     options_.ti83Mode = true;
-    headerKind_ = HeaderKind::Ti83;
     showState();
 }
 
-void ModeController::chooseTarget(int target)
+void ModeController::chooseTarget(assemble::ShellTarget target)
 {
-    if (target < 2) {
-        options_.shell82 = static_cast<std::uint32_t>(target);
-        setTI82Mode();
-    } else {
-        options_.shell83 = static_cast<std::uint32_t>(target - 2);
-        setTI83Mode();
-    }
+    SelectTarget(options_, target);
+    showState();
 }
 
 void ModeController::applyStoredMode()
 {
     // Stored shell numbers outside the lists count as the first shell.
-    if (options_.shell82 > 1) {
-        options_.shell82 = 0;
-    }
-    if (options_.shell83 > 1) {
-        options_.shell83 = 0;
-    }
+    NormalizeShells(options_);
     if (options_.ti83Mode) {
         setTI83Mode();
     } else {
@@ -74,27 +65,30 @@ void ModeController::showHeaderItems()
 {
     QAction *header = actions_.headerFile;
     QAction *include = actions_.includeFile;
-    switch (headerKind_) {
-    case HeaderKind::Ti82Ash:
+    const assemble::ShellTarget shown = target();
+    switch (shown) {
+    case assemble::ShellTarget::Ash:
         header->setText(QStringLiteral("&TI82.H"));
         SetHint(header, QStringLiteral("Open the TI-82 assembler header file (TI82.H)."));
         include->setText(QStringLiteral("&KEYS.INC"));
         SetHint(include, QStringLiteral("Open the TI-82 keystroke include file (KEYS.INC)."));
         break;
-    case HeaderKind::Ti83:
+    case assemble::ShellTarget::TI83:
+    case assemble::ShellTarget::AShell83:
         header->setText(QStringLiteral("&TI83ASM.INC"));
         SetHint(header, QStringLiteral("Opens the TI-83 assembler header file (TI83ASM.INC)"));
         include->setText(QStringLiteral("TO&KENS.INC"));
         SetHint(include, QStringLiteral("Opens the TI-83 token include file (TOKENS.INC)"));
         break;
-    case HeaderKind::Ti82Crash:
+    case assemble::ShellTarget::CrASH:
         header->setText(QStringLiteral("C&RASH82.INC"));
         SetHint(header, QStringLiteral("Open the CrASH header file (CRASH82.INC)."));
         break;
     }
     // CrASH has no keystroke include file of its own.
-    include->setVisible(headerKind_ != HeaderKind::Ti82Crash);
-    include->setEnabled(headerKind_ != HeaderKind::Ti82Crash);
+    const bool hasInclude = !assemble::Describe(shown).includeFile.empty();
+    include->setVisible(hasInclude);
+    include->setEnabled(hasInclude);
 }
 
 void ModeController::showState()
@@ -102,9 +96,12 @@ void ModeController::showState()
     const bool ti83 = options_.ti83Mode;
     actions_.mode82->setChecked(!ti83);
     actions_.mode83->setChecked(ti83);
-    for (std::size_t i = 0; i < 4; ++i) {
-        const bool checked = i < 2 ? options_.shell82 == i : options_.shell83 == i - 2;
-        actions_.target[i]->setChecked(checked);
+    // Each model's shell stays checked, whichever mode is on.
+    for (std::size_t i = 0; i < assemble::kShellTargets.size(); ++i) {
+        const assemble::ShellTarget shell = assemble::kShellTargets[i];
+        Options ofModel = options_;
+        ofModel.ti83Mode = assemble::Describe(shell).model == varfile::CalcModel::TI83;
+        actions_.target[i]->setChecked(SelectedTarget(ofModel) == shell);
     }
     {
         const QSignalBlocker a(actions_.modeList);

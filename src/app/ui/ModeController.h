@@ -10,10 +10,6 @@
 
 namespace vexil::app {
 
-// Which header and include files the header commands open: 0 TI-82 with Ash,
-// 1 TI-83, 2 TI-82 with CrASH.
-enum class HeaderKind { Ti82Ash = 0, Ti83 = 1, Ti82Crash = 2 };
-
 class ModeController : public QObject {
     Q_OBJECT
 public:
@@ -21,13 +17,13 @@ public:
 
     void setTI82Mode();
     void setTI83Mode();
-    // target: 0 Ash 3.0, 1 CrASH 1.3, 2 TI-83 in-built, 3 AShell83 1.0. Switches to the
-    // model of the shell.
-    void chooseTarget(int target);
+    // Switches to the model of the shell.
+    void chooseTarget(assemble::ShellTarget target);
     // Applies the mode and shells of the options record (start-up, after "Use Default").
     void applyStoredMode();
 
-    HeaderKind headerKind() const { return headerKind_; }
+    // The target the header and include commands open the files of.
+    assemble::ShellTarget target() const { return SelectedTarget(options_); }
 
 signals:
     void modeChanged();
@@ -38,7 +34,6 @@ private:
 
     Options &options_;
     MainActions &actions_;
-    HeaderKind headerKind_ = HeaderKind::Ti82Ash;
 };
 
 } // namespace vexil::app

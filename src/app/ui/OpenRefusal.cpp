@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ui/OpenRefusal.h"
 
+#include "base/FileIo.h"
 #include "editor/ui/TextDocumentWindow.h"
 #include "varfile/FileKind.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace vexil::app {
 
 namespace {
 
-// Enough for every entry header of the largest variable file.
-constexpr qint64 kHeadBytes = 0x10000 + 128;
+// Larger than any variable file can be: a bigger file is text, whatever it starts with.
+constexpr std::size_t kLargestVariableFile = 0x10000 + 128;
 
 bool IsTextWindow(const uibase::EditorClass &editor)
 {
@@ -21,13 +21,10 @@ bool IsTextWindow(const uibase::EditorClass &editor)
 
 varfile::Bytes ReadHead(const QFileInfo &info)
 {
-    // Only a regular file is read ahead: anything else would block or never end.
-    QFile file(info.absoluteFilePath());
-    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    const QByteArray head = file.read(kHeadBytes);
-    return varfile::Bytes(head.begin(), head.end());
+    // The read refuses, without waiting, anything but a regular file.
+    base::ReadResult read =
+        base::ReadWholeFile(info.absoluteFilePath().toStdString(), kLargestVariableFile);
+    return std::move(read.bytes);
 }
 
 } // namespace

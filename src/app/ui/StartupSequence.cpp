@@ -75,6 +75,17 @@ void StartupSequence::welcome()
                            "comments, bug reports or suggestions!"),
             uibase::Buttons::Ok, QStringLiteral("Welcome to Vexil Assembler"));
     }
+    if (!setupProblems_.isEmpty()) {
+        uibase::Dialogs().message(
+            uibase::MessageKind::Warning,
+            QStringLiteral("Some of Vexil's files could not be set up in %1:\n\n%2\n\n"
+                           "Assembling may fail until they are there.  Vexil tries again "
+                           "on its next start.")
+                .arg(QString::fromStdString(form_.programDirectory().string()),
+                     setupProblems_.join(QLatin1Char('\n'))),
+            uibase::Buttons::Ok);
+        setupProblems_.clear();
+    }
 }
 
 } // namespace vexil::app

@@ -29,10 +29,15 @@ public:
 
     bool firstRun() const { return firstRun_; }
 
+    // What could not be set up in the program directory, shown once the window is
+    // up (after the welcome on a first run).
+    void reportSetupProblems(QStringList problems) { setupProblems_ = std::move(problems); }
+
 private:
     TForm1 &form_;
     bool firstRun_;
     QStringList filesToOpen_;
+    QStringList setupProblems_;
     QPointer<SplashWindow> splash_;
 };
 

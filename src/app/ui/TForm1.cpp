@@ -6,7 +6,6 @@
 #include "app/ui/AboutBox.h"
 #include "app/ui/ConverterCable.h"
 #include "app/ui/DocumentManager.h"
-#include "app/ui/HeaderFiles.h"
 #include "app/ui/ModeController.h"
 #include "app/ui/NewFileCommands.h"
 #include "app/ui/RecentFilesMenu.h"
@@ -24,6 +23,7 @@
 #include "editor/ui/RegisterEditors.h"
 #include "editor/ui/TfrmSource.h"
 #include "link/ui/SendShell.h"
+#include "link/ui/TfrmLinkMan.h"
 #include "link/ui/TfrmSendFile.h"
 #include "tibasic/ui/KeypadWindows.h"
 #include "tibasic/ui/TokenInsertion.h"
@@ -51,6 +51,10 @@ const QString kOpenFilter = QStringLiteral(
     "Graph Databases|*.8?d|Group Files|*.8?g|Lists|*.8?l|Matrices|*.8?m|Pictures|*.8?i|Reals|*."
     "8?n|Strings|*.83s|Table Setup|*.8?t|Window Settings|*.8?w|Zoom Settings|*.8?z|All Files "
     "(*.*)|*.*");
+
+// The items of the Send Shell menu: the targets that have a shell program.
+constexpr std::array<assemble::ShellTarget, 3> kSentShells = {
+    assemble::ShellTarget::Ash, assemble::ShellTarget::CrASH, assemble::ShellTarget::AShell83};
 
 } // namespace
 
@@ -114,11 +118,11 @@ void TForm1::connectCommands()
     connect(a.open, &QAction::triggered, this, &TForm1::openWithDialog);
     connect(a.headerFile, &QAction::triggered, this, [this] {
         openFile(QString::fromStdString(
-            HeaderFilePath(programDirectory_, mode_->headerKind()).string()));
+            (programDirectory_ / assemble::Describe(mode_->target()).headerFile).string()));
     });
     connect(a.includeFile, &QAction::triggered, this, [this] {
         openFile(QString::fromStdString(
-            IncludeFilePath(programDirectory_, mode_->headerKind()).string()));
+            (programDirectory_ / assemble::Describe(mode_->target()).includeFile).string()));
     });
     connect(a.save, &QAction::triggered, documents_, &DocumentManager::save);
     connect(a.saveAs, &QAction::triggered, documents_, &DocumentManager::saveAs);
@@ -146,11 +150,8 @@ void TForm1::connectCommands()
     // The program file of a run started by F8, whichever link type is chosen.
     connect(assembly_, &assemble::ui::AssemblyController::sendRequested, sendFile_,
             &link::ui::TfrmSendFile::StartSendFile);
-    const link::ui::ShellProgram shells[] = {link::ui::ShellProgram::Ash30,
-                                             link::ui::ShellProgram::Crash13,
-                                             link::ui::ShellProgram::AShell83};
     for (std::size_t i = 0; i < a.sendShell.size(); ++i) {
-        connect(a.sendShell[i], &QAction::triggered, this, [this, shell = shells[i]] {
+        connect(a.sendShell[i], &QAction::triggered, this, [this, shell = kSentShells[i]] {
             link::ui::SendShell(*sendFile_, programDirectory_, shell);
         });
     }
@@ -163,6 +164,7 @@ void TForm1::connectCommands()
         }
     });
     connect(a.asciiTable, &QAction::triggered, tools_, &ToolWindows::showAsciiTable);
+    connect(a.linkManager, &QAction::triggered, this, &TForm1::showLinkManager);
     connect(a.spriteEditor, &QAction::triggered, tools_, &ToolWindows::showSpriteEditor);
     connect(a.imageConverter, &QAction::triggered, tools_, &ToolWindows::showImageConverter);
     connect(mode_, &ModeController::modeChanged, this, [this] {
@@ -206,6 +208,7 @@ void TForm1::connectKeypads()
             [keypad] { keypad->setChecked(false); });
     connect(mode_, &ModeController::modeChanged, keypads_,
             [this] { keypads_->followModel(currentModel()); });
+    keypads_->setLinkManagerOpener([this] { showLinkManager(); });
     const auto &symbols = tibasic::InsertSymbols();
     for (std::size_t i = 0; i < actions_.insertSymbol.size(); ++i) {
         connect(actions_.insertSymbol[i], &QAction::triggered, this,
@@ -320,15 +323,15 @@ void TForm1::updateCommands()
     }
     a.assemble->setEnabled(traits.assemble);
     a.assembleAndSend->setEnabled(a.assemble->isEnabled());
-    const bool ti83 = options_.ti83Mode;
-    a.target[0]->setEnabled(!ti83);
-    a.target[1]->setEnabled(!ti83);
-    a.target[2]->setEnabled(ti83);
-    a.target[3]->setEnabled(ti83);
-    // A shell can only be sent to the calculator it runs on.
-    a.sendShell[0]->setEnabled(!ti83);
-    a.sendShell[1]->setEnabled(!ti83);
-    a.sendShell[2]->setEnabled(ti83);
+    // A shell can only be chosen or sent in the mode of the calculator it runs on.
+    const varfile::CalcModel model =
+        options_.ti83Mode ? varfile::CalcModel::TI83 : varfile::CalcModel::TI82;
+    for (std::size_t i = 0; i < a.target.size(); ++i) {
+        a.target[i]->setEnabled(assemble::Describe(assemble::kShellTargets[i]).model == model);
+    }
+    for (std::size_t i = 0; i < a.sendShell.size(); ++i) {
+        a.sendShell[i]->setEnabled(assemble::Describe(kSentShells[i]).model == model);
+    }
 }
 
 void TForm1::openWithDialog()
@@ -337,8 +340,8 @@ void TForm1::openWithDialog()
     request.title = QStringLiteral("Open File");
     request.filter = kOpenFilter;
     request.defaultSuffix = QStringLiteral("asm");
-    request.directory =
-        QString::fromStdString((programDirectory_ / ShellDirectoryName(options_)).string());
+    request.directory = QString::fromStdString(
+        (programDirectory_ / assemble::Describe(SelectedTarget(options_)).name).string());
     const QString chosen = uibase::Dialogs().openFileName(request);
     if (!chosen.isEmpty()) {
         openFile(chosen);
@@ -358,6 +361,21 @@ void TForm1::showOptions()
     }
     documents_->applyEditorFont(editor::EditorFont(options_));
     sendFile_->linkInit();
+}
+
+void TForm1::showLinkManager()
+{
+    if (linkManager_ == nullptr) {
+        const QString start = QString::fromStdString(
+            (programDirectory_ / assemble::Describe(SelectedTarget(options_)).name).string());
+        linkManager_ = new link::ui::TfrmLinkMan(
+            *sendFile_,
+            [this] {
+                return options_.ti83Mode ? varfile::CalcModel::TI83 : varfile::CalcModel::TI82;
+            },
+            programDirectory_, start, this);
+    }
+    linkManager_->exec();
 }
 
 void TForm1::Assemble2Click()

@@ -28,8 +28,9 @@ class SearchMenu;
 } // namespace vexil::editor
 
 namespace vexil::link::ui {
+class TfrmLinkMan;
 class TfrmSendFile;
-}
+} // namespace vexil::link::ui
 
 namespace vexil::tibasic::ui {
 class KeypadWindows;
@@ -93,6 +94,9 @@ public:
 
     void openWithDialog();
     void showOptions();
+    // "&Link Manager..." (F5), its toolbar button and the TI-82 keypad's LINK key:
+    // the Link Manager, modal, created on first use in the current shell's folder.
+    void showLinkManager();
 
 protected:
     bool event(QEvent *event) override;
@@ -118,6 +122,7 @@ private:
     ToolWindows *tools_;
     assemble::ui::AssemblyController *assembly_;
     link::ui::TfrmSendFile *sendFile_;
+    link::ui::TfrmLinkMan *linkManager_ = nullptr;
     NewFileCommands *newFiles_;
     editor::AutoCodeMenu *autoCode_;
     editor::SearchMenu *search_;

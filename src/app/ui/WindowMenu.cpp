@@ -13,7 +13,7 @@
 namespace vexil::app {
 namespace {
 
-QString escapeAmpersands(QString text)
+QString EscapeAmpersands(QString text)
 {
     return text.replace(QLatin1Char('&'), QLatin1String("&&"));
 }
@@ -52,7 +52,7 @@ void WindowMenu::rebuild()
         item->setVisible(used);
         if (used) {
             const QString caption = all[static_cast<qsizetype>(i)]->windowTitle();
-            item->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(escapeAmpersands(caption)));
+            item->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(EscapeAmpersands(caption)));
             item->setStatusTip(
                 QStringLiteral("Switches to the window containing '%1'").arg(caption));
             item->setCheckable(true);

@@ -1,33 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The Assemble dialog's input rules as plain functions, so the dialog, vexil-cli and
-// the tests share one definition: what each box lets through while typing, how long
-// a name may be, and the checks (with their exact messages) behind OK.
+// The Assemble dialog's rules as plain functions, so the dialog, vexil-cli and the
+// tests share one definition: the name the box starts with, and the checks (with
+// their exact messages) behind OK. What each box lets through while typing is part
+// of the program-name rules (assemble/ProgramName.h).
 #pragma once
 
-#include "assemble/run/ShellTarget.h"
-
-#include <cstddef>
-#include <optional>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
 namespace vexil::assemble::run {
 
-inline constexpr std::string_view kNoNameMessage = "Program must have a name!";
-inline constexpr std::string_view kBadExtraMemoryMessage =
-    "The hex value you entered into the Extra Memory Allocation text box is invalid.  Please "
-    "enter up to 4 hex digits (0..9, A..F) with no hex prefixes or suffixes.";
+struct ResolvedName {
+    std::string progName; // what the source window should remember from now on
+    bool progNameChanged; // it differs from what was remembered: mark the source modified
+    std::string boxText;  // what the program name box starts with
+};
 
-// 7 on CrASH, whose name field spends its first byte on a marker; 8 elsewhere.
-std::size_t ProgramNameLimit(ShellTarget target);
-
-// A key typed into the program name box: letters come out upper-cased; A-Z, 0-9,
-// "@" and control characters (editing keys) pass; anything else is swallowed.
-std::optional<char> FilterProgramNameKey(char typed);
-
-// A key typed into the extra-memory box: letters come out upper-cased; 0-9, A-F and
-// control characters pass; other characters are swallowed.
-std::optional<char> FilterExtraMemoryKey(char typed);
+// The name box's starting text for a run: the "; Progname:" line wins over the
+// remembered name, and the default name fills in when both are empty.
+ResolvedName ResolveProgramName(std::string_view sourceText, const std::string &rememberedName,
+                                const std::filesystem::path &sourceFile);
 
 struct DialogCheck {
     bool accepted = false;

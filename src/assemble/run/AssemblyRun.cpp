@@ -3,22 +3,19 @@
 
 #include "assemble/run/BuildScript.h"
 #include "assemble/run/DetachedScript.h"
-#include "assemble/run/ProgramConversion.h"
 #include "assemble/run/RunTexts.h"
 #include "assemble/run/TasmOutput.h"
-#include "varfile/AtomicFile.h"
+#include "base/FileIo.h"
 
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
 #include <thread>
 
 namespace vexil::assemble::run {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::span<const std::uint8_t> AsBytes(std::string_view text)
-{
-    return {reinterpret_cast<const std::uint8_t *>(text.data()), text.size()};
-}
 
 // Empty, or why `path` could not be removed; a missing file is no problem.
 std::string RemoveIfPresent(const fs::path &path)
@@ -41,6 +38,39 @@ AssemblyRun::~AssemblyRun()
     if (state_ == RunState::Running) {
         StopScript();
     }
+    Release();
+}
+
+void AssemblyRun::Release()
+{
+    lock_.reset();
+    if (!privateFolder_.empty()) {
+        std::error_code ignored;
+        fs::remove_all(privateFolder_, ignored);
+        privateFolder_.clear();
+    }
+}
+
+std::string AssemblyRun::PrepareRunFolder(const RunRequest &request)
+{
+    if (!request.privateRunFolder) {
+        RunLock::Outcome taken = RunLock::Take(request.programDir, RunLock::Kind::Exclusive, false);
+        if (!taken.lock) {
+            return taken.error.empty() ? BusyProgramDirectoryMessage(request.programDir)
+                                       : taken.error;
+        }
+        lock_ = std::move(taken.lock);
+        files_ = RunFiles::In(request.programDir);
+        return {};
+    }
+    std::string pattern = (fs::temp_directory_path() / "vexil-run-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) {
+        return "Cannot create a folder for the run in " + fs::temp_directory_path().string() +
+               ": " + std::strerror(errno);
+    }
+    privateFolder_ = pattern;
+    files_ = RunFiles::In(privateFolder_);
+    return {};
 }
 
 std::string AssemblyRun::Start(const RunRequest &request)
@@ -48,16 +78,29 @@ std::string AssemblyRun::Start(const RunRequest &request)
     if (state_ == RunState::Running) {
         StopScript();
     }
+    Release();
     request_ = request;
-    paths_ = RunPathsFor(request.source, request.target);
-    files_ = RunFiles::In(request.programDir);
+    paths_ = RunPathsFor(request.source, request.program.target);
     state_ = RunState::Idle;
+    std::string error = PrepareRunFolder(request);
+    if (error.empty()) {
+        error = WriteAndStartScript(request);
+    }
+    if (!error.empty()) {
+        Release();
+    }
+    return error;
+}
 
-    BuildScriptInput script{paths_, request.programDir,
+std::string AssemblyRun::WriteAndStartScript(const RunRequest &request)
+{
+    BuildScriptInput script{paths_,
+                            request.programDir,
+                            files_,
                             AssemblerPath(request.programDir, request.installedAssembler),
-                            request.target, request.flags};
-    if (auto error =
-            varfile::WriteFileAtomically(files_.script, AsBytes(BuildScriptText(script)))) {
+                            request.program.target,
+                            request.flags};
+    if (auto error = base::WriteFileAtomically(files_.script, BuildScriptText(script))) {
         return error->message;
     }
     // A stale Tasmout.txt would otherwise fill the error list of a run whose
@@ -67,7 +110,7 @@ std::string AssemblyRun::Start(const RunRequest &request)
             return error;
         }
     }
-    if (auto error = varfile::WriteFileAtomically(files_.stateFlag, AsBytes("***\n"))) {
+    if (auto error = base::WriteFileAtomically(files_.stateFlag, std::string_view("***\n"))) {
         return error->message;
     }
     const ScriptStart started = StartDetachedScript(files_.script, request.programDir);
@@ -98,8 +141,10 @@ PollResult AssemblyRun::Poll(bool cancelRequested)
         state_ = Exists(files_.failFlag) ? RunState::Failed : RunState::Succeeded;
     }
     result.state = state_;
+    // The run's files are read below and nothing writes them any more.
+    lock_.reset();
     if (state_ == RunState::Failed) {
-        const varfile::ReadResult output = varfile::ReadWholeFile(files_.output);
+        const base::ReadResult output = base::ReadWholeFile(files_.output);
         result.outputFound = output.ok();
         if (output.ok()) {
             result.errorLines = ReadTasmErrorLines(std::string_view(
@@ -121,20 +166,9 @@ PollResult AssemblyRun::Wait(std::chrono::milliseconds interval)
 
 ProgramResult AssemblyRun::WriteProgramFile(const fs::path &destination) const
 {
-    if (!Exists(paths_.objectFile)) {
-        return {false, MissingObjectMessage(paths_.objectFile)};
-    }
-    const varfile::ReadResult object = varfile::ReadWholeFile(paths_.objectFile);
-    if (!object.ok()) {
-        return {false, object.error->message};
-    }
-    ConversionResult program = ConvertObject(object.bytes, request_.target, request_.program);
-    if (!program.ok()) {
-        return {false, program.error};
-    }
     const fs::path &target = destination.empty() ? paths_.programFile : destination;
-    if (auto error = varfile::WriteFileAtomically(target, program.bytes)) {
-        return {false, error->message};
+    if (auto error = ConvertObjectFile(paths_.objectFile, target, request_.program)) {
+        return {false, *error};
     }
     return {true, {}};
 }

@@ -8,38 +8,36 @@
 //   every 100 ms: PollResult r = run.Poll(cancelRequested);    // until not Running
 //   on Succeeded: ProgramResult p = run.WriteProgramFile();
 //
-// One run at a time: starting again first stops whatever the previous run left
-// running, so its script can never delete the new run's State.dat.
+// One run at a time per object: starting again first stops whatever the previous
+// run left running, so its script can never delete the new run's State.dat. Across
+// processes, a run with the program directory's own files holds its run lock alone
+// (see RunLock); a run in a private folder touches nothing another run reads.
 #pragma once
 
+#include "assemble/ProgramFile.h"
+#include "assemble/run/RunLock.h"
 #include "assemble/run/RunPaths.h"
-#include "assemble/run/ShellTarget.h"
 #include "assemble/run/TasmCommand.h"
 
 #include <chrono>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <sys/types.h>
 #include <vector>
 
 namespace vexil::assemble::run {
 
-// What the Assemble dialog yields for the program file.
-struct ProgramOptions {
-    std::string name;                 // 1 to 8 characters (7 on CrASH); "@" is theta
-    bool editProtect = false;         // TI-82 only
-    bool homeScreen = false;          // Ash only
-    bool squish = false;              // TI-83 in-built only
-    std::string extraMemory = "0000"; // TI-83 in-built, unsquished: 4 hex digits
-};
-
 struct RunRequest {
     std::filesystem::path source;
     std::filesystem::path programDir;
     std::filesystem::path installedAssembler; // the tasm installed beside the program
-    ShellTarget target = ShellTarget::Ash;
     AssemblerFlags flags;
-    ProgramOptions program;
+    ProgramSettings program; // the target and what the Assemble dialog yields
+    // false: build.sh, State.dat, Retval.dat and Tasmout.txt in the program directory,
+    // as the window keeps them, under the directory's run lock. true: in a fresh
+    // folder of this run's own, removed with the run, for runs that go side by side.
+    bool privateRunFolder = false;
 };
 
 enum class RunState {
@@ -71,7 +69,8 @@ public:
 
     // Writes build.sh, clears the previous run's markers and output, creates
     // State.dat and starts the script. Returns an empty string, or why the run could
-    // not start (nothing is left running then).
+    // not start (nothing is left running then), BusyProgramDirectoryMessage when
+    // another run holds the program directory.
     std::string Start(const RunRequest &request);
 
     // One look at the markers. With `cancelRequested` a running script is stopped
@@ -86,16 +85,23 @@ public:
     ProgramResult WriteProgramFile(const std::filesystem::path &destination = {}) const;
 
     const RunPaths &Paths() const { return paths_; }
+    const RunFiles &Files() const { return files_; }
     RunState State() const { return state_; }
 
 private:
     void StopScript();
+    // Gives up the lock and the private folder of the previous run.
+    void Release();
+    std::string PrepareRunFolder(const RunRequest &request);
+    std::string WriteAndStartScript(const RunRequest &request);
 
     RunRequest request_;
     RunPaths paths_;
     RunFiles files_;
     RunState state_ = RunState::Idle;
     pid_t scriptGroup_ = 0;
+    std::optional<RunLock> lock_;
+    std::filesystem::path privateFolder_;
 };
 
 } // namespace vexil::assemble::run

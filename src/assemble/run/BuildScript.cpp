@@ -22,6 +22,14 @@ std::string ExportLine(std::string_view name, const std::string &value)
     return line;
 }
 
+// A file name in the source's folder as the assembler's argument: one that starts
+// with "-" would be taken for an option, so it is given as "./-name".
+std::string FileArgument(const std::filesystem::path &file)
+{
+    const std::string name = file.filename().string();
+    return ShellQuote(name.starts_with('-') ? "./" + name : name);
+}
+
 } // namespace
 
 std::string ShellQuote(std::string_view text)
@@ -40,7 +48,7 @@ std::string ShellQuote(std::string_view text)
 
 std::string BuildScriptText(const BuildScriptInput &input)
 {
-    const RunFiles files = RunFiles::In(input.programDir);
+    const RunFiles &files = input.files;
     const std::filesystem::path sourceDir = input.paths.source.parent_path();
     const std::string failFlag = ShellQuote(files.failFlag.string());
     const std::string stateFlag = ShellQuote(files.stateFlag.string());
@@ -54,7 +62,7 @@ std::string BuildScriptText(const BuildScriptInput &input)
          stateFlag + "; exit 1; }");
     line(ExportLine("SRCDIR", FolderWithSlash(sourceDir)));
     line(ExportLine("TASMTABS", FolderWithSlash(input.programDir)));
-    line(ExportLine("TASMINC", (input.programDir / IncludeFolderName(input.target)).string()));
+    line(ExportLine("TASMINC", (input.programDir / Describe(input.target).name).string()));
     // The error list is read back from the default error lines, and the program file is
     // made from a binary object: an error layout or extra options the user set for other
     // tools (the options are read after the command line, so they would win) must not
@@ -63,10 +71,8 @@ std::string BuildScriptText(const BuildScriptInput &input)
     // The listing is named explicitly: the assembler's own default cuts the name at its
     // first dot, which would miss the listing of "my.game.z80".
     line(ShellQuote(input.assembler.string()) + ' ' + TasmFlags(input.flags) + ' ' +
-         ShellQuote(input.paths.source.filename().string()) + ' ' +
-         ShellQuote(input.paths.objectFile.filename().string()) + ' ' +
-         ShellQuote(input.paths.listingFile.filename().string()) + " >" +
-         ShellQuote(files.output.string()));
+         FileArgument(input.paths.source) + ' ' + FileArgument(input.paths.objectFile) + ' ' +
+         FileArgument(input.paths.listingFile) + " >" + ShellQuote(files.output.string()));
     line("if [ $? -ge 1 ]; then");
     line("    " + reportFailure);
     line("fi");

@@ -5,8 +5,8 @@
 // and leaves the assembler's standard output in Tasmout.txt.
 #pragma once
 
+#include "assemble/ShellTarget.h"
 #include "assemble/run/RunPaths.h"
-#include "assemble/run/ShellTarget.h"
 #include "assemble/run/TasmCommand.h"
 
 #include <filesystem>
@@ -21,6 +21,7 @@ inline constexpr std::string_view kFailFlagText = "You can delete this file.";
 struct BuildScriptInput {
     RunPaths paths;
     std::filesystem::path programDir;
+    RunFiles files;                  // where the script, its markers and the output go
     std::filesystem::path assembler; // see AssemblerPath
     ShellTarget target = ShellTarget::Ash;
     AssemblerFlags flags;

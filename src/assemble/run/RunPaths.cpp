@@ -23,7 +23,8 @@ RunPaths RunPathsFor(const std::filesystem::path &source, ShellTarget target)
     paths.source = canonical;
     paths.objectFile = WithExtension(canonical, ".obj");
     paths.listingFile = WithExtension(canonical, ".lst");
-    paths.programFile = WithExtension(canonical, IsTi83Target(target) ? ".83p" : ".82p");
+    paths.programFile = WithExtension(
+        canonical, Describe(target).model == varfile::CalcModel::TI83 ? ".83p" : ".82p");
     return paths;
 }
 

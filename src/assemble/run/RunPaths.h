@@ -4,7 +4,7 @@
 // listing and program file.
 #pragma once
 
-#include "assemble/run/ShellTarget.h"
+#include "assemble/ShellTarget.h"
 
 #include <filesystem>
 

@@ -28,9 +28,4 @@ std::string ListingWindowCaption(const std::filesystem::path &listingFile)
     return std::string(kListingCaptionPrefix) + listingFile.filename().string();
 }
 
-std::string MissingObjectMessage(const std::filesystem::path &objectFile)
-{
-    return "Fatal Error: Cannot find object file (" + objectFile.string() + ").";
-}
-
 } // namespace vexil::assemble::run

@@ -2,8 +2,6 @@
 // The texts a run shows, in one place so the windows and vexil-cli say the same.
 #pragma once
 
-#include "assemble/run/ShellTarget.h"
-
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -30,8 +28,5 @@ std::string AboutToAssembleLabel(const std::filesystem::path &source);
 
 // "Output: <file name of the listing>", the caption the listing window is found by.
 std::string ListingWindowCaption(const std::filesystem::path &listingFile);
-
-// "Fatal Error: Cannot find object file (<path>)."
-std::string MissingObjectMessage(const std::filesystem::path &objectFile);
 
 } // namespace vexil::assemble::run

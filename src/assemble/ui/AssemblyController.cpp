@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "assemble/ui/AssemblyController.h"
 
-#include "assemble/run/ProgramName.h"
+#include "assemble/run/AssembleDialogRules.h"
 #include "assemble/run/RunTexts.h"
 #include "assemble/ui/FilteredLineEdit.h"
 #include "assemble/ui/ListingWindow.h"
@@ -31,17 +31,17 @@ constexpr int kPollIntervalMs = 100;
 const QColor kFailedColor(Qt::red);
 const QColor kSucceededColor(Qt::blue);
 
-QString fromStd(std::string_view text)
+QString FromStd(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-fs::path toPath(const QString &path)
+fs::path ToPath(const QString &path)
 {
     return QFile::encodeName(path).toStdString();
 }
 
-run::AssemblerFlags flagsFrom(const app::Options &options)
+run::AssemblerFlags FlagsFrom(const app::Options &options)
 {
     run::AssemblerFlags flags;
     flags.outputListing = options.outputListing;
@@ -56,18 +56,13 @@ run::AssemblerFlags flagsFrom(const app::Options &options)
     return flags;
 }
 
-run::ShellTarget targetFrom(const app::Options &options)
-{
-    return run::TargetFromOptions(options.ti83Mode, options.shell82, options.shell83);
-}
-
-editor::TfrmSource *activeSourceWindow(QMdiArea &area)
+editor::TfrmSource *ActiveSourceWindow(QMdiArea &area)
 {
     QMdiSubWindow *sub = area.currentSubWindow();
     return sub != nullptr ? qobject_cast<editor::TfrmSource *>(sub->widget()) : nullptr;
 }
 
-bool fileExists(const fs::path &path)
+bool FileExists(const fs::path &path)
 {
     std::error_code ignored;
     return fs::exists(path, ignored);
@@ -78,7 +73,7 @@ bool fileExists(const fs::path &path)
 AssemblyController::AssemblyController(uibase::MainFrame &frame, QWidget &mainWindow,
                                        QObject *parent)
     : QObject(parent), Timer1(new QTimer(this)), frame_(frame), mainWindow_(mainWindow),
-      installedAssembler_(toPath(QCoreApplication::applicationDirPath() + QStringLiteral("/tasm"))),
+      installedAssembler_(ToPath(QCoreApplication::applicationDirPath() + QStringLiteral("/tasm"))),
       assembleDialog_(new TfrmAssemble(frame.programDirectory(), &mainWindow)),
       progress_(std::make_unique<TfrmProgress>(mainWindow))
 {
@@ -109,7 +104,7 @@ bool AssemblyController::CancelRequested() const
 
 void AssemblyController::Assemble1Click()
 {
-    if (activeSourceWindow(frame_.mdiArea()) == nullptr) {
+    if (ActiveSourceWindow(frame_.mdiArea()) == nullptr) {
         Dialogs().beep();
         return;
     }
@@ -119,7 +114,7 @@ void AssemblyController::Assemble1Click()
 
 void AssemblyController::AssembleActiveSource()
 {
-    editor::TfrmSource *source = activeSourceWindow(frame_.mdiArea());
+    editor::TfrmSource *source = ActiveSourceWindow(frame_.mdiArea());
     if (source == nullptr || !source->IsSource) {
         return;
     }
@@ -137,7 +132,7 @@ bool AssemblyController::saveOrAsk(editor::TfrmSource &source)
     bool saved = false;
     if (frame_.options().autoSave) {
         saved = source.SaveFile();
-    } else if (Dialogs().message(MessageKind::Confirmation, fromStd(run::kSaveQuestion),
+    } else if (Dialogs().message(MessageKind::Confirmation, FromStd(run::kSaveQuestion),
                                  uibase::Buttons::YesNo) == uibase::Answer::Yes) {
         saved = source.SaveFile();
     }
@@ -151,7 +146,7 @@ bool AssemblyController::askProgramOptions(editor::TfrmSource &source)
 {
     const app::Options &options = frame_.options();
     const run::ResolvedName name = run::ResolveProgramName(
-        source.Memo1->text().toStdString(), source.ProgName.toStdString(), toPath(source.FileName));
+        source.Memo1->text().toStdString(), source.ProgName.toStdString(), ToPath(source.FileName));
     if (name.progNameChanged) {
         source.ProgName = QString::fromStdString(name.progName);
         source.setModified(true);
@@ -160,7 +155,7 @@ bool AssemblyController::askProgramOptions(editor::TfrmSource &source)
     setup.fileName = source.FileName;
     setup.sendAfterAssembly = SendAfterAssembly;
     setup.ti83Mode = options.ti83Mode;
-    setup.target = targetFrom(options);
+    setup.target = app::SelectedTarget(options);
     setup.programName = QString::fromStdString(name.boxText);
     assembleDialog_->prepare(setup);
     if (assembleDialog_->exec() != QDialog::Accepted) {
@@ -178,22 +173,21 @@ bool AssemblyController::askProgramOptions(editor::TfrmSource &source)
 void AssemblyController::startRun(editor::TfrmSource &source)
 {
     const app::Options &options = frame_.options();
-    frame_.statusPanel().showPlain(fromStd(run::AssemblingStatus(toPath(source.FileName))));
+    frame_.statusPanel().showPlain(FromStd(run::AssemblingStatus(ToPath(source.FileName))));
     progress_->start();
     source.hideErrorList();
     source_ = &source;
 
     run::RunRequest request;
-    request.source = toPath(source.FileName);
+    request.source = ToPath(source.FileName);
     request.programDir = frame_.programDirectory();
     request.installedAssembler = installedAssembler_;
-    request.target = targetFrom(options);
-    request.flags = flagsFrom(options);
+    request.flags = FlagsFrom(options);
     request.program = assembleDialog_->programOptions();
     if (const std::string error = run_.Start(request); !error.empty()) {
         progress_->finish();
         frame_.statusPanel().clear();
-        Dialogs().message(MessageKind::Error, fromStd(error), uibase::Buttons::Ok);
+        Dialogs().message(MessageKind::Error, FromStd(error), uibase::Buttons::Ok);
         return;
     }
     Timer1->start();
@@ -209,7 +203,7 @@ void AssemblyController::Timer1Timer()
     case run::RunState::Cancelled:
         Timer1->stop();
         progress_->clearCancelRequest();
-        frame_.statusPanel().showPlain(fromStd(run::kCancelledStatus));
+        frame_.statusPanel().showPlain(FromStd(run::kCancelledStatus));
         progress_->finish();
         return;
     case run::RunState::Failed:
@@ -231,7 +225,7 @@ void AssemblyController::Timer1Timer()
 void AssemblyController::showFailure(const run::PollResult &result)
 {
     uibase::StatusPanel &status = frame_.statusPanel();
-    status.setText(fromStd(run::kFailedStatus));
+    status.setText(FromStd(run::kFailedStatus));
     status.setBold(true);
     status.setColor(kFailedColor);
     if (!result.outputFound || source_.isNull()) {
@@ -247,18 +241,18 @@ void AssemblyController::showFailure(const run::PollResult &result)
 void AssemblyController::finishSuccess()
 {
     uibase::StatusPanel &status = frame_.statusPanel();
-    status.setText(fromStd(run::kSucceededStatus));
+    status.setText(FromStd(run::kSucceededStatus));
     status.setBold(true);
     status.setColor(kSucceededColor);
 
     const run::RunPaths &paths = run_.Paths();
-    if (frame_.options().displayListing && fileExists(paths.listingFile)) {
+    if (frame_.options().displayListing && FileExists(paths.listingFile)) {
         ShowListingWindow(frame_, paths.listingFile);
     }
     const run::ProgramResult program = run_.WriteProgramFile();
     progress_->finish();
     if (!program.ok) {
-        Dialogs().message(MessageKind::Error, fromStd(program.message), uibase::Buttons::Ok);
+        Dialogs().message(MessageKind::Error, FromStd(program.message), uibase::Buttons::Ok);
         return;
     }
     if (SendAfterAssembly) {

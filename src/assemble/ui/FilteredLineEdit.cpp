@@ -33,11 +33,20 @@ QString FilteredLineEdit::filtered(const QString &text) const
     return kept;
 }
 
+void FilteredLineEdit::insertKept(const QString &kept)
+{
+    if (isReadOnly() || kept.isEmpty()) {
+        return;
+    }
+    const qsizetype room = typingLimit_ - (text().size() - selectedText().size());
+    if (room > 0) {
+        insert(kept.left(room));
+    }
+}
+
 void FilteredLineEdit::pasteFiltered()
 {
-    if (!isReadOnly()) {
-        insert(filtered(QApplication::clipboard()->text()));
-    }
+    insertKept(filtered(QApplication::clipboard()->text()));
 }
 
 void FilteredLineEdit::keyPressEvent(QKeyEvent *event)
@@ -53,10 +62,7 @@ void FilteredLineEdit::keyPressEvent(QKeyEvent *event)
         QLineEdit::keyPressEvent(event);
         return;
     }
-    const QString kept = filtered(text);
-    if (!kept.isEmpty()) {
-        insert(kept);
-    }
+    insertKept(filtered(text));
     event->accept();
 }
 
@@ -64,10 +70,7 @@ void FilteredLineEdit::inputMethodEvent(QInputMethodEvent *event)
 {
     // Only committed text counts; a composition in progress is not shown, since what it
     // becomes goes through the rule anyway.
-    const QString kept = filtered(event->commitString());
-    if (!kept.isEmpty() && !isReadOnly()) {
-        insert(kept);
-    }
+    insertKept(filtered(event->commitString()));
     event->accept();
 }
 
@@ -80,7 +83,7 @@ void FilteredLineEdit::mouseReleaseEvent(QMouseEvent *event)
     }
     if (!isReadOnly()) {
         deselect();
-        insert(filtered(clipboard->text(QClipboard::Selection)));
+        insertKept(filtered(clipboard->text(QClipboard::Selection)));
     }
     event->accept();
 }

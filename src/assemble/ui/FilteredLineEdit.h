@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A one-line box that passes every typed or pasted character through a key rule
-// (upper-case it, keep it or swallow it). Text the program sets is left as it is,
-// so a remembered name keeps characters the user could not have typed.
+// (upper-case it, keep it or swallow it) and stops typing at a length of its own.
+// Text the program sets is left as it is, so a remembered name keeps characters the
+// user could not have typed, and its length up to the box's maximum.
 #pragma once
 
 #include <QLineEdit>
@@ -26,6 +27,10 @@ public:
     // Inserts the clipboard's text through the rule.
     void pasteFiltered();
 
+    // Typed, pasted and composed text stops once the box holds `characters`; below
+    // maxLength(), so text set by the program may be longer. Unlimited by default.
+    void setTypingLimit(int characters) { typingLimit_ = characters; }
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     // Input methods deliver typed and composed text here instead of as key presses.
@@ -35,7 +40,11 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
+    // Inserts what the rule kept, as far as the typing limit leaves room.
+    void insertKept(const QString &kept);
+
     KeyRule rule_;
+    int typingLimit_ = 32767;
 };
 
 } // namespace vexil::assemble::ui

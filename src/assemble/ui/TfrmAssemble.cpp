@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "assemble/ui/TfrmAssemble.h"
 
+#include "assemble/ProgramName.h"
 #include "assemble/run/AssembleDialogRules.h"
 #include "assemble/run/RunTexts.h"
 #include "assemble/ui/FilteredLineEdit.h"
@@ -21,13 +22,11 @@
 namespace vexil::assemble::ui {
 namespace {
 
-using run::ShellTarget;
-
 constexpr int kExtraMemoryDigits = 4;
 
 // CrASH lists a program under a marker byte that sits in front of its name; the
 // picture stands for that byte, which takes the place of the eighth character.
-QIcon crashMarkerPicture()
+QIcon CrashMarkerPicture()
 {
     QPixmap picture(16, 16);
     picture.fill(Qt::transparent);
@@ -42,14 +41,14 @@ QIcon crashMarkerPicture()
     return QIcon(picture);
 }
 
-QLabel *noteLabel(const QString &text, QWidget *parent)
+QLabel *NoteLabel(const QString &text, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
     label->setWordWrap(true);
     return label;
 }
 
-QString fromStd(std::string_view text)
+QString FromStd(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -58,15 +57,15 @@ QString fromStd(std::string_view text)
 
 TfrmAssemble::TfrmAssemble(std::filesystem::path programDirectory, QWidget *parent)
     : QDialog(parent), AboutLabel(new QLabel(this)), TargetPages(new QTabWidget(this)),
-      ProgramNameEdit(new FilteredLineEdit(run::FilterProgramNameKey, this)),
-      CrashPicture(new QAction(crashMarkerPicture(), QString(), this)),
+      ProgramNameEdit(new FilteredLineEdit(FilterProgramNameKey, this)),
+      CrashPicture(new QAction(CrashMarkerPicture(), QString(), this)),
       EditProtectCheck(new QCheckBox(tr("&Edit Protect Program"), this)), HomeScreenCheck(nullptr),
       SquishCheck(nullptr), ExtraMemoryLabel(nullptr),
-      ExtraMemoryEdit(new FilteredLineEdit(run::FilterExtraMemoryKey, this)), OkButton(nullptr),
+      ExtraMemoryEdit(new FilteredLineEdit(FilterExtraMemoryKey, this)), OkButton(nullptr),
       CancelButton(nullptr), HelpButton(nullptr), programDirectory_(std::move(programDirectory))
 {
     setObjectName(QStringLiteral("frmAssemble"));
-    setWindowTitle(fromStd(run::AssembleDialogCaption(false, false)));
+    setWindowTitle(FromStd(run::AssembleDialogCaption(false, false)));
 
     HomeScreenCheck =
         new QCheckBox(tr("&Can run from home screen (without going through Ash)"), this);
@@ -117,7 +116,7 @@ QWidget *TfrmAssemble::buildAshPage()
 {
     auto *page = new QWidget(this);
     auto *layout = new QVBoxLayout(page);
-    layout->addWidget(noteLabel(tr("A program for the Ash 3.0 shell on the TI-82."), page));
+    layout->addWidget(NoteLabel(tr("A program for the Ash 3.0 shell on the TI-82."), page));
     layout->addWidget(HomeScreenCheck);
     layout->addStretch();
     return page;
@@ -127,7 +126,7 @@ QWidget *TfrmAssemble::buildCrashPage()
 {
     auto *page = new QWidget(this);
     auto *layout = new QVBoxLayout(page);
-    layout->addWidget(noteLabel(tr("A program for the CrASH 1.3 shell on the TI-82. CrASH "
+    layout->addWidget(NoteLabel(tr("A program for the CrASH 1.3 shell on the TI-82. CrASH "
                                    "marks its programs with a byte in front of the name, so "
                                    "the name has at most 7 characters."),
                                 page));
@@ -139,7 +138,7 @@ QWidget *TfrmAssemble::buildTi83Page()
 {
     auto *page = new QWidget(this);
     auto *layout = new QVBoxLayout(page);
-    layout->addWidget(noteLabel(
+    layout->addWidget(NoteLabel(
         tr("A program for the TI-83's own assembly support, run with Send(9prgm."), page));
     layout->addWidget(SquishCheck);
     auto *extra = new QHBoxLayout;
@@ -155,25 +154,30 @@ QWidget *TfrmAssemble::buildAShell83Page()
 {
     auto *page = new QWidget(this);
     auto *layout = new QVBoxLayout(page);
-    layout->addWidget(noteLabel(tr("A program for the AShell83 1.0 shell on the TI-83."), page));
+    layout->addWidget(NoteLabel(tr("A program for the AShell83 1.0 shell on the TI-83."), page));
     layout->addStretch();
     return page;
 }
 
 void TfrmAssemble::prepare(const AssembleDialogSetup &setup)
 {
-    setWindowTitle(fromStd(run::AssembleDialogCaption(setup.sendAfterAssembly, setup.ti83Mode)));
+    setWindowTitle(FromStd(run::AssembleDialogCaption(setup.sendAfterAssembly, setup.ti83Mode)));
     AboutLabel->setText(
-        fromStd(run::AboutToAssembleLabel(QFile::encodeName(setup.fileName).toStdString())));
+        FromStd(run::AboutToAssembleLabel(QFile::encodeName(setup.fileName).toStdString())));
 
+    target_ = setup.target;
     const int page = static_cast<int>(setup.target);
     for (int i = 0; i < TargetPages->count(); ++i) {
         // The target comes from the options; the other pages only show what exists.
         TargetPages->setTabEnabled(i, i == page);
     }
     TargetPages->setCurrentIndex(page);
-    CrashPicture->setVisible(setup.target == ShellTarget::Crash);
-    ProgramNameEdit->setMaxLength(static_cast<int>(run::ProgramNameLimit(setup.target)));
+    CrashPicture->setVisible(setup.target == ShellTarget::CrASH);
+    // A name remembered from an 8-character target stays whole on the CrASH page:
+    // only its first 7 characters reach the program file, and the source's
+    // "; Progname:" line keeps the rest.
+    ProgramNameEdit->setMaxLength(static_cast<int>(kMaxProgramName));
+    ProgramNameEdit->setTypingLimit(static_cast<int>(ProgramNameLimit(setup.target)));
 
     EditProtectCheck->setEnabled(!setup.ti83Mode);
     HomeScreenCheck->setChecked(!setup.ti83Mode);
@@ -185,9 +189,10 @@ void TfrmAssemble::prepare(const AssembleDialogSetup &setup)
     ProgramNameEdit->setText(setup.programName);
 }
 
-run::ProgramOptions TfrmAssemble::programOptions() const
+ProgramSettings TfrmAssemble::programOptions() const
 {
-    run::ProgramOptions options;
+    ProgramSettings options;
+    options.target = target_;
     options.name = ProgramNameEdit->text().toStdString();
     options.editProtect = EditProtectCheck->isChecked();
     options.homeScreen = HomeScreenCheck->isChecked();
@@ -201,11 +206,11 @@ void TfrmAssemble::accept()
     const run::DialogCheck check = run::CheckAssembleDialog(ProgramNameEdit->text().toStdString(),
                                                             ExtraMemoryEdit->text().toStdString());
     if (!check.accepted) {
-        uibase::Dialogs().message(uibase::MessageKind::Warning, fromStd(check.message),
+        uibase::Dialogs().message(uibase::MessageKind::Warning, FromStd(check.message),
                                   uibase::Buttons::Ok);
         return;
     }
-    ExtraMemoryEdit->setText(fromStd(check.extraMemory));
+    ExtraMemoryEdit->setText(FromStd(check.extraMemory));
     QDialog::accept();
 }
 

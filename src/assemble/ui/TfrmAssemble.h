@@ -4,8 +4,7 @@
 // over from run to run, apart from what prepare() resets.
 #pragma once
 
-#include "assemble/run/AssemblyRun.h"
-#include "assemble/run/ShellTarget.h"
+#include "assemble/ProgramFile.h"
 
 #include <QDialog>
 
@@ -25,7 +24,7 @@ struct AssembleDialogSetup {
     QString fileName; // the source about to be assembled
     bool sendAfterAssembly = false;
     bool ti83Mode = false;
-    run::ShellTarget target = run::ShellTarget::Ash;
+    ShellTarget target = ShellTarget::Ash;
     QString programName; // the name box's starting text
 };
 
@@ -37,8 +36,8 @@ public:
     // Sets the dialog up for the next run.
     void prepare(const AssembleDialogSetup &setup);
 
-    // The options the dialog yields once it was closed with OK.
-    run::ProgramOptions programOptions() const;
+    // The target and the options the dialog yields once it was closed with OK.
+    ProgramSettings programOptions() const;
 
     QLabel *AboutLabel;
     QTabWidget *TargetPages; // Ash, CrASH, TI83, AShell83
@@ -67,6 +66,7 @@ private:
     QWidget *buildAShell83Page();
 
     std::filesystem::path programDirectory_;
+    ShellTarget target_ = ShellTarget::Ash;
 };
 
 } // namespace vexil::assemble::ui

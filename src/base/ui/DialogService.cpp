@@ -8,7 +8,7 @@
 namespace vexil::uibase {
 namespace {
 
-std::unique_ptr<DialogService> &installed()
+std::unique_ptr<DialogService> &Installed()
 {
     static std::unique_ptr<DialogService> service = std::make_unique<QtDialogService>();
     return service;
@@ -18,13 +18,13 @@ std::unique_ptr<DialogService> &installed()
 
 DialogService &Dialogs()
 {
-    return *installed();
+    return *Installed();
 }
 
 std::unique_ptr<DialogService> InstallDialogService(std::unique_ptr<DialogService> service)
 {
-    std::unique_ptr<DialogService> previous = std::move(installed());
-    installed() = std::move(service);
+    std::unique_ptr<DialogService> previous = std::move(Installed());
+    Installed() = std::move(service);
     return previous;
 }
 

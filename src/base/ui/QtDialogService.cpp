@@ -12,12 +12,12 @@
 namespace vexil::uibase {
 namespace {
 
-QWidget *dialogParent()
+QWidget *DialogParent()
 {
     return QApplication::activeWindow();
 }
 
-QMessageBox::Icon iconOf(MessageKind kind)
+QMessageBox::Icon IconOf(MessageKind kind)
 {
     switch (kind) {
     case MessageKind::Warning:
@@ -32,7 +32,7 @@ QMessageBox::Icon iconOf(MessageKind kind)
     return QMessageBox::NoIcon;
 }
 
-QMessageBox::StandardButtons buttonsOf(Buttons buttons)
+QMessageBox::StandardButtons ButtonsOf(Buttons buttons)
 {
     switch (buttons) {
     case Buttons::Ok:
@@ -47,9 +47,9 @@ QMessageBox::StandardButtons buttonsOf(Buttons buttons)
     return QMessageBox::Ok;
 }
 
-QFileDialog *makeFileDialog(const FileDialogRequest &request)
+QFileDialog *MakeFileDialog(const FileDialogRequest &request)
 {
-    auto *dialog = new QFileDialog(dialogParent(), request.title, request.directory);
+    auto *dialog = new QFileDialog(DialogParent(), request.title, request.directory);
     const QStringList filters = ToQtFilter(request.filter).split(QStringLiteral(";;"));
     dialog->setNameFilters(filters);
     if (request.filterIndex > 0 && request.filterIndex < filters.size()) {
@@ -67,8 +67,8 @@ QFileDialog *makeFileDialog(const FileDialogRequest &request)
 Answer QtDialogService::message(MessageKind kind, const QString &text, Buttons buttons,
                                 const QString &title)
 {
-    QMessageBox box(iconOf(kind), title.isEmpty() ? QApplication::applicationDisplayName() : title,
-                    text, buttonsOf(buttons), dialogParent());
+    QMessageBox box(IconOf(kind), title.isEmpty() ? QApplication::applicationDisplayName() : title,
+                    text, ButtonsOf(buttons), DialogParent());
     QApplication::beep();
     switch (box.exec()) {
     case QMessageBox::Ok:
@@ -87,13 +87,13 @@ std::optional<QString> QtDialogService::inputText(const QString &title, const QS
 {
     bool ok = false;
     const QString text =
-        QInputDialog::getText(dialogParent(), title, prompt, QLineEdit::Normal, initial, &ok);
+        QInputDialog::getText(DialogParent(), title, prompt, QLineEdit::Normal, initial, &ok);
     return ok ? std::optional<QString>(text) : std::nullopt;
 }
 
 QString QtDialogService::openFileName(const FileDialogRequest &request)
 {
-    std::unique_ptr<QFileDialog> dialog(makeFileDialog(request));
+    std::unique_ptr<QFileDialog> dialog(MakeFileDialog(request));
     dialog->setFileMode(QFileDialog::ExistingFile);
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     return dialog->exec() == QDialog::Accepted ? dialog->selectedFiles().value(0) : QString();
@@ -101,7 +101,7 @@ QString QtDialogService::openFileName(const FileDialogRequest &request)
 
 QStringList QtDialogService::openFileNames(const FileDialogRequest &request)
 {
-    std::unique_ptr<QFileDialog> dialog(makeFileDialog(request));
+    std::unique_ptr<QFileDialog> dialog(MakeFileDialog(request));
     dialog->setFileMode(QFileDialog::ExistingFiles);
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     return dialog->exec() == QDialog::Accepted ? dialog->selectedFiles() : QStringList();
@@ -109,7 +109,7 @@ QStringList QtDialogService::openFileNames(const FileDialogRequest &request)
 
 QString QtDialogService::saveFileName(const FileDialogRequest &request)
 {
-    std::unique_ptr<QFileDialog> dialog(makeFileDialog(request));
+    std::unique_ptr<QFileDialog> dialog(MakeFileDialog(request));
     dialog->setFileMode(QFileDialog::AnyFile);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     return dialog->exec() == QDialog::Accepted ? dialog->selectedFiles().value(0) : QString();
@@ -117,7 +117,7 @@ QString QtDialogService::saveFileName(const FileDialogRequest &request)
 
 QString QtDialogService::existingDirectory(const QString &title, const QString &directory)
 {
-    return QFileDialog::getExistingDirectory(dialogParent(), title, directory);
+    return QFileDialog::getExistingDirectory(DialogParent(), title, directory);
 }
 
 bool QtDialogService::choosePrinter(QPrinter &printer)
@@ -128,7 +128,7 @@ bool QtDialogService::choosePrinter(QPrinter &printer)
         return true;
     }
     // Most machines have no printer installed: the dialog offers printing to a PDF file.
-    QPrintDialog dialog(&printer, dialogParent());
+    QPrintDialog dialog(&printer, DialogParent());
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     return dialog.exec() == QDialog::Accepted;
 }

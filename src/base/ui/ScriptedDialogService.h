@@ -32,8 +32,8 @@ public:
     };
 
     std::vector<Shown> shown;
-    std::vector<FileDialogRequest> fileRequests;
     std::vector<InputRequest> inputRequests;
+    std::vector<FileDialogRequest> fileRequests;
     std::vector<QString> printRequests; // the document names
     int beeps = 0;
     int unscripted = 0;

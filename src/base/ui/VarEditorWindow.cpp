@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "base/ui/VarEditorWindow.h"
 
+#include "base/FileIo.h"
 #include "base/ui/DialogService.h"
-#include "varfile/AtomicFile.h"
+#include "varfile/VarFileReader.h"
 
 #include <QDir>
 #include <QEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -29,7 +31,7 @@ void VarEditorWindow::prepareNew(bool isTI82, int untitledNumber)
 bool VarEditorWindow::LoadFile(const QString &fileName)
 {
     FileName = fileName;
-    const auto read = varfile::ReadWholeFile(fileName.toStdString());
+    const auto read = varfile::ReadVarFileBytes(QFile::encodeName(fileName).toStdString());
     if (!read.ok()) {
         showError(readErrorMessage());
         return false;
@@ -117,7 +119,7 @@ bool VarEditorWindow::ensureFileName()
 
 bool VarEditorWindow::writeBytes(const varfile::Bytes &bytes)
 {
-    if (auto error = varfile::WriteFileAtomically(FileName.toStdString(), bytes)) {
+    if (auto error = base::WriteFileAtomically(QFile::encodeName(FileName).toStdString(), bytes)) {
         showError(QString::fromStdString(error->message));
         return false;
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/autocode/AutoCodeFile.h"
 
+#include "base/AsciiText.h"
 #include "editor/autocode/LineBreaks.h"
 
 #include <algorithm>
@@ -121,16 +122,9 @@ AutoCodeEncoding EncodingFor(const std::vector<std::string> &entries, AutoCodeEn
     return AutoCodeEncoding::Utf8WithMark;
 }
 
-char AsciiUpper(char c)
-{
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 bool SameIgnoringCase(std::string_view a, std::string_view b)
 {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return AsciiUpper(x) == AsciiUpper(y);
-           });
+    return base::AsciiUpper(a) == base::AsciiUpper(b);
 }
 
 } // namespace

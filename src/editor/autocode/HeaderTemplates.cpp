@@ -1,11 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/autocode/HeaderTemplates.h"
 
-#include "app/AtomicFile.h"
+#include "base/FileIo.h"
 #include "editor/autocode/LineBreaks.h"
-
-#include <fstream>
-#include <iterator>
 
 namespace vexil::editor {
 namespace {
@@ -72,69 +69,37 @@ constexpr std::string_view kAShell83 = "; AShell83 1.0 Program\r\n"
 
 } // namespace
 
-std::string_view HeaderTemplateFileName(HeaderTemplate which)
+std::string_view DefaultHeaderText(assemble::ShellTarget target)
 {
-    switch (which) {
-    case HeaderTemplate::Ash30:
-        return "Ash30.hdr";
-    case HeaderTemplate::CrASH13:
-        return "CrASH13.hdr";
-    case HeaderTemplate::TI83:
-        return "TI83.hdr";
-    case HeaderTemplate::AShell83:
-        return "AShell83.hdr";
-    }
-    return "Ash30.hdr";
-}
-
-std::string_view DefaultHeaderText(HeaderTemplate which)
-{
-    switch (which) {
-    case HeaderTemplate::Ash30:
+    switch (target) {
+    case assemble::ShellTarget::Ash:
         return kAsh30;
-    case HeaderTemplate::CrASH13:
+    case assemble::ShellTarget::CrASH:
         return kCrASH13;
-    case HeaderTemplate::TI83:
+    case assemble::ShellTarget::TI83:
         return kTI83;
-    case HeaderTemplate::AShell83:
+    case assemble::ShellTarget::AShell83:
         return kAShell83;
     }
     return kAsh30;
 }
 
-HeaderTemplate HeaderTemplateFor(const app::Options &options)
-{
-    if (options.ti83Mode) {
-        return options.shell83 == 1 ? HeaderTemplate::AShell83 : HeaderTemplate::TI83;
-    }
-    return options.shell82 == 1 ? HeaderTemplate::CrASH13 : HeaderTemplate::Ash30;
-}
-
 std::optional<std::string> ReadHeaderTemplate(const std::filesystem::path &programDirectory,
-                                              HeaderTemplate which)
+                                              assemble::ShellTarget target)
 {
-    const std::filesystem::path path = programDirectory / HeaderTemplateFileName(which);
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) {
+    const base::ReadResult read =
+        base::ReadWholeFile(programDirectory / Describe(target).headerTemplate);
+    if (!read.ok()) {
         return std::nullopt;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return std::nullopt;
-    }
-    std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) {
-        return std::nullopt;
-    }
-    return text;
+    return std::string(read.text());
 }
 
-std::string WriteHeaderTemplate(const std::filesystem::path &programDirectory, HeaderTemplate which,
-                                std::string_view text)
+std::string WriteHeaderTemplate(const std::filesystem::path &programDirectory,
+                                assemble::ShellTarget target, std::string_view text)
 {
-    return app::WriteFileAtomically(
-        programDirectory / HeaderTemplateFileName(which),
-        std::span(reinterpret_cast<const std::uint8_t *>(text.data()), text.size()));
+    return base::WriteFileAtomically(programDirectory / Describe(target).headerTemplate, text)
+        .errorText();
 }
 
 TextWithCaret PlaceTemplateCaret(std::string_view templateText)

@@ -7,11 +7,11 @@ namespace vexil::editor {
 namespace {
 
 constexpr std::array<NewPageEntry, 5> kNewPage = {{
-    {"Ash 3.0 Program", NewPageAction::AssemblerProgram, 0},
-    {"CrASH 1.3 Program", NewPageAction::AssemblerProgram, 1},
-    {"TI-83 Assembly Program", NewPageAction::AssemblerProgram, 2},
-    {"AShell83 1.0 Program", NewPageAction::AssemblerProgram, 3},
-    {"Text File", NewPageAction::TextFile, -1},
+    {"Ash 3.0 Program", NewPageAction::AssemblerProgram, assemble::ShellTarget::Ash},
+    {"CrASH 1.3 Program", NewPageAction::AssemblerProgram, assemble::ShellTarget::CrASH},
+    {"TI-83 Assembly Program", NewPageAction::AssemblerProgram, assemble::ShellTarget::TI83},
+    {"AShell83 1.0 Program", NewPageAction::AssemblerProgram, assemble::ShellTarget::AShell83},
+    {"Text File", NewPageAction::TextFile, {}},
 }};
 
 constexpr std::array<VariableEntry, 10> kTI82Page = {{

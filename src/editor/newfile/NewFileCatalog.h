@@ -5,6 +5,8 @@
 // its new window. Also the counter behind the "Untitled" captions.
 #pragma once
 
+#include "assemble/ShellTarget.h"
+
 #include <span>
 #include <string>
 #include <string_view>
@@ -18,7 +20,7 @@ enum class NewPageAction { AssemblerProgram, TextFile };
 struct NewPageEntry {
     std::string_view caption;
     NewPageAction action;
-    int target; // for assembler programs: 0 Ash 3.0, 1 CrASH 1.3, 2 TI-83 in-built, 3 AShell83
+    assemble::ShellTarget target; // for assembler programs
 };
 
 struct VariableEntry {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/ui/TextDocumentWindow.h"
 
-#include "app/AtomicFile.h"
+#include "base/FileIo.h"
 #include "base/ui/DialogService.h"
 #include "editor/ui/EditorFont.h"
 
@@ -103,14 +103,16 @@ void TextDocumentWindow::selectLine(int number)
 
 bool TextDocumentWindow::readIntoEditor(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Never blocks: a pipe or a device in a file's place is refused, not waited on.
+    const base::ReadResult read = base::ReadWholeFile(QFile::encodeName(path).toStdString());
+    if (!read.ok()) {
         Dialogs().message(uibase::MessageKind::Error,
-                          QStringLiteral("Cannot open %1:\n%2").arg(path, file.errorString()),
-                          uibase::Buttons::Ok);
+                          QString::fromLocal8Bit(read.error->message.c_str()), uibase::Buttons::Ok);
         return false;
     }
-    const DecodedText decoded = DecodeText(file.readAll());
+    const DecodedText decoded =
+        DecodeText(QByteArray(reinterpret_cast<const char *>(read.bytes.data()),
+                              static_cast<qsizetype>(read.bytes.size())));
     encoding_ = decoded.encoding;
     Memo1->setText(decoded.text);
     Memo1->convertEols(QsciScintilla::EolWindows);
@@ -129,10 +131,11 @@ bool TextDocumentWindow::writeFromEditor(const QString &path)
         text += QLatin1String("\r\n");
     }
     const QByteArray bytes = EncodeText(text, encoding_);
-    const std::string error = app::WriteFileAtomically(
-        QFile::encodeName(path).toStdString(),
-        std::span(reinterpret_cast<const std::uint8_t *>(bytes.constData()),
-                  static_cast<std::size_t>(bytes.size())));
+    const std::string error =
+        base::WriteFileAtomically(
+            QFile::encodeName(path).toStdString(),
+            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))
+            .errorText();
     if (!error.empty()) {
         Dialogs().message(uibase::MessageKind::Error,
                           QStringLiteral("The file was not saved.\n%1")

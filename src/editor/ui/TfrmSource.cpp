@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/ui/TfrmSource.h"
 
-#include "app/ProgramDirectory.h"
+#include "app/Options.h"
 #include "app/RecentFiles.h"
 #include "base/ui/WindowSwitch.h"
 #include "editor/ErrorEntry.h"
@@ -242,7 +242,8 @@ bool TfrmSource::SaveFile()
     }
     if (FileName.isEmpty()) {
         const std::filesystem::path folder =
-            frame_.programDirectory() / app::ShellDirectoryName(frame_.options());
+            frame_.programDirectory() /
+            assemble::Describe(app::SelectedTarget(frame_.options())).name;
         const QString chosen =
             askSaveName(tr("Save Assembler Source"),
                         QStringLiteral("Assembler source (*.asm, *.z80, *.a80)|*.asm;*.z80;*.a80|"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/calcsim/ScreenImage.h"
 
+#include "base/FileIo.h"
 #include "link/calcsim/SimFiles.h"
 
 #include <algorithm>
@@ -136,17 +137,11 @@ ScreenResult screenFromBytes(std::span<const uint8_t> bytes)
 
 ScreenResult loadScreenImage(const std::filesystem::path &path)
 {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec))
-        return "Cannot read " + path.string() + ": it is not a file.";
     // A picture variable or a screen-sized PBM is a few kilobytes.
-    if (std::filesystem::file_size(path, ec) > (1u << 20))
-        return "Cannot use " + path.string() + ": it is far too large for a screen image.";
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return "Cannot read " + path.string() + ".";
-    const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
-    return screenFromBytes(bytes);
+    const auto read = base::ReadWholeFile(path, 1u << 20);
+    if (!read.ok())
+        return read.error->message;
+    return screenFromBytes(read.bytes);
 }
 
 } // namespace vexil::link::calcsim

@@ -1,17 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/calcsim/SimFiles.h"
 
+#include "base/FileIo.h"
 #include "link/calcsim/SimPacket.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace vexil::link::calcsim {
 
@@ -129,13 +123,10 @@ std::optional<SimFile> parseSimFile(std::span<const uint8_t> bytes)
 
 std::optional<SimFile> readSimFile(const std::filesystem::path &path)
 {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec) ||
-        std::filesystem::file_size(path, ec) > kLargestFile)
+    const auto read = base::ReadWholeFile(path, kLargestFile);
+    if (!read.ok())
         return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
-    return parseSimFile(bytes);
+    return parseSimFile(read.bytes);
 }
 
 std::vector<uint8_t> simFileBytes(SimModel model, const std::vector<SimVariable> &variables)
@@ -166,18 +157,8 @@ std::vector<uint8_t> simBackupBytes(SimModel model, const SimBackup &backup)
 
 bool writeSimFile(const std::filesystem::path &path, std::span<const uint8_t> bytes)
 {
-    std::string temporary = (path.parent_path() / ".calcsim-XXXXXX").string();
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0)
-        return false;
-    const bool written =
-        ::write(fd, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size()) &&
-        ::fchmod(fd, 0644) == 0;
-    ::close(fd);
-    if (written && std::rename(temporary.c_str(), path.c_str()) == 0)
-        return true;
-    ::unlink(temporary.c_str());
-    return false;
+    // The calculator's memory folder is its own: a name there is replaced whole.
+    return !base::WriteFileAtomically(path, bytes, base::AtSymlink::Replace);
 }
 
 } // namespace vexil::link::calcsim

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/transfer/SendSteps.h"
 
+#include "base/FileIo.h"
 #include "link/transfer/VariableDescription.h"
-#include "varfile/AtomicFile.h"
 #include "varfile/VarFile.h"
+#include "varfile/VarFileReader.h"
 
 #include <chrono>
 #include <thread>
@@ -12,7 +13,7 @@ namespace vexil::link::transfer::detail {
 
 LoadedFile loadFile(const std::filesystem::path &path)
 {
-    varfile::ReadResult read = varfile::ReadWholeFile(path);
+    base::ReadResult read = varfile::ReadVarFileBytes(path);
     if (!read.ok())
         throw FileError(read.error->message);
     return {path.string(), std::move(read.bytes)};

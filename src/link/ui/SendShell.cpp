@@ -9,22 +9,10 @@
 
 namespace vexil::link::ui {
 
-std::filesystem::path ShellProgramPath(const std::filesystem::path &programDir, ShellProgram shell)
+void SendShell(TfrmSendFile &dialog, const std::filesystem::path &programDir,
+               assemble::ShellTarget shell)
 {
-    switch (shell) {
-    case ShellProgram::Ash30:
-        return programDir / "ash" / "ash30.82b";
-    case ShellProgram::Crash13:
-        return programDir / "crash" / "crash.82b";
-    case ShellProgram::AShell83:
-        break;
-    }
-    return programDir / "ashell83" / "ashell.83g";
-}
-
-void SendShell(TfrmSendFile &dialog, const std::filesystem::path &programDir, ShellProgram shell)
-{
-    const std::filesystem::path path = ShellProgramPath(programDir, shell);
+    const std::filesystem::path path = programDir / assemble::Describe(shell).shellProgram;
     const QString name = QFile::decodeName(path.string().c_str());
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) {

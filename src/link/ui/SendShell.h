@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Tools > Send Shell: the three shell programs, sent from the program directory.
+// Tools > Send Shell: the shell programs, sent from the program directory.
 #pragma once
+
+#include "assemble/ShellTarget.h"
 
 #include <filesystem>
 
@@ -8,13 +10,10 @@ namespace vexil::link::ui {
 
 class TfrmSendFile;
 
-enum class ShellProgram { Ash30, Crash13, AShell83 };
-
-// ash/ash30.82b, crash/crash.82b or ashell83/ashell.83g in `programDir`.
-std::filesystem::path ShellProgramPath(const std::filesystem::path &programDir, ShellProgram shell);
-
-// Sends the shell through the transfer dialog. The shell programs are not part
-// of Vexil: when one is missing, the user is told which file to put where.
-void SendShell(TfrmSendFile &dialog, const std::filesystem::path &programDir, ShellProgram shell);
+// Sends the target's shell program (Describe(shell).shellProgram) through the
+// transfer dialog. The shell programs are not part of Vexil: when one is missing,
+// the user is told which file to put where.
+void SendShell(TfrmSendFile &dialog, const std::filesystem::path &programDir,
+               assemble::ShellTarget shell);
 
 } // namespace vexil::link::ui

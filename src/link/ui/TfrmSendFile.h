@@ -95,11 +95,14 @@ private:
     void Button1Click();
     void Button3Click();
 
-    // Steps 1 and 2 of every handler.
+    // How every timer handler starts: stops its one-shot timer, marks the transfer
+    // running and leaves only the stop button enabled.
     void beginTransfer(QTimer *timer);
     // A file that could not be read or written: the transfer ends with its message.
     TransferResult runGuarded(const std::function<TransferResult()> &transfer);
-    // Steps 5 and 6: close on success, else message and retry prompt.
+    // How every timer handler ends: the dialog closes on success, on a skip, and on
+    // an exit where `refusalsClose`; otherwise it beeps, shows the result's message
+    // with `retryPrompt` and enables Send (or Receive) and Cancel again.
     void finishTransfer(TransferResult result, const char *retryPrompt, bool refusalsClose);
     void showGauge(bool shown);
 

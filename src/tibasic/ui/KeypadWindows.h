@@ -4,8 +4,8 @@
 // at a time, the one of the current calculator model; when the model changes, a
 // keypad on screen is swapped for the other at the same place.
 //
-// LINK (2nd X,T,theta) beeps until setLinkManagerOpener names what opens the Link
-// Manager.
+// LINK (2nd X,T,theta) opens what setLinkManagerOpener names (the main window's
+// Link Manager) and beeps while nothing is named.
 #pragma once
 
 #include "varfile/CalcModel.h"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/ui/TfrmConvert.h"
 
+#include "base/FileIo.h"
 #include "base/ui/DialogService.h"
 #include "base/ui/HelpViewer.h"
 #include "tools/ImageDataText.h"
@@ -9,7 +10,7 @@
 #include "tools/ui/ConverterLink.h"
 #include "tools/ui/QtImages.h"
 #include "tools/ui/ScreenPreview.h"
-#include "varfile/AtomicFile.h"
+#include "varfile/VarFileReader.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -453,7 +454,7 @@ void TfrmConvert::BrowsePicClick()
     if (path.isEmpty()) {
         return;
     }
-    const varfile::ReadResult read = varfile::ReadWholeFile(toPath(path));
+    const base::ReadResult read = varfile::ReadVarFileBytes(toPath(path));
     if (!read.ok()) {
         Dialogs().message(MessageKind::Error, QString::fromStdString(read.error->message),
                           Buttons::Ok);
@@ -536,7 +537,7 @@ void TfrmConvert::SaveBitmapClick()
         return;
     }
     const ImageFormat format = ImageFormatOfName(toPath(path)).value_or(ImageFormat::Bmp);
-    if (const auto error = varfile::WriteFileAtomically(
+    if (const auto error = base::WriteFileAtomically(
             toPath(path), EncodeBlackAndWhite(working_, kSpriteColumns, kSpriteRows, format))) {
         Dialogs().message(MessageKind::Error, QString::fromStdString(error->message), Buttons::Ok);
         return;
@@ -558,7 +559,7 @@ bool TfrmConvert::writePictureFile(const std::filesystem::path &path, CalcModel 
                           Buttons::Ok);
         return false;
     }
-    if (const auto error = varfile::WriteFileAtomically(path, *file)) {
+    if (const auto error = base::WriteFileAtomically(path, *file)) {
         Dialogs().message(MessageKind::Error, QString::fromStdString(error->message), Buttons::Ok);
         return false;
     }

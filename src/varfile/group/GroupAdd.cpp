@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "varfile/group/GroupAdd.h"
 
-#include "varfile/AtomicFile.h"
+#include "base/FileIo.h"
 #include "varfile/VarFile.h"
+#include "varfile/VarFileReader.h"
 
 #include <cctype>
 
@@ -37,7 +38,7 @@ AddedFile ReadFileForGroup(const std::filesystem::path &path, CalcModel model)
         return Refused("Cannot add a group or a backup to a group file.");
     }
     const std::string readError = "Error reading file " + shown + ".";
-    const varfile::ReadResult read = varfile::ReadWholeFile(path);
+    const base::ReadResult read = varfile::ReadVarFileBytes(path);
     if (!read.ok() || read.bytes.size() < varfile::kFirstEntryOffset) {
         return Refused(readError);
     }

@@ -11,6 +11,7 @@
 #include "editor/autocode/ui/TfrmAutocode.h"
 #include "editor/autocode/ui/TfrmHeaders.h"
 #include "editor/ui/TfrmSource.h"
+#include "support/ui/FileBytes.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -32,18 +33,8 @@ using uibase::Answer;
 
 namespace {
 
-void WriteFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
-QByteArray ReadFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using vexil::testing::ReadFile;
+using vexil::testing::WriteFile;
 
 QStringList Captions(const QList<QAction *> &actions)
 {

@@ -3,13 +3,13 @@
 // over the virtual cable: its screen comes back pixel for pixel, a picture it sends
 // arrives through the picture dialog, and Send Pic stores a picture on it.
 #include "app/ui/ConverterCable.h"
+#include "base/FileIo.h"
 #include "base/ui/ScriptedDialogService.h"
 #include "link/LinkDevice.h"
 #include "link/calcsim/SimCalculator.h"
 #include "link/ui/TfrmSendFile.h"
 #include "tools/PictureFile.h"
 #include "tools/ui/TfrmConvert.h"
-#include "varfile/AtomicFile.h"
 
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -50,7 +50,7 @@ protected:
         config.memoryDir = folder() / "memory";
         const std::vector<std::uint8_t> screen = tools::RowsOfGrid(Rings(), 64);
         std::copy(screen.begin(), screen.end(), config.screen.begin());
-        ASSERT_FALSE(varfile::WriteFileAtomically(
+        ASSERT_FALSE(base::WriteFileAtomically(
             folder() / "memory" / "Pic7.83i",
             *tools::BuildPictureFile(varfile::CalcModel::TI83, 7, Rings())));
     }

@@ -6,10 +6,10 @@
 #include "app/ui/StartupSequence.h"
 #include "app/ui/TForm1.h"
 #include "app/ui/TfrmOptions.h"
+#include "base/FileIo.h"
 #include "base/ui/ScriptedDialogService.h"
 #include "base/ui/StatusPanel.h"
 #include "editor/ui/TfrmSource.h"
-#include "varfile/AtomicFile.h"
 #include "varfile/Comments.h"
 #include "varfile/VarFile.h"
 
@@ -73,10 +73,15 @@ TEST_F(MainWindowTest, StartupCreatesOrRepairsTheOptionsFile)
     EXPECT_EQ(form.options(), DefaultOptions());
     EXPECT_EQ(QFileInfo(dir.filePath("Vexil.opt")).size(), 1320);
 
-    // A first run is welcomed after the splash.
+    // A first run is welcomed after the splash; files the program directory could not
+    // be given are named after that.
+    startup.reportSetupProblems({QStringLiteral("Cannot seed /x/ti83/tokens.inc: disk full")});
     startup.welcome();
-    EXPECT_EQ(dialogs->shown.back().title, "Welcome to Vexil Assembler");
-    EXPECT_EQ(dialogs->shown.back().kind, uibase::MessageKind::Information);
+    ASSERT_EQ(dialogs->shown.size(), 3u);
+    EXPECT_EQ(dialogs->shown[1].title, "Welcome to Vexil Assembler");
+    EXPECT_EQ(dialogs->shown[1].kind, uibase::MessageKind::Information);
+    EXPECT_EQ(dialogs->shown[2].kind, uibase::MessageKind::Warning);
+    EXPECT_TRUE(dialogs->shown[2].text.contains("Cannot seed /x/ti83/tokens.inc: disk full"));
 }
 
 TEST_F(MainWindowTest, ModeAndShellCommands)
@@ -91,7 +96,7 @@ TEST_F(MainWindowTest, ModeAndShellCommands)
     EXPECT_EQ(a.modeList->currentText(), "TI-82 Devlopment");
     EXPECT_TRUE(a.shell82ListAction->isVisible());
     EXPECT_FALSE(a.shell83ListAction->isVisible());
-    EXPECT_EQ(form.mode().headerKind(), HeaderKind::Ti82Ash);
+    EXPECT_EQ(assemble::Describe(form.mode().target()).headerFile, "ash/ti82.h");
 
     // Choosing CrASH keeps TI-82 mode and changes the header kind.
     a.target[1]->trigger();
@@ -99,10 +104,10 @@ TEST_F(MainWindowTest, ModeAndShellCommands)
     EXPECT_FALSE(form.options().ti83Mode);
     EXPECT_TRUE(a.target[1]->isChecked());
     EXPECT_FALSE(a.target[0]->isChecked());
-    EXPECT_EQ(form.mode().headerKind(), HeaderKind::Ti82Crash);
+    EXPECT_EQ(assemble::Describe(form.mode().target()).headerFile, "crash/crash82.inc");
 
     // Choosing a TI-83 shell switches to TI-83 mode and its list.
-    form.mode().chooseTarget(3);
+    form.mode().chooseTarget(assemble::ShellTarget::AShell83);
     EXPECT_TRUE(form.options().ti83Mode);
     EXPECT_EQ(form.options().shell83, 1u);
     EXPECT_TRUE(a.mode83->isChecked());
@@ -110,7 +115,7 @@ TEST_F(MainWindowTest, ModeAndShellCommands)
     EXPECT_EQ(a.shell83List->currentText(), "AShell83 1.0");
     EXPECT_TRUE(a.shell83ListAction->isVisible());
     EXPECT_FALSE(a.shell82ListAction->isVisible());
-    EXPECT_EQ(form.mode().headerKind(), HeaderKind::Ti83);
+    EXPECT_EQ(assemble::Describe(form.mode().target()).headerFile, "ti83/ti83asm.inc");
     // The Tools menu offers only the current model's targets.
     a.toolsMenu->aboutToShow();
     EXPECT_FALSE(a.target[0]->isEnabled());
@@ -212,7 +217,7 @@ TEST_F(MainWindowTest, CommandsRouteToTheActiveWindowOrBeep)
     const auto string = varfile::BuildVarFile(varfile::CalcModel::TI83, varfile::MakeComment(""),
                                               {{0x04, {0xAA, 0x00}, {0x01, 0x00, 0x41}}});
     ASSERT_TRUE(string.has_value());
-    ASSERT_FALSE(varfile::WriteFileAtomically(dir.filePath("Str1.83s").toStdString(), *string));
+    ASSERT_FALSE(base::WriteFileAtomically(dir.filePath("Str1.83s").toStdString(), *string));
     ASSERT_NE(form.openFile(dir.filePath("Str1.83s")), nullptr);
     a.fileMenu->aboutToShow();
     EXPECT_TRUE(a.save->isEnabled());

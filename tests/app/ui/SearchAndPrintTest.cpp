@@ -3,6 +3,7 @@
 // windows and the scripted dialog service.
 #include "app/ui/DocumentManager.h"
 #include "app/ui/TForm1.h"
+#include "base/FileIo.h"
 #include "base/ui/DocumentPrint.h"
 #include "base/ui/ScriptedDialogService.h"
 #include "base/ui/StatusPanel.h"
@@ -11,7 +12,6 @@
 #include "editor/search/ui/TfrmFind.h"
 #include "editor/search/ui/TfrmReplace.h"
 #include "editor/ui/TfrmSource.h"
-#include "varfile/AtomicFile.h"
 #include "varfile/Comments.h"
 #include "varfile/VarFile.h"
 
@@ -67,7 +67,7 @@ protected:
         const auto bytes =
             varfile::BuildVarFile(varfile::CalcModel::TI83, varfile::MakeComment(""), {entry});
         ASSERT_TRUE(bytes.has_value());
-        ASSERT_FALSE(varfile::WriteFileAtomically(dir.filePath(name).toStdString(), *bytes));
+        ASSERT_FALSE(base::WriteFileAtomically(dir.filePath(name).toStdString(), *bytes));
     }
 
     static TextRange selection(TfrmSource *source)

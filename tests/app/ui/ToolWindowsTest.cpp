@@ -7,6 +7,8 @@
 #include "app/ui/ToolWindows.h"
 #include "base/ui/ScriptedDialogService.h"
 #include "editor/ui/TfrmSource.h"
+#include "link/ui/CalculatorPicture.h"
+#include "link/ui/TfrmLinkMan.h"
 #include "tools/ui/AsciiTableView.h"
 #include "tools/ui/TfrmAscii.h"
 #include "tools/ui/TfrmConvert.h"
@@ -20,6 +22,7 @@
 #include <QComboBox>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
@@ -147,6 +150,39 @@ TEST_F(ToolWindowsTest, TheImageConverterOpensFromF4AndFollowsTheMode)
     form.actions().imageConverter->trigger();
     EXPECT_EQ(numbers, 6);
     EXPECT_EQ(&form.toolWindows().imageConverter(), &form.toolWindows().imageConverter());
+}
+
+TEST_F(ToolWindowsTest, F5OpensTheLinkManagerWithTheCalculatorOfTheMode)
+{
+    QAction *command = form.actions().linkManager;
+    EXPECT_EQ(command->text(), "&Link Manager...");
+    EXPECT_EQ(command->shortcut(), QKeySequence(Qt::Key_F5));
+    // On the toolbar it comes after the assemble buttons, before the table.
+    const QList<QAction *> buttons = form.actions().toolBar->actions();
+    EXPECT_LT(buttons.indexOf(form.actions().assembleAndSend), buttons.indexOf(command));
+    EXPECT_LT(buttons.indexOf(command), buttons.indexOf(form.actions().asciiTable));
+
+    form.mutableOptions().ti83Mode = true;
+    bool shown = false;
+    WhenShown<link::ui::TfrmLinkMan>([&](link::ui::TfrmLinkMan *manager) {
+        shown = true;
+        EXPECT_EQ(manager->windowTitle(), "Link Manager");
+        EXPECT_TRUE(manager->Image2->isVisible());
+        EXPECT_FALSE(manager->Image1->isVisible());
+        manager->Button2->click();
+    });
+    command->trigger();
+    EXPECT_TRUE(shown);
+
+    form.mutableOptions().ti83Mode = false;
+    shown = false;
+    WhenShown<link::ui::TfrmLinkMan>([&](link::ui::TfrmLinkMan *manager) {
+        shown = true;
+        EXPECT_TRUE(manager->Image1->isVisible());
+        manager->Button2->click();
+    });
+    form.showLinkManager();
+    EXPECT_TRUE(shown);
 }
 
 } // namespace

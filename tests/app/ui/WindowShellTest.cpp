@@ -3,11 +3,11 @@
 // back from minimized, and the hints of dialogs on the status panel.
 #include "app/ui/DocumentManager.h"
 #include "app/ui/TForm1.h"
+#include "base/FileIo.h"
 #include "base/ui/ScriptedDialogService.h"
 #include "base/ui/StatusPanel.h"
 #include "editor/autocode/ui/TfrmAutocode.h"
 #include "editor/ui/TfrmSource.h"
-#include "varfile/AtomicFile.h"
 #include "varfile/Comments.h"
 #include "varfile/VarFile.h"
 
@@ -58,7 +58,7 @@ protected:
         entry.data = {0x01, 0x00, 0x41};
         const auto bytes =
             varfile::BuildVarFile(varfile::CalcModel::TI83, varfile::MakeComment(""), {entry});
-        EXPECT_FALSE(varfile::WriteFileAtomically(dir.filePath("Str1.83s").toStdString(), *bytes));
+        EXPECT_FALSE(base::WriteFileAtomically(dir.filePath("Str1.83s").toStdString(), *bytes));
         return form.openFile(dir.filePath("Str1.83s"));
     }
     // Documents only: the TI-ASCII Table is always there, minimized.

@@ -16,10 +16,7 @@ namespace vexil::assemble::run {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::ReadBytes;
-using testing::ReadText;
-using testing::ScratchDir;
-using testing::WriteText;
+using namespace testing;
 
 // Records where and how it ran, then behaves as `body` says. The object file is
 // the last-but-one argument.
@@ -43,13 +40,13 @@ protected:
         request.source = source;
         request.programDir = programDir.path();
         request.installedAssembler = "/nonexistent/tasm";
-        request.target = target;
+        request.program.target = target;
         request.program.name = "GAME";
         return request;
     }
 
-    ScratchDir programDir;
-    ScratchDir sourceDir;
+    ScratchFolder programDir;
+    ScratchFolder sourceDir;
 };
 
 TEST_F(AssemblyRunTest, SucceedsAndWritesTheProgramFile)
@@ -90,7 +87,7 @@ TEST_F(AssemblyRunTest, FailureFillsErrorLinesAndMissingObjectIsReported)
     const fs::path source = sourceDir.path() / "My-Prog.z80";
     WriteText(source, "\tfoo\n");
     AssemblyRun run;
-    ASSERT_EQ(run.Start(Request(source, ShellTarget::Ti83)), "");
+    ASSERT_EQ(run.Start(Request(source, ShellTarget::TI83)), "");
     PollResult result = run.Wait(std::chrono::milliseconds(10));
     EXPECT_EQ(result.state, RunState::Failed);
     EXPECT_TRUE(result.outputFound);
@@ -136,7 +133,7 @@ TEST_F(AssemblyRunTest, CancelStopsScriptAndAssembler)
     WriteText(source, "\tret\n");
 
     AssemblyRun run;
-    ASSERT_EQ(run.Start(Request(source, ShellTarget::Crash)), "");
+    ASSERT_EQ(run.Start(Request(source, ShellTarget::CrASH)), "");
     // Let the script reach the assembler before cancelling.
     for (int i = 0; i < 200 && !fs::exists(programDir.path() / "seen.txt"); ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
@@ -158,6 +155,58 @@ TEST_F(AssemblyRunTest, UnwritableProgramDirectoryIsAnErrorNotAHang)
     AssemblyRun run;
     EXPECT_NE(run.Start(request), "");
     EXPECT_EQ(run.Poll(false).state, RunState::Idle);
+}
+
+TEST_F(AssemblyRunTest, TheProgramDirectorysRunIsOneAtATime)
+{
+    InstallStandInAssembler(programDir.path(),
+                            "while [ ! -e \"$TASMTABS/go\" ]; do sleep 0.01; done\nexit 0\n");
+    const fs::path source = sourceDir.path() / "a.z80";
+    WriteText(source, "\tret\n");
+
+    // While a window's run holds the program directory, a second one is told so and
+    // a vexil-cli run would have to wait.
+    AssemblyRun first;
+    ASSERT_EQ(first.Start(Request(source, ShellTarget::Ash)), "");
+    AssemblyRun second;
+    EXPECT_EQ(second.Start(Request(source, ShellTarget::Ash)),
+              BusyProgramDirectoryMessage(programDir.path()));
+    EXPECT_FALSE(RunLock::Take(programDir.path(), RunLock::Kind::Shared, false).lock);
+
+    // Once the run has ended, the directory is free again.
+    WriteText(programDir.path() / "go", "");
+    EXPECT_EQ(first.Wait(std::chrono::milliseconds(10)).state, RunState::Succeeded);
+    EXPECT_TRUE(RunLock::Take(programDir.path(), RunLock::Kind::Shared, false).lock);
+    EXPECT_EQ(second.Start(Request(source, ShellTarget::Ash)), "");
+    EXPECT_EQ(second.Wait(std::chrono::milliseconds(10)).state, RunState::Succeeded);
+}
+
+TEST_F(AssemblyRunTest, PrivateRunsLeaveTheProgramDirectoryAlone)
+{
+    InstallStandInAssembler(programDir.path(), "printf '\\311' > \"$obj\"\nexit 0\n");
+    const fs::path source = sourceDir.path() / "a.z80";
+    WriteText(source, "\tret\n");
+    RunRequest request = Request(source, ShellTarget::Ash);
+    request.privateRunFolder = true;
+
+    fs::path folder;
+    {
+        // Side by side with a run that holds the program directory's lock.
+        const RunLock::Outcome shared =
+            RunLock::Take(programDir.path(), RunLock::Kind::Shared, false);
+        ASSERT_TRUE(shared.lock);
+        AssemblyRun run;
+        ASSERT_EQ(run.Start(request), "");
+        folder = run.Files().script.parent_path();
+        EXPECT_NE(folder, programDir.path());
+        EXPECT_EQ(run.Wait(std::chrono::milliseconds(10)).state, RunState::Succeeded);
+        EXPECT_TRUE(run.WriteProgramFile().ok);
+        for (const char *name : {"build.sh", "State.dat", "Retval.dat", "Tasmout.txt"}) {
+            EXPECT_FALSE(fs::exists(programDir.path() / name)) << name;
+        }
+    }
+    EXPECT_FALSE(fs::exists(folder));
+    EXPECT_TRUE(fs::exists(sourceDir.path() / "a.82p"));
 }
 
 } // namespace

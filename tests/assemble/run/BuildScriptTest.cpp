@@ -14,6 +14,7 @@ TEST(BuildScript, KeepsTheRolesOfTheBatchLines)
     BuildScriptInput input;
     input.paths = RunPathsFor("/src/games/snake.z80", ShellTarget::AShell83);
     input.programDir = "/home/u/.local/share/vexil";
+    input.files = RunFiles::In(input.programDir);
     input.assembler = "/usr/bin/tasm";
     input.target = ShellTarget::AShell83;
     input.flags.outputListing = false;
@@ -48,7 +49,7 @@ TEST(BuildScript, QuotesEveryByteForTheShell)
 
 TEST(AssemblerPath, UsersOwnExecutableAssemblerWins)
 {
-    testing::ScratchDir programDir;
+    testing::ScratchFolder programDir;
     const fs::path installed = "/opt/vexil/bin/tasm";
     EXPECT_EQ(AssemblerPath(programDir.path(), installed), installed);
 

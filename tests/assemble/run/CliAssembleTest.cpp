@@ -8,16 +8,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 namespace vexil::assemble::run {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::ReadBytes;
-using testing::ReadText;
-using testing::ScratchDir;
-using testing::WriteText;
+using namespace testing;
 
 class CliAssembleTest : public ::testing::Test {
 protected:
@@ -32,8 +30,10 @@ protected:
     int Assemble(const std::string &arguments)
     {
 #ifdef VEXIL_CLI
-        const std::string command = "XDG_DATA_HOME=" + ShellQuote(home.path().string()) + " " +
-                                    ShellQuote(VEXIL_CLI) + " assemble " + arguments + " >" +
+        // A run that hangs fails instead of holding up the suite.
+        const std::string command = "XDG_DATA_HOME=" + ShellQuote(home.path().string()) +
+                                    " timeout 60 " + ShellQuote(VEXIL_CLI) + " assemble " +
+                                    arguments + " >" +
                                     ShellQuote((work.path() / "out.txt").string()) + " 2>" +
                                     ShellQuote((work.path() / "err.txt").string());
         const int status = std::system(command.c_str());
@@ -49,8 +49,8 @@ protected:
         return ReadText(work.path() / "err.txt");
     }
 
-    ScratchDir home;
-    ScratchDir work;
+    ScratchFolder home;
+    ScratchFolder work;
 };
 
 TEST_F(CliAssembleTest, AssemblesReportsErrorsAndFollowsStoredOptions)
@@ -104,6 +104,72 @@ TEST_F(CliAssembleTest, AssemblesReportsErrorsAndFollowsStoredOptions)
     ASSERT_GT(program.size(), 74U);
     EXPECT_EQ(std::string(program.begin(), program.begin() + 8), std::string("**TI83**"));
     EXPECT_EQ(program[72], 0x00); // AShell83's nop, not a TI-82 marker
+}
+
+TEST_F(CliAssembleTest, SourcesThatLookLikeOptionsOrAreNotFiles)
+{
+    // A file named like an option reaches the assembler as a file.
+    const fs::path dashed = work.path() / "-b.asm";
+    fs::copy_file(testing::SourceTree() / "examples/hello-ash.asm", dashed);
+    ASSERT_EQ(Assemble(ShellQuote(dashed.string())), 0) << Errors();
+    EXPECT_GT(ReadBytes(work.path() / "-b.82p").size(), 75U);
+    EXPECT_TRUE(fs::is_regular_file(work.path() / "-b.obj"));
+
+    // A pipe nobody writes to is refused at once.
+    const fs::path pipe = work.path() / "pipe.asm";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_EQ(Assemble(ShellQuote(pipe.string())), 1);
+    EXPECT_NE(Errors().find("not a regular file"), std::string::npos) << Errors();
+}
+
+TEST_F(CliAssembleTest, ParallelRunsDoNotCross)
+{
+#ifdef VEXIL_CLI
+    // Six good and six bad sources at once with one program directory, as make -j
+    // runs them: each run reports its own outcome and nothing of another's.
+    std::string script;
+    for (int i = 0; i < 6; ++i) {
+        const std::string good = "good" + std::to_string(i);
+        const std::string bad = "bad" + std::to_string(i);
+        fs::copy_file(testing::SourceTree() / "examples/hello-ash.asm",
+                      work.path() / (good + ".z80"));
+        WriteText(work.path() / (bad + ".z80"),
+                  std::string(static_cast<std::size_t>(i), '\n') + "\tfrob\n.end\n");
+        for (const std::string &name : {good, bad}) {
+            const fs::path base = work.path() / name;
+            script += "( XDG_DATA_HOME=" + ShellQuote(home.path().string()) + " timeout 120 " +
+                      ShellQuote(VEXIL_CLI) + " assemble " + ShellQuote(base.string() + ".z80") +
+                      " >/dev/null 2>" + ShellQuote(base.string() + ".err") + "; echo $? >" +
+                      ShellQuote(base.string() + ".rc") + " ) &\n";
+        }
+    }
+    script += "wait\n";
+    WriteText(work.path() / "all.sh", script);
+    ASSERT_EQ(std::system(("sh " + ShellQuote((work.path() / "all.sh").string())).c_str()), 0);
+
+    for (int i = 0; i < 6; ++i) {
+        const fs::path good = work.path() / ("good" + std::to_string(i));
+        const fs::path bad = work.path() / ("bad" + std::to_string(i));
+        SCOPED_TRACE(i);
+        EXPECT_EQ(ReadText(good.string() + ".rc"), "0\n") << ReadText(good.string() + ".err");
+        EXPECT_GT(ReadBytes(good.string() + ".82p").size(), 75U);
+        EXPECT_EQ(ReadText(bad.string() + ".rc"), "1\n");
+        EXPECT_FALSE(fs::exists(bad.string() + ".82p"));
+        const std::string errors = ReadText(bad.string() + ".err");
+        const std::string line = "000" + std::to_string(i + 1);
+        EXPECT_NE(errors.find("bad" + std::to_string(i) + ".z80 line " + line +
+                              ": unrecognized instruction."),
+                  std::string::npos)
+            << errors;
+        EXPECT_EQ(errors.find("good"), std::string::npos) << errors;
+        for (int other = 0; other < 6; ++other) {
+            if (other != i) {
+                EXPECT_EQ(errors.find("bad" + std::to_string(other) + ".z80"), std::string::npos)
+                    << errors;
+            }
+        }
+    }
+#endif
 }
 
 } // namespace

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "assemble/ProgramName.h"
 #include "assemble/run/AssembleDialogRules.h"
-#include "assemble/run/ProgramName.h"
 #include "assemble/run/RunPaths.h"
-#include "assemble/run/ShellTarget.h"
 #include "assemble/run/TasmCommand.h"
 #include "assemble/run/TasmOutput.h"
 
@@ -32,24 +31,8 @@ TEST(TasmFlags, MaskIsOneHexDigitAndOptionsMapToFlags)
     EXPECT_EQ(TasmFlags(unusedOnly), "-80 -b -i -a2");
 }
 
-TEST(ProgramName, ProgNameLineWinsAndKeepsItsBlanks)
+TEST(AssembleDialog, NameBoxStartsWithTheProgNameLine)
 {
-    // The blank after the colon is part of the name.
-    EXPECT_EQ(ProgNameFromSource("; Progname: TEST\r\n\tret\r\n"), " TEST");
-    // The prefix is compared without regard to case; the name is cut to 8 characters.
-    EXPECT_EQ(ProgNameFromSource("; PROGNAME:ABCDEFGHIJ\n"), "ABCDEFGH");
-    // The cut counts characters: a UTF-8 character is never split, while 8-bit text
-    // is cut byte for byte.
-    EXPECT_EQ(ProgNameFromSource("; Progname:\u00C4\u00D6\u00DC\u00C9\u00C8\u00C0\u00C7\u00D1XY"),
-              "\u00C4\u00D6\u00DC\u00C9\u00C8\u00C0\u00C7\u00D1");
-    EXPECT_EQ(ProgNameFromSource("; Progname:\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\r\n"),
-              "\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9");
-    // A first line of exactly the prefix gives an empty name, a shorter one none.
-    EXPECT_EQ(ProgNameFromSource("; progname:"), "");
-    EXPECT_EQ(ProgNameFromSource("; Progname"), std::nullopt);
-    // Only the first line counts.
-    EXPECT_EQ(ProgNameFromSource("\n; Progname: LATER\n"), std::nullopt);
-
     // The line replaces a different remembered name, which marks the source modified.
     ResolvedName fromLine = ResolveProgramName("; Progname:GAME\n", "OLD", "/x/y.z80");
     EXPECT_EQ(fromLine.progName, "GAME");
@@ -63,41 +46,6 @@ TEST(ProgramName, ProgNameLineWinsAndKeepsItsBlanks)
     ResolvedName fallback = ResolveProgramName("\tret\n", "", "/x/my-prog 1.z80");
     EXPECT_EQ(fallback.progName, "");
     EXPECT_EQ(fallback.boxText, "MYPROG1");
-}
-
-TEST(ProgramName, DefaultNameKeepsOnlyNameCharacters)
-{
-    EXPECT_EQ(DefaultProgramName("/home/u/src/my-prog 1.z80"), "MYPROG1");
-    EXPECT_EQ(DefaultProgramName("space_invaders.asm"), "SPACEINV");
-    EXPECT_EQ(DefaultProgramName("a@b.z80"), "A@B");
-    EXPECT_EQ(DefaultProgramName("--.z80"), "");
-    // Only the last extension goes.
-    EXPECT_EQ(DefaultProgramName("tetris.v2.z80"), "TETRISV2");
-}
-
-TEST(AssembleDialog, TypingFiltersAndNameLimits)
-{
-    // Name box: letters upper-cased, digits and "@" kept, editing keys pass.
-    EXPECT_EQ(FilterProgramNameKey('q'), 'Q');
-    EXPECT_EQ(FilterProgramNameKey('7'), '7');
-    EXPECT_EQ(FilterProgramNameKey('@'), '@');
-    EXPECT_EQ(FilterProgramNameKey('\b'), '\b');
-    EXPECT_EQ(FilterProgramNameKey(' '), std::nullopt);
-    EXPECT_EQ(FilterProgramNameKey('-'), std::nullopt);
-    EXPECT_EQ(FilterProgramNameKey(static_cast<char>(0xE9)), std::nullopt);
-
-    // Extra-memory box: hex digits only, upper-cased.
-    EXPECT_EQ(FilterExtraMemoryKey('f'), 'F');
-    EXPECT_EQ(FilterExtraMemoryKey('9'), '9');
-    EXPECT_EQ(FilterExtraMemoryKey('g'), std::nullopt);
-    EXPECT_EQ(FilterExtraMemoryKey('$'), std::nullopt);
-    EXPECT_EQ(FilterExtraMemoryKey('\b'), '\b');
-
-    // CrASH spends one byte of the name field on its marker.
-    EXPECT_EQ(ProgramNameLimit(ShellTarget::Crash), 7U);
-    EXPECT_EQ(ProgramNameLimit(ShellTarget::Ash), 8U);
-    EXPECT_EQ(ProgramNameLimit(ShellTarget::Ti83), 8U);
-    EXPECT_EQ(ProgramNameLimit(ShellTarget::AShell83), 8U);
 }
 
 TEST(AssembleDialog, OkChecksNameThenExtraMemory)
@@ -121,26 +69,16 @@ TEST(AssembleDialog, OkChecksNameThenExtraMemory)
     }
 }
 
-TEST(ShellTarget, OptionsPickTheShellOfTheMode)
-{
-    EXPECT_EQ(TargetFromOptions(false, 1, 1), ShellTarget::Crash);
-    EXPECT_EQ(TargetFromOptions(true, 0, 1), ShellTarget::AShell83);
-    EXPECT_EQ(TargetFromOptions(true, 1, 0), ShellTarget::Ti83);
-    // A damaged value falls back to the first shell, as the rest of the program does.
-    EXPECT_EQ(TargetFromOptions(false, 7, 0), ShellTarget::Ash);
-    EXPECT_EQ(TargetFromOptions(true, 0, 7), ShellTarget::Ti83);
-}
-
 TEST(RunPaths, ExtensionReplacedByTargetModel)
 {
-    RunPaths ti82 = RunPathsFor("/tmp/no-such-dir/game.z80", ShellTarget::Crash);
+    RunPaths ti82 = RunPathsFor("/tmp/no-such-dir/game.z80", ShellTarget::CrASH);
     EXPECT_EQ(ti82.objectFile, "/tmp/no-such-dir/game.obj");
     EXPECT_EQ(ti82.listingFile, "/tmp/no-such-dir/game.lst");
     EXPECT_EQ(ti82.programFile, "/tmp/no-such-dir/game.82p");
     EXPECT_EQ(RunPathsFor("/tmp/no-such-dir/game.z80", ShellTarget::AShell83).programFile,
               "/tmp/no-such-dir/game.83p");
     // A name without an extension gets one appended.
-    EXPECT_EQ(RunPathsFor("/tmp/no-such-dir/game", ShellTarget::Ti83).programFile,
+    EXPECT_EQ(RunPathsFor("/tmp/no-such-dir/game", ShellTarget::TI83).programFile,
               "/tmp/no-such-dir/game.83p");
     // Relative and dotted paths become one canonical absolute path.
     EXPECT_EQ(RunPathsFor("/tmp/no-such-dir/../no-such-dir/./game.z80", ShellTarget::Ash).source,

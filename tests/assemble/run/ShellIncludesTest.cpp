@@ -13,10 +13,7 @@ namespace vexil::assemble::run {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::ReadBytes;
-using testing::ReadText;
-using testing::SourceTree;
-using testing::WriteText;
+using namespace testing;
 
 struct Case {
     const char *file; // header template or example
@@ -45,7 +42,7 @@ protected:
         request.source = source;
         request.programDir = programDir.path();
         request.installedAssembler = VEXIL_TASM;
-        request.target = target;
+        request.program.target = target;
         request.program.name = "HELLO";
         AssemblyRun run;
         EXPECT_EQ(run.Start(request), "");
@@ -64,8 +61,8 @@ protected:
 #endif
     }
 
-    testing::ScratchDir programDir;
-    testing::ScratchDir sourceDir;
+    testing::ScratchFolder programDir;
+    testing::ScratchFolder sourceDir;
 };
 
 std::string AsNewSource(std::string header)
@@ -100,10 +97,10 @@ TEST_P(HeaderTemplates, AssembleAsTheyStand)
     const std::string title = "Program Title";
     switch (GetParam().target) {
     case ShellTarget::Ash:
-    case ShellTarget::Crash:
+    case ShellTarget::CrASH:
         EXPECT_EQ(std::string(data.begin() + 3, data.begin() + 3 + title.size()), title);
         break;
-    case ShellTarget::Ti83:
+    case ShellTarget::TI83:
         // Nothing but the trailer of an empty program.
         EXPECT_EQ(data,
                   (std::vector<std::uint8_t>{0x3F, 0xD4, 0x3F, '0', '0', '0', '0', 0x3F, 0xD4}));
@@ -119,8 +116,8 @@ TEST_P(HeaderTemplates, AssembleAsTheyStand)
 
 INSTANTIATE_TEST_SUITE_P(Shells, HeaderTemplates,
                          ::testing::Values(Case{"Ash30.hdr", ShellTarget::Ash},
-                                           Case{"CrASH13.hdr", ShellTarget::Crash},
-                                           Case{"TI83.hdr", ShellTarget::Ti83},
+                                           Case{"CrASH13.hdr", ShellTarget::CrASH},
+                                           Case{"TI83.hdr", ShellTarget::TI83},
                                            Case{"AShell83.hdr", ShellTarget::AShell83}));
 
 class Examples : public ShellIncludesTest {};
@@ -145,14 +142,14 @@ TEST_P(Examples, HelloWorldBecomesAProgram)
         EXPECT_TRUE(holds(std::string("Hello World\0\xCD\x74\x8D\x9A\x38", 17)));
         EXPECT_TRUE(holds(greeting));
         break;
-    case ShellTarget::Crash:
+    case ShellTarget::CrASH:
         EXPECT_EQ(std::vector<std::uint8_t>(data.begin(), data.begin() + 3),
                   (std::vector<std::uint8_t>{0xD5, 0x00, 0x11}));
         EXPECT_TRUE(holds(std::string("Hello World\0\xCD\x74\x8D\x9A\x38", 17)));
         // call CR_KHAND
         EXPECT_TRUE(holds("\xCD\x91\x8D"));
         break;
-    case ShellTarget::Ti83:
+    case ShellTarget::TI83:
         // The object as hexadecimal text: call _CLRLCDFULL first, then the trailer.
         EXPECT_EQ(std::string(data.begin(), data.begin() + 6), "CD5547");
         EXPECT_TRUE(holds("48656C6C6F2C20776F726C642100"));
@@ -171,8 +168,8 @@ TEST_P(Examples, HelloWorldBecomesAProgram)
 
 INSTANTIATE_TEST_SUITE_P(Shells, Examples,
                          ::testing::Values(Case{"hello-ash.asm", ShellTarget::Ash},
-                                           Case{"hello-crash.asm", ShellTarget::Crash},
-                                           Case{"hello-ti83.asm", ShellTarget::Ti83},
+                                           Case{"hello-crash.asm", ShellTarget::CrASH},
+                                           Case{"hello-ti83.asm", ShellTarget::TI83},
                                            Case{"hello-ashell83.asm", ShellTarget::AShell83}));
 
 } // namespace

@@ -5,9 +5,9 @@
 #include "AssembleUiFixture.h"
 
 #include "app/ui/TfrmOptions.h"
+#include "base/FileIo.h"
 #include "link/LinkDevice.h"
 #include "link/ui/TfrmSendFile.h"
-#include "varfile/AtomicFile.h"
 #include "varfile/Comments.h"
 #include "varfile/VarFile.h"
 #include "varfile/VarFileReader.h"
@@ -62,8 +62,8 @@ protected:
     // The variables the simulated calculator holds, by file.
     std::vector<varfile::ParsedEntry> heldIn(const QString &fileName)
     {
-        const varfile::ReadResult read =
-            varfile::ReadWholeFile(calcMemory.filePath(fileName).toStdString());
+        const base::ReadResult read =
+            base::ReadWholeFile(calcMemory.filePath(fileName).toStdString());
         if (!read.ok()) {
             return {};
         }
@@ -79,8 +79,8 @@ TEST_F(AssembleAndSendTest, F8AssemblesAndTheCalculatorHoldsTheProgram)
     chooseVirtualCable();
     EXPECT_EQ(form->actions().assembleAndSend->shortcut(), QKeySequence(Qt::Key_F8));
 
-    writeFile(sourceDir.filePath("hello.asm"),
-              readFile(QStringLiteral(VEXIL_SOURCE_DIR "/examples/hello-ash.asm")));
+    WriteFile(sourceDir.filePath("hello.asm"),
+              ReadFile(QStringLiteral(VEXIL_SOURCE_DIR "/examples/hello-ash.asm")));
     auto *source = qobject_cast<TfrmSource *>(form->openFile(sourceDir.filePath("hello.asm")));
     ASSERT_NE(source, nullptr);
     form->activateWindow();
@@ -96,7 +96,7 @@ TEST_F(AssembleAndSendTest, F8AssemblesAndTheCalculatorHoldsTheProgram)
     EXPECT_EQ(dialogs->shown.size(), 0u);
 
     // Byte for byte the program the run wrote.
-    const QByteArray written = readFile(sourceDir.filePath("hello.82p"));
+    const QByteArray written = ReadFile(sourceDir.filePath("hello.82p"));
     const varfile::Bytes bytes(written.begin(), written.end());
     const auto sent = varfile::ParseVarFile(bytes).entries;
     const auto held = heldIn("HELLO.82p");
@@ -127,8 +127,8 @@ TEST_F(AssembleAndSendTest, SendShellNamesAMissingShellAndSendsAPresentOne)
     const auto backup = varfile::BuildVarFileFromSection(varfile::CalcModel::TI82,
                                                          varfile::MakeComment(""), section);
     ASSERT_TRUE(backup.has_value());
-    ASSERT_FALSE(varfile::WriteFileAtomically(programDir.filePath("crash/crash.82b").toStdString(),
-                                              *backup));
+    ASSERT_FALSE(
+        base::WriteFileAtomically(programDir.filePath("crash/crash.82b").toStdString(), *backup));
     form->actions().sendShell[1]->trigger();
     EXPECT_EQ(form->sendFile().result(), QDialog::Accepted);
     EXPECT_EQ(form->sendFile().windowTitle(), "Sending crash.82b...");

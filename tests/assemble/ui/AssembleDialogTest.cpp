@@ -17,7 +17,7 @@
 #include <gtest/gtest.h>
 
 using namespace vexil;
-using assemble::run::ShellTarget;
+using assemble::ShellTarget;
 using assemble::ui::AssembleDialogSetup;
 using assemble::ui::TfrmAssemble;
 
@@ -27,7 +27,7 @@ AssembleDialogSetup setupFor(ShellTarget target, const QString &name = QStringLi
 {
     AssembleDialogSetup setup;
     setup.fileName = QStringLiteral("/tmp/my prog.z80");
-    setup.ti83Mode = target == ShellTarget::Ti83 || target == ShellTarget::AShell83;
+    setup.ti83Mode = target == ShellTarget::TI83 || target == ShellTarget::AShell83;
     setup.target = target;
     setup.programName = name;
     return setup;
@@ -44,15 +44,25 @@ protected:
 TEST_F(AssembleDialogTest, NameBoxLimitsAndFilters)
 {
     // CrASH: 7 characters, with the marker picture in the box.
-    dialog.prepare(setupFor(ShellTarget::Crash, QString()));
+    dialog.prepare(setupFor(ShellTarget::CrASH, QString()));
     dialog.show();
     EXPECT_EQ(dialog.TargetPages->currentIndex(), 1);
     EXPECT_TRUE(dialog.CrashPicture->isVisible());
     QTest::keyClicks(dialog.ProgramNameEdit, QStringLiteral("abcdefghij"));
     EXPECT_EQ(dialog.ProgramNameEdit->text(), "ABCDEFG");
 
+    // A name remembered from another target stays whole, but typing cannot lengthen
+    // it, and a replaced selection stops at 7 again.
+    dialog.prepare(setupFor(ShellTarget::CrASH, QStringLiteral("ABCDEFGH")));
+    EXPECT_EQ(dialog.ProgramNameEdit->text(), "ABCDEFGH");
+    QTest::keyClicks(dialog.ProgramNameEdit, QStringLiteral("x"));
+    EXPECT_EQ(dialog.ProgramNameEdit->text(), "ABCDEFGH");
+    dialog.ProgramNameEdit->selectAll();
+    QTest::keyClicks(dialog.ProgramNameEdit, QStringLiteral("qrstuvwxyz"));
+    EXPECT_EQ(dialog.ProgramNameEdit->text(), "QRSTUVW");
+
     // Every other page: 8 characters and no picture.
-    for (ShellTarget target : {ShellTarget::Ash, ShellTarget::Ti83, ShellTarget::AShell83}) {
+    for (ShellTarget target : {ShellTarget::Ash, ShellTarget::TI83, ShellTarget::AShell83}) {
         dialog.prepare(setupFor(target, QString()));
         QTest::keyClicks(dialog.ProgramNameEdit, QStringLiteral("abcdefghij"));
         EXPECT_EQ(dialog.ProgramNameEdit->text(), "ABCDEFGH");
@@ -92,7 +102,7 @@ TEST_F(AssembleDialogTest, NameBoxLimitsAndFilters)
     EXPECT_EQ(dialog.ProgramNameEdit->text(), " TEST");
 
     // Extra memory: hexadecimal digits only, upper-cased, 4 at most.
-    dialog.prepare(setupFor(ShellTarget::Ti83));
+    dialog.prepare(setupFor(ShellTarget::TI83));
     dialog.ExtraMemoryEdit->clear();
     QTest::keyClicks(dialog.ExtraMemoryEdit, QStringLiteral("1g2fa7"));
     EXPECT_EQ(dialog.ExtraMemoryEdit->text(), "12FA");
@@ -116,7 +126,7 @@ TEST_F(AssembleDialogTest, PrepareResetsPerRun)
 
     // TI-83: home screen cleared, edit protect disabled but remembered, squish kept.
     dialog.ExtraMemoryEdit->setText(QStringLiteral("00A0"));
-    dialog.prepare(setupFor(ShellTarget::Ti83));
+    dialog.prepare(setupFor(ShellTarget::TI83));
     EXPECT_EQ(dialog.windowTitle(), "Assemble Source File");
     EXPECT_FALSE(dialog.HomeScreenCheck->isChecked());
     EXPECT_FALSE(dialog.EditProtectCheck->isEnabled());
@@ -128,7 +138,7 @@ TEST_F(AssembleDialogTest, PrepareResetsPerRun)
 
 TEST_F(AssembleDialogTest, OkChecksNameAndExtraMemory)
 {
-    dialog.prepare(setupFor(ShellTarget::Ti83, QString()));
+    dialog.prepare(setupFor(ShellTarget::TI83, QString()));
     dialog.show();
 
     // No name: warning, the dialog stays.
@@ -152,7 +162,7 @@ TEST_F(AssembleDialogTest, OkChecksNameAndExtraMemory)
     dialog.OkButton->click();
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    const assemble::run::ProgramOptions options = dialog.programOptions();
+    const assemble::ProgramSettings options = dialog.programOptions();
     EXPECT_EQ(options.name, "GAME");
     EXPECT_EQ(options.extraMemory, "001F");
     EXPECT_EQ(dialogs->shown.size(), 2u);

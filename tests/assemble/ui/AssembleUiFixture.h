@@ -13,6 +13,7 @@
 #include "base/ui/ScriptedDialogService.h"
 #include "base/ui/StatusPanel.h"
 #include "editor/ui/TfrmSource.h"
+#include "support/ui/FileBytes.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -34,23 +35,12 @@
 namespace vexil::test {
 
 namespace fs = std::filesystem;
-using assemble::run::ShellTarget;
+using assemble::ShellTarget;
 using assemble::ui::TfrmAssemble;
 using editor::TfrmSource;
 
-inline QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
-
-inline void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(bytes);
-}
+using vexil::testing::ReadFile;
+using vexil::testing::WriteFile;
 
 // Processes events until `done` holds; false when `timeoutMs` passed first.
 inline bool waitUntil(const std::function<bool()> &done, int timeoutMs = 30000)
@@ -91,17 +81,11 @@ protected:
 
     assemble::ui::AssemblyController &assembly() { return form->assembly(); }
 
-    void setTarget(ShellTarget target)
-    {
-        app::Options &options = form->mutableOptions();
-        options.ti83Mode = target == ShellTarget::Ti83 || target == ShellTarget::AShell83;
-        options.shell82 = target == ShellTarget::Crash ? 1 : 0;
-        options.shell83 = target == ShellTarget::AShell83 ? 1 : 0;
-    }
+    void setTarget(ShellTarget target) { app::SelectTarget(form->mutableOptions(), target); }
 
     TfrmSource *openSource(const QString &name, const QByteArray &text)
     {
-        writeFile(sourceDir.filePath(name), text);
+        WriteFile(sourceDir.filePath(name), text);
         return qobject_cast<TfrmSource *>(form->openFile(sourceDir.filePath(name)));
     }
 
@@ -140,7 +124,7 @@ protected:
     void useStandInAssembler(const QByteArray &script)
     {
         const QString path = programDir.filePath(QStringLiteral("tasm"));
-        writeFile(path, "#!/bin/sh\n" + script);
+        WriteFile(path, "#!/bin/sh\n" + script);
         QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner);
     }
 

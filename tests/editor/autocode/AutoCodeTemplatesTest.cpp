@@ -2,6 +2,7 @@
 #include "editor/autocode/AutoCodeFile.h"
 #include "editor/autocode/HeaderTemplates.h"
 #include "editor/newfile/NewFileCatalog.h"
+#include "support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,7 @@
 #include <fstream>
 
 using namespace vexil::editor;
+using vexil::assemble::ShellTarget;
 
 namespace {
 
@@ -96,22 +98,22 @@ TEST(AutoCodeFile, NameCodeAndNameChecks)
 TEST(HeaderTemplates, BuiltInDefaults)
 {
     struct Expected {
-        HeaderTemplate which;
+        vexil::assemble::ShellTarget which;
         std::size_t lines;
         std::string_view first;
     };
     for (const auto &[which, lines, first] :
-         {Expected{HeaderTemplate::Ash30, 11, "; Ash 3.0 Program\r\n"},
-          Expected{HeaderTemplate::CrASH13, 9, "; CrASH 1.3 Program\r\n"},
-          Expected{HeaderTemplate::TI83, 9, "; TI-83 Assembler Program\r\n"},
-          Expected{HeaderTemplate::AShell83, 27, "; AShell83 1.0 Program\r\n"}}) {
+         {Expected{ShellTarget::Ash, 11, "; Ash 3.0 Program\r\n"},
+          Expected{ShellTarget::CrASH, 9, "; CrASH 1.3 Program\r\n"},
+          Expected{ShellTarget::TI83, 9, "; TI-83 Assembler Program\r\n"},
+          Expected{ShellTarget::AShell83, 27, "; AShell83 1.0 Program\r\n"}}) {
         const std::string_view text = DefaultHeaderText(which);
-        EXPECT_EQ(CountLines(text), lines) << HeaderTemplateFileName(which);
+        EXPECT_EQ(CountLines(text), lines) << vexil::assemble::Describe(which).headerTemplate;
         EXPECT_TRUE(text.starts_with(first));
         EXPECT_TRUE(text.ends_with("\r\n.end\r\n"));
         EXPECT_NE(text.find("\r\n\t|\r\n"), std::string_view::npos);
     }
-    EXPECT_NE(DefaultHeaderText(HeaderTemplate::AShell83).find("\t.dw\tprog_description\r\n"),
+    EXPECT_NE(DefaultHeaderText(ShellTarget::AShell83).find("\t.dw\tprog_description\r\n"),
               std::string_view::npos);
 }
 
@@ -120,23 +122,10 @@ TEST(HeaderTemplates, SeedFilesAreTheDefaults)
     // A new program directory is seeded with these files, so a first new source
     // already starts from its template.
     const std::filesystem::path data = std::filesystem::path(VEXIL_SOURCE_DIR) / "data";
-    for (const HeaderTemplate which : kHeaderTemplates) {
+    for (const vexil::assemble::ShellTarget which : vexil::assemble::kShellTargets) {
         EXPECT_EQ(ReadHeaderTemplate(data, which), std::string(DefaultHeaderText(which)))
-            << HeaderTemplateFileName(which);
+            << vexil::assemble::Describe(which).headerTemplate;
     }
-}
-
-TEST(HeaderTemplates, TemplateOfTheTarget)
-{
-    vexil::app::Options options;
-    EXPECT_EQ(HeaderTemplateFor(options), HeaderTemplate::Ash30);
-    options.shell82 = 1;
-    EXPECT_EQ(HeaderTemplateFor(options), HeaderTemplate::CrASH13);
-    // In TI-83 mode the TI-82 shell does not matter.
-    options.ti83Mode = true;
-    EXPECT_EQ(HeaderTemplateFor(options), HeaderTemplate::TI83);
-    options.shell83 = 1;
-    EXPECT_EQ(HeaderTemplateFor(options), HeaderTemplate::AShell83);
 }
 
 TEST(HeaderTemplates, CaretGoesWhereTheFirstBarStood)
@@ -157,18 +146,15 @@ TEST(HeaderTemplates, CaretGoesWhereTheFirstBarStood)
 
 TEST(HeaderTemplates, ReadAndWriteFiles)
 {
-    const auto dir =
-        std::filesystem::temp_directory_path() /
-        ("vexil-hdr-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
-    std::filesystem::create_directories(dir);
-    EXPECT_FALSE(ReadHeaderTemplate(dir, HeaderTemplate::TI83).has_value());
-    EXPECT_EQ(WriteHeaderTemplate(dir, HeaderTemplate::TI83, "x|\r\n"), "");
-    EXPECT_EQ(ReadHeaderTemplate(dir, HeaderTemplate::TI83), "x|\r\n");
+    const vexil::testing::ScratchFolder scratch;
+    const auto &dir = scratch.path();
+    EXPECT_FALSE(ReadHeaderTemplate(dir, ShellTarget::TI83).has_value());
+    EXPECT_EQ(WriteHeaderTemplate(dir, ShellTarget::TI83, "x|\r\n"), "");
+    EXPECT_EQ(ReadHeaderTemplate(dir, ShellTarget::TI83), "x|\r\n");
     EXPECT_TRUE(std::filesystem::exists(dir / "TI83.hdr"));
     // A folder in the template's place is unreadable, not an empty template.
     std::filesystem::create_directory(dir / "Ash30.hdr");
-    EXPECT_FALSE(ReadHeaderTemplate(dir, HeaderTemplate::Ash30).has_value());
-    std::filesystem::remove_all(dir);
+    EXPECT_FALSE(ReadHeaderTemplate(dir, ShellTarget::Ash).has_value());
 }
 
 TEST(NewFileCatalog, PagesSuffixesAndCounter)

@@ -5,8 +5,8 @@
 // read must be byte for byte what went in, so a calculator of the same
 // behaviour would pass with them too.
 #include "LibraryCable.h"
+#include "base/FileIo.h"
 #include "link/calcsim/SimCalculator.h"
-#include "varfile/AtomicFile.h"
 #include "varfile/Comments.h"
 #include "varfile/VarFile.h"
 #include "varfile/VarFileReader.h"
@@ -162,12 +162,12 @@ protected:
         const auto bytes =
             vf::BuildVarFile(model(), vf::WriterComment(vf::CommentWriter::Group), {entry});
         EXPECT_TRUE(bytes);
-        EXPECT_FALSE(vf::WriteFileAtomically(path, *bytes));
+        EXPECT_FALSE(vexil::base::WriteFileAtomically(path, *bytes));
         return path;
     }
     vf::VarFileContents readFile(const fs::path &path)
     {
-        const auto read = vf::ReadWholeFile(path);
+        const auto read = vexil::base::ReadWholeFile(path);
         EXPECT_TRUE(read.ok()) << path;
         return vf::ParseVarFile(read.bytes);
     }
@@ -259,7 +259,7 @@ TEST_P(CrossCheck, BackupsGoBothWays)
         section.insert(section.end(), part.begin(), part.end());
     }
     const fs::path file = pcDir() / ("mem" + ext('b'));
-    ASSERT_FALSE(vf::WriteFileAtomically(
+    ASSERT_FALSE(vexil::base::WriteFileAtomically(
         file, *vf::BuildVarFileFromSection(model(), vf::WriterComment(vf::CommentWriter::Group),
                                            section)));
     ASSERT_EQ(ticalcs_calc_send_backup2(calc_, file.c_str()), 0);

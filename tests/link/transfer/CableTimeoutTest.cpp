@@ -4,6 +4,7 @@
 // dies inside a packet ends the transfer within seconds, one whose user takes
 // long at a prompt is waited for.
 #include "../RecordingHost.h"
+#include "base/FileIo.h"
 #include "link/Link.h"
 #include "link/LinkDevice.h"
 #include "link/ReceiveName.h"
@@ -11,7 +12,6 @@
 #include "link/transfer/CableDevice.h"
 #include "link/transfer/ReceiveVariables.h"
 #include "link/transfer/SendOperations.h"
-#include "varfile/AtomicFile.h"
 #include "varfile/Comments.h"
 #include "varfile/VarFile.h"
 
@@ -100,7 +100,7 @@ protected:
         const auto bytes =
             vf::BuildVarFile(vf::CalcModel::TI83, vf::WriterComment(vf::CommentWriter::Group),
                              {{0x05, kName, data}});
-        EXPECT_FALSE(vf::WriteFileAtomically(path, *bytes));
+        EXPECT_FALSE(vexil::base::WriteFileAtomically(path, *bytes));
         return path;
     }
     fs::path pcDir() const { return dir_ / "pc"; }

@@ -3,6 +3,7 @@
 // must be byte for byte the received-variable layout, read cleanly by the TI
 // file library, and written whole or not at all, inside the chosen folder.
 #include "SimFixture.h"
+#include "base/FileIo.h"
 #include "link/ReceiveName.h"
 #include "link/transfer/ReceiveVariables.h"
 
@@ -144,7 +145,7 @@ TEST_P(ReceiveFromSim, ExistingFilesFollowTheUsersChoice)
     writeFile("four" + ext('g'), {kRealA, b, c, kHello}, memoryDir());
     const vf::Bytes old{1, 2, 3};
     for (const char *name : {"RealA", "RealB", "RealC"})
-        ASSERT_FALSE(vf::WriteFileAtomically(pcDir() / (name + ext('n')), old));
+        ASSERT_FALSE(vexil::base::WriteFileAtomically(pcDir() / (name + ext('n')), old));
     // A omitted: the calculator goes on with B, which is not offered twice.
     // B renamed to a bare name: stored in the receiving folder.
     // C overwritten.
@@ -166,7 +167,7 @@ TEST_P(ReceiveFromSim, ExistingFilesFollowTheUsersChoice)
 TEST_P(ReceiveFromSim, QuitEndsTheReceive)
 {
     writeFile("two" + ext('g'), {kRealA, kHello}, memoryDir());
-    ASSERT_FALSE(vf::WriteFileAtomically(pcDir() / ("RealA" + ext('n')), vf::Bytes{9}));
+    ASSERT_FALSE(vexil::base::WriteFileAtomically(pcDir() / ("RealA" + ext('n')), vf::Bytes{9}));
     view.answers = {{ExistsChoice::Quit, {}}};
     startSim({"two" + ext('g')});
     EXPECT_EQ(receive(), TransferResult::Ok);
@@ -192,7 +193,7 @@ TEST_P(ReceiveFromSim, StoppedReceiveLeavesNoPartialFile)
     writeFile("big" + ext('p'), {prog}, memoryDir());
     const vf::Bytes old{7, 7, 7};
     const auto target = pcDir() / ("BIG" + ext('p'));
-    ASSERT_FALSE(vf::WriteFileAtomically(target, old));
+    ASSERT_FALSE(vexil::base::WriteFileAtomically(target, old));
     view.answers = {{ExistsChoice::Overwrite, {}}};
     // The stop button, pressed while the data comes in.
     onPump = [this] {
@@ -212,7 +213,7 @@ TEST_P(ReceiveFromSim, ALinkPlantedUnderTheNameIsReplacedNeverWrittenThrough)
     writeFile("two" + ext('g'), {kRealA, kHello}, memoryDir());
     const fs::path outside = pcDir().parent_path() / "outside";
     const vf::Bytes precious{1, 2, 3};
-    ASSERT_FALSE(vf::WriteFileAtomically(outside, precious));
+    ASSERT_FALSE(vexil::base::WriteFileAtomically(outside, precious));
     const fs::path nowhere = pcDir().parent_path() / "nowhere";
     fs::create_symlink(outside, pcDir() / ("RealA" + ext('n')));
     fs::create_symlink(nowhere, pcDir() / ("HELLO" + ext('p')));

@@ -3,19 +3,18 @@
 // bytes the computer sends in answer must be exactly these.
 #include "../FakeTransport.h"
 #include "../RecordingHost.h"
+#include "base/FileIo.h"
 #include "link/Link.h"
 #include "link/ReceiveName.h"
 #include "link/transfer/ReceiveVariables.h"
 #include "link/transfer/SendOperations.h"
-#include "varfile/AtomicFile.h"
+#include "support/ScratchFolder.h"
 #include "varfile/Comments.h"
 #include "varfile/VarFile.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
-
-#include <unistd.h>
 
 using namespace vexil::link;
 using namespace vexil::link::test;
@@ -37,13 +36,6 @@ Bytes concat(std::initializer_list<Bytes> parts)
 
 class ScriptedExchange : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        dir_ = fs::temp_directory_path() / ("vexil-scripted-" + std::to_string(::getpid()));
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
     // The calculator's side of the exchange, then the operation under test.
     FakeTransport &script(Bytes calculatorBytes)
     {
@@ -56,19 +48,20 @@ protected:
     {
         const auto bytes =
             vf::BuildVarFile(vf::CalcModel::TI83, vf::MakeComment(""), {{typeId, {'P'}, data}});
-        EXPECT_FALSE(vf::WriteFileAtomically(dir_ / name, *bytes));
+        EXPECT_FALSE(vexil::base::WriteFileAtomically(dir_ / name, *bytes));
         return dir_ / name;
     }
     fs::path raw(const std::string &name, const Bytes &bytes)
     {
-        EXPECT_FALSE(vf::WriteFileAtomically(dir_ / name, bytes));
+        EXPECT_FALSE(vexil::base::WriteFileAtomically(dir_ / name, bytes));
         return dir_ / name;
     }
 
     RecordingHost host;
     Link link{host};
     QuietView view;
-    fs::path dir_;
+    vexil::testing::ScratchFolder scratch_;
+    const fs::path dir_ = scratch_.path();
 };
 
 const Bytes kHeaderP3 = {0x03, 0x06, 0x0B, 0x00, 0x03, 0x00, 0x05, 'P', 0,

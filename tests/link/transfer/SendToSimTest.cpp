@@ -178,7 +178,7 @@ TEST_P(SendToSim, BackupIsStoredByteForByte)
     const auto bytes =
         vf::BuildVarFileFromSection(model(), vf::WriterComment(vf::CommentWriter::Group), section);
     const auto file = pcDir() / ("mem" + ext('b'));
-    ASSERT_FALSE(vf::WriteFileAtomically(file, *bytes));
+    ASSERT_FALSE(vexil::base::WriteFileAtomically(file, *bytes));
     startSim();
     link.MachineId = ti82() ? 0x02 : 0x03;
     ASSERT_EQ(SendAnyFile(link, view, file), TransferResult::Ok);

@@ -4,11 +4,12 @@
 #pragma once
 
 #include "../RecordingHost.h"
+#include "base/FileIo.h"
 #include "link/Link.h"
 #include "link/LinkDevice.h"
 #include "link/calcsim/SimCalculator.h"
 #include "link/transfer/TransferView.h"
-#include "varfile/AtomicFile.h"
+#include "support/ScratchFolder.h"
 #include "varfile/Comments.h"
 #include "varfile/VarFile.h"
 
@@ -19,8 +20,6 @@
 #include <filesystem>
 #include <functional>
 #include <thread>
-
-#include <unistd.h>
 
 namespace vexil::link::test {
 
@@ -50,10 +49,6 @@ class SimFixture : public ::testing::TestWithParam<calcsim::SimModel> {
 protected:
     void SetUp() override
     {
-        static int counter = 0;
-        dir_ = std::filesystem::temp_directory_path() /
-               ("vexil-transfer-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-        std::filesystem::remove_all(dir_);
         std::filesystem::create_directories(dir_ / "memory");
         std::filesystem::create_directories(dir_ / "pc");
         config.model = GetParam();
@@ -77,7 +72,6 @@ protected:
         stop_ = true;
         if (thread_.joinable())
             thread_.join();
-        std::filesystem::remove_all(dir_);
     }
 
     void startSim(std::vector<std::string> toSend = {})
@@ -106,13 +100,13 @@ protected:
             model(), varfile::WriterComment(varfile::CommentWriter::Group), entries);
         const auto path = (folder.empty() ? pcDir() : folder) / name;
         EXPECT_TRUE(bytes);
-        EXPECT_FALSE(varfile::WriteFileAtomically(path, *bytes));
+        EXPECT_FALSE(base::WriteFileAtomically(path, *bytes));
         return path;
     }
 
     varfile::Bytes readBytes(const std::filesystem::path &path)
     {
-        auto read = varfile::ReadWholeFile(path);
+        auto read = base::ReadWholeFile(path);
         EXPECT_TRUE(read.ok()) << path;
         return read.bytes;
     }
@@ -125,7 +119,8 @@ protected:
     std::function<void()> onPump;
 
 private:
-    std::filesystem::path dir_;
+    vexil::testing::ScratchFolder scratch_;
+    const std::filesystem::path dir_ = scratch_.path();
     std::atomic<bool> stop_{false};
     std::thread thread_;
 };

@@ -3,13 +3,13 @@
 // picture sent from its Link menu arrives, anything else is refused, and Cancel
 // ends the wait.
 #include "link/ui/TfrmGetPic.h"
+#include "base/FileIo.h"
 #include "base/ui/ScriptedDialogService.h"
 #include "link/LinkDevice.h"
 #include "link/calcsim/SimCalculator.h"
 #include "link/ui/PacketLogView.h"
 #include "link/ui/TfrmSendFile.h"
 #include "tools/PictureFile.h"
-#include "varfile/AtomicFile.h"
 #include "varfile/Comments.h"
 #include "varfile/VarFile.h"
 
@@ -54,13 +54,13 @@ protected:
         config.model = calcsim::SimModel::TI83;
         config.cablePath = virtualCablePath(dir_).string();
         config.memoryDir = dir_ / "memory";
-        ASSERT_FALSE(vf::WriteFileAtomically(
+        ASSERT_FALSE(vexil::base::WriteFileAtomically(
             dir_ / "memory" / "Pic2.83i",
             *vexil::tools::BuildPictureFile(vf::CalcModel::TI83, 2, Diagonals())));
         const auto list =
             vf::BuildVarFile(vf::CalcModel::TI83, vf::WriterComment(vf::CommentWriter::List),
                              {{0x01, {0x5D, 0x00}, {0x00, 0x00}}});
-        ASSERT_FALSE(vf::WriteFileAtomically(dir_ / "memory" / "L1.83l", *list));
+        ASSERT_FALSE(vexil::base::WriteFileAtomically(dir_ / "memory" / "L1.83l", *list));
     }
     void TearDown() override
     {

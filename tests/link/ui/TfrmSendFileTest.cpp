@@ -3,12 +3,13 @@
 // what closes it, the messages with their retry prompts, the stop button and the
 // retry, the operation chosen by extension, and the exists dialog.
 #include "link/ui/TfrmSendFile.h"
+#include "base/FileIo.h"
 #include "base/ui/ScriptedDialogService.h"
 #include "link/LinkDevice.h"
 #include "link/ReceiveName.h"
 #include "link/calcsim/SimCalculator.h"
 #include "link/ui/TfrmExists.h"
-#include "varfile/AtomicFile.h"
+#include "support/ScratchFolder.h"
 #include "varfile/Comments.h"
 #include "varfile/VarFile.h"
 
@@ -27,8 +28,6 @@
 #include <chrono>
 #include <thread>
 
-#include <unistd.h>
-
 using namespace vexil::link;
 using namespace vexil::link::ui;
 namespace vf = vexil::varfile;
@@ -40,9 +39,6 @@ class TransferDialog : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        static int counter = 0;
-        dir_ = fs::temp_directory_path() /
-               ("vexil-dialog-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
         fs::create_directories(dir_ / "memory");
         fs::create_directories(dir_ / "pc");
         config.model = calcsim::SimModel::TI82;
@@ -54,7 +50,6 @@ protected:
         stop_ = true;
         if (thread_.joinable())
             thread_.join();
-        fs::remove_all(dir_);
     }
     void startSim(std::vector<std::string> toSend = {})
     {
@@ -67,7 +62,7 @@ protected:
     {
         const auto bytes = vf::BuildVarFile(vf::CalcModel::TI82,
                                             vf::WriterComment(vf::CommentWriter::Group), entries);
-        EXPECT_FALSE(vf::WriteFileAtomically(path, *bytes));
+        EXPECT_FALSE(vexil::base::WriteFileAtomically(path, *bytes));
         return QString::fromStdString(path.string());
     }
     // Runs `step` every millisecond while the dialog is up, until it returns true.
@@ -85,7 +80,8 @@ protected:
     calcsim::SimConfig config;
     std::unique_ptr<calcsim::SimCalculator> sim_;
     vexil::uibase::ScopedScriptedDialogs dialogs;
-    fs::path dir_;
+    vexil::testing::ScratchFolder scratch_;
+    const fs::path dir_ = scratch_.path();
     TfrmSendFile dialog{[this] { return LinkSettings{0, kPortVirtualCable, false, dir_}; }};
 
 private:
@@ -195,7 +191,7 @@ TEST_F(TransferDialog, ExtensionChoosesBackupAndGroup)
                             0x8D, 1, 0, 0xAA, 1,    0, 0xBB, 1, 0, 0xCC};
     const auto backup =
         vf::BuildVarFileFromSection(vf::CalcModel::TI82, vf::MakeComment(""), section);
-    ASSERT_FALSE(vf::WriteFileAtomically(dir_ / "pc" / "mem.82B", *backup));
+    ASSERT_FALSE(vexil::base::WriteFileAtomically(dir_ / "pc" / "mem.82B", *backup));
     dialog.StartSendFile(QString::fromStdString((dir_ / "pc" / "mem.82B").string()));
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_TRUE(fs::exists(dir_ / "memory" / "Backup.82b"));

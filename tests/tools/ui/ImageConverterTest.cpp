@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "base/FileIo.h"
 #include "base/ui/ScriptedDialogService.h"
 #include "tools/ImageDataText.h"
 #include "tools/PictureFile.h"
 #include "tools/ui/ConverterLink.h"
 #include "tools/ui/ScreenPreview.h"
 #include "tools/ui/TfrmConvert.h"
-#include "varfile/AtomicFile.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -56,7 +56,7 @@ protected:
     QString path(const QString &name) const { return dir.filePath(name); }
     std::vector<std::uint8_t> read(const QString &name) const
     {
-        return varfile::ReadWholeFile(path(name).toStdString()).bytes;
+        return base::ReadWholeFile(path(name).toStdString()).bytes;
     }
     QString lastMessage()
     {
@@ -201,8 +201,8 @@ TEST_F(ImageConverterTest, UnreadablePicturesLeaveTheImageAlone)
     loadBitmap(Gradient(20, 20));
     const SpriteGrid before = converter.workingImage();
     dialogs->shown.clear();
-    ASSERT_FALSE(varfile::WriteFileAtomically(path("junk.png").toStdString(),
-                                              std::vector<std::uint8_t>{'x', 'y'}));
+    ASSERT_FALSE(base::WriteFileAtomically(path("junk.png").toStdString(),
+                                           std::vector<std::uint8_t>{'x', 'y'}));
     dialogs->fileNames.push_back(path("junk.png"));
     converter.BrowseBitmapClick();
     ASSERT_EQ(dialogs->shown.size(), 1U);
@@ -211,7 +211,7 @@ TEST_F(ImageConverterTest, UnreadablePicturesLeaveTheImageAlone)
 
     std::vector<std::uint8_t> cut = *BuildPictureFile(CalcModel::TI82, 1, Pattern());
     cut.resize(800);
-    ASSERT_FALSE(varfile::WriteFileAtomically(path("cut.82i").toStdString(), cut));
+    ASSERT_FALSE(base::WriteFileAtomically(path("cut.82i").toStdString(), cut));
     dialogs->fileNames.push_back(path("cut.82i"));
     converter.BrowsePicClick();
     EXPECT_EQ(lastMessage(), path("cut.82i") +
@@ -223,8 +223,8 @@ TEST_F(ImageConverterTest, UnreadablePicturesLeaveTheImageAlone)
 TEST_F(ImageConverterTest, PicFilesSaveByTheExtensionsModelAndKeepTheirRows)
 {
     const SpriteGrid pattern = Pattern();
-    ASSERT_FALSE(varfile::WriteFileAtomically(path("in.83i").toStdString(),
-                                              *BuildPictureFile(CalcModel::TI83, 9, pattern)));
+    ASSERT_FALSE(base::WriteFileAtomically(path("in.83i").toStdString(),
+                                           *BuildPictureFile(CalcModel::TI83, 9, pattern)));
     dialogs->fileNames.push_back(path("in.83i"));
     converter.BrowsePicClick();
     EXPECT_EQ(dialogs->fileRequests[0].title, "Browse for Pic File");
@@ -381,7 +381,7 @@ TEST_F(ImageConverterTest, SendPicWritesATemporaryPictureThatIsAlwaysRemoved)
     std::vector<std::uint8_t> sentBytes;
     link.send = [&](const QString &file) {
         sent = file;
-        sentBytes = varfile::ReadWholeFile(file.toStdString()).bytes;
+        sentBytes = base::ReadWholeFile(file.toStdString()).bytes;
     };
     ASSERT_TRUE(converter.setPictureNumber(2));
     dialogs->answers.push_back(Answer::Ok);

@@ -2,7 +2,7 @@
 #include "varfile/group/GroupAdd.h"
 
 #include "GroupTestFiles.h"
-#include "varfile/AtomicFile.h"
+#include "base/FileIo.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +26,7 @@ protected:
     fs::path write(const std::string &name, const Bytes &bytes)
     {
         const fs::path path = folder_ / name;
-        EXPECT_FALSE(varfile::WriteFileAtomically(path, bytes));
+        EXPECT_FALSE(base::WriteFileAtomically(path, bytes));
         return path;
     }
 

@@ -2,7 +2,7 @@
 // Group files against an independent implementation of the container: the TI file
 // library must read what Vexil writes, and Vexil must list and take apart, byte for
 // byte, the groups the library makes.
-#include "varfile/AtomicFile.h"
+#include "base/FileIo.h"
 #include "varfile/group/GroupEntryText.h"
 #include "varfile/group/GroupFile.h"
 
@@ -51,7 +51,7 @@ protected:
     fs::path write(const std::string &name, const Bytes &bytes)
     {
         const fs::path path = folder_ / name;
-        EXPECT_FALSE(varfile::WriteFileAtomically(path, bytes));
+        EXPECT_FALSE(base::WriteFileAtomically(path, bytes));
         return path;
     }
 
@@ -148,7 +148,7 @@ TEST_F(TifilesGroups, TheLibraryReadsGroupsAndExtractedFilesVexilWrites)
 TEST_F(TifilesGroups, GroupsTheLibraryMakesAreListedAndTakenApartByteForByte)
 {
     const fs::path path = LibraryGroup("library.83g", CalcModel::TI83, SomeVariables83());
-    const LoadedGroup group = ParseGroupFile(varfile::ReadWholeFile(path).bytes);
+    const LoadedGroup group = ParseGroupFile(base::ReadWholeFile(path).bytes);
     ASSERT_TRUE(group.complete()) << group.problem;
     EXPECT_EQ(group.model, CalcModel::TI83);
     ASSERT_EQ(group.elements.size(), SomeVariables83().size());
@@ -174,7 +174,7 @@ TEST_F(TifilesGroups, GroupsTheLibraryMakesAreListedAndTakenApartByteForByte)
         ASSERT_NE(ungrouped[i], nullptr);
         SCOPED_TRACE(ungrouped[i]);
         EXPECT_EQ(group.elements[i], EntryOf(SomeVariables83()[i]));
-        const Bytes theirs = varfile::ReadWholeFile(folder_ / ungrouped[i]).bytes;
+        const Bytes theirs = base::ReadWholeFile(folder_ / ungrouped[i]).bytes;
         const Bytes ours = *ExtractedFile(group.model, group.elements[i]);
         ASSERT_GT(theirs.size(), 53u);
         EXPECT_EQ(Bytes(ours.begin() + 53, ours.end()), Bytes(theirs.begin() + 53, theirs.end()));

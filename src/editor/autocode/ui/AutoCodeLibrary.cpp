@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/autocode/ui/AutoCodeLibrary.h"
 
-#include "app/AtomicFile.h"
+#include "base/FileIo.h"
 #include "editor/autocode/AutoCodeFile.h"
-
-#include <QFile>
 
 namespace vexil::editor {
 
@@ -22,14 +20,11 @@ void AutoCodeLibrary::load()
 {
     entries.clear();
     encoding_ = AutoCodeEncoding::Utf8;
-    QFile file(QString::fromStdString(filePath().string()));
-    if (!file.open(QIODevice::ReadOnly)) {
+    const base::ReadResult read = base::ReadWholeFile(filePath());
+    if (!read.ok()) {
         return;
     }
-    const QByteArray bytes = file.readAll();
-    const AutoCodeFileContents decoded =
-        DecodeAutoCodeFile(std::span(reinterpret_cast<const std::uint8_t *>(bytes.constData()),
-                                     static_cast<std::size_t>(bytes.size())));
+    const AutoCodeFileContents decoded = DecodeAutoCodeFile(read.bytes);
     encoding_ = decoded.encoding;
     for (const std::string &entry : decoded.entries) {
         entries << QString::fromStdString(entry);
@@ -44,7 +39,7 @@ QString AutoCodeLibrary::save() const
         lines.push_back(entry.toStdString());
     }
     const std::string error =
-        app::WriteFileAtomically(filePath(), EncodeAutoCodeFile(lines, encoding_));
+        base::WriteFileAtomically(filePath(), EncodeAutoCodeFile(lines, encoding_)).errorText();
     return QString::fromLocal8Bit(error.c_str());
 }
 

@@ -16,7 +16,7 @@
 namespace vexil::editor {
 namespace {
 
-const std::array<QString, kHeaderTemplateCount> kPageCaptions = {
+const std::array<QString, assemble::kShellTargets.size()> kPageCaptions = {
     QStringLiteral("Ash 3.0"), QStringLiteral("CrASH 1.3"), QStringLiteral("TI-83 In-Built"),
     QStringLiteral("AShell83 1.0")};
 
@@ -33,7 +33,7 @@ TfrmHeaders::TfrmHeaders(std::filesystem::path programDirectory, QWidget *parent
 {
     setWindowTitle(QStringLiteral("Editing Default Headers"));
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    for (std::size_t i = 0; i < kHeaderTemplateCount; ++i) {
+    for (std::size_t i = 0; i < assemble::kShellTargets.size(); ++i) {
         pages[i] = new QPlainTextEdit(PageControl1);
         pages[i]->setFont(fixed);
         pages[i]->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -74,8 +74,8 @@ void TfrmHeaders::showEvent(QShowEvent *event)
 
 void TfrmHeaders::loadPages()
 {
-    for (std::size_t i = 0; i < kHeaderTemplateCount; ++i) {
-        const HeaderTemplate which = kHeaderTemplates[i];
+    for (std::size_t i = 0; i < assemble::kShellTargets.size(); ++i) {
+        const assemble::ShellTarget which = assemble::kShellTargets[i];
         std::optional<std::string> text = ReadHeaderTemplate(programDirectory_, which);
         if (!text) {
             text = std::string(DefaultHeaderText(which));
@@ -93,7 +93,7 @@ bool TfrmHeaders::writePage(std::size_t index)
 {
     const QByteArray bytes = EncodeText(pages[index]->toPlainText(), encodings_[index]);
     const std::string error =
-        WriteHeaderTemplate(programDirectory_, kHeaderTemplates[index],
+        WriteHeaderTemplate(programDirectory_, assemble::kShellTargets[index],
                             WithCrLfLineBreaks(std::string_view(
                                 bytes.constData(), static_cast<std::size_t>(bytes.size()))));
     if (error.empty()) {
@@ -109,7 +109,7 @@ bool TfrmHeaders::writePage(std::size_t index)
 void TfrmHeaders::accept()
 {
     bool written = true;
-    for (std::size_t i = 0; i < kHeaderTemplateCount; ++i) {
+    for (std::size_t i = 0; i < assemble::kShellTargets.size(); ++i) {
         written = writePage(i) && written;
     }
     if (written) {
@@ -124,9 +124,10 @@ void TfrmHeaders::useDefaults()
                                   uibase::Buttons::YesNo) != uibase::Answer::Yes) {
         return;
     }
-    for (const HeaderTemplate which : kHeaderTemplates) {
+    for (const assemble::ShellTarget which : assemble::kShellTargets) {
         std::error_code ignored;
-        std::filesystem::remove(programDirectory_ / HeaderTemplateFileName(which), ignored);
+        std::filesystem::remove(programDirectory_ / assemble::Describe(which).headerTemplate,
+                                ignored);
     }
     loadPages();
 }

@@ -24,7 +24,7 @@ public:
     explicit TfrmHeaders(std::filesystem::path programDirectory, QWidget *parent = nullptr);
 
     QTabWidget *PageControl1;
-    std::array<QPlainTextEdit *, kHeaderTemplateCount> pages{};
+    std::array<QPlainTextEdit *, assemble::kShellTargets.size()> pages{};
     QPushButton *defaultsButton;
 
     void loadPages();
@@ -41,7 +41,7 @@ private:
     bool writePage(std::size_t index);
 
     std::filesystem::path programDirectory_;
-    std::array<TextEncoding, kHeaderTemplateCount> encodings_{};
+    std::array<TextEncoding, assemble::kShellTargets.size()> encodings_{};
 };
 
 } // namespace vexil::editor

@@ -62,13 +62,12 @@ QIcon SheetIcon(const QColor &colour, const QString &band, const QString &mark)
 
 } // namespace
 
-QIcon AssemblerProgramIcon(int target)
+QIcon AssemblerProgramIcon(assemble::ShellTarget target)
 {
     static const char *const kMarks[] = {"Ash", "CrA", "83", "AS"};
-    const bool ti82 = target < 2;
-    const int index = std::clamp(target, 0, 3);
+    const bool ti82 = assemble::Describe(target).model == varfile::CalcModel::TI82;
     return SheetIcon(ti82 ? kTI82Colour : kTI83Colour, QStringLiteral("ASM"),
-                     QString::fromLatin1(kMarks[index]));
+                     QString::fromLatin1(kMarks[static_cast<std::size_t>(target)]));
 }
 
 QIcon TextFileIcon()

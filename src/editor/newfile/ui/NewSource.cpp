@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/newfile/ui/NewSource.h"
 
+#include "app/Options.h"
 #include "editor/autocode/HeaderTemplates.h"
 #include "editor/ui/TextEncoding.h"
 #include "editor/ui/TfrmSource.h"
@@ -18,7 +19,7 @@ TfrmSource *CreateNewSource(uibase::MainFrame &frame, const QString &caption)
     const app::Options &options = frame.options();
     if (options.insertHeader) {
         const std::optional<std::string> text =
-            ReadHeaderTemplate(frame.programDirectory(), HeaderTemplateFor(options));
+            ReadHeaderTemplate(frame.programDirectory(), app::SelectedTarget(options));
         if (text) {
             // The editor holds UTF-8; the caret offset is taken on that text.
             const QString decoded =

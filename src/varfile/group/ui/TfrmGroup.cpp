@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "varfile/group/ui/TfrmGroup.h"
 
+#include "base/FileIo.h"
 #include "base/ui/DialogService.h"
 #include "base/ui/EditorRegistry.h"
 #include "base/ui/HelpViewer.h"
 #include "base/ui/ProgressWindow.h"
 #include "tibasic/KeyboardFont.h"
 #include "tibasic/ui/TokenTextEdit.h"
-#include "varfile/AtomicFile.h"
 #include "varfile/group/GroupAdd.h"
 #include "varfile/group/GroupEntryText.h"
 #include "varfile/group/ui/GroupClipboard.h"
@@ -309,7 +309,7 @@ void TfrmGroup::extractElement(const QString &folder, const GroupElement &elemen
         return;
     }
     const std::optional<varfile::Bytes> file = ExtractedFile(model(), element);
-    if (!file || varfile::WriteFileAtomically(target, *file)) {
+    if (!file || base::WriteFileAtomically(target, *file)) {
         ShowError(QStringLiteral("Error writing file ") + shown + QStringLiteral("."));
     }
 }
