@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Any bytes as a picture and as sprite source text: neither reader may crash or read
-// outside the buffer, a picture read must fit the sprite, and a sprite read from text
-// must read back the same from the text written for it.
+// Any bytes as a picture, as a calculator picture file and as sprite source text: no
+// reader may crash or read outside the buffer, a picture read must fit the sprite and
+// reduce to black and white by every method, a picture file must save back to the
+// rows it held, and a sprite read from text must read back the same from the text
+// written for it.
+#include "tools/Dither.h"
 #include "tools/ImageDecode.h"
+#include "tools/PictureFile.h"
 #include "tools/SpriteReader.h"
 #include "tools/SpriteText.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -24,6 +29,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         }
         const Sprite sprite = SpriteFromImage(*pixels);
         if (sprite.width > kSpriteColumns || sprite.height > kSpriteRows) {
+            std::abort();
+        }
+        const bool invert = size > 0 && data[size - 1] % 2 == 1;
+        for (DitherMethod method :
+             {DitherMethod::Threshold, DitherMethod::Ordered, DitherMethod::FloydSteinberg}) {
+            ConvertOptions options;
+            options.rule = {method, size > 0 ? data[0] : 128, invert};
+            options.shrinkToFit = invert;
+            (void)ConvertImage(*pixels, options);
+        }
+    }
+
+    const auto picture = ReadPictureFile(std::span(data, size));
+    if (const auto *cells = std::get_if<SpriteGrid>(&picture)) {
+        const auto file = BuildPictureFile(vexil::varfile::CalcModel::TI83, 1, *cells);
+        if (!file || !std::equal(file->begin() + kPictureDataOffset,
+                                 file->begin() + kPictureDataOffset + kPictureDataSize,
+                                 data + kPictureDataOffset)) {
             std::abort();
         }
     }

@@ -72,7 +72,8 @@ CableRun::CableRun(std::string command, const CliArgs &args)
     };
 }
 
-int CableRun::run(const std::function<link::TransferResult()> &transfer)
+int CableRun::run(const std::function<link::TransferResult()> &transfer,
+                  const std::function<std::string(link::TransferResult)> &resultText)
 {
     if (const std::string error = link::transfer::AttachCable(link_, progress_, device_);
         !error.empty()) {
@@ -92,7 +93,7 @@ int CableRun::run(const std::function<link::TransferResult()> &transfer)
         link_.ReleaseLines();
     }
     progress_.finishLine();
-    (result == link::TransferResult::Ok ? std::cout : std::cerr) << ResultText(result) << '\n';
+    (result == link::TransferResult::Ok ? std::cout : std::cerr) << resultText(result) << '\n';
     return result == link::TransferResult::Ok ? kExitOk : kExitBadInput;
 }
 

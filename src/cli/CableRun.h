@@ -24,8 +24,10 @@ public:
     link::Link &link() { return link_; }
 
     // Attaches the cable and runs `transfer`; returns the exit code. A file that
-    // cannot be read or written ends the run with its message.
-    int run(const std::function<link::TransferResult()> &transfer);
+    // cannot be read or written ends the run with its message; `resultText` words
+    // the outcome.
+    int run(const std::function<link::TransferResult()> &transfer,
+            const std::function<std::string(link::TransferResult)> &resultText = ResultText);
 
 private:
     std::string command_;

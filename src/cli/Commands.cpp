@@ -16,6 +16,8 @@ int RunSend(const Words &words);
 int RunReceive(const Words &words);
 int RunSprite(const Words &words);
 int RunGroup(const Words &words);
+int RunPic(const Words &words);
+int RunScreenshot(const Words &words);
 int RunVar(const Words &words);
 std::string VarSynopsis();
 int RunChecksum(const Words &words);
@@ -56,15 +58,27 @@ const std::vector<Command> &commands()
          RunSend},
         {"receive", "receive DIR --cable DEVICE [--exists omit|overwrite|quit] [--wait SECONDS]",
          RunReceive},
+        {"screenshot",
+         "screenshot --cable DEVICE -o OUT.png|OUT.bmp [--model 82|83]\n"
+         "           (what the calculator shows; it answers whenever it waits for a key)",
+         RunScreenshot},
         {"sprite",
          "sprite IMAGE --label NAME [--segment N]\n"
-         "       (a PNG or BMP picture as the Sprite Editor's .db lines, CR LF ended)",
+         "       (a PNG, BMP or JPEG picture as the Sprite Editor's .db lines, CR LF ended)",
          RunSprite},
         {"group",
          "group list FILE   (type and name of each variable, tab-separated)\n"
          "group pack --model 82|83 FILE... -o OUT   (nothing is written if a file is refused)\n"
          "group unpack FILE -d DIR [--overwrite]",
          RunGroup},
+        {"pic",
+         "pic import IMAGE --model 82|83 --number N -o OUT.8?i [CONVERSION]\n"
+         "    (N as the calculator shows it: 1 to 6 on the TI-82, 1 to 9 and 0 on the TI-83)\n"
+         "pic export FILE.8?i -o OUT.png|OUT.bmp\n"
+         "pic asm IMAGE|FILE.8?i [CONVERSION]   (the Image Converter's .db lines, CR LF ended)\n"
+         "    CONVERSION: [--dither threshold|ordered|floyd] [--threshold 0-255] [--invert]\n"
+         "    [--fit] (shrink a larger image to the screen instead of cutting it)",
+         RunPic},
         {"var", varSynopsis.c_str(), RunVar},
         {"checksum",
          "checksum [--fix] FILE...\n"

@@ -4,7 +4,11 @@
 #include <png.h>
 
 #include <array>
+#include <csetjmp>
+#include <cstdio>
 #include <cstring>
+
+#include <jpeglib.h>
 
 namespace vexil::tools {
 namespace {
@@ -36,6 +40,86 @@ std::variant<RgbaImage, std::string> decodePng(std::span<const std::uint8_t> byt
     if (png_image_finish_read(&png, nullptr, image.pixels.data(), 0, nullptr) == 0) {
         return std::string("The PNG picture is damaged: ") + png.message;
     }
+    return image;
+}
+
+// libjpeg reports a fault by calling error_exit, which must not return: it jumps
+// back to the step that was running, with the library's message kept.
+struct JpegErrors {
+    jpeg_error_mgr manager;
+    std::jmp_buf back;
+    char message[JMSG_LENGTH_MAX];
+};
+
+[[noreturn]] void jpegFault(j_common_ptr info)
+{
+    auto *errors = reinterpret_cast<JpegErrors *>(info->err);
+    info->err->format_message(info, errors->message);
+    std::longjmp(errors->back, 1);
+}
+
+void jpegQuiet(j_common_ptr) {}
+
+// Runs one step of the library, false when it failed. The steps hold nothing with a
+// destructor and the objects they change live in the caller, so the jump back
+// skips no destructor and leaves no value indeterminate.
+template <typename Step> bool jpegStep(JpegErrors &errors, Step step)
+{
+    if (setjmp(errors.back) != 0) {
+        return false;
+    }
+    step();
+    return true;
+}
+
+std::variant<RgbaImage, std::string> decodeJpeg(std::span<const std::uint8_t> bytes)
+{
+    jpeg_decompress_struct info;
+    std::memset(&info, 0, sizeof info); // so destroying it before it was created is harmless
+    JpegErrors errors;
+    info.err = jpeg_std_error(&errors.manager);
+    errors.manager.error_exit = jpegFault;
+    errors.manager.output_message = jpegQuiet;
+    errors.message[0] = '\0';
+    const auto failed = [&] {
+        jpeg_destroy_decompress(&info);
+        return std::string("The JPEG picture is damaged: ") + errors.message;
+    };
+    if (!jpegStep(errors, [&] {
+            jpeg_create_decompress(&info);
+            jpeg_mem_src(&info, bytes.data(), static_cast<unsigned long>(bytes.size()));
+            jpeg_read_header(&info, TRUE);
+        })) {
+        return failed();
+    }
+    if (info.image_width > kMaxDecodedSide || info.image_height > kMaxDecodedSide) {
+        const std::string message = tooLarge(info.image_width, info.image_height);
+        jpeg_destroy_decompress(&info);
+        return message;
+    }
+    if (!jpegStep(errors, [&] {
+            info.out_color_space = JCS_EXT_RGBA;
+            jpeg_start_decompress(&info);
+        })) {
+        return failed();
+    }
+    RgbaImage image;
+    image.width = static_cast<int>(info.output_width);
+    image.height = static_cast<int>(info.output_height);
+    image.pixels.resize(static_cast<std::size_t>(image.width) *
+                        static_cast<std::size_t>(image.height) * 4);
+    std::uint8_t *const pixels = image.pixels.data();
+    if (!jpegStep(errors, [&] {
+            while (info.output_scanline < info.output_height) {
+                JSAMPROW row =
+                    pixels + static_cast<std::size_t>(info.output_scanline) * info.output_width * 4;
+                jpeg_read_scanlines(&info, &row, 1);
+            }
+            jpeg_finish_decompress(&info);
+        })) {
+        return failed();
+    }
+    jpeg_destroy_decompress(&info);
     return image;
 }
 
@@ -199,7 +283,10 @@ std::variant<RgbaImage, std::string> DecodeImage(std::span<const std::uint8_t> b
     if (bytes.size() >= 2 && bytes[0] == 'B' && bytes[1] == 'M') {
         return decodeBmp(bytes);
     }
-    return std::string("The file is neither a PNG nor a BMP picture.");
+    if (bytes.size() >= 3 && bytes[0] == 0xFF && bytes[1] == 0xD8 && bytes[2] == 0xFF) {
+        return decodeJpeg(bytes);
+    }
+    return std::string("The file is not a PNG, BMP or JPEG picture.");
 }
 
 } // namespace vexil::tools

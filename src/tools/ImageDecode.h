@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// PNG and BMP pictures read into 8-bit RGBA pixels, for the programs that have no
-// Qt to read pictures with.
+// PNG, BMP and JPEG pictures read into 8-bit RGBA pixels, for the programs that
+// have no Qt to read pictures with.
 #pragma once
 
 #include "tools/SpriteImage.h"

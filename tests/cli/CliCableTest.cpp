@@ -6,12 +6,14 @@
 #include "base/FileIo.h"
 #include "link/LinkDevice.h"
 #include "link/calcsim/SimCalculator.h"
+#include "tools/ImageDecode.h"
 #include "varfile/Comments.h"
 #include "varfile/VarFile.h"
 #include "varfile/VarFileReader.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <fstream>
@@ -188,6 +190,57 @@ TEST_F(CliCable, AFileThatIsNotACableIsLeftAlone)
         std::ifstream in(notes, std::ios::binary);
         EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), text);
     }
+}
+
+TEST_F(CliCable, ScreenshotGivesBackTheCalculatorsScreen)
+{
+    for (int i = 0; i < 768; ++i) {
+        config.screen[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i * 37 % 251);
+    }
+    config.screen[0] = 0x80;
+    config.model = link::calcsim::SimModel::TI83;
+    startCalculator();
+    for (const char *name : {"shot.png", "shot.bmp"}) {
+        const CliOutput run = RunCli(
+            {"screenshot", "--cable", cable(), "-o", (folder / name).string(), "--model", "83"});
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        const auto image = tools::DecodeImage(base::ReadWholeFile(folder / name).bytes);
+        ASSERT_TRUE(std::holds_alternative<tools::RgbaImage>(image)) << name;
+        const tools::RgbaImage &rgba = std::get<tools::RgbaImage>(image);
+        ASSERT_EQ(rgba.width, 96);
+        ASSERT_EQ(rgba.height, 64);
+        for (int y = 0; y < 64; ++y) {
+            for (int x = 0; x < 96; ++x) {
+                const bool dark = rgba.pixels[static_cast<std::size_t>(y * 96 + x) * 4] == 0;
+                const bool set = (config.screen[static_cast<std::size_t>(y * 12 + x / 8)] &
+                                  (0x80 >> (x % 8))) != 0;
+                ASSERT_EQ(dark, set) << name << " " << x << "," << y;
+            }
+        }
+    }
+    // The calculator had its acknowledgement each time.
+    const auto screensSent = [this] {
+        const std::vector<std::string> log = calculator_->log();
+        return std::count(log.begin(), log.end(), "sent the screen");
+    };
+    for (int i = 0; i < 200 && screensSent() < 2; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    EXPECT_EQ(screensSent(), 2);
+
+    EXPECT_EQ(
+        RunCli({"screenshot", "--cable", cable(), "-o", (folder / "shot.gif").string()}).exitCode,
+        2);
+}
+
+TEST_F(CliCable, ScreenshotWithoutACalculatorTimesOut)
+{
+    const CliOutput run =
+        RunCli({"screenshot", "--cable", cable(), "-o", (folder / "none.png").string()});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, "Timeout!  Check your cables and make sure calculator is in a screenshot "
+                       "gettable mode (progress indicator is not going).\n");
+    EXPECT_FALSE(fs::exists(folder / "none.png"));
 }
 
 } // namespace

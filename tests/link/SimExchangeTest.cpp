@@ -204,6 +204,7 @@ TEST_P(SimExchange, ExitRuleEndsTheSession)
     send(headerPacket(pcId(), command::kScreenRequest));
     expect(command::kAck, 0);
     expect(command::kData, 768);
+    ack();
 }
 
 TEST_P(SimExchange, ScreenshotAnswersWithTheScreen)
@@ -217,10 +218,11 @@ TEST_P(SimExchange, ScreenshotAnswersWithTheScreen)
     const Packet screen = expect(command::kData, 768);
     EXPECT_EQ(screen[4], 0x80);
     EXPECT_EQ(screen[771], 0x01);
-    ack(); // a computer that acknowledges the screen is fine too
+    ack(); // the computer acknowledges the screen, as the calculator waits for
     send(headerPacket(pcId(), command::kScreenRequest));
     expect(command::kAck, 0);
     expect(command::kData, 768);
+    ack();
 }
 
 TEST_P(SimExchange, CalculatorSendsFromItsLinkMenu)
@@ -308,6 +310,7 @@ TEST_P(SimExchange, ChecksumErrorsAreAskedAgainBothWays)
     expect(command::kAck);
     expect(command::kData, 768);
     EXPECT_EQ(host.beeps, 1);
+    send(headerPacket(pcId(), command::kAck));
     // A damaged header from the PC: the calculator answers 0x5A, the PC sends it
     // again.
     Packet bad = varHeader(kRealA);

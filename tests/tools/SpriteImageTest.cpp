@@ -131,7 +131,7 @@ TEST(SpriteImage, DamagedPicturesAreRefused)
         EXPECT_TRUE(std::holds_alternative<std::string>(decoded)) << length;
     }
     EXPECT_EQ(std::get<std::string>(DecodeImage(Bytes{'G', 'I', 'F', '8'})),
-              "The file is neither a PNG nor a BMP picture.");
+              "The file is not a PNG, BMP or JPEG picture.");
     Bytes huge = good;
     put32(huge, 18, 100000);
     EXPECT_EQ(std::get<std::string>(DecodeImage(huge)),

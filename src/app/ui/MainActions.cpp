@@ -156,6 +156,12 @@ MainActions BuildMainActions(QMainWindow &window)
                     "calculator files."),
         QKeySequence(Qt::Key_F5));
     a.linkManager->setIcon(themed("network-transmit-receive", QStyle::SP_DriveNetIcon));
+    a.imageConverter =
+        command(a.toolsMenu, QObject::tr("&Image Converter..."),
+                QObject::tr("Image Converter (F4)|Convert pictures between bitmaps, Pic files, the "
+                            "calculator and assembler data."),
+                QKeySequence(Qt::Key_F4));
+    a.imageConverter->setIcon(themed("image-x-generic", QStyle::SP_DriveFDIcon));
     a.spriteEditor =
         command(a.toolsMenu, QObject::tr("&Sprite Editor..."),
                 QObject::tr("Sprite Editor (F6)|Draw a sprite and copy it as assembler data."),
@@ -257,6 +263,7 @@ MainActions BuildMainActions(QMainWindow &window)
     a.toolBar->addAction(a.spriteEditor);
     a.toolBar->addSeparator();
     a.toolBar->addAction(a.helpTopics);
+    a.toolBar->addAction(a.imageConverter);
     a.toolBar->addSeparator();
     a.modeList = dropDown(a.toolBar,
                           {QStringLiteral("TI-82 Devlopment"), QStringLiteral("TI-83 Devlopment")},

@@ -62,6 +62,7 @@ struct MainActions {
     QAction *asciiTable = nullptr;
     QAction *linkManager = nullptr;
     QAction *spriteEditor = nullptr;
+    QAction *imageConverter = nullptr;
     QAction *mode82 = nullptr;
     QAction *mode83 = nullptr;
     // Target shells in stored order: Ash 3.0, CrASH 1.3, TI-83 in-built, AShell83 1.0.

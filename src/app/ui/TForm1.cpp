@@ -4,6 +4,7 @@
 #include "app/OptionsFile.h"
 #include "app/ProgramDirectory.h"
 #include "app/ui/AboutBox.h"
+#include "app/ui/ConverterCable.h"
 #include "app/ui/DocumentManager.h"
 #include "app/ui/ModeController.h"
 #include "app/ui/NewFileCommands.h"
@@ -87,6 +88,8 @@ TForm1::TForm1(std::filesystem::path programDirectory, QWidget *parent)
                                           programDirectory_};
         },
         this);
+    tools_->setConverterLink(*new ConverterCable(
+        *sendFile_, [this] { return options_.ti83Mode; }, this));
     newFiles_ = new NewFileCommands(*this, *documents_, *mode_, registry_, this);
     autoCode_ = new editor::AutoCodeMenu(
         *actions_.autoCodeMenu, programDirectory_,
@@ -163,6 +166,7 @@ void TForm1::connectCommands()
     connect(a.asciiTable, &QAction::triggered, tools_, &ToolWindows::showAsciiTable);
     connect(a.linkManager, &QAction::triggered, this, &TForm1::showLinkManager);
     connect(a.spriteEditor, &QAction::triggered, tools_, &ToolWindows::showSpriteEditor);
+    connect(a.imageConverter, &QAction::triggered, tools_, &ToolWindows::showImageConverter);
     connect(mode_, &ModeController::modeChanged, this, [this] {
         tools_->setModel(options_.ti83Mode ? varfile::CalcModel::TI83 : varfile::CalcModel::TI82);
     });

@@ -3,6 +3,7 @@
 
 #include "editor/ui/TfrmSource.h"
 #include "tools/ui/TfrmAscii.h"
+#include "tools/ui/TfrmConvert.h"
 #include "tools/ui/TfrmSprite.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -60,6 +61,15 @@ tools::TfrmSprite &ToolWindows::spriteEditor()
     return *sprite_;
 }
 
+tools::TfrmConvert &ToolWindows::imageConverter()
+{
+    if (converter_ == nullptr) {
+        converter_ = new tools::TfrmConvert(
+            programDirectory_, [this] { return model_; }, *converterLink_, dialogParent_);
+    }
+    return *converter_;
+}
+
 editor::TfrmSource *ToolWindows::lastSource() const
 {
     return lastSource_;
@@ -77,8 +87,14 @@ void ToolWindows::showSpriteEditor()
     spriteEditor().exec();
 }
 
+void ToolWindows::showImageConverter()
+{
+    imageConverter().exec();
+}
+
 void ToolWindows::setModel(varfile::CalcModel model)
 {
+    model_ = model;
     ascii_->setModel(model);
 }
 

@@ -25,6 +25,8 @@ struct FileDialogRequest {
     // Filters as the program states them: "Name|*.a;*.b|Other|*.c".
     QString filter;
     QString defaultSuffix;
+    // The filter shown first, counted from 0.
+    int filterIndex = 0;
 };
 
 class DialogService {

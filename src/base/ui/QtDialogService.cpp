@@ -50,7 +50,11 @@ QMessageBox::StandardButtons ButtonsOf(Buttons buttons)
 QFileDialog *MakeFileDialog(const FileDialogRequest &request)
 {
     auto *dialog = new QFileDialog(DialogParent(), request.title, request.directory);
-    dialog->setNameFilter(ToQtFilter(request.filter));
+    const QStringList filters = ToQtFilter(request.filter).split(QStringLiteral(";;"));
+    dialog->setNameFilters(filters);
+    if (request.filterIndex > 0 && request.filterIndex < filters.size()) {
+        dialog->selectNameFilter(filters[request.filterIndex]);
+    }
     dialog->setDefaultSuffix(request.defaultSuffix);
     if (!request.fileName.isEmpty()) {
         dialog->selectFile(request.fileName);

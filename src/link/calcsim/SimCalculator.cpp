@@ -181,6 +181,8 @@ void SimCalculator::serveOne(SimPort &port, SimPacket packet)
     case op::kScreen:
         ack(port);
         port.send(op::kData, config_.screen);
+        // The computer acknowledges the screen, or asks for a damaged one again.
+        expect(port, op::kAcknowledge);
         note("sent the screen");
         break;
     case op::kRequest:

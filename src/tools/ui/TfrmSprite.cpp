@@ -6,6 +6,7 @@
 #include "tools/SpriteImage.h"
 #include "tools/SpriteReader.h"
 #include "tools/SpriteText.h"
+#include "tools/ui/QtImages.h"
 #include "tools/ui/SpriteCanvas.h"
 #include "tools/ui/SpritePreview.h"
 
@@ -29,21 +30,6 @@ constexpr int kMinZoom = 1;
 constexpr int kMaxZoom = 16;
 
 using uibase::Dialogs;
-
-RgbaImage rgbaOf(const QImage &picture)
-{
-    const QImage rgba = picture.convertToFormat(QImage::Format_RGBA8888);
-    RgbaImage image;
-    image.width = rgba.width();
-    image.height = rgba.height();
-    image.pixels.resize(static_cast<std::size_t>(image.width) * image.height * 4);
-    for (int y = 0; y < image.height; ++y) {
-        const uchar *line = rgba.constScanLine(y);
-        std::copy(line, line + image.width * 4,
-                  image.pixels.begin() + static_cast<std::ptrdiff_t>(y) * image.width * 4);
-    }
-    return image;
-}
 
 } // namespace
 
@@ -206,7 +192,7 @@ void TfrmSprite::LoadBitmapClick()
             uibase::Buttons::Ok);
         return;
     }
-    takeOver(SpriteFromImage(rgbaOf(picture)));
+    takeOver(SpriteFromImage(RgbaOfImage(picture)));
 }
 
 void TfrmSprite::LoadFromSourceClick()

@@ -11,6 +11,7 @@
 #include "link/ui/TfrmLinkMan.h"
 #include "tools/ui/AsciiTableView.h"
 #include "tools/ui/TfrmAscii.h"
+#include "tools/ui/TfrmConvert.h"
 #include "tools/ui/TfrmSprite.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -18,6 +19,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -120,6 +122,34 @@ TEST_F(ToolWindowsTest, TheSpriteEditorReadsTheLastSourcesSelection)
     EXPECT_TRUE(sprite.cells.at(0, 0));
     EXPECT_TRUE(sprite.cells.at(1, 1));
     EXPECT_TRUE(dialogs->shown.empty());
+}
+
+TEST_F(ToolWindowsTest, TheImageConverterOpensFromF4AndFollowsTheMode)
+{
+    EXPECT_EQ(form.actions().imageConverter->text(), "&Image Converter...");
+    EXPECT_EQ(form.actions().imageConverter->shortcut(), QKeySequence(Qt::Key_F4));
+    const QList<QAction *> buttons = form.actions().toolBar->actions();
+    const auto help = buttons.indexOf(form.actions().helpTopics);
+    ASSERT_GE(help, 0);
+    EXPECT_EQ(buttons.indexOf(form.actions().imageConverter), help + 1);
+
+    form.applyStoredMode();
+    form.actions().mode83->trigger();
+    int numbers = 0;
+    WhenShown<tools::TfrmConvert>([&](tools::TfrmConvert *converter) {
+        numbers = converter->pictureNumberBox()->count();
+        converter->accept();
+    });
+    form.actions().imageConverter->trigger();
+    EXPECT_EQ(numbers, 10);
+    form.actions().mode82->trigger();
+    WhenShown<tools::TfrmConvert>([&](tools::TfrmConvert *converter) {
+        numbers = converter->pictureNumberBox()->count();
+        converter->accept();
+    });
+    form.actions().imageConverter->trigger();
+    EXPECT_EQ(numbers, 6);
+    EXPECT_EQ(&form.toolWindows().imageConverter(), &form.toolWindows().imageConverter());
 }
 
 TEST_F(ToolWindowsTest, F5OpensTheLinkManagerWithTheCalculatorOfTheMode)
