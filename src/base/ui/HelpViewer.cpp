@@ -103,6 +103,11 @@ HelpViewer::HelpViewer(QWidget *parent)
 
     browser_->setOpenExternalLinks(true);
     browser_->setOpenLinks(true);
+    // Room around the text, and examples set off from it, for every page alike.
+    browser_->document()->setDocumentMargin(14);
+    browser_->document()->setDefaultStyleSheet(QStringLiteral(
+        "h1 { color: #2b3440; } h2 { color: #2b3440; } pre { background-color: #eef1f4; } "
+        "th { background-color: #e3e7ec; }"));
     auto *centre = new QWidget(this);
     auto *layout = new QVBoxLayout(centre);
     layout->setContentsMargins(0, 0, 0, 0);
