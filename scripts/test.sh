@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up what the tests need, then, stopping at the first failure:
 #   1. checks that every C++ file is formatted as .clang-format says;
-#   2. builds everything, benchmarks included, and runs every test;
+#   2. builds everything, benchmarks included, and runs every test, among them the
+#      installation into a staging folder and the Debian package with lintian;
 #   3. runs the Qt-free core tests once more under AddressSanitizer and UBSan;
 #   4. builds the fuzz targets with clang and replays each one's corpus.
 # Cross-checks against outside tools fail instead of skipping when CI is set.
