@@ -19,18 +19,17 @@ Assembler::Assembler(const Options &options, FileSystem &fs, std::vector<std::st
 {
 }
 
-AssemblyResult Assembler::run(const std::string &sourceName)
+AssemblyResult Assembler::run(const std::string &sourceName,
+                              const std::optional<std::string> &listingName)
 {
     AssemblyResult result;
     image_ = std::make_unique<MemoryImage>(static_cast<std::uint8_t>(options_.fillByte));
-    listing_ = std::make_unique<ListingWriter>(options_.pageLength, sourceName);
     try {
         runPass(1, sourceName);
         console_ += "tasm: pass 1 complete.\n";
-        // Each row is the source line and some 26 characters before it; taking the room
-        // at once spares copying a long listing each time it outgrows its buffer. Room
-        // that is never written costs no memory.
-        listing_->reserve(bytesThisPass_ + static_cast<std::size_t>(linesThisPass_) * 40);
+        // Only the second pass lists, so a run that stops in the first touches no file.
+        listing_ = std::make_unique<ListingWriter>(
+            options_.pageLength, sourceName, listingName ? fs_.openOutput(*listingName) : nullptr);
         runPass(2, sourceName);
         endOfRun(result);
     } catch (const FatalError &fatal) {
@@ -76,7 +75,7 @@ void Assembler::endOfRun(AssemblyResult &result)
 
     result.errorCount = errorCount_;
     result.image = std::move(image_);
-    result.listing = listing_->take();
+    result.listing = listing_->finish();
     result.exports = exports_;
     result.wantsSymbolFile = wantsSymbolFile_ || options_.symbolFile;
     if (result.wantsSymbolFile) {
@@ -98,7 +97,6 @@ void Assembler::runPass(int pass, const std::string &sourceName)
     seenEnd_ = false;
     segment_ = 'N';
     linesThisPass_ = 0;
-    bytesThisPass_ = 0;
     conditionals_.clear();
     macros_.clear();
     for (const auto &[name, text] : options_.defines) {
@@ -164,7 +162,6 @@ void Assembler::processFile(const std::string &displayName, const std::string &p
             throw FatalError{"tasm: too many source lines; does an include file include itself?",
                              4};
         }
-        bytesThisPass_ += next - start;
         lineNumber_ = ++number;
         lastLineNumber_ = lineNumber_;
         processLine(text.substr(start, end - start));

@@ -19,9 +19,49 @@ std::optional<std::string> DiskFileSystem::read(const std::string &path)
     return std::string(read.text());
 }
 
-bool DiskFileSystem::write(const std::string &path, const std::string &data)
+bool FileSystem::write(const std::string &path, std::string_view data)
 {
-    return !base::WriteFileAtomically(path, std::string_view(data));
+    std::unique_ptr<OutputFile> out = openOutput(path);
+    out->append(data);
+    return out->commit();
+}
+
+namespace {
+
+class DiskOutputFile : public OutputFile {
+public:
+    explicit DiskOutputFile(const std::string &path) : writer_(path) {}
+    void append(std::string_view data) override { writer_.append(data); }
+    bool commit() override { return !writer_.commit(); }
+
+private:
+    base::AtomicFileWriter writer_;
+};
+
+class MemoryOutputFile : public OutputFile {
+public:
+    MemoryOutputFile(std::map<std::string, std::string> &files, std::string key)
+        : files_(files), key_(std::move(key))
+    {
+    }
+    void append(std::string_view data) override { data_.append(data); }
+    bool commit() override
+    {
+        files_[key_] = std::move(data_);
+        return true;
+    }
+
+private:
+    std::map<std::string, std::string> &files_;
+    std::string key_;
+    std::string data_;
+};
+
+} // namespace
+
+std::unique_ptr<OutputFile> DiskFileSystem::openOutput(const std::string &path)
+{
+    return std::make_unique<DiskOutputFile>(path);
 }
 
 bool DiskFileSystem::isFile(const std::string &path)
@@ -62,10 +102,9 @@ std::optional<std::string> MemoryFileSystem::read(const std::string &path)
     return it->second;
 }
 
-bool MemoryFileSystem::write(const std::string &path, const std::string &data)
+std::unique_ptr<OutputFile> MemoryFileSystem::openOutput(const std::string &path)
 {
-    files[memoryKey(path)] = data;
-    return true;
+    return std::make_unique<MemoryOutputFile>(files, memoryKey(path));
 }
 
 bool MemoryFileSystem::isFile(const std::string &path)

@@ -9,12 +9,31 @@ namespace {
 constexpr int kDefaultPageLength = 60;
 constexpr const char *kTableTitle = "Vexil tasm Z80 assembler";
 constexpr const char *kDefaultTitle = "Vexil development environment";
+// Large enough that handing the text on costs a few writes per megabyte, small
+// enough to stay in the cache.
+constexpr std::size_t kPieceSize = 64 * 1024;
 } // namespace
 
-ListingWriter::ListingWriter(int pageLength, std::string sourceName)
-    : sourceName_(std::move(sourceName)), title_(kDefaultTitle),
+ListingWriter::ListingWriter(int pageLength, std::string sourceName,
+                             std::unique_ptr<OutputFile> out)
+    : out_(std::move(out)), sourceName_(std::move(sourceName)), title_(kDefaultTitle),
       pageLength_(pageLength > 0 ? pageLength : kDefaultPageLength), paging_(pageLength > 0)
 {
+    text_.reserve(kPieceSize + 4096);
+}
+
+void ListingWriter::flush()
+{
+    if (out_) {
+        out_->append(text_);
+    }
+    text_.clear();
+}
+
+std::unique_ptr<OutputFile> ListingWriter::finish()
+{
+    flush();
+    return std::move(out_);
 }
 
 void ListingWriter::setPaging(bool on)
@@ -43,6 +62,9 @@ void ListingWriter::pageHeader()
 
 void ListingWriter::beginLine()
 {
+    if (text_.size() >= kPieceSize) {
+        flush();
+    }
     if (paging_ && (page_ == 0 || linesOnPage_ >= pageLength_)) {
         pageHeader();
     }

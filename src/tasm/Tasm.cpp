@@ -65,25 +65,26 @@ int assemble(const CommandLine &cl, const Environment &env, FileSystem &fs, std:
             return kExitFileAccess;
         }
     }
-    auto writeOrFail = [&](const std::string &name, const std::string &data) {
-        if (fs.write(name, data)) {
-            return true;
-        }
+    auto openError = [&](const std::string &name) {
         console += "tasm: file open error on " + name + "\n";
         return false;
+    };
+    auto writeOrFail = [&](const std::string &name, const std::string &data) {
+        return fs.write(name, data) || openError(name);
     };
 
     Options options = cl.options;
     options.errorFormat = env.tasmErrFormat;
     Assembler assembler(options, fs, splitWords(env.tasmInc, ':'), console);
-    AssemblyResult result = assembler.run(cl.files[0]);
+    AssemblyResult result = assembler.run(cl.files[0], listingName);
     if (result.fatal) {
         // The old assembler had truncated both files before reading a line; a good
-        // object from the last run is worth more than an empty one.
+        // object from the last run is worth more than an empty one. A listing begun
+        // in the second pass is dropped with `result`.
         return result.fatal->exitCode;
     }
     bool written = writeOrFail(objectName, objectFile(*result.image, options)) &&
-                   writeOrFail(listingName, result.listing);
+                   (result.listing->commit() || openError(listingName));
     if (written && !result.exports.empty()) {
         written = writeOrFail(fileArgument(cl, 3, ".exp"), result.exports);
     }
