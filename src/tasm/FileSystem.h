@@ -62,6 +62,6 @@ public:
 
 // The path of an existing file: `path` itself, or the same path with each component
 // matched without regard to case (sources written on DOS spell names freely).
-std::optional<std::string> findFile(FileSystem &fs, const std::string &path);
+std::optional<std::string> FindFile(FileSystem &fs, const std::string &path);
 
 } // namespace vexil::tasm

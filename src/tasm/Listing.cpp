@@ -80,7 +80,7 @@ void ListingWriter::line(std::string_view text)
 
 namespace {
 
-void appendDecimal(std::string &out, int value, int minDigits)
+void AppendDecimal(std::string &out, int value, int minDigits)
 {
     char digits[16];
     int n = 0;
@@ -97,7 +97,7 @@ void appendDecimal(std::string &out, int value, int minDigits)
     }
 }
 
-void appendHex(std::string &out, std::uint32_t value, int minDigits)
+void AppendHex(std::string &out, std::uint32_t value, int minDigits)
 {
     static constexpr char kHex[] = "0123456789ABCDEF";
     char digits[8];
@@ -127,13 +127,13 @@ void ListingWriter::row(int lineNumber, int depth, std::int32_t pc, bool skipped
     bool first = true;
     do {
         beginLine();
-        appendDecimal(text_, lineNumber, 4);
+        AppendDecimal(text_, lineNumber, 4);
         text_ += kMarks[depth > 3 ? 3 : depth];
-        appendHex(text_, static_cast<std::uint32_t>(pc + static_cast<std::int32_t>(done)), 4);
+        AppendHex(text_, static_cast<std::uint32_t>(pc + static_cast<std::int32_t>(done)), 4);
         text_ += skipped ? '~' : ' ';
         std::size_t chunk = count - done < 4 ? count - done : 4;
         for (std::size_t i = 0; i < chunk; ++i) {
-            appendHex(text_, bytes[done + i], 2);
+            AppendHex(text_, bytes[done + i], 2);
             text_ += ' ';
         }
         if (first && withSource) {

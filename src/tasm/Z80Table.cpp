@@ -86,7 +86,7 @@ public:
     std::vector<GeneratedRow> rows; // in matching order
 };
 
-constexpr void addLoads(Builder &b)
+constexpr void AddLoads(Builder &b)
 {
     const std::string ld = "LD";
     // Register to register, and the special registers.
@@ -181,7 +181,7 @@ constexpr void addLoads(Builder &b)
     }
 }
 
-constexpr void addArithmetic(Builder &b)
+constexpr void AddArithmetic(Builder &b)
 {
     struct Alu {
         const char *mnemonic;
@@ -258,7 +258,7 @@ constexpr void addArithmetic(Builder &b)
     }
 }
 
-constexpr void addRotatesAndBits(Builder &b)
+constexpr void AddRotatesAndBits(Builder &b)
 {
     struct Shift {
         const char *mnemonic;
@@ -308,7 +308,7 @@ constexpr void addRotatesAndBits(Builder &b)
     b.plain("RRD", "", {0xED, 0x67});
 }
 
-constexpr void addControl(Builder &b)
+constexpr void AddControl(Builder &b)
 {
     b.plain("JP", "(HL)", {0xE9});
     for (const Index &ix : kIndex) {
@@ -340,7 +340,7 @@ constexpr void addControl(Builder &b)
     }
 }
 
-constexpr void addMiscellaneous(Builder &b)
+constexpr void AddMiscellaneous(Builder &b)
 {
     b.plain("NOP", "", {0x00});
     b.plain("HALT", "", {0x76});
@@ -409,7 +409,7 @@ constexpr void addMiscellaneous(Builder &b)
     b.byte("OUT", "(*),A", {0xD3});
 }
 
-constexpr void addHD64180(Builder &b)
+constexpr void AddHD64180(Builder &b)
 {
     constexpr std::uint8_t cls = kClassHD64180;
     const char *pairs[4] = {"BC", "DE", "HL", "SP"};
@@ -465,20 +465,20 @@ struct PackedTable {
     std::size_t mnemonicCount = 0;
 };
 
-constexpr bool isWildcard(const std::string &pattern)
+constexpr bool IsWildcard(const std::string &pattern)
 {
     return pattern.find_first_of("*@") != std::string::npos;
 }
 
-constexpr PackedTable packZ80()
+constexpr PackedTable PackZ80()
 {
     Builder b;
-    addLoads(b);
-    addArithmetic(b);
-    addRotatesAndBits(b);
-    addControl(b);
-    addMiscellaneous(b);
-    addHD64180(b);
+    AddLoads(b);
+    AddArithmetic(b);
+    AddRotatesAndBits(b);
+    AddControl(b);
+    AddMiscellaneous(b);
+    AddHD64180(b);
     const std::vector<GeneratedRow> &rows = b.rows;
 
     std::vector<std::size_t> order(rows.size());
@@ -491,8 +491,8 @@ constexpr PackedTable packZ80()
         if (a.mnemonic != c.mnemonic) {
             return a.mnemonic < c.mnemonic;
         }
-        bool wa = isWildcard(a.pattern);
-        bool wc = isWildcard(c.pattern);
+        bool wa = IsWildcard(a.pattern);
+        bool wc = IsWildcard(c.pattern);
         if (wa != wc) {
             return !wa;
         }
@@ -520,7 +520,7 @@ constexpr PackedTable packZ80()
             m.first = static_cast<std::uint16_t>(t.rowCount);
         }
         PackedMnemonic &m = t.mnemonics[t.mnemonicCount - 1];
-        ++(isWildcard(g.pattern) ? m.wildcardCount : m.exactCount);
+        ++(IsWildcard(g.pattern) ? m.wildcardCount : m.exactCount);
         m.classes |= g.rowClass;
 
         PackedRow &p = t.rows[t.rowCount++];
@@ -537,7 +537,7 @@ constexpr PackedTable packZ80()
     return t;
 }
 
-constexpr PackedTable kPacked = packZ80();
+constexpr PackedTable kPacked = PackZ80();
 static_assert(kPacked.rowCount < kMaxRows && kPacked.textSize < kMaxTextBytes &&
                   kPacked.mnemonicCount < kMaxMnemonics,
               "the Z80 table outgrew its packing limits");
@@ -562,7 +562,7 @@ constexpr std::array<InstructionRow, kPacked.rowCount> kRows = [] {
 
 // A mnemonic of up to eight characters as one number, first character highest, so
 // that numbers sort as the names do and a lookup compares integers.
-constexpr std::uint64_t mnemonicKey(std::string_view name)
+constexpr std::uint64_t MnemonicKey(std::string_view name)
 {
     std::uint64_t key = 0;
     for (std::size_t i = 0; i < 8; ++i) {
@@ -581,7 +581,7 @@ constexpr std::array<NamedRows, kPacked.mnemonicCount> kMnemonics = [] {
     for (std::size_t i = 0; i < out.size(); ++i) {
         const PackedMnemonic &m = kPacked.mnemonics[i];
         const InstructionRow *first = kRows.data() + m.first;
-        out[i].key = mnemonicKey(std::string_view(kText.data() + m.nameOffset, m.nameLength));
+        out[i].key = MnemonicKey(std::string_view(kText.data() + m.nameOffset, m.nameLength));
         out[i].rows.exact = std::span<const InstructionRow>(first, m.exactCount);
         out[i].rows.wildcard =
             std::span<const InstructionRow>(first + m.exactCount, m.wildcardCount);
@@ -598,13 +598,13 @@ static_assert(std::all_of(kPacked.mnemonics.begin(),
 
 } // namespace
 
-const MnemonicRows *z80Mnemonic(std::string_view upperMnemonic)
+const MnemonicRows *Z80Mnemonic(std::string_view upperMnemonic)
 {
     // A NUL would make a shorter name's key; no mnemonic holds one.
     if (upperMnemonic.size() > 8 || upperMnemonic.find('\0') != std::string_view::npos) {
         return nullptr;
     }
-    const std::uint64_t key = mnemonicKey(upperMnemonic);
+    const std::uint64_t key = MnemonicKey(upperMnemonic);
     auto it =
         std::lower_bound(kMnemonics.begin(), kMnemonics.end(), key,
                          [](const NamedRows &entry, std::uint64_t k) { return entry.key < k; });

@@ -41,7 +41,7 @@ protected:
     {
         DiskFileSystem disk;
         console_.clear();
-        return runTasm({"-80", "-b", source_.string(), object.string(), listing.string()}, {}, disk,
+        return RunTasm({"-80", "-b", source_.string(), object.string(), listing.string()}, {}, disk,
                        console_);
     }
 
