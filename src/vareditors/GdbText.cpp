@@ -172,8 +172,8 @@ private:
 
     std::string NameRule() const
     {
-        return varfile::CalcModel::TI82 == model_ ? "A TI-82 GDB name is one of GDB1 to GDB6."
-                                                  : "A GDB name is one of GDB1 to GDB9 and GDB0.";
+        return model_ == CalcModel::TI82 ? "A TI-82 GDB name is one of GDB1 to GDB6."
+                                         : "A GDB name is one of GDB1 to GDB9 and GDB0.";
     }
 
     bool takeName(std::string_view name)
@@ -197,7 +197,7 @@ private:
         const std::string_view value = Trim(item.value);
         if (item.key == "Name") {
             if (!requestedName_.empty() && value != requestedName_) {
-                return fail(item, "the text names " + std::string(value) + ", --name " +
+                return fail(item, "the text names " + std::string(value) + " and --name " +
                                       std::string(requestedName_));
             }
             return takeName(value) || fail(item, NameRule());

@@ -132,7 +132,7 @@ TEST(GdbText, RefusesWhatTheWindowCannotHold)
     // A name given on the command line and another in the text.
     EXPECT_TRUE(Import(CalcModel::TI83, "Name=GDB2", "GDB2").ok());
     EXPECT_EQ(Import(CalcModel::TI83, "Name=GDB2", "GDB3").error,
-              "line 1: the text names GDB2, --name GDB3");
+              "line 1: the text names GDB2 and --name GDB3");
     EXPECT_EQ(LoadGdbFile(Import(CalcModel::TI83, "", "GDB0").file).variable.nameIndex, 9);
 }
 
