@@ -66,6 +66,7 @@ QPushButton *GdbStyleGrid::makeButton(int row)
                 [this, button, row, code] {
                     codes_[static_cast<std::size_t>(row)] = code;
                     button->setText(StyleName(code));
+                    emit styleChosen();
                 });
     }
     button->setMenu(menu);

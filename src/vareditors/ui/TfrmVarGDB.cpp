@@ -125,6 +125,7 @@ QWidget *TfrmVarGDB::buildPages()
         stylePages_->addWidget(styles);
         markModifiedOn(equations, &EquationGrid::edited);
         markModifiedOn(window, &QTableWidget::itemChanged);
+        markModifiedOn(styles, &GdbStyleGrid::styleChosen);
         equations_[Page(type)] = equations;
         windows_[Page(type)] = window;
         styles_[Page(type)] = styles;
