@@ -12,7 +12,7 @@
 
 namespace vexil::tasm::bench {
 
-ProcessRun runProcess(const std::vector<std::string> &argv, const std::filesystem::path &folder)
+ProcessRun RunProcess(const std::vector<std::string> &argv, const std::filesystem::path &folder)
 {
     std::vector<char *> args;
     for (const auto &a : argv) {
@@ -47,7 +47,7 @@ ProcessRun runProcess(const std::vector<std::string> &argv, const std::filesyste
     return run;
 }
 
-bool onPath(const std::string &program)
+bool OnPath(const std::string &program)
 {
     const char *path = std::getenv("PATH");
     std::istringstream dirs(path ? path : "");

@@ -16,8 +16,8 @@ struct ProcessRun {
 };
 
 // `argv[0]` is looked up on PATH; output goes to /dev/null.
-ProcessRun runProcess(const std::vector<std::string> &argv, const std::filesystem::path &folder);
+ProcessRun RunProcess(const std::vector<std::string> &argv, const std::filesystem::path &folder);
 
-bool onPath(const std::string &program);
+bool OnPath(const std::string &program);
 
 } // namespace vexil::tasm::bench

@@ -14,7 +14,7 @@ struct Spelling {
     std::string macroHead, macroTail, macroUse; // macro named M1 with parameter val
 };
 
-Spelling spelling(Dialect d)
+Spelling SpellingOf(Dialect d)
 {
     switch (d) {
     case Dialect::Tasm:
@@ -36,7 +36,7 @@ Spelling spelling(Dialect d)
     return {};
 }
 
-std::string hex(const Spelling &s, unsigned value)
+std::string Hex(const Spelling &s, unsigned value)
 {
     char text[16];
     std::snprintf(text, sizeof text, "%04X", value);
@@ -51,7 +51,7 @@ std::string hex(const Spelling &s, unsigned value)
 constexpr unsigned kBlockBytes = 29;
 
 // 50 lines that produce kBlockBytes bytes.
-void writeBlock(std::ostream &out, const Spelling &s, int n, int equates, Dialect d)
+void WriteBlock(std::ostream &out, const Spelling &s, int n, int equates, Dialect d)
 {
     const std::string label = "L" + std::to_string(n);
     const std::string equLabel = d == Dialect::Z80asm ? ":" : "";
@@ -75,7 +75,7 @@ void writeBlock(std::ostream &out, const Spelling &s, int n, int equates, Dialec
     out << "\t" << s.macroUse << "\n";
     for (int k = 0; k < 10; ++k) {
         out << "C" << n << "_" << k << equLabel << "\t" << s.equ << "\t"
-            << hex(s, (n * 10 + k) & 0xFFFF) << "\n";
+            << Hex(s, (n * 10 + k) & 0xFFFF) << "\n";
     }
     for (int k = 0; k < 9; ++k) {
         out << "; comment line " << k << " of block " << n << ", as sources are full of them\n";
@@ -87,11 +87,11 @@ void writeBlock(std::ostream &out, const Spelling &s, int n, int equates, Dialec
 
 } // namespace
 
-GeneratedSource generateSource(const std::filesystem::path &folder, Dialect dialect, int blocks,
+GeneratedSource GenerateSource(const std::filesystem::path &folder, Dialect dialect, int blocks,
                                int equates)
 {
     std::filesystem::create_directories(folder);
-    const Spelling s = spelling(dialect);
+    const Spelling s = SpellingOf(dialect);
     GeneratedSource result;
     result.main = folder / "main.asm";
     std::ofstream main(result.main);
@@ -105,13 +105,13 @@ GeneratedSource generateSource(const std::filesystem::path &folder, Dialect dial
         std::ofstream eq(folder / "equates.inc");
         const std::string equLabel = dialect == Dialect::Z80asm ? ":" : "";
         for (int i = 0; i < equates; ++i) {
-            eq << "E" << i << equLabel << "\t" << s.equ << "\t" << hex(s, 0x4000 + (i & 0x3FFF))
+            eq << "E" << i << equLabel << "\t" << s.equ << "\t" << Hex(s, 0x4000 + (i & 0x3FFF))
                << "\n";
         }
         main << s.include << " \"equates.inc\"\n";
         result.lines += equates + 1;
     }
-    main << "\t" << s.org << " " << hex(s, 0x1000) << "\n";
+    main << "\t" << s.org << " " << Hex(s, 0x1000) << "\n";
     // Ten files at least, and no more than 1,000 blocks in one, so that a part starting
     // again at 1000h keeps a program of any length inside 64 KB.
     const int files = blocks > 10000 ? (blocks + 999) / 1000 : 10;
@@ -122,13 +122,13 @@ GeneratedSource generateSource(const std::filesystem::path &folder, Dialect dial
         const unsigned partBytes =
             static_cast<unsigned>((f + 1) * blocks / files - f * blocks / files) * kBlockBytes;
         if (address + partBytes > 0x10000) {
-            part << "\t" << s.org << " " << hex(s, 0x1000) << "\n";
+            part << "\t" << s.org << " " << Hex(s, 0x1000) << "\n";
             result.lines += 1;
             address = 0x1000;
         }
         address += partBytes;
         for (int b = f * blocks / files; b < (f + 1) * blocks / files; ++b) {
-            writeBlock(part, s, b, equates, dialect);
+            WriteBlock(part, s, b, equates, dialect);
             result.lines += 50;
         }
         main << s.include << " \"" << name << "\"\n";

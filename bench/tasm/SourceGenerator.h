@@ -20,7 +20,7 @@ struct GeneratedSource {
 // long programs, which start again at 1000h when 64 KB would not hold them);
 // `equates` extra `.equ` lines in an include file of their own, referred to by the
 // program.
-GeneratedSource generateSource(const std::filesystem::path &folder, Dialect dialect, int blocks,
+GeneratedSource GenerateSource(const std::filesystem::path &folder, Dialect dialect, int blocks,
                                int equates);
 
 } // namespace vexil::tasm::bench

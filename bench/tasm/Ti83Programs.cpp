@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Ti83Programs.h"
 
+#include "base/AsciiText.h"
+
 #include <cstdio>
 #include <fstream>
 #include <set>
@@ -20,7 +22,7 @@ struct Spelling {
     bool labelColon; // equates need `name:`
 };
 
-Spelling spelling(Dialect d)
+Spelling SpellingOf(Dialect d)
 {
     switch (d) {
     case Dialect::Tasm:
@@ -33,7 +35,7 @@ Spelling spelling(Dialect d)
     return {};
 }
 
-std::string hex(const Spelling &s, unsigned value)
+std::string Hex(const Spelling &s, unsigned value)
 {
     char text[16];
     std::snprintf(text, sizeof text, s.hexPrefix ? "0x%04X" : "0%04Xh", value);
@@ -43,13 +45,13 @@ std::string hex(const Spelling &s, unsigned value)
 // The include file in another assembler's spelling. Names that another assembler
 // reserves (pasmo reads `Ld`, `Le` and `Lt` as keywords in any case) get a trailing
 // underscore; the programs do not use them.
-std::string convertInclude(const std::string &text, Dialect dialect)
+std::string ConvertInclude(const std::string &text, Dialect dialect)
 {
     if (dialect == Dialect::Tasm) {
         return text;
     }
     static const std::set<std::string> reserved{"LD", "LE", "LT", "EQ", "NE", "GT", "GE"};
-    const Spelling s = spelling(dialect);
+    const Spelling s = SpellingOf(dialect);
     std::istringstream in(text);
     std::ostringstream out;
     std::string line;
@@ -67,20 +69,20 @@ std::string convertInclude(const std::string &text, Dialect dialect)
         }
         std::string upper;
         for (char c : name) {
-            upper += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            upper += base::AsciiUpper(c);
         }
         if (reserved.count(upper)) {
             name += '_';
         }
         unsigned number =
             static_cast<unsigned>(std::stoul(value.substr(0, value.size() - 1), nullptr, 16));
-        out << name << (s.labelColon ? ":" : "") << "\t\tequ\t" << hex(s, number) << "\n";
+        out << name << (s.labelColon ? ":" : "") << "\t\tequ\t" << Hex(s, number) << "\n";
     }
     return out.str();
 }
 
 // Same length, same lines, nothing but comments.
-std::string commentsLike(const std::string &text)
+std::string CommentsLike(const std::string &text)
 {
     std::string out = text;
     std::size_t start = 0;
@@ -100,12 +102,12 @@ std::string commentsLike(const std::string &text)
     return out;
 }
 
-void writeProgram(std::ostream &out, const Spelling &s, int n)
+void WriteProgram(std::ostream &out, const Spelling &s, int n)
 {
     const std::string colon = ":";
     out << "; Program " << n << ": a menu, a counter and some sprites\n";
     out << s.include << " \"ti83asm.inc\"\n";
-    out << "\t" << s.org << " " << hex(s, 0x9327) << "\n";
+    out << "\t" << s.org << " " << Hex(s, 0x9327) << "\n";
     out << "start" << colon << "\n";
     for (const char *line :
          {"call _runIndicOff", "call _CLRLCDFULL", "res textInverse,(iy+textflags)", "ld hl,0",
@@ -142,10 +144,10 @@ void writeProgram(std::ostream &out, const Spelling &s, int n)
         }
         out << "\tdjnz draw" << r << "loop\n\tret\n";
         out << "sprite" << r << colon << "\n";
-        out << "\t" << s.db << " " << hex(s, (0x18 + r + n) & 0xFF) << "," << hex(s, 0x3C) << ","
-            << hex(s, 0x7E) << "," << hex(s, 0xFF) << "\n";
-        out << "\t" << s.db << " " << hex(s, 0xFF) << "," << hex(s, 0x7E) << "," << hex(s, 0x3C)
-            << "," << hex(s, (0x18 + r) & 0xFF) << "\n";
+        out << "\t" << s.db << " " << Hex(s, (0x18 + r + n) & 0xFF) << "," << Hex(s, 0x3C) << ","
+            << Hex(s, 0x7E) << "," << Hex(s, 0xFF) << "\n";
+        out << "\t" << s.db << " " << Hex(s, 0xFF) << "," << Hex(s, 0x7E) << "," << Hex(s, 0x3C)
+            << "," << Hex(s, (0x18 + r) & 0xFF) << "\n";
     }
     out << "table" << colon << "\n";
     out << "\t" << s.dw << " start,count,waitkey,done,draw0,draw1\n";
@@ -156,11 +158,11 @@ void writeProgram(std::ostream &out, const Spelling &s, int n)
     }
 }
 
-void writeOneLiner(const std::filesystem::path &file, const Spelling &s, const char *include)
+void WriteOneLiner(const std::filesystem::path &file, const Spelling &s, const char *include)
 {
     std::ofstream out(file);
     out << s.include << " \"" << include << "\"\n";
-    out << "\t" << s.org << " " << hex(s, 0x9327) << "\n\tret\n";
+    out << "\t" << s.org << " " << Hex(s, 0x9327) << "\n\tret\n";
     if (s.end) {
         out << "\t" << s.end << "\n";
     }
@@ -168,27 +170,27 @@ void writeOneLiner(const std::filesystem::path &file, const Spelling &s, const c
 
 } // namespace
 
-std::string programName(int index)
+std::string ProgramName(int index)
 {
     char name[32];
     std::snprintf(name, sizeof name, "prog%02d.asm", index);
     return name;
 }
 
-void writeTi83Programs(const std::filesystem::path &folder, Dialect dialect, int programs,
+void WriteTi83Programs(const std::filesystem::path &folder, Dialect dialect, int programs,
                        const std::string &includeText)
 {
     std::filesystem::create_directories(folder);
-    const Spelling s = spelling(dialect);
-    const std::string include = convertInclude(includeText, dialect);
+    const Spelling s = SpellingOf(dialect);
+    const std::string include = ConvertInclude(includeText, dialect);
     std::ofstream(folder / "ti83asm.inc") << include;
-    std::ofstream(folder / "comments.inc") << commentsLike(include);
+    std::ofstream(folder / "comments.inc") << CommentsLike(include);
     for (int i = 0; i < programs; ++i) {
-        std::ofstream out(folder / programName(i));
-        writeProgram(out, s, i);
+        std::ofstream out(folder / ProgramName(i));
+        WriteProgram(out, s, i);
     }
-    writeOneLiner(folder / "equates.asm", s, "ti83asm.inc");
-    writeOneLiner(folder / "comments.asm", s, "comments.inc");
+    WriteOneLiner(folder / "equates.asm", s, "ti83asm.inc");
+    WriteOneLiner(folder / "comments.asm", s, "comments.inc");
 }
 
 } // namespace vexil::tasm::bench

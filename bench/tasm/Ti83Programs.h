@@ -17,10 +17,10 @@ namespace vexil::tasm::bench {
 //   prog00.asm ...     `programs` programs of about 150 lines that call the system
 //   equates.asm        a program of one instruction that includes ti83asm.inc
 //   comments.asm       the same, including comments.inc instead
-void writeTi83Programs(const std::filesystem::path &folder, Dialect dialect, int programs,
+void WriteTi83Programs(const std::filesystem::path &folder, Dialect dialect, int programs,
                        const std::string &includeText);
 
 // "prog07.asm" and the like.
-std::string programName(int index);
+std::string ProgramName(int index);
 
 } // namespace vexil::tasm::bench

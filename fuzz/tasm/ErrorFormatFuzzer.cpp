@@ -39,10 +39,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     d.message = fields[2];
     d.detail = fields[3];
 
-    const std::string line1 = vexil::tasm::formatDiagnostic(d, layout);
-    const std::string fallback = vexil::tasm::formatDiagnostic(d);
+    const std::string line1 = vexil::tasm::FormatDiagnostic(d, layout);
+    const std::string fallback = vexil::tasm::FormatDiagnostic(d);
     // The same inputs give the same line.
-    if (line1 != vexil::tasm::formatDiagnostic(d, layout)) {
+    if (line1 != vexil::tasm::FormatDiagnostic(d, layout)) {
         std::abort();
     }
     // No conversion grows past its width limit or its value: at most the layout,

@@ -48,6 +48,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     vexil::tasm::Environment env;
     env.tasmInc = "inc";
     std::string console;
-    vexil::tasm::runTasm(args, env, fs, console);
+    vexil::tasm::RunTasm(args, env, fs, console);
     return 0;
 }

@@ -165,81 +165,6 @@ void SyncFolder(const fs::path &folder)
     }
 }
 
-WriteResult ReplaceRegularFile(const fs::path &requested, const fs::path &file,
-                               const struct stat *existing, std::span<const std::uint8_t> bytes)
-{
-    // Replacing by rename would get past a file's missing write permission, which
-    // writing it in place respects.
-    if (existing != nullptr && ::access(file.c_str(), W_OK) != 0) {
-        return SystemError("Cannot write", requested, errno);
-    }
-    const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
-    RemoveStaleTemporaries(folder);
-    int error = 0;
-    const std::optional<Temporary> temporary = CreateTemporary(folder, error);
-    if (!temporary) {
-        return SystemError("Cannot create a temporary file for", requested, error);
-    }
-    auto fail = [&](const std::string &what) {
-        const int reason = errno;
-        ::unlink(temporary->path.c_str());
-        ::close(temporary->fd);
-        return WriteResult(SystemError(what, requested, reason));
-    };
-    if (!WriteAll(temporary->fd, bytes)) {
-        return fail("Cannot write");
-    }
-    if (existing != nullptr) {
-        // Only an administrator may give a file away; for anyone else this keeps
-        // the owner the file already has.
-        [[maybe_unused]] const int ignored =
-            ::fchown(temporary->fd, existing->st_uid, existing->st_gid);
-    }
-    const mode_t mode = existing != nullptr ? (existing->st_mode & 07777) : NewFileMode();
-    if (::fchmod(temporary->fd, mode) != 0 || ::fsync(temporary->fd) != 0) {
-        return fail("Cannot write");
-    }
-    if (::rename(temporary->path.c_str(), file.c_str()) != 0) {
-        return fail("Cannot replace");
-    }
-    SyncFolder(folder);
-    // The lock goes with the descriptor; the name now belongs to the target.
-    if (::close(temporary->fd) != 0) {
-        return SystemError("Cannot write", requested, errno);
-    }
-    return std::nullopt;
-}
-
-// A device or a pipe takes the bytes as a stream, the way a shell redirection
-// writes to it.
-WriteResult WriteInPlace(const fs::path &requested, const struct stat &info,
-                         std::span<const std::uint8_t> bytes)
-{
-    int flags = O_WRONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC;
-    if (S_ISREG(info.st_mode)) {
-        flags |= O_TRUNC;
-    }
-    const int fd = ::open(requested.c_str(), flags);
-    if (fd < 0) {
-        if (errno == ENXIO && S_ISFIFO(info.st_mode)) {
-            return Refusal("Cannot write", requested, "no program reads from it",
-                           IoProblem::NotRegularFile);
-        }
-        return SystemError("Cannot write", requested, errno);
-    }
-    // Open without waiting for a reader, then write as a blocking stream.
-    const int status = ::fcntl(fd, F_GETFL);
-    if (status < 0 || ::fcntl(fd, F_SETFL, status & ~O_NONBLOCK) != 0 || !WriteAll(fd, bytes)) {
-        const int reason = errno;
-        ::close(fd);
-        return SystemError("Cannot write", requested, reason);
-    }
-    if (::close(fd) != 0) {
-        return SystemError("Cannot write", requested, errno);
-    }
-    return std::nullopt;
-}
-
 // Whether the name sits in /proc, where a file is a process's open file and
 // replacing it by rename would not reach what that process writes to.
 bool InProc(const fs::path &path)
@@ -286,58 +211,203 @@ bool IsWriteTemporaryName(std::string_view fileName)
     return random.find_first_not_of(kNameAlphabet) == std::string_view::npos;
 }
 
-WriteResult WriteFileAtomically(const fs::path &target, std::span<const std::uint8_t> bytes,
-                                AtSymlink atSymlink)
+AtomicFileWriter::AtomicFileWriter(const fs::path &target, AtSymlink atSymlink) : requested_(target)
 {
+    const auto existingOf = [](const struct stat &info) {
+        return Existing{info.st_uid, info.st_gid, info.st_mode & 07777};
+    };
     struct stat named {};
     if (::lstat(target.c_str(), &named) != 0) {
         if (errno != ENOENT) {
-            return SystemError("Cannot write", target, errno);
+            fail("Cannot write", errno);
+            return;
         }
-        return ReplaceRegularFile(target, target, nullptr, bytes);
+        startReplace(target, std::nullopt);
+        return;
     }
     if (atSymlink == AtSymlink::Replace) {
         if (S_ISLNK(named.st_mode)) {
             // The rename replaces the link's own directory entry.
-            return ReplaceRegularFile(target, target, nullptr, bytes);
+            startReplace(target, std::nullopt);
+        } else if (S_ISREG(named.st_mode)) {
+            startReplace(target, existingOf(named));
+        } else {
+            refuse(WhatItIs(named.st_mode), IoProblem::NotRegularFile);
         }
-        if (S_ISREG(named.st_mode)) {
-            return ReplaceRegularFile(target, target, &named, bytes);
-        }
-        return Refusal("Cannot write", target, WhatItIs(named.st_mode), IoProblem::NotRegularFile);
+        return;
     }
     fs::path file = target;
     struct stat info = named;
     if (S_ISLNK(named.st_mode)) {
         if (atSymlink == AtSymlink::Refuse) {
-            return Refusal("Cannot write", target, "it is a symbolic link",
-                           IoProblem::SymbolicLink);
+            refuse("it is a symbolic link", IoProblem::SymbolicLink);
+            return;
         }
         if (::stat(target.c_str(), &info) != 0) {
             // A link to nothing: there is no file to keep, so the link itself is
             // replaced rather than a file created wherever it points.
-            return ReplaceRegularFile(target, target, nullptr, bytes);
+            startReplace(target, std::nullopt);
+            return;
         }
         if (S_ISREG(info.st_mode)) {
             if (LinkChainEntersProc(target)) {
-                return WriteInPlace(target, info, bytes);
+                startInPlace(true, false);
+                return;
             }
             std::error_code error;
             file = fs::canonical(target, error);
             if (error) {
-                return SystemError("Cannot write", target, error.value());
+                fail("Cannot write", error.value());
+                return;
             }
         }
     } else if (S_ISREG(named.st_mode) && InProc(target)) {
-        return WriteInPlace(target, info, bytes);
+        startInPlace(true, false);
+        return;
     }
     if (S_ISREG(info.st_mode)) {
-        return ReplaceRegularFile(target, file, &info, bytes);
+        startReplace(file, existingOf(info));
+    } else if (S_ISCHR(info.st_mode) || S_ISFIFO(info.st_mode)) {
+        startInPlace(false, S_ISFIFO(info.st_mode));
+    } else {
+        refuse(WhatItIs(info.st_mode), IoProblem::NotRegularFile);
     }
-    if (S_ISCHR(info.st_mode) || S_ISFIFO(info.st_mode)) {
-        return WriteInPlace(target, info, bytes);
+}
+
+AtomicFileWriter::~AtomicFileWriter()
+{
+    discard();
+}
+
+void AtomicFileWriter::startReplace(const fs::path &file, const std::optional<Existing> &existing)
+{
+    // Replacing by rename would get past a file's missing write permission, which
+    // writing it in place respects.
+    if (existing && ::access(file.c_str(), W_OK) != 0) {
+        fail("Cannot write", errno);
+        return;
     }
-    return Refusal("Cannot write", target, WhatItIs(info.st_mode), IoProblem::NotRegularFile);
+    const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
+    RemoveStaleTemporaries(folder);
+    int error = 0;
+    const std::optional<Temporary> temporary = CreateTemporary(folder, error);
+    if (!temporary) {
+        fail("Cannot create a temporary file for", error);
+        return;
+    }
+    file_ = file;
+    existing_ = existing;
+    temporary_ = temporary->path;
+    fd_ = temporary->fd;
+    mode_ = Mode::Replace;
+}
+
+// A device or a pipe takes the bytes as a stream, the way a shell redirection
+// writes to it.
+void AtomicFileWriter::startInPlace(bool regular, bool fifo)
+{
+    int flags = O_WRONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC;
+    if (regular) {
+        flags |= O_TRUNC;
+    }
+    const int fd = ::open(requested_.c_str(), flags);
+    if (fd < 0) {
+        if (errno == ENXIO && fifo) {
+            refuse("no program reads from it", IoProblem::NotRegularFile);
+        } else {
+            fail("Cannot write", errno);
+        }
+        return;
+    }
+    // Open without waiting for a reader, then write as a blocking stream.
+    const int status = ::fcntl(fd, F_GETFL);
+    if (status < 0 || ::fcntl(fd, F_SETFL, status & ~O_NONBLOCK) != 0) {
+        const int reason = errno;
+        ::close(fd);
+        fail("Cannot write", reason);
+        return;
+    }
+    fd_ = fd;
+    mode_ = Mode::InPlace;
+}
+
+void AtomicFileWriter::append(std::span<const std::uint8_t> bytes)
+{
+    if ((mode_ == Mode::Replace || mode_ == Mode::InPlace) && !WriteAll(fd_, bytes)) {
+        fail("Cannot write", errno);
+    }
+}
+
+void AtomicFileWriter::append(std::string_view text)
+{
+    append(std::span(reinterpret_cast<const std::uint8_t *>(text.data()), text.size()));
+}
+
+WriteResult AtomicFileWriter::commit()
+{
+    if (mode_ == Mode::Replace) {
+        if (existing_) {
+            // Only an administrator may give a file away; for anyone else this keeps
+            // the owner the file already has.
+            [[maybe_unused]] const int ignored = ::fchown(fd_, existing_->uid, existing_->gid);
+        }
+        const mode_t mode = existing_ ? static_cast<mode_t>(existing_->mode) : NewFileMode();
+        const fs::path folder = file_.has_parent_path() ? file_.parent_path() : fs::path(".");
+        if (::fchmod(fd_, mode) != 0 || ::fsync(fd_) != 0) {
+            fail("Cannot write", errno);
+        } else if (::rename(temporary_.c_str(), file_.c_str()) != 0) {
+            fail("Cannot replace", errno);
+        } else {
+            SyncFolder(folder);
+            // The lock goes with the descriptor; the name now belongs to the target.
+            closeFinished();
+        }
+    } else if (mode_ == Mode::InPlace) {
+        closeFinished();
+    }
+    mode_ = Mode::Done;
+    return error_ ? WriteResult(*error_) : WriteResult(std::nullopt);
+}
+
+void AtomicFileWriter::closeFinished()
+{
+    const int closed = ::close(fd_);
+    fd_ = -1;
+    if (closed != 0) {
+        error_ = SystemError("Cannot write", requested_, errno);
+    }
+}
+
+void AtomicFileWriter::fail(const std::string &what, int error)
+{
+    error_ = SystemError(what, requested_, error);
+    discard();
+}
+
+void AtomicFileWriter::refuse(const std::string &why, IoProblem problem)
+{
+    error_ = Refusal("Cannot write", requested_, why, problem);
+    mode_ = Mode::Failed;
+}
+
+void AtomicFileWriter::discard()
+{
+    if (mode_ == Mode::Replace) {
+        ::unlink(temporary_.c_str());
+    }
+    if (fd_ >= 0) {
+        ::close(fd_);
+        fd_ = -1;
+    }
+    mode_ = Mode::Failed;
+}
+
+WriteResult WriteFileAtomically(const fs::path &target, std::span<const std::uint8_t> bytes,
+                                AtSymlink atSymlink)
+{
+    AtomicFileWriter writer(target, atSymlink);
+    writer.append(bytes);
+    return writer.commit();
 }
 
 WriteResult WriteFileAtomically(const fs::path &target, std::string_view text, AtSymlink atSymlink)

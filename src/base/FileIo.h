@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every file Vexil reads or writes whole goes through these two routines.
+// Every file Vexil reads or writes goes through these routines.
 //
 // A write never leaves a half-written file in place of a good one and never writes
 // a file that is not ours: a regular file is replaced through a temporary file of
@@ -68,6 +68,51 @@ WriteResult WriteFileAtomically(const std::filesystem::path &target,
                                 AtSymlink atSymlink = AtSymlink::Follow);
 WriteResult WriteFileAtomically(const std::filesystem::path &target, std::string_view text,
                                 AtSymlink atSymlink = AtSymlink::Follow);
+
+// The same write in pieces, for output too large to hold whole (an assembler
+// listing): WriteFileAtomically's rules hold, and a regular file takes the
+// target's place only in commit(). A writer dropped without a commit, or whose
+// write failed, leaves the target untouched and no temporary file behind. A device
+// or a pipe takes each piece as it comes. Each append is one write to the system,
+// so pieces should be large.
+class AtomicFileWriter {
+public:
+    explicit AtomicFileWriter(const std::filesystem::path &target,
+                              AtSymlink atSymlink = AtSymlink::Follow);
+    ~AtomicFileWriter();
+    AtomicFileWriter(const AtomicFileWriter &) = delete;
+    AtomicFileWriter &operator=(const AtomicFileWriter &) = delete;
+
+    // Does nothing once something has failed; commit() reports what.
+    void append(std::span<const std::uint8_t> bytes);
+    void append(std::string_view text);
+    // Puts the file in place; the first failure since the target was opened, if any.
+    // Nothing is written after it.
+    WriteResult commit();
+
+private:
+    enum class Mode { Failed, Replace, InPlace, Done };
+    struct Existing {
+        std::uint32_t uid = 0;
+        std::uint32_t gid = 0;
+        std::uint32_t mode = 0;
+    };
+
+    void startReplace(const std::filesystem::path &file, const std::optional<Existing> &existing);
+    void startInPlace(bool regular, bool fifo);
+    void closeFinished();
+    void fail(const std::string &what, int error);
+    void refuse(const std::string &why, IoProblem problem);
+    void discard();
+
+    std::filesystem::path requested_; // the name the caller gave, for messages
+    std::filesystem::path file_;      // what the rename replaces
+    std::filesystem::path temporary_;
+    std::optional<Existing> existing_;
+    int fd_ = -1;
+    Mode mode_ = Mode::Failed;
+    std::optional<IoError> error_;
+};
 
 struct [[nodiscard]] ReadResult {
     std::vector<std::uint8_t> bytes; // empty on failure

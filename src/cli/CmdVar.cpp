@@ -62,7 +62,7 @@ std::string NoTextForm(std::optional<varfile::VarKind> kind)
     if (*kind == varfile::VarKind::Program || *kind == varfile::VarKind::ProtectedProgram) {
         return "a program: vexil-cli basic export prints it as text";
     }
-    // "Graph database" reads "a graph database ..."; "Y-variable" keeps its capital.
+    // "Picture" reads "a picture ..."; "Y-variable" keeps its capital.
     std::string meaning = varfile::VarKindMeaning(*kind);
     if (meaning.size() > 1 && meaning[1] != '-') {
         meaning[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(meaning[0])));

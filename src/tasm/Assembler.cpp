@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tasm/Assembler.h"
 
+#include "base/AsciiText.h"
 #include "tasm/Characters.h"
 #include "tasm/LabelTable.h"
 
@@ -19,18 +20,17 @@ Assembler::Assembler(const Options &options, FileSystem &fs, std::vector<std::st
 {
 }
 
-AssemblyResult Assembler::run(const std::string &sourceName)
+AssemblyResult Assembler::run(const std::string &sourceName,
+                              const std::optional<std::string> &listingName)
 {
     AssemblyResult result;
     image_ = std::make_unique<MemoryImage>(static_cast<std::uint8_t>(options_.fillByte));
-    listing_ = std::make_unique<ListingWriter>(options_.pageLength, sourceName);
     try {
         runPass(1, sourceName);
         console_ += "tasm: pass 1 complete.\n";
-        // Each row is the source line and some 26 characters before it; taking the room
-        // at once spares copying a long listing each time it outgrows its buffer. Room
-        // that is never written costs no memory.
-        listing_->reserve(bytesThisPass_ + static_cast<std::size_t>(linesThisPass_) * 40);
+        // Only the second pass lists, so a run that stops in the first touches no file.
+        listing_ = std::make_unique<ListingWriter>(
+            options_.pageLength, sourceName, listingName ? fs_.openOutput(*listingName) : nullptr);
         runPass(2, sourceName);
         endOfRun(result);
     } catch (const FatalError &fatal) {
@@ -49,7 +49,7 @@ void Assembler::endOfRun(AssemblyResult &result)
         Diagnostic d;
         d.line = lastLineNumber_;
         d.message = message;
-        std::string text = formatDiagnostic(d, options_.errorFormat);
+        std::string text = FormatDiagnostic(d, options_.errorFormat);
         console_ += text + "\n";
         closing.push_back(text);
         ++errorCount_;
@@ -62,10 +62,10 @@ void Assembler::endOfRun(AssemblyResult &result)
     }
     console_ += "tasm: pass 2 complete.\n";
     if (options_.labelTable) {
-        writeLabelTable(*listing_, symbols_, options_.labelTableLocals, options_.labelTableLong);
+        WriteLabelTable(*listing_, symbols_, options_.labelTableLocals, options_.labelTableLong);
     }
     if (options_.hexDump) {
-        writeHexDump(*listing_, *image_);
+        WriteHexDump(*listing_, *image_);
     }
     for (const auto &line : closing) {
         listing_->line(line);
@@ -76,11 +76,11 @@ void Assembler::endOfRun(AssemblyResult &result)
 
     result.errorCount = errorCount_;
     result.image = std::move(image_);
-    result.listing = listing_->take();
+    result.listing = listing_->finish();
     result.exports = exports_;
     result.wantsSymbolFile = wantsSymbolFile_ || options_.symbolFile;
     if (result.wantsSymbolFile) {
-        result.symbols = symbolFileText(symbols_);
+        result.symbols = SymbolFileText(symbols_);
     }
     result.lineBytes = std::move(lineBytes_);
 }
@@ -98,7 +98,6 @@ void Assembler::runPass(int pass, const std::string &sourceName)
     seenEnd_ = false;
     segment_ = 'N';
     linesThisPass_ = 0;
-    bytesThisPass_ = 0;
     conditionals_.clear();
     macros_.clear();
     for (const auto &[name, text] : options_.defines) {
@@ -109,7 +108,7 @@ void Assembler::runPass(int pass, const std::string &sourceName)
             listing_->line(text);
         }
     }
-    auto path = findFile(fs_, sourceName);
+    auto path = FindFile(fs_, sourceName);
     if (!path) {
         throw FatalError{"tasm: source file open error on " + sourceName, 3};
     }
@@ -164,7 +163,6 @@ void Assembler::processFile(const std::string &displayName, const std::string &p
             throw FatalError{"tasm: too many source lines; does an include file include itself?",
                              4};
         }
-        bytesThisPass_ += next - start;
         lineNumber_ = ++number;
         lastLineNumber_ = lineNumber_;
         processLine(text.substr(start, end - start));
@@ -191,7 +189,7 @@ void Assembler::processLine(std::string_view raw)
         return;
     }
     std::size_t firstNonBlank = 0;
-    while (firstNonBlank < raw.size() && chars::isBlank(raw[firstNonBlank])) {
+    while (firstNonBlank < raw.size() && chars::IsBlank(raw[firstNonBlank])) {
         ++firstNonBlank;
     }
     // Blank lines and comments, most of any source, hold nothing to assemble.
@@ -237,10 +235,10 @@ void Assembler::processLine(std::string_view raw)
     std::size_t pos = 0;
     bool first = true;
     while (true) {
-        Statement st = parseStatement(line, pos, first, commentChar_, localChar_);
+        Statement st = ParseStatement(line, pos, first, commentChar_, localChar_);
         if (first && expanded && options_.expandListing) {
             std::size_t end = st.next == std::string_view::npos ? line.size() : st.next - 1;
-            expandedFirst = std::string(trim(line.substr(pos, end - pos)));
+            expandedFirst = std::string(Trim(line.substr(pos, end - pos)));
         }
         if (!first) {
             outputs_.push_back(
@@ -307,7 +305,7 @@ void Assembler::finishLine(std::string_view raw, const std::string &expandedFirs
 
 void Assembler::report(Diagnostic d, Place place)
 {
-    std::string text = formatDiagnostic(d, options_.errorFormat);
+    std::string text = FormatDiagnostic(d, options_.errorFormat);
     console_ += text;
     console_ += '\n';
     ++errorCount_;
@@ -375,7 +373,7 @@ std::string_view Assembler::symbolName(std::string_view label)
     nameScratch_ += label;
     if (options_.ignoreCase) {
         for (char &c : nameScratch_) {
-            c = chars::toUpper(c);
+            c = base::AsciiUpper(c);
         }
     }
     return nameScratch_;
@@ -391,7 +389,7 @@ std::optional<std::int32_t> Assembler::resolve(std::string_view name)
         nameScratch_ += name;
         if (options_.ignoreCase) {
             for (char &c : nameScratch_) {
-                c = chars::toUpper(c);
+                c = base::AsciiUpper(c);
             }
         }
         symbol = symbols_.find(nameScratch_);
@@ -445,15 +443,15 @@ ExprResult Assembler::evaluateQuiet(std::string_view text, bool undefinedIsError
 {
     // Blanks separate nothing in an operand: `.db 1111 1111b` is one number, as it is
     // in an instruction operand, whose blanks are gone before it gets here.
-    if (std::any_of(text.begin(), text.end(), chars::isBlank)) {
-        compactScratch_ = compactOperand(text);
+    if (std::any_of(text.begin(), text.end(), chars::IsBlank)) {
+        compactScratch_ = CompactOperand(text);
         text = compactScratch_;
     }
     ExprSettings settings;
     settings.pc = static_cast<std::int32_t>(statementPc_);
     settings.localChar = localChar_;
     settings.undefinedIsError = undefinedIsError;
-    return evaluate(text, settings, *this);
+    return Evaluate(text, settings, *this);
 }
 
 std::optional<std::int32_t> Assembler::value(std::string_view text)

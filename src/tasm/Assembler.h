@@ -40,7 +40,8 @@ struct AssemblyResult {
     int errorCount = 0;
     std::optional<FatalError> fatal;
     std::unique_ptr<MemoryImage> image;
-    std::string listing;
+    // The listing, written but not yet in place; null without a listing name.
+    std::unique_ptr<OutputFile> listing;
     std::string exports; // lines for the export file, empty when nothing was exported
     bool wantsSymbolFile = false;
     std::string symbols;              // the symbol file's text
@@ -53,7 +54,9 @@ public:
     Assembler(const Options &options, FileSystem &fs, std::vector<std::string> includeDirs,
               std::string &console);
 
-    AssemblyResult run(const std::string &sourceName);
+    // The listing is written to `listingName`, when given, as the second pass makes it.
+    AssemblyResult run(const std::string &sourceName,
+                       const std::optional<std::string> &listingName = std::nullopt);
     // Fills AssemblyResult::lineBytes; off by default, since it costs memory per line.
     void recordLineBytes() { recordLineBytes_ = true; }
 
@@ -164,7 +167,6 @@ private:
     int lineNumber_ = 0;
     int depth_ = 0;
     long linesThisPass_ = 0;
-    std::size_t bytesThisPass_ = 0;
     int lastLineNumber_ = 0; // where reading stopped, for end-of-run messages
 
     // State of the current line.

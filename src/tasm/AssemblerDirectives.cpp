@@ -2,6 +2,7 @@
 // Directives: data, origin, equates, listing control, modules and table rows.
 #include "tasm/Assembler.h"
 
+#include "base/AsciiText.h"
 #include "tasm/Characters.h"
 #include "tasm/StringLiteral.h"
 
@@ -61,7 +62,7 @@ struct NameKey {
     {
         std::array<char, 16> bytes{};
         for (std::size_t i = 0; i < name.size(); ++i) {
-            bytes[i] = chars::toUpper(name[i]);
+            bytes[i] = base::AsciiUpper(name[i]);
         }
         bytes[kMaxLength] = static_cast<char>(name.size());
         return std::bit_cast<NameKey>(bytes);
@@ -136,7 +137,7 @@ constexpr auto kDirectives = [] {
 }();
 
 // `name` in any case.
-Directive directiveNamed(std::string_view name)
+Directive DirectiveNamed(std::string_view name)
 {
     if (name.size() > NameKey::kMaxLength) {
         return Directive::Unknown;
@@ -160,16 +161,16 @@ void Assembler::assembleDirective(const Statement &st)
     } else if (st.op[0] == '.' || st.op[0] == '#') {
         name = st.op.substr(1);
     } else {
-        error(msg::kUnknownDirective, toUpper(st.op), Place::After);
+        error(msg::kUnknownDirective, base::AsciiUpper(st.op), Place::After);
         return;
     }
-    const Directive directive = directiveNamed(name);
+    const Directive directive = DirectiveNamed(name);
     std::string_view operand = st.operand;
 
     switch (directive) {
     case Directive::Equ: {
         if (st.label.empty()) {
-            error(msg::kLabelRequired, toUpper(st.op));
+            error(msg::kLabelRequired, base::AsciiUpper(st.op));
             return;
         }
         ExprResult r = evaluateQuiet(operand, finalPass());
@@ -292,7 +293,7 @@ void Assembler::assembleDirective(const Statement &st)
         wantsSymbolFile_ = true;
         break;
     case Directive::Segment:
-        segment_ = chars::toUpper(name[0]);
+        segment_ = base::AsciiUpper(name[0]);
         break;
     case Directive::LsFirst:
         msFirst_ = false;
@@ -301,7 +302,7 @@ void Assembler::assembleDirective(const Statement &st)
         msFirst_ = true;
         break;
     case Directive::Module:
-        module_ = std::string(trim(operand));
+        module_ = std::string(Trim(operand));
         if (module_.empty()) {
             module_ = "noname";
         }
@@ -325,22 +326,22 @@ void Assembler::assembleDirective(const Statement &st)
         directiveInclude(operand);
         break;
     case Directive::Preprocessor:
-        conditionalDirective(toUpper(name), operand);
+        conditionalDirective(base::AsciiUpper(name), operand);
         break;
     default:
-        error(msg::kUnknownDirective, toUpper(st.op), Place::After);
+        error(msg::kUnknownDirective, base::AsciiUpper(st.op), Place::After);
         break;
     }
 }
 
 std::optional<std::string> Assembler::quotedText(std::string_view operand)
 {
-    operand = trim(operand);
+    operand = Trim(operand);
     if (operand.empty() || operand[0] != '"') {
         return std::string(operand);
     }
     std::string text;
-    if (!decodeString(operand, text)) {
+    if (!DecodeString(operand, text)) {
         error(msg::kNoTerminatingQuote, std::string(operand));
         return std::nullopt;
     }
@@ -361,20 +362,20 @@ void Assembler::directiveData(std::string_view operand, int width)
             emit(static_cast<std::uint8_t>(u >> 8));
         }
     };
-    if (trim(operand).empty()) {
+    if (Trim(operand).empty()) {
         emitValue(0);
         return;
     }
     std::vector<std::string_view> items;
-    splitItems(operand, items);
+    SplitItems(operand, items);
     std::string text;
     for (std::string_view item : items) {
         if (width == 1 && !item.empty() && item[0] == '"') {
             std::string_view rest;
-            if (!decodeString(item, text, &rest)) {
+            if (!DecodeString(item, text, &rest)) {
                 error(msg::kNoTerminatingQuote, std::string(item));
-            } else if (!trim(rest).empty()) {
-                error(msg::kUnknownToken, std::string(trim(rest)));
+            } else if (!Trim(rest).empty()) {
+                error(msg::kUnknownToken, std::string(Trim(rest)));
             }
             for (char c : text) {
                 emit(static_cast<std::uint8_t>(c));
@@ -391,13 +392,13 @@ void Assembler::directiveData(std::string_view operand, int width)
 
 void Assembler::directiveText(std::string_view operand)
 {
-    operand = trim(operand);
+    operand = Trim(operand);
     std::string text;
     if (operand.empty() || operand[0] != '"') {
         error(msg::kInvalidToken, std::string(operand));
         return;
     }
-    if (!decodeString(operand, text)) {
+    if (!DecodeString(operand, text)) {
         error(msg::kNoTerminatingQuote, std::string(operand));
     }
     for (char c : text) {
@@ -408,7 +409,7 @@ void Assembler::directiveText(std::string_view operand)
 void Assembler::directiveFill(std::string_view operand)
 {
     std::vector<std::string_view> items;
-    splitItems(operand, items);
+    SplitItems(operand, items);
     auto count = value(items[0]);
     if (!count) {
         return;
@@ -456,10 +457,10 @@ void Assembler::directiveEcho(std::string_view operand)
     if (!finalPass()) {
         return;
     }
-    operand = trim(operand);
+    operand = Trim(operand);
     if (!operand.empty() && operand[0] == '"') {
         std::string text;
-        if (!decodeString(operand, text)) {
+        if (!DecodeString(operand, text)) {
             error(msg::kNoTerminatingQuote, std::string(operand));
         }
         console_ += text;
@@ -476,7 +477,7 @@ void Assembler::directiveExport(std::string_view operand)
         return;
     }
     std::vector<std::string_view> items;
-    splitItems(operand, items);
+    SplitItems(operand, items);
     for (std::string_view item : items) {
         Symbol *symbol = symbols_.find(symbolName(item));
         if (item.empty() || !symbol) {
@@ -501,11 +502,11 @@ void Assembler::directiveAddInstr(std::string_view operand)
     fields >> mnemonic >> args >> opcode >> length >> rule >> rowClass;
     auto bad = [&](const std::string &what) { pass1Error(msg::kBadAddInstr, what); };
     if (rowClass.empty()) {
-        bad(std::string(trim(operand)));
+        bad(std::string(Trim(operand)));
         return;
     }
     InstructionRow row;
-    const std::string pattern = args == "\"\"" ? std::string() : toUpper(args);
+    const std::string pattern = args == "\"\"" ? std::string() : base::AsciiUpper(args);
     row.pattern = pattern;
     if (opcode.size() > 8 ||
         opcode.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) {
@@ -525,7 +526,7 @@ void Assembler::directiveAddInstr(std::string_view operand)
     }
     int total = std::stoi(length);
     int argBytes = total - row.opcodeLength;
-    std::string upperRule = toUpper(rule);
+    std::string upperRule = base::AsciiUpper(rule);
     if (upperRule == "NOP" && argBytes >= 0 && argBytes <= 2) {
         row.kind = argBytes == 0 ? ArgKind::None : ArgKind::Bytes;
         row.argBytes = static_cast<std::uint8_t>(argBytes);
@@ -541,7 +542,7 @@ void Assembler::directiveAddInstr(std::string_view operand)
     }
     // Rows added by the source are always usable, whatever the class mask says.
     row.rowClass = kClassBase;
-    added_.add(toUpper(mnemonic), std::move(row));
+    added_.add(base::AsciiUpper(mnemonic), std::move(row));
 }
 
 } // namespace vexil::tasm

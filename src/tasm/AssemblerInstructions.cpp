@@ -2,6 +2,8 @@
 // Matching an instruction's operands against the table and placing the bytes.
 #include "tasm/Assembler.h"
 
+#include "base/AsciiText.h"
+
 #include <cstdio>
 
 namespace vexil::tasm {
@@ -14,7 +16,7 @@ using Captures = std::vector<std::pair<std::size_t, std::size_t>>;
 // non-empty expression, `@` an empty or signed index displacement; a wildcard ends
 // at the first occurrence of the literal text after it (at the very end for the
 // last one). There is no backtracking, as in the old table matcher.
-bool matchPattern(std::string_view pattern, const std::string &text, Captures &caps)
+bool MatchPattern(std::string_view pattern, const std::string &text, Captures &caps)
 {
     caps.clear();
     std::size_t p = 0;
@@ -69,7 +71,7 @@ bool matchPattern(std::string_view pattern, const std::string &text, Captures &c
 }
 
 // Whether a capture is wrapped whole in one pair of parentheses.
-bool fullyParenthesised(std::string_view text)
+bool FullyParenthesised(std::string_view text)
 {
     if (text.size() < 2 || text.front() != '(' || text.back() != ')') {
         return false;
@@ -108,7 +110,7 @@ const InstructionRow *Assembler::matchRow(const MnemonicRows &rows, const std::s
         }
     }
     for (const InstructionRow &row : rows.wildcard) {
-        if (rowEnabled(row) && matchPattern(row.pattern, upper, caps)) {
+        if (rowEnabled(row) && MatchPattern(row.pattern, upper, caps)) {
             return &row;
         }
     }
@@ -117,9 +119,9 @@ const InstructionRow *Assembler::matchRow(const MnemonicRows &rows, const std::s
 
 void Assembler::assembleInstruction(const Statement &st)
 {
-    std::string mnemonic = toUpper(st.op);
+    std::string mnemonic = base::AsciiUpper(st.op);
     const MnemonicRows *added = added_.find(mnemonic);
-    const MnemonicRows *builtIn = z80Mnemonic(mnemonic);
+    const MnemonicRows *builtIn = Z80Mnemonic(mnemonic);
     if (builtIn) {
         // A mnemonic of a class the run has not enabled is unknown, not misused.
         std::uint8_t usable = builtIn->classes & static_cast<std::uint8_t>(options_.classMask) &
@@ -135,8 +137,8 @@ void Assembler::assembleInstruction(const Statement &st)
         error(msg::kUnknownInstruction, mnemonic, Place::After);
         return;
     }
-    std::string compact = compactOperand(st.operand);
-    std::string upper = toUpper(compact);
+    std::string compact = CompactOperand(st.operand);
+    std::string upper = base::AsciiUpper(compact);
     Captures caps;
     const InstructionRow *row = added ? matchRow(*added, upper, caps) : nullptr;
     if (!row && builtIn) {
@@ -156,7 +158,7 @@ void Assembler::assembleInstruction(const Statement &st)
 void Assembler::checkOperandStyle(std::string_view capture, bool indirectInPattern)
 {
     if ((options_.checkMask & kCheckIndirection) && !indirectInPattern &&
-        fullyParenthesised(capture)) {
+        FullyParenthesised(capture)) {
         error(msg::kNoIndirection);
     }
     if ((options_.checkMask & kCheckNonUnary) && !capture.empty()) {

@@ -2,6 +2,7 @@
 // Lines that act before statements are split: #include, #define and conditionals.
 #include "tasm/Assembler.h"
 
+#include "base/AsciiText.h"
 #include "tasm/Characters.h"
 
 namespace vexil::tasm {
@@ -13,7 +14,7 @@ constexpr std::size_t kMaxConditionalDepth = 32;
 constexpr int kMaxIncludeDepth = 32;
 
 // The text before a `;` that is outside double quotes.
-std::string_view withoutComment(std::string_view text)
+std::string_view WithoutComment(std::string_view text)
 {
     bool quoted = false;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -28,7 +29,7 @@ std::string_view withoutComment(std::string_view text)
 
 // Splits "#word rest" into the upper-cased word and the rest; empty when the line
 // does not start (after blanks) with `#` or `.` and a word.
-std::string_view directiveWord(std::string_view raw, std::string &upperWord)
+std::string_view DirectiveWord(std::string_view raw, std::string &upperWord)
 {
     upperWord.clear();
     std::size_t i = raw.find_first_not_of(" \t");
@@ -36,14 +37,14 @@ std::string_view directiveWord(std::string_view raw, std::string &upperWord)
         return {};
     }
     std::size_t j = i + 1;
-    while (j < raw.size() && chars::isLetter(raw[j])) {
-        upperWord += chars::toUpper(raw[j]);
+    while (j < raw.size() && chars::IsLetter(raw[j])) {
+        upperWord += base::AsciiUpper(raw[j]);
         ++j;
     }
     return raw.substr(j);
 }
 
-bool isConditional(const std::string &word)
+bool IsConditional(const std::string &word)
 {
     return word == "IF" || word == "IFDEF" || word == "IFNDEF" || word == "ELSE" || word == "ENDIF";
 }
@@ -53,7 +54,7 @@ bool isConditional(const std::string &word)
 Assembler::Preprocessed Assembler::preprocessorLine(std::string_view raw)
 {
     std::string word;
-    std::string_view rest = directiveWord(raw, word);
+    std::string_view rest = DirectiveWord(raw, word);
     if (word.empty()) {
         return Preprocessed::No;
     }
@@ -65,7 +66,7 @@ Assembler::Preprocessed Assembler::preprocessorLine(std::string_view raw)
         directiveInclude(rest);
         return Preprocessed::YesAndListed;
     }
-    if (word == "DEFINE" || word == "DEFCONT" || word == "UNDEF" || isConditional(word)) {
+    if (word == "DEFINE" || word == "DEFCONT" || word == "UNDEF" || IsConditional(word)) {
         conditionalDirective(word, rest);
         return Preprocessed::Yes;
     }
@@ -78,7 +79,7 @@ void Assembler::conditionalDirective(const std::string &name, std::string_view r
         directiveDefine(rest);
         return;
     }
-    std::string_view text = trim(withoutComment(rest));
+    std::string_view text = Trim(WithoutComment(rest));
     if (name == "DEFCONT") {
         macros_.continueLast(text);
     } else if (name == "UNDEF") {
@@ -124,8 +125,8 @@ void Assembler::pushConditional(bool condition)
 bool Assembler::conditionalWhileSkipping(std::string_view raw)
 {
     std::string word;
-    std::string_view rest = directiveWord(raw, word);
-    if (!isConditional(word)) {
+    std::string_view rest = DirectiveWord(raw, word);
+    if (!IsConditional(word)) {
         return false;
     }
     if (!rest.empty() && rest[0] != ' ' && rest[0] != '\t' && rest[0] != ';') {
@@ -147,7 +148,7 @@ void Assembler::directiveDefine(std::string_view rest)
         return;
     }
     std::size_t j = i;
-    while (j < rest.size() && chars::isIdentifier(rest[j])) {
+    while (j < rest.size() && chars::IsIdentifier(rest[j])) {
         ++j;
     }
     if (j == i) {
@@ -165,7 +166,7 @@ void Assembler::directiveDefine(std::string_view rest)
         }
         hasParams = true;
         std::vector<std::string_view> items;
-        splitItems(rest.substr(j + 1, close - j - 1), items);
+        SplitItems(rest.substr(j + 1, close - j - 1), items);
         for (std::string_view item : items) {
             if (!item.empty()) {
                 params.emplace_back(item);
@@ -173,12 +174,12 @@ void Assembler::directiveDefine(std::string_view rest)
         }
         j = close + 1;
     }
-    macros_.define(name, hasParams, params, trim(withoutComment(rest.substr(j))));
+    macros_.define(name, hasParams, params, Trim(WithoutComment(rest.substr(j))));
 }
 
 void Assembler::directiveInclude(std::string_view rest)
 {
-    std::string_view text = trim(withoutComment(rest));
+    std::string_view text = Trim(WithoutComment(rest));
     if (text.size() >= 2 && text.front() == '"' && text.back() == '"') {
         text = text.substr(1, text.size() - 2);
     }
@@ -224,7 +225,7 @@ std::optional<std::string> Assembler::resolveInclude(const std::string &name) co
         }
     }
     for (const auto &candidate : candidates) {
-        if (auto found = findFile(fs_, candidate)) {
+        if (auto found = FindFile(fs_, candidate)) {
             return found;
         }
     }

@@ -45,37 +45,29 @@ inline constexpr std::array<std::uint8_t, 256> kClasses = [] {
     return t;
 }();
 
-constexpr bool has(char c, std::uint8_t cls)
+constexpr bool Has(char c, std::uint8_t cls)
 {
     return (kClasses[static_cast<unsigned char>(c)] & cls) != 0;
 }
-constexpr bool isBlank(char c)
+constexpr bool IsBlank(char c)
 {
-    return has(c, kBlank);
+    return Has(c, kBlank);
 }
-constexpr bool isLetter(char c)
+constexpr bool IsLetter(char c)
 {
-    return has(c, kLetter);
+    return Has(c, kLetter);
 }
-constexpr bool isDigit(char c)
+constexpr bool IsDigit(char c)
 {
-    return has(c, kDigit);
+    return Has(c, kDigit);
 }
-constexpr bool isHexDigit(char c)
+constexpr bool IsHexDigit(char c)
 {
-    return has(c, kDigit | kHexLetter);
+    return Has(c, kDigit | kHexLetter);
 }
-constexpr bool isIdentifier(char c)
+constexpr bool IsIdentifier(char c)
 {
-    return has(c, kIdentifier);
-}
-constexpr char toUpper(char c)
-{
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
-}
-constexpr char toLower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+    return Has(c, kIdentifier);
 }
 
 } // namespace vexil::tasm::chars

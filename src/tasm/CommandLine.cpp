@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tasm/CommandLine.h"
 
+#include "base/AsciiText.h"
+
 #include <cctype>
 #include <cstdlib>
 
@@ -8,7 +10,7 @@ namespace vexil::tasm {
 
 namespace {
 
-bool parseHex(const std::string &text, unsigned &value)
+bool ParseHex(const std::string &text, unsigned &value)
 {
     if (text.empty() || text.size() > 8 ||
         text.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) {
@@ -18,14 +20,14 @@ bool parseHex(const std::string &text, unsigned &value)
     return true;
 }
 
-bool allDigits(const std::string &text)
+bool AllDigits(const std::string &text)
 {
     return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
 }
 
 // -g<n>, read as the old assembler read numbers: leading digits, anything after them
 // ignored, none at all being 0. A number it did not know meant Intel hex.
-ObjectFormat objectFormatNumber(const std::string &text)
+ObjectFormat ObjectFormatNumber(const std::string &text)
 {
     static constexpr ObjectFormat kFormats[] = {
         ObjectFormat::IntelHex, ObjectFormat::MosTechHex,   ObjectFormat::MotorolaHex,
@@ -39,12 +41,12 @@ ObjectFormat objectFormatNumber(const std::string &text)
     return kFormats[digits[0] - '0'];
 }
 
-void unknown(CommandLine &cl, const std::string &arg)
+void Unknown(CommandLine &cl, const std::string &arg)
 {
     cl.notices.push_back("tasm: unknown option flag = " + arg);
 }
 
-void tableOption(CommandLine &cl, const std::string &arg, const std::string &table)
+void TableOption(CommandLine &cl, const std::string &arg, const std::string &table)
 {
     if (table != "80") {
         cl.fatal = FatalError{
@@ -52,42 +54,42 @@ void tableOption(CommandLine &cl, const std::string &arg, const std::string &tab
     }
 }
 
-void option(CommandLine &cl, const std::string &arg)
+void Option(CommandLine &cl, const std::string &arg)
 {
     Options &o = cl.options;
     char letter = arg[1];
     std::string rest = arg.substr(2);
     if (std::isdigit(static_cast<unsigned char>(letter))) {
-        tableOption(cl, arg, arg.substr(1));
+        TableOption(cl, arg, arg.substr(1));
         return;
     }
     if (letter == 'y') {
         return; // timing: nothing to show
     }
     unsigned hex = 0;
-    switch (std::tolower(static_cast<unsigned char>(letter))) {
-    case 't':
-        tableOption(cl, arg, rest);
+    switch (base::AsciiUpper(letter)) {
+    case 'T':
+        TableOption(cl, arg, rest);
         return;
-    case 'a':
+    case 'A':
         if (rest.empty()) {
             o.checkMask = 0xFF;
-        } else if (parseHex(rest, hex)) {
+        } else if (ParseHex(rest, hex)) {
             o.checkMask = hex;
         } else {
-            unknown(cl, arg);
+            Unknown(cl, arg);
         }
         return;
-    case 'b':
+    case 'B':
         o.objectFormat = ObjectFormat::Binary;
         o.contiguous = true;
         return;
-    case 'c':
+    case 'C':
         o.contiguous = true;
         return;
-    case 'd': {
+    case 'D': {
         if (rest.empty()) {
-            unknown(cl, arg);
+            Unknown(cl, arg);
             return;
         }
         auto eq = rest.find('=');
@@ -98,51 +100,51 @@ void option(CommandLine &cl, const std::string &arg)
         }
         return;
     }
-    case 'e':
+    case 'E':
         o.expandListing = true;
         return;
-    case 'f':
+    case 'F':
         if (rest.empty()) {
             o.fillByte = 0;
-        } else if (parseHex(rest, hex)) {
+        } else if (ParseHex(rest, hex)) {
             o.fillByte = static_cast<int>(hex & 0xFF);
         } else {
-            unknown(cl, arg);
+            Unknown(cl, arg);
         }
         return;
-    case 'g':
-        o.objectFormat = objectFormatNumber(rest);
+    case 'G':
+        o.objectFormat = ObjectFormatNumber(rest);
         return;
-    case 'h':
+    case 'H':
         o.hexDump = true;
         return;
-    case 'i':
+    case 'I':
         o.ignoreCase = true;
         return;
-    case 'l':
+    case 'L':
         o.labelTable = true;
         for (char c : rest) {
-            char lower = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-            if (lower == 'a') {
+            char upper = base::AsciiUpper(c);
+            if (upper == 'A') {
                 o.labelTableLocals = true;
-            } else if (lower == 'l') {
+            } else if (upper == 'L') {
                 o.labelTableLong = true;
             }
         }
         return;
-    case 'm':
+    case 'M':
         o.objectFormat = ObjectFormat::MosTechHex;
         return;
-    case 'o':
-        if (parseHex(rest, hex) && hex >= 1 && hex <= 0xFF) {
+    case 'O':
+        if (ParseHex(rest, hex) && hex >= 1 && hex <= 0xFF) {
             o.hexRecordBytes = static_cast<int>(hex);
         } else {
-            unknown(cl, arg);
+            Unknown(cl, arg);
         }
         return;
-    case 'p': {
+    case 'P': {
         int length = 60;
-        if (allDigits(rest) && rest.size() <= 3) {
+        if (AllDigits(rest) && rest.size() <= 3) {
             int n = std::atoi(rest.c_str());
             if (n >= 5 && n <= 256) {
                 length = n;
@@ -151,37 +153,37 @@ void option(CommandLine &cl, const std::string &arg)
         o.pageLength = length;
         return;
     }
-    case 'q':
+    case 'Q':
         o.quiet = true;
         return;
-    case 's':
+    case 'S':
         o.symbolFile = true;
         return;
-    case 'u':
+    case 'U':
         o.undocumented = true;
         return;
-    case 'x':
+    case 'X':
         if (rest.empty()) {
             o.classMask = 0xFF;
-        } else if (parseHex(rest, hex)) {
+        } else if (ParseHex(rest, hex)) {
             o.classMask = hex | 1u;
         } else {
-            unknown(cl, arg);
+            Unknown(cl, arg);
         }
         return;
-    case 'z':
+    case 'Z':
         return;
     default:
         // -r (read-buffer size) included: old batch files pass it, and it means
         // nothing any more.
-        unknown(cl, arg);
+        Unknown(cl, arg);
         return;
     }
 }
 
 } // namespace
 
-CommandLine parseCommandLine(const std::vector<std::string> &args)
+CommandLine ParseCommandLine(const std::vector<std::string> &args)
 {
     CommandLine cl;
     for (const auto &arg : args) {
@@ -194,7 +196,7 @@ CommandLine parseCommandLine(const std::vector<std::string> &args)
             continue;
         }
         if (arg.size() > 1 && arg[0] == '-') {
-            option(cl, arg);
+            Option(cl, arg);
             continue;
         }
         if (arg.size() <= 2) {
@@ -207,7 +209,7 @@ CommandLine parseCommandLine(const std::vector<std::string> &args)
     return cl;
 }
 
-std::string defaultName(const std::string &source, const std::string &extension)
+std::string DefaultName(const std::string &source, const std::string &extension)
 {
     auto slash = source.rfind('/');
     auto dot = source.rfind('.');

@@ -21,10 +21,10 @@ struct CommandLine {
     std::optional<FatalError> fatal;
 };
 
-CommandLine parseCommandLine(const std::vector<std::string> &args);
+CommandLine ParseCommandLine(const std::vector<std::string> &args);
 
 // The output name used when a file argument is missing: the source without its
 // extension, plus `extension`.
-std::string defaultName(const std::string &source, const std::string &extension);
+std::string DefaultName(const std::string &source, const std::string &extension);
 
 } // namespace vexil::tasm

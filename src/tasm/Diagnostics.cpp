@@ -30,7 +30,7 @@ struct Value {
     std::string_view text;
 };
 
-bool readCount(std::string_view format, std::size_t &pos, int &value)
+bool ReadCount(std::string_view format, std::size_t &pos, int &value)
 {
     while (pos < format.size() && format[pos] >= '0' && format[pos] <= '9') {
         value = value * 10 + (format[pos++] - '0');
@@ -42,7 +42,7 @@ bool readCount(std::string_view format, std::size_t &pos, int &value)
 }
 
 // The conversion whose '%' is just before `pos`; nullopt for anything but %s and %d.
-std::optional<Conversion> parseConversion(std::string_view format, std::size_t &pos)
+std::optional<Conversion> ParseConversion(std::string_view format, std::size_t &pos)
 {
     Conversion c;
     for (; pos < format.size(); ++pos) {
@@ -59,12 +59,12 @@ std::optional<Conversion> parseConversion(std::string_view format, std::size_t &
             break;
         }
     }
-    if (!readCount(format, pos, c.width)) {
+    if (!ReadCount(format, pos, c.width)) {
         return std::nullopt;
     }
     if (pos < format.size() && format[pos] == '.') {
         c.precision = 0;
-        if (!readCount(format, ++pos, c.precision)) {
+        if (!ReadCount(format, ++pos, c.precision)) {
             return std::nullopt;
         }
     }
@@ -75,7 +75,7 @@ std::optional<Conversion> parseConversion(std::string_view format, std::size_t &
     return c;
 }
 
-std::string padded(const std::string &text, const Conversion &c, std::size_t signLength,
+std::string Padded(const std::string &text, const Conversion &c, std::size_t signLength,
                    bool zeroFill)
 {
     if (text.size() >= static_cast<std::size_t>(c.width)) {
@@ -91,7 +91,7 @@ std::string padded(const std::string &text, const Conversion &c, std::size_t sig
     return std::string(fill, ' ') + text;
 }
 
-std::string asNumber(long long value, const Conversion &c)
+std::string AsNumber(long long value, const Conversion &c)
 {
     std::string digits = std::to_string(value < 0 ? -value : value);
     if (c.precision == 0 && value == 0) {
@@ -100,26 +100,26 @@ std::string asNumber(long long value, const Conversion &c)
         digits.insert(0, static_cast<std::size_t>(c.precision) - digits.size(), '0');
     }
     std::string sign = value < 0 ? "-" : c.plus ? "+" : c.space ? " " : "";
-    return padded(sign + digits, c, sign.size(), c.zero && c.precision < 0);
+    return Padded(sign + digits, c, sign.size(), c.zero && c.precision < 0);
 }
 
-std::string asText(std::string_view value, const Conversion &c)
+std::string AsText(std::string_view value, const Conversion &c)
 {
     if (c.precision >= 0) {
         value = value.substr(0, static_cast<std::size_t>(c.precision));
     }
-    return padded(std::string(value), c, 0, false);
+    return Padded(std::string(value), c, 0, false);
 }
 
-std::string converted(const Value &v, const Conversion &c)
+std::string Converted(const Value &v, const Conversion &c)
 {
     if (v.isNumber && c.type == 'd') {
-        return asNumber(v.number, c);
+        return AsNumber(v.number, c);
     }
-    return asText(v.isNumber ? std::to_string(v.number) : std::string(v.text), c);
+    return AsText(v.isNumber ? std::to_string(v.number) : std::string(v.text), c);
 }
 
-std::optional<std::string> userFormatted(std::string_view format, const Value (&values)[4])
+std::optional<std::string> UserFormatted(std::string_view format, const Value (&values)[4])
 {
     std::string out;
     std::size_t next = 0;
@@ -135,17 +135,17 @@ std::optional<std::string> userFormatted(std::string_view format, const Value (&
             out += '%';
             ++pos;
         } else {
-            auto conversion = parseConversion(format, pos);
+            auto conversion = ParseConversion(format, pos);
             if (!conversion || next == std::size(values)) {
                 return std::nullopt;
             }
-            out += converted(values[next++], *conversion);
+            out += Converted(values[next++], *conversion);
         }
     }
     return out;
 }
 
-std::string defaultFormatted(const Diagnostic &d)
+std::string DefaultFormatted(const Diagnostic &d)
 {
     char number[16];
     std::snprintf(number, sizeof number, "%04d", d.line);
@@ -158,17 +158,17 @@ std::string defaultFormatted(const Diagnostic &d)
 
 } // namespace
 
-std::string formatDiagnostic(const Diagnostic &d, std::string_view userFormat)
+std::string FormatDiagnostic(const Diagnostic &d, std::string_view userFormat)
 {
     if (!userFormat.empty()) {
         const std::string detail = d.hasDetail ? "(" + d.detail + ")" : "";
         const Value values[4] = {
             {false, 0, d.file}, {true, d.line, {}}, {false, 0, d.message}, {false, 0, detail}};
-        if (auto text = userFormatted(userFormat, values)) {
+        if (auto text = UserFormatted(userFormat, values)) {
             return *text;
         }
     }
-    return defaultFormatted(d);
+    return DefaultFormatted(d);
 }
 
 } // namespace vexil::tasm

@@ -25,7 +25,7 @@ struct Diagnostic {
 // in that order. Only %s, %d and %% are understood, with flags, width and precision;
 // a literal \n stands for a line break. A layout asking for anything else, or for
 // more than the four values, gives the default line instead.
-std::string formatDiagnostic(const Diagnostic &d, std::string_view userFormat = {});
+std::string FormatDiagnostic(const Diagnostic &d, std::string_view userFormat = {});
 
 // Messages whose wording is an interface: keep them byte for byte.
 namespace msg {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tasm/Expression.h"
 
+#include "base/AsciiText.h"
 #include "tasm/Characters.h"
 #include "tasm/Diagnostics.h"
 
@@ -8,9 +9,9 @@
 
 namespace vexil::tasm {
 
-bool isLabelChar(char c, char localChar)
+bool IsLabelChar(char c, char localChar)
 {
-    return chars::isIdentifier(c) || c == localChar;
+    return chars::IsIdentifier(c) || c == localChar;
 }
 
 namespace {
@@ -19,24 +20,24 @@ namespace {
 // exhaust the stack.
 constexpr int kMaxDepth = 200;
 
-int digitValue(char c)
+int DigitValue(char c)
 {
     if (c >= '0' && c <= '9') {
         return c - '0';
     }
-    return chars::toLower(c) - 'a' + 10;
+    return base::AsciiUpper(c) - 'A' + 10;
 }
 
-std::uint32_t accumulate(std::string_view digits, std::uint32_t radix)
+std::uint32_t Accumulate(std::string_view digits, std::uint32_t radix)
 {
     std::uint32_t value = 0;
     for (char c : digits) {
-        value = value * radix + static_cast<std::uint32_t>(digitValue(c));
+        value = value * radix + static_cast<std::uint32_t>(DigitValue(c));
     }
     return value;
 }
 
-bool isOperatorChar(char c)
+bool IsOperatorChar(char c)
 {
     switch (c) {
     case '+':
@@ -271,23 +272,23 @@ private:
             }
             return value == 0;
         }
-        if (chars::isDigit(c)) {
+        if (chars::IsDigit(c)) {
             return number();
         }
         if (c == '$') {
             ++pos_;
-            if (chars::isHexDigit(peek())) {
-                return static_cast<std::int32_t>(accumulate(hexRun(), 16));
+            if (chars::IsHexDigit(peek())) {
+                return static_cast<std::int32_t>(Accumulate(hexRun(), 16));
             }
             return settings_.pc;
         }
-        if (c == '%' && chars::isHexDigit(peek(1))) {
+        if (c == '%' && chars::IsHexDigit(peek(1))) {
             ++pos_;
-            return static_cast<std::int32_t>(accumulate(hexRun(), 2));
+            return static_cast<std::int32_t>(Accumulate(hexRun(), 2));
         }
-        if (c == '@' && chars::isHexDigit(peek(1))) {
+        if (c == '@' && chars::IsHexDigit(peek(1))) {
             ++pos_;
-            return static_cast<std::int32_t>(accumulate(hexRun(), 8));
+            return static_cast<std::int32_t>(Accumulate(hexRun(), 8));
         }
         if (c == '*') {
             ++pos_;
@@ -300,10 +301,10 @@ private:
             fail(msg::kInvalidToken, std::string(text_.substr(pos_)));
             return 0;
         }
-        if (chars::isLetter(c) || c == '_' || c == settings_.localChar) {
+        if (chars::IsLetter(c) || c == '_' || c == settings_.localChar) {
             return label();
         }
-        if (isOperatorChar(c)) {
+        if (IsOperatorChar(c)) {
             fail(msg::kBinaryOperator, std::string(1, c));
             return 0;
         }
@@ -314,7 +315,7 @@ private:
     std::string_view hexRun()
     {
         std::size_t start = pos_;
-        while (chars::isHexDigit(peek())) {
+        while (chars::IsHexDigit(peek())) {
             ++pos_;
         }
         return text_.substr(start, pos_ - start);
@@ -323,23 +324,23 @@ private:
     std::int32_t number()
     {
         std::string_view digits = hexRun();
-        char suffix = chars::toLower(peek());
-        if (suffix == 'h') {
+        char suffix = base::AsciiUpper(peek());
+        if (suffix == 'H') {
             ++pos_;
-            return static_cast<std::int32_t>(accumulate(digits, 16));
+            return static_cast<std::int32_t>(Accumulate(digits, 16));
         }
-        if (suffix == 'o' || suffix == 'q') {
+        if (suffix == 'O' || suffix == 'Q') {
             ++pos_;
-            return static_cast<std::int32_t>(accumulate(digits, 8));
+            return static_cast<std::int32_t>(Accumulate(digits, 8));
         }
-        char last = chars::toLower(digits.back());
-        if (digits.size() > 1 && last == 'b') {
-            return static_cast<std::int32_t>(accumulate(digits.substr(0, digits.size() - 1), 2));
+        char last = base::AsciiUpper(digits.back());
+        if (digits.size() > 1 && last == 'B') {
+            return static_cast<std::int32_t>(Accumulate(digits.substr(0, digits.size() - 1), 2));
         }
-        if (digits.size() > 1 && last == 'd') {
-            return static_cast<std::int32_t>(accumulate(digits.substr(0, digits.size() - 1), 10));
+        if (digits.size() > 1 && last == 'D') {
+            return static_cast<std::int32_t>(Accumulate(digits.substr(0, digits.size() - 1), 10));
         }
-        return static_cast<std::int32_t>(accumulate(digits, 10));
+        return static_cast<std::int32_t>(Accumulate(digits, 10));
     }
 
     std::int32_t character()
@@ -362,7 +363,7 @@ private:
     std::int32_t label()
     {
         std::size_t start = pos_;
-        while (pos_ < text_.size() && isLabelChar(text_[pos_], settings_.localChar)) {
+        while (pos_ < text_.size() && IsLabelChar(text_[pos_], settings_.localChar)) {
             ++pos_;
         }
         std::string_view name = text_.substr(start, pos_ - start);
@@ -393,44 +394,44 @@ namespace {
 
 // The value of `text` when it is nothing but one number, read as Parser::number
 // reads it; most operands are.
-bool plainNumber(std::string_view text, std::int32_t &value)
+bool PlainNumber(std::string_view text, std::int32_t &value)
 {
     std::size_t n = 0;
-    while (n < text.size() && chars::isHexDigit(text[n])) {
+    while (n < text.size() && chars::IsHexDigit(text[n])) {
         ++n;
     }
-    if (n == 0 || !chars::isDigit(text[0])) {
+    if (n == 0 || !chars::IsDigit(text[0])) {
         return false;
     }
     std::string_view digits = text.substr(0, n);
     std::uint32_t radix = 10;
     if (n + 1 == text.size()) {
-        char suffix = chars::toLower(text[n]);
-        if (suffix == 'h') {
+        char suffix = base::AsciiUpper(text[n]);
+        if (suffix == 'H') {
             radix = 16;
-        } else if (suffix == 'o' || suffix == 'q') {
+        } else if (suffix == 'O' || suffix == 'Q') {
             radix = 8;
         } else {
             return false;
         }
     } else if (n != text.size()) {
         return false;
-    } else if (n > 1 && chars::toLower(digits.back()) == 'b') {
+    } else if (n > 1 && base::AsciiUpper(digits.back()) == 'B') {
         radix = 2;
         digits.remove_suffix(1);
-    } else if (n > 1 && chars::toLower(digits.back()) == 'd') {
+    } else if (n > 1 && base::AsciiUpper(digits.back()) == 'D') {
         digits.remove_suffix(1);
     }
-    value = static_cast<std::int32_t>(accumulate(digits, radix));
+    value = static_cast<std::int32_t>(Accumulate(digits, radix));
     return true;
 }
 
 } // namespace
 
-ExprResult evaluate(std::string_view text, const ExprSettings &settings, SymbolResolver &symbols)
+ExprResult Evaluate(std::string_view text, const ExprSettings &settings, SymbolResolver &symbols)
 {
     ExprResult result;
-    if (plainNumber(text, result.value)) {
+    if (PlainNumber(text, result.value)) {
         return result;
     }
     return Parser(text, settings, symbols).run();

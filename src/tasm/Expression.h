@@ -38,9 +38,9 @@ struct ExprSettings {
     bool undefinedIsError = false;
 };
 
-ExprResult evaluate(std::string_view text, const ExprSettings &settings, SymbolResolver &symbols);
+ExprResult Evaluate(std::string_view text, const ExprSettings &settings, SymbolResolver &symbols);
 
 // Characters that may appear in a label referred to from an expression.
-bool isLabelChar(char c, char localChar);
+bool IsLabelChar(char c, char localChar);
 
 } // namespace vexil::tasm

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tasm/FileSystem.h"
 
+#include "base/AsciiText.h"
 #include "base/FileIo.h"
 
 #include <filesystem>
@@ -19,9 +20,49 @@ std::optional<std::string> DiskFileSystem::read(const std::string &path)
     return std::string(read.text());
 }
 
-bool DiskFileSystem::write(const std::string &path, const std::string &data)
+bool FileSystem::write(const std::string &path, std::string_view data)
 {
-    return !base::WriteFileAtomically(path, std::string_view(data));
+    std::unique_ptr<OutputFile> out = openOutput(path);
+    out->append(data);
+    return out->commit();
+}
+
+namespace {
+
+class DiskOutputFile : public OutputFile {
+public:
+    explicit DiskOutputFile(const std::string &path) : writer_(path) {}
+    void append(std::string_view data) override { writer_.append(data); }
+    bool commit() override { return !writer_.commit(); }
+
+private:
+    base::AtomicFileWriter writer_;
+};
+
+class MemoryOutputFile : public OutputFile {
+public:
+    MemoryOutputFile(std::map<std::string, std::string> &files, std::string key)
+        : files_(files), key_(std::move(key))
+    {
+    }
+    void append(std::string_view data) override { data_.append(data); }
+    bool commit() override
+    {
+        files_[key_] = std::move(data_);
+        return true;
+    }
+
+private:
+    std::map<std::string, std::string> &files_;
+    std::string key_;
+    std::string data_;
+};
+
+} // namespace
+
+std::unique_ptr<OutputFile> DiskFileSystem::openOutput(const std::string &path)
+{
+    return std::make_unique<DiskOutputFile>(path);
 }
 
 bool DiskFileSystem::isFile(const std::string &path)
@@ -44,7 +85,7 @@ std::vector<std::string> DiskFileSystem::list(const std::string &folder)
     return names;
 }
 
-static std::string memoryKey(const std::string &path)
+static std::string MemoryKey(const std::string &path)
 {
     std::string key = path;
     while (key.size() > 2 && key.compare(0, 2, "./") == 0) {
@@ -55,27 +96,26 @@ static std::string memoryKey(const std::string &path)
 
 std::optional<std::string> MemoryFileSystem::read(const std::string &path)
 {
-    auto it = files.find(memoryKey(path));
+    auto it = files.find(MemoryKey(path));
     if (it == files.end()) {
         return std::nullopt;
     }
     return it->second;
 }
 
-bool MemoryFileSystem::write(const std::string &path, const std::string &data)
+std::unique_ptr<OutputFile> MemoryFileSystem::openOutput(const std::string &path)
 {
-    files[memoryKey(path)] = data;
-    return true;
+    return std::make_unique<MemoryOutputFile>(files, MemoryKey(path));
 }
 
 bool MemoryFileSystem::isFile(const std::string &path)
 {
-    return files.count(memoryKey(path)) != 0;
+    return files.count(MemoryKey(path)) != 0;
 }
 
 std::vector<std::string> MemoryFileSystem::list(const std::string &folder)
 {
-    std::string prefix = memoryKey(folder);
+    std::string prefix = MemoryKey(folder);
     if (prefix == "." || prefix == "./") {
         prefix.clear();
     }
@@ -97,22 +137,20 @@ std::vector<std::string> MemoryFileSystem::list(const std::string &folder)
     return names;
 }
 
-static bool sameIgnoringCase(const std::string &a, const std::string &b)
+static bool SameIgnoringCase(const std::string &a, const std::string &b)
 {
     if (a.size() != b.size()) {
         return false;
     }
     for (std::size_t i = 0; i < a.size(); ++i) {
-        auto ca = static_cast<unsigned char>(a[i]);
-        auto cb = static_cast<unsigned char>(b[i]);
-        if (std::tolower(ca) != std::tolower(cb)) {
+        if (base::AsciiUpper(a[i]) != base::AsciiUpper(b[i])) {
             return false;
         }
     }
     return true;
 }
 
-std::optional<std::string> findFile(FileSystem &fs, const std::string &path)
+std::optional<std::string> FindFile(FileSystem &fs, const std::string &path)
 {
     if (path.empty()) {
         return std::nullopt;
@@ -141,7 +179,7 @@ std::optional<std::string> findFile(FileSystem &fs, const std::string &path)
                     chosen = name;
                     break;
                 }
-                if (chosen.empty() && sameIgnoringCase(name, part)) {
+                if (chosen.empty() && SameIgnoringCase(name, part)) {
                     chosen = name;
                 }
             }

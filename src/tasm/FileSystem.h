@@ -4,19 +4,33 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vexil::tasm {
+
+// A file written piece by piece. It takes its target's place only when committed;
+// dropped without a commit, it leaves the target as it was.
+class OutputFile {
+public:
+    virtual ~OutputFile() = default;
+    virtual void append(std::string_view data) = 0;
+    // False when any part could not be written; the target is then as it was.
+    virtual bool commit() = 0;
+};
 
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
     // The whole file, or nothing when it cannot be read.
     virtual std::optional<std::string> read(const std::string &path) = 0;
+    // Starts replacing the file. A failure to open it shows in commit().
+    virtual std::unique_ptr<OutputFile> openOutput(const std::string &path) = 0;
     // Replaces the file with `data`; false when it cannot be written.
-    virtual bool write(const std::string &path, const std::string &data) = 0;
+    bool write(const std::string &path, std::string_view data);
     virtual bool isFile(const std::string &path) = 0;
     // Names of the entries of a folder ("" is the working folder).
     virtual std::vector<std::string> list(const std::string &folder) = 0;
@@ -29,7 +43,7 @@ public:
 class DiskFileSystem : public FileSystem {
 public:
     std::optional<std::string> read(const std::string &path) override;
-    bool write(const std::string &path, const std::string &data) override;
+    std::unique_ptr<OutputFile> openOutput(const std::string &path) override;
     bool isFile(const std::string &path) override;
     std::vector<std::string> list(const std::string &folder) override;
 };
@@ -39,7 +53,7 @@ public:
 class MemoryFileSystem : public FileSystem {
 public:
     std::optional<std::string> read(const std::string &path) override;
-    bool write(const std::string &path, const std::string &data) override;
+    std::unique_ptr<OutputFile> openOutput(const std::string &path) override;
     bool isFile(const std::string &path) override;
     std::vector<std::string> list(const std::string &folder) override;
 
@@ -48,6 +62,6 @@ public:
 
 // The path of an existing file: `path` itself, or the same path with each component
 // matched without regard to case (sources written on DOS spell names freely).
-std::optional<std::string> findFile(FileSystem &fs, const std::string &path);
+std::optional<std::string> FindFile(FileSystem &fs, const std::string &path);
 
 } // namespace vexil::tasm

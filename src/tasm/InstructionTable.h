@@ -79,7 +79,7 @@ struct MnemonicRows {
 
 // The documented Z80 set, the HD64180 additions and the undocumented forms;
 // nullptr for a mnemonic the table does not know.
-const MnemonicRows *z80Mnemonic(std::string_view upperMnemonic);
+const MnemonicRows *Z80Mnemonic(std::string_view upperMnemonic);
 
 // Rows a source adds with .ADDINSTR while it is assembled.
 class AddedInstructions {

@@ -13,7 +13,7 @@ struct Entry {
     const Symbol *symbol;
 };
 
-std::vector<Entry> sortedEntries(const SymbolTable &symbols, bool locals)
+std::vector<Entry> SortedEntries(const SymbolTable &symbols, bool locals)
 {
     std::vector<Entry> entries;
     for (std::size_t i = 0; i < symbols.size(); ++i) {
@@ -30,12 +30,12 @@ std::vector<Entry> sortedEntries(const SymbolTable &symbols, bool locals)
 
 } // namespace
 
-void writeLabelTable(ListingWriter &out, const SymbolTable &symbols, bool locals, bool longForm)
+void WriteLabelTable(ListingWriter &out, const SymbolTable &symbols, bool locals, bool longForm)
 {
     out.line("");
     out.line("");
     out.line("");
-    auto entries = sortedEntries(symbols, locals);
+    auto entries = SortedEntries(symbols, locals);
     char text[96];
     if (longForm) {
         out.line("Value     Type    Label");
@@ -75,7 +75,7 @@ void writeLabelTable(ListingWriter &out, const SymbolTable &symbols, bool locals
     }
 }
 
-void writeHexDump(ListingWriter &out, const MemoryImage &image)
+void WriteHexDump(ListingWriter &out, const MemoryImage &image)
 {
     if (image.empty()) {
         return;
@@ -95,7 +95,7 @@ void writeHexDump(ListingWriter &out, const MemoryImage &image)
     }
 }
 
-std::string symbolFileText(const SymbolTable &symbols)
+std::string SymbolFileText(const SymbolTable &symbols)
 {
     std::string text;
     char line[24];

@@ -12,10 +12,10 @@ namespace vexil::tasm {
 
 // Three entries a row, sorted by the first character only (definition order within
 // a letter); local labels only when asked for. The long form lists one per row.
-void writeLabelTable(ListingWriter &out, const SymbolTable &symbols, bool locals, bool longForm);
+void WriteLabelTable(ListingWriter &out, const SymbolTable &symbols, bool locals, bool longForm);
 // Sixteen bytes a row over the written range of the image.
-void writeHexDump(ListingWriter &out, const MemoryImage &image);
+void WriteHexDump(ListingWriter &out, const MemoryImage &image);
 // One line per label: name in 16 columns, two blanks, four lower-case hex digits.
-std::string symbolFileText(const SymbolTable &symbols);
+std::string SymbolFileText(const SymbolTable &symbols);
 
 } // namespace vexil::tasm

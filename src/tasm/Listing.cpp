@@ -9,12 +9,31 @@ namespace {
 constexpr int kDefaultPageLength = 60;
 constexpr const char *kTableTitle = "Vexil tasm Z80 assembler";
 constexpr const char *kDefaultTitle = "Vexil development environment";
+// Large enough that handing the text on costs a few writes per megabyte, small
+// enough to stay in the cache.
+constexpr std::size_t kPieceSize = 64 * 1024;
 } // namespace
 
-ListingWriter::ListingWriter(int pageLength, std::string sourceName)
-    : sourceName_(std::move(sourceName)), title_(kDefaultTitle),
+ListingWriter::ListingWriter(int pageLength, std::string sourceName,
+                             std::unique_ptr<OutputFile> out)
+    : out_(std::move(out)), sourceName_(std::move(sourceName)), title_(kDefaultTitle),
       pageLength_(pageLength > 0 ? pageLength : kDefaultPageLength), paging_(pageLength > 0)
 {
+    text_.reserve(kPieceSize + 4096);
+}
+
+void ListingWriter::flush()
+{
+    if (out_) {
+        out_->append(text_);
+    }
+    text_.clear();
+}
+
+std::unique_ptr<OutputFile> ListingWriter::finish()
+{
+    flush();
+    return std::move(out_);
 }
 
 void ListingWriter::setPaging(bool on)
@@ -43,6 +62,9 @@ void ListingWriter::pageHeader()
 
 void ListingWriter::beginLine()
 {
+    if (text_.size() >= kPieceSize) {
+        flush();
+    }
     if (paging_ && (page_ == 0 || linesOnPage_ >= pageLength_)) {
         pageHeader();
     }
@@ -58,7 +80,7 @@ void ListingWriter::line(std::string_view text)
 
 namespace {
 
-void appendDecimal(std::string &out, int value, int minDigits)
+void AppendDecimal(std::string &out, int value, int minDigits)
 {
     char digits[16];
     int n = 0;
@@ -75,7 +97,7 @@ void appendDecimal(std::string &out, int value, int minDigits)
     }
 }
 
-void appendHex(std::string &out, std::uint32_t value, int minDigits)
+void AppendHex(std::string &out, std::uint32_t value, int minDigits)
 {
     static constexpr char kHex[] = "0123456789ABCDEF";
     char digits[8];
@@ -105,13 +127,13 @@ void ListingWriter::row(int lineNumber, int depth, std::int32_t pc, bool skipped
     bool first = true;
     do {
         beginLine();
-        appendDecimal(text_, lineNumber, 4);
+        AppendDecimal(text_, lineNumber, 4);
         text_ += kMarks[depth > 3 ? 3 : depth];
-        appendHex(text_, static_cast<std::uint32_t>(pc + static_cast<std::int32_t>(done)), 4);
+        AppendHex(text_, static_cast<std::uint32_t>(pc + static_cast<std::int32_t>(done)), 4);
         text_ += skipped ? '~' : ' ';
         std::size_t chunk = count - done < 4 ? count - done : 4;
         for (std::size_t i = 0; i < chunk; ++i) {
-            appendHex(text_, bytes[done + i], 2);
+            AppendHex(text_, bytes[done + i], 2);
             text_ += ' ';
         }
         if (first && withSource) {

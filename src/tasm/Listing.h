@@ -3,7 +3,10 @@
 // then the source line; optional paging with a header on each page.
 #pragma once
 
+#include "tasm/FileSystem.h"
+
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -11,7 +14,9 @@ namespace vexil::tasm {
 
 class ListingWriter {
 public:
-    ListingWriter(int pageLength, std::string sourceName);
+    // The text goes to `out` in pieces as it is made, so a run never holds the whole
+    // listing; without `out` it is dropped.
+    ListingWriter(int pageLength, std::string sourceName, std::unique_ptr<OutputFile> out);
 
     void line(std::string_view text);
     // One source line's rows. More than four bytes continue on rows without source.
@@ -22,17 +27,18 @@ public:
     void setPaging(bool on);
     void eject();
 
-    // Room for about this many bytes, so the text is not copied as it grows.
-    void reserve(std::size_t bytes) { text_.reserve(bytes); }
-    const std::string &text() const { return text_; }
-    std::string take() { return std::move(text_); }
+    // Hands on the rest of the text and gives back the file, to be committed once
+    // the object is written.
+    std::unique_ptr<OutputFile> finish();
 
 private:
     void pageHeader();
     // Starts a row or line: the page header when one is due.
     void beginLine();
+    void flush();
 
-    std::string text_;
+    std::unique_ptr<OutputFile> out_;
+    std::string text_; // what is not yet handed on
     std::string sourceName_;
     std::string title_;
     int pageLength_;

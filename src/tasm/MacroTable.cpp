@@ -17,12 +17,12 @@ void MacroTable::compile(Macro &macro, std::string_view body)
     std::string literal;
     std::size_t i = 0;
     while (i < body.size()) {
-        if (!chars::isIdentifier(body[i])) {
+        if (!chars::IsIdentifier(body[i])) {
             literal += body[i++];
             continue;
         }
         std::size_t j = i;
-        while (j < body.size() && chars::isIdentifier(body[j])) {
+        while (j < body.size() && chars::IsIdentifier(body[j])) {
             ++j;
         }
         std::string_view word = body.substr(i, j - i);
@@ -115,17 +115,17 @@ bool MacroTable::expandOnce(std::string_view in, std::string &out, ExpandStatus 
             i += 3;
             continue;
         }
-        if (!chars::isIdentifier(c)) {
+        if (!chars::IsIdentifier(c)) {
             ++i;
             continue;
         }
         std::size_t j = i;
-        while (j < n && chars::isIdentifier(in[j])) {
+        while (j < n && chars::IsIdentifier(in[j])) {
             ++j;
         }
         std::string_view word = in.substr(i, j - i);
         bool candidate =
-            c != '_' && !chars::isDigit(c) && firstChars_[static_cast<unsigned char>(c)];
+            c != '_' && !chars::IsDigit(c) && firstChars_[static_cast<unsigned char>(c)];
         auto it = candidate ? macros_.find(word) : macros_.end();
         if (it == macros_.end()) {
             i = j;

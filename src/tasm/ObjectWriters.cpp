@@ -13,7 +13,7 @@ constexpr unsigned kDefaultRecordBytes = 24;
 // A Motorola count byte also covers the address and the checksum.
 constexpr unsigned kMaxMotorolaData = 0xFF - 3;
 
-void appendHex(std::string &out, unsigned value, int digits)
+void AppendHex(std::string &out, unsigned value, int digits)
 {
     static constexpr char kDigits[] = "0123456789ABCDEF";
     for (int shift = (digits - 1) * 4; shift >= 0; shift -= 4) {
@@ -38,13 +38,13 @@ struct Record {
     void appendData(std::string &out) const
     {
         for (unsigned i = 0; i < count; ++i) {
-            appendHex(out, data[i], 2);
+            AppendHex(out, data[i], 2);
         }
     }
 };
 
 template <class Sink>
-void forEachRecord(const MemoryImage &image, unsigned size, bool contiguous, Sink sink)
+void ForEachRecord(const MemoryImage &image, unsigned size, bool contiguous, Sink sink)
 {
     if (image.empty()) {
         return;
@@ -74,50 +74,50 @@ void forEachRecord(const MemoryImage &image, unsigned size, bool contiguous, Sin
     flush();
 }
 
-void intelRecord(std::string &out, const Record &r)
+void IntelRecord(std::string &out, const Record &r)
 {
     out += ':';
-    appendHex(out, r.count, 2);
-    appendHex(out, r.address, 4);
+    AppendHex(out, r.count, 2);
+    AppendHex(out, r.address, 4);
     out += "00";
     r.appendData(out);
-    appendHex(out, (0x100 - (r.byteSum() & 0xFF)) & 0xFF, 2);
+    AppendHex(out, (0x100 - (r.byteSum() & 0xFF)) & 0xFF, 2);
     out += '\n';
 }
 
-void mosTechRecord(std::string &out, const Record &r)
+void MosTechRecord(std::string &out, const Record &r)
 {
     out += ';';
-    appendHex(out, r.count, 2);
-    appendHex(out, r.address, 4);
+    AppendHex(out, r.count, 2);
+    AppendHex(out, r.address, 4);
     r.appendData(out);
-    appendHex(out, r.byteSum() & 0xFFFF, 4);
+    AppendHex(out, r.byteSum() & 0xFFFF, 4);
     out += '\n';
 }
 
 // The closing record carries the number of data records where the address would be.
-void mosTechEnd(std::string &out, unsigned records)
+void MosTechEnd(std::string &out, unsigned records)
 {
     records &= 0xFFFF;
     out += ";00";
-    appendHex(out, records, 4);
-    appendHex(out, (records >> 8) + (records & 0xFF), 4);
+    AppendHex(out, records, 4);
+    AppendHex(out, (records >> 8) + (records & 0xFF), 4);
     out += '\n';
 }
 
-void motorolaRecord(std::string &out, const Record &r)
+void MotorolaRecord(std::string &out, const Record &r)
 {
     out += "S1";
-    appendHex(out, r.count + 3, 2);
-    appendHex(out, r.address, 4);
+    AppendHex(out, r.count + 3, 2);
+    AppendHex(out, r.address, 4);
     r.appendData(out);
-    appendHex(out, ~(r.byteSum() + 3) & 0xFF, 2);
+    AppendHex(out, ~(r.byteSum() + 3) & 0xFF, 2);
     out += '\n';
 }
 
 } // namespace
 
-std::string binaryImage(const MemoryImage &image)
+std::string BinaryImage(const MemoryImage &image)
 {
     std::string out;
     if (image.empty()) {
@@ -130,7 +130,7 @@ std::string binaryImage(const MemoryImage &image)
     return out;
 }
 
-std::string hexRecords(const MemoryImage &image, ObjectFormat format, int recordBytes,
+std::string HexRecords(const MemoryImage &image, ObjectFormat format, int recordBytes,
                        bool contiguous)
 {
     unsigned size = recordBytes < 1 || recordBytes > 255 ? kDefaultRecordBytes
@@ -139,39 +139,39 @@ std::string hexRecords(const MemoryImage &image, ObjectFormat format, int record
     switch (format) {
     case ObjectFormat::MosTechHex: {
         unsigned records = 0;
-        forEachRecord(image, size, contiguous, [&](const Record &r) {
-            mosTechRecord(out, r);
+        ForEachRecord(image, size, contiguous, [&](const Record &r) {
+            MosTechRecord(out, r);
             ++records;
         });
-        mosTechEnd(out, records);
+        MosTechEnd(out, records);
         break;
     }
     case ObjectFormat::MotorolaHex:
-        forEachRecord(image, std::min(size, kMaxMotorolaData), contiguous,
-                      [&](const Record &r) { motorolaRecord(out, r); });
+        ForEachRecord(image, std::min(size, kMaxMotorolaData), contiguous,
+                      [&](const Record &r) { MotorolaRecord(out, r); });
         out += "S9030000FC\n";
         break;
     case ObjectFormat::IntelWordHex:
-        forEachRecord(image, size, contiguous, [&](Record r) {
+        ForEachRecord(image, size, contiguous, [&](Record r) {
             r.address /= 2;
-            intelRecord(out, r);
+            IntelRecord(out, r);
         });
         out += ":00000001FF\n";
         break;
     default:
-        forEachRecord(image, size, contiguous, [&](const Record &r) { intelRecord(out, r); });
+        ForEachRecord(image, size, contiguous, [&](const Record &r) { IntelRecord(out, r); });
         out += ":00000001FF\n";
         break;
     }
     return out;
 }
 
-std::string objectFile(const MemoryImage &image, const Options &options)
+std::string ObjectFile(const MemoryImage &image, const Options &options)
 {
     if (options.objectFormat == ObjectFormat::Binary) {
-        return binaryImage(image);
+        return BinaryImage(image);
     }
-    return hexRecords(image, options.objectFormat, options.hexRecordBytes, options.contiguous);
+    return HexRecords(image, options.objectFormat, options.hexRecordBytes, options.contiguous);
 }
 
 } // namespace vexil::tasm

@@ -10,14 +10,14 @@
 namespace vexil::tasm {
 
 // From the lowest to the highest written address, gaps holding the fill byte.
-std::string binaryImage(const MemoryImage &image);
+std::string BinaryImage(const MemoryImage &image);
 
 // Hex records of at most `recordBytes` data bytes each, a new record at every gap
 // unless `contiguous`; `format` must not be Binary.
-std::string hexRecords(const MemoryImage &image, ObjectFormat format, int recordBytes,
+std::string HexRecords(const MemoryImage &image, ObjectFormat format, int recordBytes,
                        bool contiguous);
 
 // The object file the options ask for.
-std::string objectFile(const MemoryImage &image, const Options &options);
+std::string ObjectFile(const MemoryImage &image, const Options &options);
 
 } // namespace vexil::tasm

@@ -5,7 +5,7 @@
 
 namespace vexil::tasm {
 
-std::string_view trim(std::string_view text)
+std::string_view Trim(std::string_view text)
 {
     std::size_t a = 0;
     std::size_t b = text.size();
@@ -18,19 +18,10 @@ std::string_view trim(std::string_view text)
     return text.substr(a, b - a);
 }
 
-std::string toUpper(std::string_view text)
-{
-    std::string upper(text);
-    for (char &c : upper) {
-        c = chars::toUpper(c);
-    }
-    return upper;
-}
-
-using chars::isBlank;
+using chars::IsBlank;
 
 // End of a quoted run starting at `i` (the quote), past the closing quote.
-static std::size_t skipQuoted(std::string_view s, std::size_t i)
+static std::size_t SkipQuoted(std::string_view s, std::size_t i)
 {
     char quote = s[i];
     std::size_t j = i + 1;
@@ -40,7 +31,7 @@ static std::size_t skipQuoted(std::string_view s, std::size_t i)
     return j < s.size() ? j + 1 : s.size();
 }
 
-Statement parseStatement(std::string_view line, std::size_t start, bool firstOfLine,
+Statement ParseStatement(std::string_view line, std::size_t start, bool firstOfLine,
                          char commentChar, char localChar)
 {
     Statement st;
@@ -53,9 +44,9 @@ Statement parseStatement(std::string_view line, std::size_t start, bool firstOfL
         return st;
     }
     char c = line[p];
-    if (chars::isLetter(c) || c == '_' || c == localChar) {
+    if (chars::IsLetter(c) || c == '_' || c == localChar) {
         std::size_t q = p;
-        while (q < n && !chars::has(line[q], chars::kLabelEnd)) {
+        while (q < n && !chars::Has(line[q], chars::kLabelEnd)) {
             ++q;
         }
         if (q < n && line[q] == '=' && q > p) {
@@ -67,7 +58,7 @@ Statement parseStatement(std::string_view line, std::size_t start, bool firstOfL
             ++p;
         }
     }
-    while (p < n && isBlank(line[p])) {
+    while (p < n && IsBlank(line[p])) {
         ++p;
     }
     if (p >= n || line[p] == ';') {
@@ -83,19 +74,19 @@ Statement parseStatement(std::string_view line, std::size_t start, bool firstOfL
     } else if ((line[p] == '*' || line[p] == '$') && p + 1 < n && line[p + 1] == '=') {
         p += 2;
     } else {
-        while (p < n && !chars::has(line[p], chars::kFieldEnd)) {
+        while (p < n && !chars::Has(line[p], chars::kFieldEnd)) {
             ++p;
         }
     }
     st.op = line.substr(opStart, p - opStart);
-    st.isDirective = !chars::isLetter(st.op[0]);
-    while (p < n && isBlank(line[p])) {
+    st.isDirective = !chars::IsLetter(st.op[0]);
+    while (p < n && IsBlank(line[p])) {
         ++p;
     }
     std::size_t operandStart = p;
     while (p < n) {
         char d = line[p];
-        if (!chars::has(d, chars::kOperandStop)) {
+        if (!chars::Has(d, chars::kOperandStop)) {
             ++p;
             continue;
         }
@@ -103,7 +94,7 @@ Statement parseStatement(std::string_view line, std::size_t start, bool firstOfL
             break;
         }
         if (st.isDirective && (d == '"' || d == '\'')) {
-            p = skipQuoted(line, p);
+            p = SkipQuoted(line, p);
             continue;
         }
         if (!st.isDirective && d == '\'' && p + 2 < n && line[p + 2] == '\'' &&
@@ -113,14 +104,14 @@ Statement parseStatement(std::string_view line, std::size_t start, bool firstOfL
         }
         ++p;
     }
-    st.operand = trim(line.substr(operandStart, p - operandStart));
+    st.operand = Trim(line.substr(operandStart, p - operandStart));
     if (p < n && line[p] == '\\') {
         st.next = p + 1;
     }
     return st;
 }
 
-std::string compactOperand(std::string_view operand)
+std::string CompactOperand(std::string_view operand)
 {
     std::string out;
     out.reserve(operand.size());
@@ -132,19 +123,19 @@ std::string compactOperand(std::string_view operand)
             continue;
         }
         if (c == '"') {
-            std::size_t end = skipQuoted(operand, i);
+            std::size_t end = SkipQuoted(operand, i);
             out.append(operand.substr(i, end - i));
             i = end - 1;
             continue;
         }
-        if (!isBlank(c)) {
+        if (!IsBlank(c)) {
             out += c;
         }
     }
     return out;
 }
 
-void splitItems(std::string_view operand, std::vector<std::string_view> &items)
+void SplitItems(std::string_view operand, std::vector<std::string_view> &items)
 {
     items.clear();
     std::size_t start = 0;
@@ -152,16 +143,16 @@ void splitItems(std::string_view operand, std::vector<std::string_view> &items)
     while (i < operand.size()) {
         char c = operand[i];
         if (c == '"' || (c == '\'' && i + 2 < operand.size() && operand[i + 2] == '\'')) {
-            i = c == '"' ? skipQuoted(operand, i) : i + 3;
+            i = c == '"' ? SkipQuoted(operand, i) : i + 3;
             continue;
         }
         if (c == ',') {
-            items.push_back(trim(operand.substr(start, i - start)));
+            items.push_back(Trim(operand.substr(start, i - start)));
             start = i + 1;
         }
         ++i;
     }
-    items.push_back(trim(operand.substr(start)));
+    items.push_back(Trim(operand.substr(start)));
 }
 
 } // namespace vexil::tasm

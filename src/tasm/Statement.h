@@ -19,16 +19,15 @@ struct Statement {
 
 // Parses the statement beginning at `start`. `firstOfLine` tells whether `start`
 // is the physical column 1, where the comment character makes a whole-line comment.
-Statement parseStatement(std::string_view line, std::size_t start, bool firstOfLine,
+Statement ParseStatement(std::string_view line, std::size_t start, bool firstOfLine,
                          char commentChar, char localChar);
 
 // Operand text with blanks removed outside quotes, for matching against patterns.
-std::string compactOperand(std::string_view operand);
+std::string CompactOperand(std::string_view operand);
 
 // Splits directive operands at commas outside quotes; items are trimmed.
-void splitItems(std::string_view operand, std::vector<std::string_view> &items);
+void SplitItems(std::string_view operand, std::vector<std::string_view> &items);
 
-std::string_view trim(std::string_view text);
-std::string toUpper(std::string_view text);
+std::string_view Trim(std::string_view text);
 
 } // namespace vexil::tasm

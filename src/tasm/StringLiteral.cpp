@@ -3,12 +3,12 @@
 
 namespace vexil::tasm {
 
-static bool isOctal(char c)
+static bool IsOctal(char c)
 {
     return c >= '0' && c <= '7';
 }
 
-bool decodeString(std::string_view quoted, std::string &out, std::string_view *rest)
+bool DecodeString(std::string_view quoted, std::string &out, std::string_view *rest)
 {
     out.clear();
     std::size_t i = 1;
@@ -48,7 +48,7 @@ bool decodeString(std::string_view quoted, std::string &out, std::string_view *r
                 // Up to three octal digits; a short sequence ends early instead of
                 // swallowing the closing quote.
                 int value = e - '0';
-                for (int k = 0; k < 2 && i < quoted.size() && isOctal(quoted[i]); ++k, ++i) {
+                for (int k = 0; k < 2 && i < quoted.size() && IsOctal(quoted[i]); ++k, ++i) {
                     value = value * 8 + (quoted[i] - '0');
                 }
                 out += static_cast<char>(value);

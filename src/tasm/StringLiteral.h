@@ -9,6 +9,6 @@ namespace vexil::tasm {
 
 // `quoted` starts at the opening quote. Returns false when the closing quote is
 // missing; `out` then holds what was read. `rest` receives the text after the quote.
-bool decodeString(std::string_view quoted, std::string &out, std::string_view *rest = nullptr);
+bool DecodeString(std::string_view quoted, std::string &out, std::string_view *rest = nullptr);
 
 } // namespace vexil::tasm

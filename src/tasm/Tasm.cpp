@@ -21,7 +21,7 @@ std::string Banner()
            "\n    Part of the Vexil development environment; GPL-3.0-or-later.\n";
 }
 
-std::vector<std::string> splitWords(const std::string &text, char separator)
+std::vector<std::string> SplitWords(const std::string &text, char separator)
 {
     std::vector<std::string> words;
     std::string word;
@@ -42,15 +42,15 @@ std::vector<std::string> splitWords(const std::string &text, char separator)
     return words;
 }
 
-std::string fileArgument(const CommandLine &cl, std::size_t index, const char *extension)
+std::string FileArgument(const CommandLine &cl, std::size_t index, const char *extension)
 {
     if (cl.files.size() > index) {
         return cl.files[index];
     }
-    return defaultName(cl.files[0], extension);
+    return DefaultName(cl.files[0], extension);
 }
 
-std::string withoutDotSlash(std::string name)
+std::string WithoutDotSlash(std::string name)
 {
     while (name.size() > 2 && name.compare(0, 2, "./") == 0) {
         name.erase(0, 2);
@@ -58,42 +58,43 @@ std::string withoutDotSlash(std::string name)
     return name;
 }
 
-int assemble(const CommandLine &cl, const Environment &env, FileSystem &fs, std::string &console)
+int Assemble(const CommandLine &cl, const Environment &env, FileSystem &fs, std::string &console)
 {
-    const std::string objectName = fileArgument(cl, 1, ".obj");
-    const std::string listingName = fileArgument(cl, 2, ".lst");
+    const std::string objectName = FileArgument(cl, 1, ".obj");
+    const std::string listingName = FileArgument(cl, 2, ".lst");
     // A slip in a batch file (`tasm -80 -b prog.asm prog.asm`) must not replace the
     // source with its own object.
     for (std::size_t i = 1; i < cl.files.size(); ++i) {
-        if (withoutDotSlash(cl.files[i]) == withoutDotSlash(cl.files[0])) {
+        if (WithoutDotSlash(cl.files[i]) == WithoutDotSlash(cl.files[0])) {
             console += "tasm: output file is the source file: " + cl.files[i] + "\n";
             return kExitFileAccess;
         }
     }
-    auto writeOrFail = [&](const std::string &name, const std::string &data) {
-        if (fs.write(name, data)) {
-            return true;
-        }
+    auto openError = [&](const std::string &name) {
         console += "tasm: file open error on " + name + "\n";
         return false;
+    };
+    auto writeOrFail = [&](const std::string &name, const std::string &data) {
+        return fs.write(name, data) || openError(name);
     };
 
     Options options = cl.options;
     options.errorFormat = env.tasmErrFormat;
-    Assembler assembler(options, fs, splitWords(env.tasmInc, ':'), console);
-    AssemblyResult result = assembler.run(cl.files[0]);
+    Assembler assembler(options, fs, SplitWords(env.tasmInc, ':'), console);
+    AssemblyResult result = assembler.run(cl.files[0], listingName);
     if (result.fatal) {
         // The old assembler had truncated both files before reading a line; a good
-        // object from the last run is worth more than an empty one.
+        // object from the last run is worth more than an empty one. A listing begun
+        // in the second pass is dropped with `result`.
         return result.fatal->exitCode;
     }
-    bool written = writeOrFail(objectName, objectFile(*result.image, options)) &&
-                   writeOrFail(listingName, result.listing);
+    bool written = writeOrFail(objectName, ObjectFile(*result.image, options)) &&
+                   (result.listing->commit() || openError(listingName));
     if (written && !result.exports.empty()) {
-        written = writeOrFail(fileArgument(cl, 3, ".exp"), result.exports);
+        written = writeOrFail(FileArgument(cl, 3, ".exp"), result.exports);
     }
     if (written && result.wantsSymbolFile) {
-        written = writeOrFail(fileArgument(cl, 4, ".sym"), result.symbols);
+        written = writeOrFail(FileArgument(cl, 4, ".sym"), result.symbols);
     }
     if (!written) {
         return kExitFileAccess;
@@ -103,7 +104,7 @@ int assemble(const CommandLine &cl, const Environment &env, FileSystem &fs, std:
 
 } // namespace
 
-std::string helpText()
+std::string HelpText()
 {
     return "Usage: tasm -80 [options] source [object [listing [export [symbols]]]]\n"
            "  -80        the Z80 instruction table (the only one; the default)\n"
@@ -136,15 +137,15 @@ std::string helpText()
            "            3 file access failure, 4 other fatal error\n";
 }
 
-int runTasm(const std::vector<std::string> &args, const Environment &env, FileSystem &fs,
+int RunTasm(const std::vector<std::string> &args, const Environment &env, FileSystem &fs,
             std::string &console)
 {
     try {
         std::vector<std::string> all = args;
-        for (auto &word : splitWords(env.tasmOpts, ' ')) {
+        for (auto &word : SplitWords(env.tasmOpts, ' ')) {
             all.push_back(word);
         }
-        CommandLine cl = parseCommandLine(all);
+        CommandLine cl = ParseCommandLine(all);
         for (const auto &notice : cl.notices) {
             console += notice + "\n";
         }
@@ -153,7 +154,7 @@ int runTasm(const std::vector<std::string> &args, const Environment &env, FileSy
             return kExitOk;
         }
         if (cl.help) {
-            console += helpText();
+            console += HelpText();
             return kExitOk;
         }
         console += Banner();
@@ -165,7 +166,7 @@ int runTasm(const std::vector<std::string> &args, const Environment &env, FileSy
             console += "tasm: no source file given (tasm --help lists the options)\n";
             return kExitFileAccess;
         }
-        return assemble(cl, env, fs, console);
+        return Assemble(cl, env, fs, console);
     } catch (const std::bad_alloc &) {
         console += "tasm: out of memory\n";
         return kExitOutOfMemory;

@@ -25,9 +25,9 @@ enum ExitCode : int {
 };
 
 // Runs the assembler; everything it prints is appended to `console`.
-int runTasm(const std::vector<std::string> &args, const Environment &env, FileSystem &fs,
+int RunTasm(const std::vector<std::string> &args, const Environment &env, FileSystem &fs,
             std::string &console);
 
-std::string helpText();
+std::string HelpText();
 
 } // namespace vexil::tasm

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <initializer_list>
-#include <string>
+#include <string_view>
 #include <vector>
 
 namespace vexil::tasm {
@@ -38,11 +38,38 @@ struct Cond {
 constexpr std::array<Cond, 8> kConds{
     {{"NZ", 0}, {"Z", 1}, {"NC", 2}, {"C", 3}, {"PO", 4}, {"PE", 5}, {"P", 6}, {"M", 7}}};
 
+// A mnemonic or pattern while the table is built: std::string is not usable in a
+// constant expression with every compiler the project builds with, and these texts
+// are a few characters long (a longer one fails the build).
+class Text {
+public:
+    constexpr Text() = default;
+    // Not explicit: the rows are written with literals and the names of the tables.
+    constexpr Text(const char *text)
+    {
+        while (*text != '\0') {
+            chars_[size_++] = *text++;
+        }
+    }
+    friend constexpr Text operator+(Text left, const Text &right)
+    {
+        for (std::size_t i = 0; i < right.size_; ++i) {
+            left.chars_[left.size_++] = right.chars_[i];
+        }
+        return left;
+    }
+    constexpr std::string_view view() const { return {chars_.data(), size_}; }
+
+private:
+    std::array<char, 15> chars_{};
+    std::size_t size_ = 0;
+};
+
 // A row as the generator writes it; only ever alive while the compiler builds the
 // table.
 struct GeneratedRow {
-    std::string mnemonic;
-    std::string pattern;
+    Text mnemonic;
+    Text pattern;
     std::uint8_t opcode[4] = {0, 0, 0, 0};
     std::uint8_t opcodeLength = 0;
     ArgKind kind = ArgKind::None;
@@ -52,7 +79,7 @@ struct GeneratedRow {
 
 class Builder {
 public:
-    constexpr void row(const std::string &mnemonic, const std::string &pattern,
+    constexpr void row(const Text &mnemonic, const Text &pattern,
                        std::initializer_list<std::uint8_t> opcode, ArgKind kind = ArgKind::None,
                        std::uint8_t argBytes = 0, std::uint8_t rowClass = kClassBase)
     {
@@ -67,18 +94,17 @@ public:
         r.rowClass = rowClass;
         rows.push_back(std::move(r));
     }
-    constexpr void plain(const std::string &m, const std::string &p,
-                         std::initializer_list<std::uint8_t> op, std::uint8_t cls = kClassBase)
+    constexpr void plain(const Text &m, const Text &p, std::initializer_list<std::uint8_t> op,
+                         std::uint8_t cls = kClassBase)
     {
         row(m, p, op, ArgKind::None, 0, cls);
     }
-    constexpr void byte(const std::string &m, const std::string &p,
-                        std::initializer_list<std::uint8_t> op, std::uint8_t cls = kClassBase)
+    constexpr void byte(const Text &m, const Text &p, std::initializer_list<std::uint8_t> op,
+                        std::uint8_t cls = kClassBase)
     {
         row(m, p, op, ArgKind::Bytes, 1, cls);
     }
-    constexpr void word(const std::string &m, const std::string &p,
-                        std::initializer_list<std::uint8_t> op)
+    constexpr void word(const Text &m, const Text &p, std::initializer_list<std::uint8_t> op)
     {
         row(m, p, op, ArgKind::Bytes, 2);
     }
@@ -86,16 +112,16 @@ public:
     std::vector<GeneratedRow> rows; // in matching order
 };
 
-constexpr void addLoads(Builder &b)
+constexpr void AddLoads(Builder &b)
 {
-    const std::string ld = "LD";
+    const Text ld = "LD";
     // Register to register, and the special registers.
     for (const Reg &dst : kRegs) {
         for (const Reg &src : kRegs) {
             if (dst.code == 6 && src.code == 6) {
                 continue; // that encoding is HALT
             }
-            b.plain(ld, std::string(dst.name) + "," + src.name,
+            b.plain(ld, Text(dst.name) + "," + src.name,
                     {static_cast<std::uint8_t>(0x40 | dst.code << 3 | src.code)});
         }
     }
@@ -109,7 +135,7 @@ constexpr void addLoads(Builder &b)
     b.plain(ld, "R,A", {0xED, 0x4F});
     b.plain(ld, "SP,HL", {0xF9});
     for (const Index &ix : kIndex) {
-        b.plain(ld, std::string("SP,") + ix.name, {ix.prefix, 0xF9});
+        b.plain(ld, Text("SP,") + ix.name, {ix.prefix, 0xF9});
     }
     // Undocumented halves of the index registers.
     for (const Index &ix : kIndex) {
@@ -119,16 +145,16 @@ constexpr void addLoads(Builder &b)
                 if (r.code == 4 || r.code == 5 || r.code == 6) {
                     continue;
                 }
-                b.plain(ld, std::string(r.name) + "," + ix.half[h],
+                b.plain(ld, Text(r.name) + "," + ix.half[h],
                         {ix.prefix, static_cast<std::uint8_t>(0x40 | r.code << 3 | hcode)},
                         kClassUndocumented);
-                b.plain(ld, std::string(ix.half[h]) + "," + r.name,
+                b.plain(ld, Text(ix.half[h]) + "," + r.name,
                         {ix.prefix, static_cast<std::uint8_t>(0x40 | hcode << 3 | r.code)},
                         kClassUndocumented);
             }
             for (int s = 0; s < 2; ++s) {
                 std::uint8_t scode = static_cast<std::uint8_t>(4 + s);
-                b.plain(ld, std::string(ix.half[h]) + "," + ix.half[s],
+                b.plain(ld, Text(ix.half[h]) + "," + ix.half[s],
                         {ix.prefix, static_cast<std::uint8_t>(0x40 | hcode << 3 | scode)},
                         kClassUndocumented);
             }
@@ -136,12 +162,12 @@ constexpr void addLoads(Builder &b)
     }
     // Index forms.
     for (const Index &ix : kIndex) {
-        std::string mem = std::string("(") + ix.name + "@)";
+        Text mem = Text("(") + ix.name + "@)";
         for (const Reg &r : kRegs) {
             if (r.code == 6) {
                 continue;
             }
-            b.row(ld, std::string(r.name) + "," + mem,
+            b.row(ld, Text(r.name) + "," + mem,
                   {ix.prefix, static_cast<std::uint8_t>(0x46 | r.code << 3)}, ArgKind::Index);
             b.row(ld, mem + "," + r.name, {ix.prefix, static_cast<std::uint8_t>(0x70 | r.code)},
                   ArgKind::Index);
@@ -154,14 +180,14 @@ constexpr void addLoads(Builder &b)
     b.word(ld, "DE,(*)", {0xED, 0x5B});
     b.word(ld, "SP,(*)", {0xED, 0x7B});
     for (const Index &ix : kIndex) {
-        b.word(ld, std::string(ix.name) + ",(*)", {ix.prefix, 0x2A});
+        b.word(ld, Text(ix.name) + ",(*)", {ix.prefix, 0x2A});
     }
     b.word(ld, "(*),HL", {0x22});
     b.word(ld, "(*),BC", {0xED, 0x43});
     b.word(ld, "(*),DE", {0xED, 0x53});
     b.word(ld, "(*),SP", {0xED, 0x73});
     for (const Index &ix : kIndex) {
-        b.word(ld, std::string("(*),") + ix.name, {ix.prefix, 0x22});
+        b.word(ld, Text("(*),") + ix.name, {ix.prefix, 0x22});
     }
     b.word(ld, "(*),A", {0x32});
     b.word(ld, "A,(*)", {0x3A});
@@ -170,18 +196,18 @@ constexpr void addLoads(Builder &b)
     b.word(ld, "HL,*", {0x21});
     b.word(ld, "SP,*", {0x31});
     for (const Index &ix : kIndex) {
-        b.word(ld, std::string(ix.name) + ",*", {ix.prefix, 0x21});
+        b.word(ld, Text(ix.name) + ",*", {ix.prefix, 0x21});
         for (int h = 0; h < 2; ++h) {
-            b.byte(ld, std::string(ix.half[h]) + ",*",
+            b.byte(ld, Text(ix.half[h]) + ",*",
                    {ix.prefix, static_cast<std::uint8_t>(0x26 | h << 3)}, kClassUndocumented);
         }
     }
     for (const Reg &r : kRegs) {
-        b.byte(ld, std::string(r.name) + ",*", {static_cast<std::uint8_t>(0x06 | r.code << 3)});
+        b.byte(ld, Text(r.name) + ",*", {static_cast<std::uint8_t>(0x06 | r.code << 3)});
     }
 }
 
-constexpr void addArithmetic(Builder &b)
+constexpr void AddArithmetic(Builder &b)
 {
     struct Alu {
         const char *mnemonic;
@@ -197,7 +223,7 @@ constexpr void addArithmetic(Builder &b)
                                        {"OR", "", 0xB0},
                                        {"CP", "", 0xB8}}};
     for (const Alu &alu : alus) {
-        std::string p = alu.prefix;
+        Text p = alu.prefix;
         for (const Reg &r : kRegs) {
             b.plain(alu.mnemonic, p + r.name, {static_cast<std::uint8_t>(alu.base | r.code)});
         }
@@ -214,7 +240,7 @@ constexpr void addArithmetic(Builder &b)
     b.plain("ADD", "HL,HL", {0x29});
     b.plain("ADD", "HL,SP", {0x39});
     for (const Index &ix : kIndex) {
-        std::string n = ix.name;
+        Text n = ix.name;
         b.plain("ADD", n + ",BC", {ix.prefix, 0x09});
         b.plain("ADD", n + ",DE", {ix.prefix, 0x19});
         b.plain("ADD", n + "," + n, {ix.prefix, 0x29});
@@ -222,7 +248,7 @@ constexpr void addArithmetic(Builder &b)
     }
     const char *pairs[4] = {"BC", "DE", "HL", "SP"};
     for (std::uint8_t i = 0; i < 4; ++i) {
-        std::string pair = pairs[i];
+        Text pair = pairs[i];
         b.plain("ADC", "HL," + pair, {0xED, static_cast<std::uint8_t>(0x4A | i << 4)});
         b.plain("SBC", "HL," + pair, {0xED, static_cast<std::uint8_t>(0x42 | i << 4)});
         b.plain("INC", pair, {static_cast<std::uint8_t>(0x03 | i << 4)});
@@ -244,7 +270,7 @@ constexpr void addArithmetic(Builder &b)
     }
     // Wildcard forms: index, then immediate.
     for (const Alu &alu : alus) {
-        std::string p = alu.prefix;
+        Text p = alu.prefix;
         for (const Index &ix : kIndex) {
             b.row(alu.mnemonic, p + "(" + ix.name + "@)",
                   {ix.prefix, static_cast<std::uint8_t>(alu.base | 6)}, ArgKind::Index);
@@ -252,13 +278,13 @@ constexpr void addArithmetic(Builder &b)
         b.byte(alu.mnemonic, p + "*", {static_cast<std::uint8_t>(alu.base | 0x46)});
     }
     for (const Index &ix : kIndex) {
-        std::string mem = std::string("(") + ix.name + "@)";
+        Text mem = Text("(") + ix.name + "@)";
         b.row("INC", mem, {ix.prefix, 0x34}, ArgKind::Index);
         b.row("DEC", mem, {ix.prefix, 0x35}, ArgKind::Index);
     }
 }
 
-constexpr void addRotatesAndBits(Builder &b)
+constexpr void AddRotatesAndBits(Builder &b)
 {
     struct Shift {
         const char *mnemonic;
@@ -280,7 +306,7 @@ constexpr void addRotatesAndBits(Builder &b)
                     s.rowClass);
         }
         for (const Index &ix : kIndex) {
-            b.row(s.mnemonic, std::string("(") + ix.name + "@)",
+            b.row(s.mnemonic, Text("(") + ix.name + "@)",
                   {ix.prefix, 0xCB, static_cast<std::uint8_t>(s.base | 6)}, ArgKind::IndexCB, 0,
                   s.rowClass);
         }
@@ -292,11 +318,11 @@ constexpr void addRotatesAndBits(Builder &b)
     constexpr std::array<BitOp, 3> bitOps{{{"BIT", 0x40}, {"RES", 0x80}, {"SET", 0xC0}}};
     for (const BitOp &op : bitOps) {
         for (const Index &ix : kIndex) {
-            b.row(op.mnemonic, std::string("*,(") + ix.name + "@)",
+            b.row(op.mnemonic, Text("*,(") + ix.name + "@)",
                   {ix.prefix, 0xCB, static_cast<std::uint8_t>(op.base | 6)}, ArgKind::BitIndex);
         }
         for (const Reg &r : kRegs) {
-            b.row(op.mnemonic, std::string("*,") + r.name,
+            b.row(op.mnemonic, Text("*,") + r.name,
                   {0xCB, static_cast<std::uint8_t>(op.base | r.code)}, ArgKind::Bit);
         }
     }
@@ -308,20 +334,20 @@ constexpr void addRotatesAndBits(Builder &b)
     b.plain("RRD", "", {0xED, 0x67});
 }
 
-constexpr void addControl(Builder &b)
+constexpr void AddControl(Builder &b)
 {
     b.plain("JP", "(HL)", {0xE9});
     for (const Index &ix : kIndex) {
-        b.plain("JP", std::string("(") + ix.name + ")", {ix.prefix, 0xE9});
+        b.plain("JP", Text("(") + ix.name + ")", {ix.prefix, 0xE9});
     }
     for (const Cond &c : kConds) {
-        b.word("JP", std::string(c.name) + ",*", {static_cast<std::uint8_t>(0xC2 | c.code << 3)});
-        b.word("CALL", std::string(c.name) + ",*", {static_cast<std::uint8_t>(0xC4 | c.code << 3)});
+        b.word("JP", Text(c.name) + ",*", {static_cast<std::uint8_t>(0xC2 | c.code << 3)});
+        b.word("CALL", Text(c.name) + ",*", {static_cast<std::uint8_t>(0xC4 | c.code << 3)});
         b.plain("RET", c.name, {static_cast<std::uint8_t>(0xC0 | c.code << 3)});
     }
     for (const Cond &c : kConds) {
         if (c.code < 4) {
-            b.row("JR", std::string(c.name) + ",*", {static_cast<std::uint8_t>(0x20 | c.code << 3)},
+            b.row("JR", Text(c.name) + ",*", {static_cast<std::uint8_t>(0x20 | c.code << 3)},
                   ArgKind::Relative);
         }
     }
@@ -334,13 +360,13 @@ constexpr void addControl(Builder &b)
     b.plain("RETN", "", {0xED, 0x45});
     for (std::uint8_t p = 0; p < 0x40; p += 8) {
         constexpr char digits[] = "0123456789ABCDEF";
-        std::string text{digits[p >> 4], digits[p & 15]};
-        b.plain("RST", text + "H", {static_cast<std::uint8_t>(0xC7 | p)});
+        const char text[] = {digits[p >> 4], digits[p & 15], '\0'};
+        b.plain("RST", Text(text) + "H", {static_cast<std::uint8_t>(0xC7 | p)});
         b.plain("RST", text, {static_cast<std::uint8_t>(0xC7 | p)});
     }
 }
 
-constexpr void addMiscellaneous(Builder &b)
+constexpr void AddMiscellaneous(Builder &b)
 {
     b.plain("NOP", "", {0x00});
     b.plain("HALT", "", {0x76});
@@ -359,7 +385,7 @@ constexpr void addMiscellaneous(Builder &b)
     b.plain("EX", "AF,AF'", {0x08});
     b.plain("EX", "(SP),HL", {0xE3});
     for (const Index &ix : kIndex) {
-        b.plain("EX", std::string("(SP),") + ix.name, {ix.prefix, 0xE3});
+        b.plain("EX", Text("(SP),") + ix.name, {ix.prefix, 0xE3});
     }
     const char *stackPairs[4] = {"BC", "DE", "HL", "AF"};
     for (std::uint8_t i = 0; i < 4; ++i) {
@@ -397,9 +423,8 @@ constexpr void addMiscellaneous(Builder &b)
         if (r.code == 6) {
             continue;
         }
-        b.plain("IN", std::string(r.name) + ",(C)",
-                {0xED, static_cast<std::uint8_t>(0x40 | r.code << 3)});
-        b.plain("OUT", std::string("(C),") + r.name,
+        b.plain("IN", Text(r.name) + ",(C)", {0xED, static_cast<std::uint8_t>(0x40 | r.code << 3)});
+        b.plain("OUT", Text("(C),") + r.name,
                 {0xED, static_cast<std::uint8_t>(0x41 | r.code << 3)});
     }
     b.plain("IN", "(C)", {0xED, 0x70}, kClassUndocumented);
@@ -409,7 +434,7 @@ constexpr void addMiscellaneous(Builder &b)
     b.byte("OUT", "(*),A", {0xD3});
 }
 
-constexpr void addHD64180(Builder &b)
+constexpr void AddHD64180(Builder &b)
 {
     constexpr std::uint8_t cls = kClassHD64180;
     const char *pairs[4] = {"BC", "DE", "HL", "SP"};
@@ -421,10 +446,10 @@ constexpr void addHD64180(Builder &b)
         if (r.code == 6) {
             continue;
         }
-        b.byte("IN0", std::string(r.name) + ",(*)",
-               {0xED, static_cast<std::uint8_t>(0x00 | r.code << 3)}, cls);
-        b.byte("OUT0", std::string("(*),") + r.name,
-               {0xED, static_cast<std::uint8_t>(0x01 | r.code << 3)}, cls);
+        b.byte("IN0", Text(r.name) + ",(*)", {0xED, static_cast<std::uint8_t>(0x00 | r.code << 3)},
+               cls);
+        b.byte("OUT0", Text("(*),") + r.name, {0xED, static_cast<std::uint8_t>(0x01 | r.code << 3)},
+               cls);
     }
     b.byte("TST", "*", {0xED, 0x64}, cls);
     b.byte("TSTIO", "*", {0xED, 0x74}, cls);
@@ -465,47 +490,49 @@ struct PackedTable {
     std::size_t mnemonicCount = 0;
 };
 
-constexpr bool isWildcard(const std::string &pattern)
+constexpr bool IsWildcard(const Text &pattern)
 {
-    return pattern.find_first_of("*@") != std::string::npos;
+    return pattern.view().find_first_of("*@") != std::string_view::npos;
 }
 
-constexpr PackedTable packZ80()
+constexpr PackedTable PackZ80()
 {
     Builder b;
-    addLoads(b);
-    addArithmetic(b);
-    addRotatesAndBits(b);
-    addControl(b);
-    addMiscellaneous(b);
-    addHD64180(b);
+    AddLoads(b);
+    AddArithmetic(b);
+    AddRotatesAndBits(b);
+    AddControl(b);
+    AddMiscellaneous(b);
+    AddHD64180(b);
     const std::vector<GeneratedRow> &rows = b.rows;
 
-    std::vector<std::size_t> order(rows.size());
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        order[i] = i;
+    // Grown one by one: clang rejects a vector of a given size in a constant
+    // expression.
+    std::vector<std::size_t> order;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        order.push_back(i);
     }
     std::sort(order.begin(), order.end(), [&](std::size_t x, std::size_t y) {
         const GeneratedRow &a = rows[x];
         const GeneratedRow &c = rows[y];
-        if (a.mnemonic != c.mnemonic) {
-            return a.mnemonic < c.mnemonic;
+        if (a.mnemonic.view() != c.mnemonic.view()) {
+            return a.mnemonic.view() < c.mnemonic.view();
         }
-        bool wa = isWildcard(a.pattern);
-        bool wc = isWildcard(c.pattern);
+        bool wa = IsWildcard(a.pattern);
+        bool wc = IsWildcard(c.pattern);
         if (wa != wc) {
             return !wa;
         }
-        if (!wa && a.pattern != c.pattern) {
-            return a.pattern < c.pattern;
+        if (!wa && a.pattern.view() != c.pattern.view()) {
+            return a.pattern.view() < c.pattern.view();
         }
         return x < y;
     });
 
     PackedTable t;
-    auto store = [&t](const std::string &s) {
+    auto store = [&t](const Text &s) {
         auto offset = static_cast<std::uint16_t>(t.textSize);
-        for (char ch : s) {
+        for (char ch : s.view()) {
             t.text[t.textSize++] = ch;
         }
         return offset;
@@ -513,19 +540,20 @@ constexpr PackedTable packZ80()
     for (std::size_t index : order) {
         const GeneratedRow &g = rows[index];
         if (t.mnemonicCount == 0 ||
-            rows[order[t.mnemonics[t.mnemonicCount - 1].first]].mnemonic != g.mnemonic) {
+            rows[order[t.mnemonics[t.mnemonicCount - 1].first]].mnemonic.view() !=
+                g.mnemonic.view()) {
             PackedMnemonic &m = t.mnemonics[t.mnemonicCount++];
             m.nameOffset = store(g.mnemonic);
-            m.nameLength = static_cast<std::uint8_t>(g.mnemonic.size());
+            m.nameLength = static_cast<std::uint8_t>(g.mnemonic.view().size());
             m.first = static_cast<std::uint16_t>(t.rowCount);
         }
         PackedMnemonic &m = t.mnemonics[t.mnemonicCount - 1];
-        ++(isWildcard(g.pattern) ? m.wildcardCount : m.exactCount);
+        ++(IsWildcard(g.pattern) ? m.wildcardCount : m.exactCount);
         m.classes |= g.rowClass;
 
         PackedRow &p = t.rows[t.rowCount++];
         p.patternOffset = store(g.pattern);
-        p.patternLength = static_cast<std::uint8_t>(g.pattern.size());
+        p.patternLength = static_cast<std::uint8_t>(g.pattern.view().size());
         for (int i = 0; i < 4; ++i) {
             p.row.opcode[i] = g.opcode[i];
         }
@@ -537,7 +565,7 @@ constexpr PackedTable packZ80()
     return t;
 }
 
-constexpr PackedTable kPacked = packZ80();
+constexpr PackedTable kPacked = PackZ80();
 static_assert(kPacked.rowCount < kMaxRows && kPacked.textSize < kMaxTextBytes &&
                   kPacked.mnemonicCount < kMaxMnemonics,
               "the Z80 table outgrew its packing limits");
@@ -562,7 +590,7 @@ constexpr std::array<InstructionRow, kPacked.rowCount> kRows = [] {
 
 // A mnemonic of up to eight characters as one number, first character highest, so
 // that numbers sort as the names do and a lookup compares integers.
-constexpr std::uint64_t mnemonicKey(std::string_view name)
+constexpr std::uint64_t MnemonicKey(std::string_view name)
 {
     std::uint64_t key = 0;
     for (std::size_t i = 0; i < 8; ++i) {
@@ -581,7 +609,7 @@ constexpr std::array<NamedRows, kPacked.mnemonicCount> kMnemonics = [] {
     for (std::size_t i = 0; i < out.size(); ++i) {
         const PackedMnemonic &m = kPacked.mnemonics[i];
         const InstructionRow *first = kRows.data() + m.first;
-        out[i].key = mnemonicKey(std::string_view(kText.data() + m.nameOffset, m.nameLength));
+        out[i].key = MnemonicKey(std::string_view(kText.data() + m.nameOffset, m.nameLength));
         out[i].rows.exact = std::span<const InstructionRow>(first, m.exactCount);
         out[i].rows.wildcard =
             std::span<const InstructionRow>(first + m.exactCount, m.wildcardCount);
@@ -598,13 +626,13 @@ static_assert(std::all_of(kPacked.mnemonics.begin(),
 
 } // namespace
 
-const MnemonicRows *z80Mnemonic(std::string_view upperMnemonic)
+const MnemonicRows *Z80Mnemonic(std::string_view upperMnemonic)
 {
     // A NUL would make a shorter name's key; no mnemonic holds one.
     if (upperMnemonic.size() > 8 || upperMnemonic.find('\0') != std::string_view::npos) {
         return nullptr;
     }
-    const std::uint64_t key = mnemonicKey(upperMnemonic);
+    const std::uint64_t key = MnemonicKey(upperMnemonic);
     auto it =
         std::lower_bound(kMnemonics.begin(), kMnemonics.end(), key,
                          [](const NamedRows &entry, std::uint64_t k) { return entry.key < k; });

@@ -19,7 +19,7 @@ int main(int argc, char **argv)
     }
     vexil::tasm::DiskFileSystem fs;
     std::string console;
-    int code = vexil::tasm::runTasm(args, env, fs, console);
+    int code = vexil::tasm::RunTasm(args, env, fs, console);
     std::fwrite(console.data(), 1, console.size(), stdout);
     return code;
 }

@@ -31,10 +31,6 @@ constexpr std::array<std::size_t, 17> kFileOrder82 = {0, 1, 2, 3,  4,  5,  9,  1
 constexpr std::array<std::size_t, 23> kFileOrder83 = {0,  1,  2,  3,  4,  5,  10, 11, 12, 7, 8, 9,
                                                       13, 16, 20, 21, 15, 17, 18, 22, 14, 6, 19};
 
-// The flags bit of an undefined real.
-constexpr std::uint8_t kUndefinedFlag82 = 0x10;
-constexpr std::uint8_t kUndefinedFlag83 = 0x02;
-
 constexpr std::size_t kSizeWordLength = 2;
 constexpr std::size_t kWindowGapLength = 1; // the byte after a window's size word
 
@@ -44,11 +40,6 @@ std::span<const std::size_t> FileOrder(varfile::CalcModel model)
         return kFileOrder82;
     }
     return kFileOrder83;
-}
-
-std::uint8_t UndefinedFlag(varfile::CalcModel model)
-{
-    return model == varfile::CalcModel::TI82 ? kUndefinedFlag82 : kUndefinedFlag83;
 }
 
 std::size_t ValuesOffset(SettingsKind kind)
@@ -80,36 +71,6 @@ FileBuild Finish(varfile::CalcModel model, varfile::VarKind kind, varfile::Comme
     return {*varfile::BuildVarFile(model, varfile::WriterComment(writer), {entry}), {}};
 }
 
-// Only an initial sequence value can be undefined; elsewhere the flag is not ours
-// to interpret and the number counts.
-std::optional<SettingValue> ReadSetting(const FixedOffsetReader &reader, varfile::CalcModel model,
-                                        std::size_t row, std::size_t offset)
-{
-    const auto bytes = reader.bytesAt(offset, kRealSize);
-    if (!bytes) {
-        return std::nullopt;
-    }
-    if (SettingMayBeUndefined(model, row) && ((*bytes)[0] & UndefinedFlag(model)) != 0) {
-        return SettingValue::Undefined();
-    }
-    const auto value = ReadReal(reader, offset);
-    if (!value) {
-        return std::nullopt;
-    }
-    return SettingValue{true, *value};
-}
-
-bool AppendSetting(varfile::Bytes &data, varfile::CalcModel model, const SettingValue &value)
-{
-    if (value.defined) {
-        return AppendReal(data, value.value, varfile::RealKind::Real);
-    }
-    // An undefined value keeps the number 0 behind its flag.
-    AppendReal(data, 0.0, varfile::RealKind::Real);
-    data[data.size() - kRealSize] = UndefinedFlag(model);
-    return true;
-}
-
 } // namespace
 
 std::size_t SettingCount(varfile::CalcModel model)
@@ -134,13 +95,7 @@ bool SettingMayBeUndefined(varfile::CalcModel model, std::size_t row)
 std::optional<SettingValue> ParseSettingEntry(varfile::CalcModel model, std::size_t row,
                                               std::string_view text)
 {
-    if (text.find_first_not_of(" \t") == std::string_view::npos) {
-        return SettingMayBeUndefined(model, row) ? SettingValue::Undefined() : SettingValue{};
-    }
-    if (const auto value = ParseTypedReal(text)) {
-        return SettingValue{true, *value};
-    }
-    return std::nullopt;
+    return ParseSettingValue(text, SettingMayBeUndefined(model, row), true);
 }
 
 SettingsVariable NewSettings(SettingsKind kind, varfile::CalcModel model)
@@ -162,7 +117,8 @@ LoadResult<SettingsVariable> LoadSettingsFile(SettingsKind kind, varfile::ByteVi
     const std::span<const std::size_t> order = FileOrder(model);
     std::size_t offset = kDataOffset + ValuesOffset(kind);
     for (const std::size_t row : order) {
-        const auto value = ReadSetting(reader, model, row, offset);
+        const auto value =
+            ReadSettingValue(reader, model, offset, SettingMayBeUndefined(model, row));
         if (!value) {
             result.complete = false;
             return result;
@@ -181,7 +137,7 @@ FileBuild BuildSettingsFile(const SettingsVariable &settings)
     }
     varfile::Bytes data(ValuesOffset(settings.kind), 0x00);
     for (const std::size_t row : order) {
-        if (!AppendSetting(data, settings.model, settings.values[row])) {
+        if (!AppendSettingValue(data, settings.model, settings.values[row])) {
             return {{},
                     SettingLabel(settings.kind, settings.model, row) +
                         " lies outside -1E100 to 1E100."};

@@ -6,12 +6,13 @@
 // calculator reals.
 //
 // Window and zoom values are kept in the order of the editor's grid; the file
-// holds them in another order per model. An initial sequence value that was never
-// set is undefined: the calculators mark it in the real's flags byte.
+// holds them in another order per model. An initial sequence value may be
+// undefined (SettingValue.h).
 #pragma once
 
 #include "vareditors/FileBuild.h"
 #include "vareditors/LoadResult.h"
+#include "vareditors/SettingValue.h"
 #include "varfile/CalcModel.h"
 
 #include <cstddef>
@@ -23,14 +24,6 @@
 namespace vexil::vardata {
 
 enum class SettingsKind { Window, Zoom };
-
-struct SettingValue {
-    bool defined = true;
-    double value = 0.0; // meaningful only when defined
-
-    static SettingValue Undefined() { return {false, 0.0}; }
-    bool operator==(const SettingValue &) const = default;
-};
 
 struct SettingsVariable {
     varfile::CalcModel model = varfile::CalcModel::TI83;

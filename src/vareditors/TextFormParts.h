@@ -54,4 +54,7 @@ FileBuild ImportZoom(const TextImport &request);
 TextExport ExportTable(varfile::ByteView file);
 FileBuild ImportTable(const TextImport &request);
 
+TextExport ExportGdb(varfile::ByteView file);
+FileBuild ImportGdb(const TextImport &request);
+
 } // namespace vexil::vardata::text

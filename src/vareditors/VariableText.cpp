@@ -24,6 +24,7 @@ constexpr std::array kForms = {
     VariableTextForm{"window", VarKind::WindowSettings, text::ExportWindow, text::ImportWindow},
     VariableTextForm{"zoom", VarKind::SavedZoom, text::ExportZoom, text::ImportZoom},
     VariableTextForm{"table", VarKind::TableSetup, text::ExportTable, text::ImportTable},
+    VariableTextForm{"gdb", VarKind::GraphDatabase, text::ExportGdb, text::ImportGdb},
 };
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <functional>
@@ -119,6 +120,70 @@ TEST_F(FileIoTest, FailuresLeaveTargetAndFolderAlone)
     // Reading a missing file or a folder is an error, not an empty file.
     EXPECT_FALSE(ReadWholeFile(folder_ / "absent").ok());
     EXPECT_FALSE(ReadWholeFile(folderTarget).ok());
+}
+
+TEST_F(FileIoTest, WriterInPiecesReplacesTheTargetOnlyOnCommit)
+{
+    const fs::path target = folder_ / "prog.lst";
+    ASSERT_FALSE(WriteFileAtomically(target, std::string_view("old listing")));
+    ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
+    {
+        AtomicFileWriter writer(target);
+        writer.append(std::string_view("first "));
+        writer.append(Bytes(70000, 'x'));
+        // Until the commit the old file is what a reader sees.
+        EXPECT_EQ(vexil::testing::ReadText(target), "old listing");
+        EXPECT_EQ(entries().size(), 2u);
+        writer.append(std::string_view(" last"));
+        ASSERT_FALSE(writer.commit());
+    }
+    EXPECT_EQ(vexil::testing::ReadText(target), "first " + std::string(70000, 'x') + " last");
+    struct stat info {};
+    ASSERT_EQ(::stat(target.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+    EXPECT_EQ(entries(), std::vector<std::string>{"prog.lst"});
+
+    // Dropped without a commit, as when the work feeding it stops, a writer leaves
+    // the target and the folder as they were.
+    {
+        AtomicFileWriter writer(target);
+        writer.append(std::string_view("half"));
+    }
+    EXPECT_EQ(vexil::testing::ReadText(target).size(), 70011u);
+    EXPECT_EQ(entries(), std::vector<std::string>{"prog.lst"});
+}
+
+TEST_F(FileIoTest, WriterFailuresShowInCommitAndLeaveNothing)
+{
+    // A target that cannot be opened: the pieces go nowhere, the commit says why.
+    AtomicFileWriter nowhere(folder_ / "nowhere" / "prog.lst");
+    nowhere.append(std::string_view("text"));
+    const WriteResult missing = nowhere.commit();
+    ASSERT_TRUE(missing);
+    EXPECT_NE(missing->message.find("prog.lst"), std::string::npos);
+    EXPECT_TRUE(entries().empty());
+
+    // A write that fails part-way, here at the file-size limit, fails the commit,
+    // and the good file stays.
+    const fs::path target = folder_ / "keep.txt";
+    ASSERT_FALSE(WriteFileAtomically(target, std::string_view("good")));
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{4096, 4096};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        AtomicFileWriter writer(target);
+        writer.append(Bytes(3000, 1));
+        writer.append(Bytes(3000, 2));
+        writer.append(Bytes(10, 3));
+        const WriteResult result = writer.commit();
+        ::_exit(result && result->message.find("keep.txt") != std::string::npos ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(vexil::testing::ReadText(target), "good");
+    EXPECT_EQ(entries(), std::vector<std::string>{"keep.txt"});
 }
 
 TEST_F(FileIoTest, ReadsRefuseWhatIsNotARegularFileOrTooLarge)

@@ -146,6 +146,48 @@ TEST_F(CliVar, WindowZoomAndTableSettings)
     EXPECT_EQ(RunCli({"var", "export", file("t.82t")}).out, "TblMin=0\nDeltaTbl=0.1\n");
 }
 
+TEST_F(CliVar, GraphDatabasesOfBothModels)
+{
+    // The new TI-83 function GDB, and Dot in its format byte.
+    ASSERT_EQ(import("gdb", "83", "Name=GDB1\nType=Function\n", "new.83d").exitCode, 0);
+    const Bytes empty83 = Data(read("new.83d"));
+    ASSERT_EQ(empty83.size(), 110u);
+    EXPECT_EQ(Bytes(empty83.begin(), empty83.begin() + 7),
+              (Bytes{0x6C, 0x00, 0x00, 0x10, 0x00, 0x80, 0x00}));
+    ASSERT_EQ(import("gdb", "83",
+                     "Format=Dot Sequential GridOff RectGC CoordOn AxesOn LabelOff Web ExprOn\n"
+                     "Y1=X\nY1.Selected=1\nY2.Style=Dot",
+                     "dot.83d")
+                  .exitCode,
+              0);
+    const Bytes dot = Data(read("dot.83d"));
+    EXPECT_EQ(dot[4], 0x01);
+    EXPECT_EQ(dot[7 + 63 + 1], 0x06);
+    EXPECT_EQ(Bytes(dot.begin() + 80, dot.begin() + 84), (Bytes{0x23, 1, 0, 0x58}));
+
+    // Sequence: 16 values, 3 styles and 3 equations; parametric: 6 styles.
+    ASSERT_EQ(import("gdb", "83", "Type=Sequence", "seq.83d").exitCode, 0);
+    EXPECT_EQ(Data(read("seq.83d")).size(), 7u + 16 * 9 + 3 + 3 * 3);
+    ASSERT_EQ(import("gdb", "83", "Type=Parametric", "par.83d").exitCode, 0);
+    EXPECT_EQ(Data(read("par.83d")).size(), 7u + 9 * 9 + 6 + 12 * 3);
+
+    // The empty TI-82 function GDB: 89 data bytes behind the size word 57 00.
+    ASSERT_EQ(import("gdb", "82", "", "new.82d").exitCode, 0);
+    const Bytes empty82 = Data(read("new.82d"));
+    EXPECT_EQ(empty82.size(), 89u);
+    EXPECT_EQ(Bytes(empty82.begin(), empty82.begin() + 5), (Bytes{0x57, 0x00, 0x10, 0x00, 0x00}));
+    const CliOutput text = RunCli({"var", "export", file("new.82d")});
+    EXPECT_EQ(text.exitCode, 0);
+    EXPECT_TRUE(text.out.starts_with("Name=GDB1\nType=Function\nFormat=Connected Sequential "
+                                     "GridOff RectGC CoordOn AxesOn LabelOff Web\nXmin=0\n"));
+    EXPECT_EQ(text.out.find("Style"), std::string::npos);
+
+    const CliOutput refused = import("gdb", "82", "Type=Function\nTmin=0\n", "bad.82d");
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.err, "vexil-cli var: line 2: a Function GDB has no Tmin\n");
+    EXPECT_TRUE(read("bad.82d").empty());
+}
+
 TEST_F(CliVar, ExportThenImportGivesTheSameFile)
 {
     struct Case {
@@ -155,11 +197,18 @@ TEST_F(CliVar, ExportThenImportGivesTheSameFile)
         const char *text;
     };
     const Case cases[] = {
-        {"real", "83", "θ", "-2.5"},         {"complex", "83", "Z", "3-2i"},
-        {"list", "82", "L3", "1\n2\n3"},     {"clist", "83", "DATA", "1+1i\n-2"},
-        {"matrix", "82", "[E]", "1,2\n3,4"}, {"string", "83", "Str5", "Disp \"π\"\n"},
-        {"equ", "83", "w", "u(n-1)+2"},      {"window", "82", "", "Xmin=-10\nUnStart="},
-        {"zoom", "83", "", "Zv(nMin+1)=4"},  {"table", "83", "", "TblStart=5"},
+        {"real", "83", "θ", "-2.5"},
+        {"complex", "83", "Z", "3-2i"},
+        {"list", "82", "L3", "1\n2\n3"},
+        {"clist", "83", "DATA", "1+1i\n-2"},
+        {"matrix", "82", "[E]", "1,2\n3,4"},
+        {"string", "83", "Str5", "Disp \"π\"\n"},
+        {"equ", "83", "w", "u(n-1)+2"},
+        {"window", "82", "", "Xmin=-10\nUnStart="},
+        {"zoom", "83", "", "Zv(nMin+1)=4"},
+        {"table", "83", "", "TblStart=5"},
+        {"gdb", "83", "GDB2", "Type=Sequence\nu(n)=u(n-1)+2\nu(n).Selected=1\nnMin=1"},
+        {"gdb", "82", "", "Type=Polar\nr1=2θ\nθstep=0.1"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.type);
@@ -204,7 +253,7 @@ TEST_F(CliVar, EntriesFilesAndUsage)
     EXPECT_TRUE(damaged.out.empty());
     EXPECT_EQ(damaged.err, file("cut.83l") + ": Error reading list file.\n");
 
-    EXPECT_EQ(import("gdb", "83", "", "x").exitCode, 2);
+    EXPECT_EQ(import("backup", "83", "", "x").exitCode, 2);
     EXPECT_EQ(RunCli({"var", "export", "--entry", "0", file("l.83l")}).exitCode, 2);
     EXPECT_EQ(RunCli({"var", "import", "--type", "real", "-o", file("x")}).exitCode, 2);
 }

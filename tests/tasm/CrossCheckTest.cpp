@@ -20,7 +20,7 @@ namespace {
 
 const fs::path kGoldenDir = fs::path(VEXIL_SOURCE_DIR) / "tests/tasm/golden";
 
-std::optional<fs::path> findTool(const std::string &name)
+std::optional<fs::path> FindTool(const std::string &name)
 {
     const char *path = std::getenv("PATH");
     std::istringstream dirs(path ? path : "");
@@ -37,7 +37,7 @@ std::optional<fs::path> findTool(const std::string &name)
 
 // Instruction lines (comment removed) of the named golden sources: indented by a
 // tab and starting with a lower-case mnemonic.
-std::vector<std::string> instructions(const std::vector<std::string> &names)
+std::vector<std::string> Instructions(const std::vector<std::string> &names)
 {
     std::vector<std::string> lines;
     for (const auto &name : names) {
@@ -58,7 +58,7 @@ std::vector<std::string> instructions(const std::vector<std::string> &names)
     return lines;
 }
 
-std::string assembleWithTasm(const std::vector<std::string> &lines, bool undocumented)
+std::string AssembleWithTasm(const std::vector<std::string> &lines, bool undocumented)
 {
     MemoryFileSystem memory;
     std::string source = "\t.org 9327h\n";
@@ -82,7 +82,7 @@ std::string assembleWithTasm(const std::vector<std::string> &lines, bool undocum
 
 // Runs `command` (with {in} and {out} replaced) on the lines, each rewritten by
 // `spell` into the other tool's syntax.
-std::string assembleWithTool(const fs::path &tool, const std::string &arguments,
+std::string AssembleWithTool(const fs::path &tool, const std::string &arguments,
                              const std::vector<std::string> &lines,
                              const std::function<std::string(const std::string &)> &spell)
 {
@@ -106,7 +106,7 @@ std::string assembleWithTool(const fs::path &tool, const std::string &arguments,
     return vexil::testing::ReadText(out);
 }
 
-void expectSame(const std::string &ours, const std::string &theirs,
+void ExpectSame(const std::string &ours, const std::string &theirs,
                 const std::vector<std::string> &lines, const std::string &tool)
 {
     ASSERT_FALSE(theirs.empty()) << tool << " produced nothing";
@@ -118,32 +118,32 @@ void expectSame(const std::string &ours, const std::string &theirs,
         ++at;
     }
     ADD_FAILURE() << tool << " differs from tasm at offset " << at << " of " << lines.size()
-                  << " instructions (sizes " << ours.size() << " and " << theirs.size() << ")";
+                  << " Instructions (sizes " << ours.size() << " and " << theirs.size() << ")";
 }
 
 const std::vector<std::string> kDocumented{"z80_load8",      "z80_load16_block", "z80_arith",
                                            "z80_rotate_bit", "z80_jump_call",    "z80_io_cpu"};
 
-std::string same(const std::string &line)
+std::string Same(const std::string &line)
 {
     return line;
 }
 
 TEST(TasmCrossCheck, DocumentedSetAgreesWithPasmo)
 {
-    auto tool = findTool("pasmo");
+    auto tool = FindTool("pasmo");
     VEXIL_REQUIRE_OUTSIDE_TOOL(tool, "pasmo");
-    auto lines = instructions(kDocumented);
+    auto lines = Instructions(kDocumented);
     ASSERT_GT(lines.size(), 650u);
-    expectSame(assembleWithTasm(lines, false),
-               assembleWithTool(*tool, "--bin {in} {out}", lines, same), lines, "pasmo");
+    ExpectSame(AssembleWithTasm(lines, false),
+               AssembleWithTool(*tool, "--bin {in} {out}", lines, Same), lines, "pasmo");
 }
 
 TEST(TasmCrossCheck, DocumentedSetAgreesWithZ80asm)
 {
-    auto tool = findTool("z80asm");
+    auto tool = FindTool("z80asm");
     VEXIL_REQUIRE_OUTSIDE_TOOL(tool, "z80asm");
-    auto lines = instructions(kDocumented);
+    auto lines = Instructions(kDocumented);
     // This assembler wants an explicit zero displacement except in jp (ix).
     auto spell = [](const std::string &line) {
         if (line.rfind("jp ", 0) == 0) {
@@ -158,24 +158,24 @@ TEST(TasmCrossCheck, DocumentedSetAgreesWithZ80asm)
         }
         return spelled;
     };
-    expectSame(assembleWithTasm(lines, false),
-               assembleWithTool(*tool, "-o {out} {in}", lines, spell), lines, "z80asm");
+    ExpectSame(AssembleWithTasm(lines, false),
+               AssembleWithTool(*tool, "-o {out} {in}", lines, spell), lines, "z80asm");
 }
 
 TEST(TasmCrossCheck, UndocumentedFormsAgreeWithPasmo)
 {
-    auto tool = findTool("pasmo");
+    auto tool = FindTool("pasmo");
     VEXIL_REQUIRE_OUTSIDE_TOOL(tool, "pasmo");
     // pasmo lacks the SL1 spelling and the flag-only IN and OUT forms.
     std::vector<std::string> lines;
-    for (const auto &line : instructions({"undocumented"})) {
+    for (const auto &line : Instructions({"undocumented"})) {
         if (line.rfind("sl1", 0) != 0 && line.find("(c)") == std::string::npos) {
             lines.push_back(line);
         }
     }
     ASSERT_GT(lines.size(), 20u);
-    expectSame(assembleWithTasm(lines, true),
-               assembleWithTool(*tool, "--bin {in} {out}", lines, same), lines, "pasmo");
+    ExpectSame(AssembleWithTasm(lines, true),
+               AssembleWithTool(*tool, "--bin {in} {out}", lines, Same), lines, "pasmo");
 }
 
 } // namespace

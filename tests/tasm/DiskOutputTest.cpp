@@ -8,7 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <fcntl.h>
+#include <sstream>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <thread>
@@ -37,13 +40,24 @@ protected:
     int assemble(const fs::path &object, const fs::path &listing)
     {
         DiskFileSystem disk;
-        std::string console;
-        return runTasm({"-80", "-b", source_.string(), object.string(), listing.string()}, {}, disk,
-                       console);
+        console_.clear();
+        return RunTasm({"-80", "-b", source_.string(), object.string(), listing.string()}, {}, disk,
+                       console_);
+    }
+
+    std::vector<std::string> entries() const
+    {
+        std::vector<std::string> names;
+        for (const auto &entry : fs::directory_iterator(scratch_.path())) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
     }
 
     vexil::testing::ScratchFolder scratch_;
     const fs::path source_ = scratch_ / "prog.asm";
+    std::string console_;
 };
 
 TEST_F(DiskOutputTest, OutputsKeepTheirPermissionsAndClearStaleTemporaries)
@@ -62,6 +76,62 @@ TEST_F(DiskOutputTest, OutputsKeepTheirPermissionsAndClearStaleTemporaries)
     EXPECT_EQ(info.st_mode & 0777, 0600u);
     EXPECT_FALSE(fs::exists(stale));
     EXPECT_TRUE(fs::is_regular_file(scratch_ / "prog.lst"));
+}
+
+TEST_F(DiskOutputTest, ListingOfManyPiecesArrivesWholeAndInOrder)
+{
+    const int lines = 6000; // a listing of some 400 KB
+    std::string source = " .org 0\n";
+    for (int i = 2; i < lines; ++i) {
+        source += " .db " + std::to_string(i % 256) + " ; line " + std::to_string(i) + "\n";
+    }
+    source += " .end\n";
+    WriteText(source_, source);
+    const fs::path listing = scratch_ / "prog.lst";
+    ASSERT_EQ(assemble(scratch_ / "prog.obj", listing), 0) << console_;
+
+    std::istringstream rows(ReadText(listing));
+    std::string row;
+    int number = 0;
+    while (number < lines && std::getline(rows, row)) {
+        ++number;
+        char expected[16];
+        std::snprintf(expected, sizeof expected, "%04d", number);
+        ASSERT_EQ(row.substr(0, 4), expected) << row;
+        if (number > 1 && number < lines) {
+            ASSERT_TRUE(row.ends_with("; line " + std::to_string(number))) << row;
+        }
+    }
+    EXPECT_EQ(number, lines);
+    std::getline(rows, row);
+    EXPECT_EQ(row, "tasm: Number of errors = 0");
+    EXPECT_FALSE(std::getline(rows, row));
+    EXPECT_EQ(entries(), (std::vector<std::string>{"prog.asm", "prog.lst", "prog.obj"}));
+}
+
+TEST_F(DiskOutputTest, FailedRunsLeaveEarlierOutputsAndNoTemporaries)
+{
+    // The second pass takes the other branch, once `flag` is known, and stops at
+    // an include file that is not there; the listing was being written by then.
+    const fs::path object = scratch_ / "prog.obj";
+    const fs::path listing = scratch_ / "prog.lst";
+    WriteText(object, "old object");
+    WriteText(listing, "old listing");
+    WriteText(source_, " .org 0\n nop\n#if flag\n#else\n#include \"gone.inc\"\n#endif\n"
+                       "flag .equ 0\n .end\n");
+    EXPECT_EQ(assemble(object, listing), 3);
+    EXPECT_NE(console_.find("tasm: source file open error on gone.inc"), std::string::npos);
+    EXPECT_EQ(ReadText(object), "old object");
+    EXPECT_EQ(ReadText(listing), "old listing");
+    EXPECT_EQ(entries(), (std::vector<std::string>{"prog.asm", "prog.lst", "prog.obj"}));
+
+    // A listing that cannot be written is reported after the object is in place.
+    WriteText(source_, " .org 0\n .db 41h,42h\n .end\n");
+    const fs::path nowhere = scratch_ / "nowhere" / "prog.lst";
+    EXPECT_EQ(assemble(object, nowhere), 3);
+    EXPECT_NE(console_.find("tasm: file open error on " + nowhere.string()), std::string::npos);
+    EXPECT_EQ(ReadText(object), "AB");
+    EXPECT_EQ(entries(), (std::vector<std::string>{"prog.asm", "prog.lst", "prog.obj"}));
 }
 
 TEST_F(DiskOutputTest, PipeAndDeviceOutputsAreWrittenInPlace)

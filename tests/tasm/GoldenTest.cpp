@@ -27,7 +27,7 @@ namespace {
 
 const fs::path kGoldenDir = fs::path(VEXIL_SOURCE_DIR) / "tests/tasm/golden";
 
-std::string readFile(const fs::path &path)
+std::string ReadFile(const fs::path &path)
 {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
@@ -35,13 +35,13 @@ std::string readFile(const fs::path &path)
     return text.str();
 }
 
-void writeFile(const fs::path &path, const std::string &data)
+void WriteFile(const fs::path &path, const std::string &data)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << data;
 }
 
-std::vector<std::string> goldenNames()
+std::vector<std::string> GoldenNames()
 {
     std::vector<std::string> names;
     for (const auto &entry : fs::directory_iterator(kGoldenDir)) {
@@ -54,17 +54,17 @@ std::vector<std::string> goldenNames()
 }
 
 // Every file under the golden folder, by its path relative to that folder.
-void loadTree(MemoryFileSystem &memory)
+void LoadTree(MemoryFileSystem &memory)
 {
     for (const auto &entry : fs::recursive_directory_iterator(kGoldenDir)) {
         if (entry.is_regular_file()) {
             auto rel = fs::relative(entry.path(), kGoldenDir).string();
-            memory.files[rel] = readFile(entry.path());
+            memory.files[rel] = ReadFile(entry.path());
         }
     }
 }
 
-std::vector<std::string> words(const std::string &text)
+std::vector<std::string> Words(const std::string &text)
 {
     std::istringstream in(text);
     std::vector<std::string> out;
@@ -77,14 +77,14 @@ std::vector<std::string> words(const std::string &text)
 
 // Expected bytes written as the line's comment, e.g. "; DD CB 05 C6": nothing but
 // upper-case hex pairs after the last semicolon.
-std::optional<std::vector<std::uint8_t>> commentBytes(const std::string &line)
+std::optional<std::vector<std::uint8_t>> CommentBytes(const std::string &line)
 {
     auto semicolon = line.rfind(';');
     if (line.empty() || line[0] == ';' || semicolon == std::string::npos) {
         return std::nullopt;
     }
     std::vector<std::uint8_t> bytes;
-    for (const auto &word : words(line.substr(semicolon + 1))) {
+    for (const auto &word : Words(line.substr(semicolon + 1))) {
         if (word.size() != 2 || word.find_first_not_of("0123456789ABCDEF") != std::string::npos) {
             return std::nullopt;
         }
@@ -96,7 +96,7 @@ std::optional<std::vector<std::uint8_t>> commentBytes(const std::string &line)
     return bytes;
 }
 
-std::map<int, std::vector<std::uint8_t>> expectedBytes(const std::string &source)
+std::map<int, std::vector<std::uint8_t>> ExpectedBytes(const std::string &source)
 {
     std::map<int, std::vector<std::uint8_t>> expected;
     std::istringstream in(source);
@@ -107,14 +107,14 @@ std::map<int, std::vector<std::uint8_t>> expectedBytes(const std::string &source
         if (!line.empty() && line.back() == '\r') {
             line.pop_back();
         }
-        if (auto bytes = commentBytes(line)) {
+        if (auto bytes = CommentBytes(line)) {
             expected[number] = *bytes;
         }
     }
     return expected;
 }
 
-std::string hexList(const std::vector<std::uint8_t> &bytes)
+std::string HexList(const std::vector<std::uint8_t> &bytes)
 {
     std::string text;
     char b[4];
@@ -129,11 +129,11 @@ class Golden : public ::testing::TestWithParam<std::string> {};
 class GoldenLines : public ::testing::TestWithParam<std::string> {};
 
 // The cases that write the expected bytes beside their instructions.
-std::vector<std::string> commentedNames()
+std::vector<std::string> CommentedNames()
 {
     std::vector<std::string> names;
-    for (const std::string &name : goldenNames()) {
-        if (!expectedBytes(readFile(kGoldenDir / (name + ".asm"))).empty()) {
+    for (const std::string &name : GoldenNames()) {
+        if (!ExpectedBytes(ReadFile(kGoldenDir / (name + ".asm"))).empty()) {
             names.push_back(name);
         }
     }
@@ -144,20 +144,20 @@ TEST_P(Golden, MatchesBaselines)
 {
     const std::string name = GetParam();
     MemoryFileSystem memory;
-    loadTree(memory);
+    LoadTree(memory);
     for (const char *extension : {".obj", ".lst", ".exp", ".sym"}) {
         memory.files.erase(name + extension);
     }
     std::vector<std::string> args{"-80", "-b"};
     if (memory.files.count(name + ".flags")) {
-        args = words(memory.files[name + ".flags"]);
+        args = Words(memory.files[name + ".flags"]);
     }
     args.push_back(name + ".asm");
     args.push_back(name + ".obj");
     std::string console;
     Environment env;
     env.tasmInc = "inc";
-    int code = runTasm(args, env, memory, console);
+    int code = RunTasm(args, env, memory, console);
     console += "[exit " + std::to_string(code) + "]\n";
     const std::string version = std::string("Version ") + vexil::base::VexilVersion();
     if (const std::size_t at = console.find(version); at != std::string::npos) {
@@ -168,23 +168,23 @@ TEST_P(Golden, MatchesBaselines)
     const std::string listing = memory.files[name + ".lst"];
     const char *rebaseline = std::getenv("VEXIL_REBASELINE");
     if (rebaseline && std::string(rebaseline) == "1") {
-        writeFile(kGoldenDir / (name + ".bin"), object);
-        writeFile(kGoldenDir / (name + ".lst"), listing);
-        writeFile(kGoldenDir / (name + ".out"), console);
+        WriteFile(kGoldenDir / (name + ".bin"), object);
+        WriteFile(kGoldenDir / (name + ".lst"), listing);
+        WriteFile(kGoldenDir / (name + ".out"), console);
     }
-    EXPECT_EQ(readFile(kGoldenDir / (name + ".out")), console);
-    EXPECT_EQ(readFile(kGoldenDir / (name + ".lst")), listing);
-    EXPECT_TRUE(readFile(kGoldenDir / (name + ".bin")) == object) << "object differs";
+    EXPECT_EQ(ReadFile(kGoldenDir / (name + ".out")), console);
+    EXPECT_EQ(ReadFile(kGoldenDir / (name + ".lst")), listing);
+    EXPECT_TRUE(ReadFile(kGoldenDir / (name + ".bin")) == object) << "object differs";
     for (const char *extension : {".exp", ".sym"}) {
         auto produced = memory.files.find(name + extension);
         bool expected = fs::exists(kGoldenDir / (name + extension));
         if (produced != memory.files.end() && rebaseline && std::string(rebaseline) == "1") {
-            writeFile(kGoldenDir / (name + extension), produced->second);
+            WriteFile(kGoldenDir / (name + extension), produced->second);
             expected = true;
         }
         ASSERT_EQ(expected, produced != memory.files.end()) << extension;
         if (expected) {
-            EXPECT_EQ(readFile(kGoldenDir / (name + extension)), produced->second);
+            EXPECT_EQ(ReadFile(kGoldenDir / (name + extension)), produced->second);
         }
     }
 }
@@ -193,14 +193,14 @@ TEST_P(Golden, MatchesBaselines)
 TEST_P(GoldenLines, MatchTheirCommentedBytes)
 {
     const std::string name = GetParam();
-    const std::string source = readFile(kGoldenDir / (name + ".asm"));
-    auto expected = expectedBytes(source);
+    const std::string source = ReadFile(kGoldenDir / (name + ".asm"));
+    auto expected = ExpectedBytes(source);
     ASSERT_FALSE(expected.empty());
     MemoryFileSystem memory;
-    loadTree(memory);
+    LoadTree(memory);
     Options options;
     if (memory.files.count(name + ".flags")) {
-        options = parseCommandLine(words(memory.files[name + ".flags"])).options;
+        options = ParseCommandLine(Words(memory.files[name + ".flags"])).options;
     }
     std::string console;
     Assembler assembler(options, memory, {"inc"}, console);
@@ -213,16 +213,16 @@ TEST_P(GoldenLines, MatchTheirCommentedBytes)
         }
     }
     for (const auto &[line, bytes] : expected) {
-        EXPECT_EQ(hexList(bytes), hexList(actual[line])) << name << ".asm line " << line;
+        EXPECT_EQ(HexList(bytes), HexList(actual[line])) << name << ".asm line " << line;
     }
 }
 
-std::string caseName(const ::testing::TestParamInfo<std::string> &param)
+std::string CaseName(const ::testing::TestParamInfo<std::string> &param)
 {
     return param.param;
 }
 
-INSTANTIATE_TEST_SUITE_P(Tasm, Golden, ::testing::ValuesIn(goldenNames()), caseName);
-INSTANTIATE_TEST_SUITE_P(Tasm, GoldenLines, ::testing::ValuesIn(commentedNames()), caseName);
+INSTANTIATE_TEST_SUITE_P(Tasm, Golden, ::testing::ValuesIn(GoldenNames()), CaseName);
+INSTANTIATE_TEST_SUITE_P(Tasm, GoldenLines, ::testing::ValuesIn(CommentedNames()), CaseName);
 
 } // namespace

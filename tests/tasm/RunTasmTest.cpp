@@ -20,21 +20,21 @@ struct Outcome {
     std::string console;
 };
 
-Outcome run(MemoryFileSystem &fs, std::vector<std::string> args, Environment env = {})
+Outcome RunInMemory(MemoryFileSystem &fs, std::vector<std::string> args, Environment env = {})
 {
     Outcome r;
-    r.code = runTasm(args, env, fs, r.console);
+    r.code = RunTasm(args, env, fs, r.console);
     return r;
 }
 
 TEST(TasmCommandLine, OptionsAndNames)
 {
     // -a takes a hexadecimal mask that replaces the default; alone it means all.
-    EXPECT_EQ(parseCommandLine({"-a13"}).options.checkMask, 0x13u);
-    EXPECT_EQ(parseCommandLine({"-a"}).options.checkMask, 0xFFu);
-    EXPECT_EQ(parseCommandLine({}).options.checkMask, 6u);
+    EXPECT_EQ(ParseCommandLine({"-a13"}).options.checkMask, 0x13u);
+    EXPECT_EQ(ParseCommandLine({"-a"}).options.checkMask, 0xFFu);
+    EXPECT_EQ(ParseCommandLine({}).options.checkMask, 6u);
     // Letters are case-insensitive; -b implies a contiguous binary image.
-    CommandLine cl = parseCommandLine({"-B", "-I", "-dTI83P", "-dVAL=5", "-LA", "-fff"});
+    CommandLine cl = ParseCommandLine({"-B", "-I", "-dTI83P", "-dVAL=5", "-LA", "-fff"});
     EXPECT_EQ(cl.options.objectFormat, ObjectFormat::Binary);
     EXPECT_TRUE(cl.options.contiguous);
     EXPECT_TRUE(cl.options.ignoreCase);
@@ -43,13 +43,13 @@ TEST(TasmCommandLine, OptionsAndNames)
     ASSERT_EQ(cl.options.defines.size(), 2u);
     EXPECT_EQ(cl.options.defines[1], (std::pair<std::string, std::string>{"VAL", "5"}));
     // -p outside 5..256 falls back to 60 lines.
-    EXPECT_EQ(parseCommandLine({"-p3"}).options.pageLength, 60);
-    EXPECT_EQ(parseCommandLine({"-p20"}).options.pageLength, 20);
+    EXPECT_EQ(ParseCommandLine({"-p3"}).options.pageLength, 60);
+    EXPECT_EQ(ParseCommandLine({"-p20"}).options.pageLength, 20);
     // Default output names drop only the extension of the source's file name.
-    EXPECT_EQ(defaultName("prog.asm", ".obj"), "prog.obj");
-    EXPECT_EQ(defaultName("./prog.asm", ".lst"), "./prog.lst");
-    EXPECT_EQ(defaultName("dir.v2/prog", ".lst"), "dir.v2/prog.lst");
-    EXPECT_EQ(defaultName("my.prog.z80", ".sym"), "my.prog.sym");
+    EXPECT_EQ(DefaultName("prog.asm", ".obj"), "prog.obj");
+    EXPECT_EQ(DefaultName("./prog.asm", ".lst"), "./prog.lst");
+    EXPECT_EQ(DefaultName("dir.v2/prog", ".lst"), "dir.v2/prog.lst");
+    EXPECT_EQ(DefaultName("my.prog.z80", ".sym"), "my.prog.sym");
 }
 
 TEST(TasmRun, ExitCodesAndConsole)
@@ -59,13 +59,13 @@ TEST(TasmRun, ExitCodesAndConsole)
     fs.files["bad.asm"] = " .org 0\n frob\n .end\n";
 
     // Clean run: 0, and Intel hex by default under the default object name.
-    Outcome ok = run(fs, {"-80", "ok.asm"});
+    Outcome ok = RunInMemory(fs, {"-80", "ok.asm"});
     EXPECT_EQ(ok.code, 0);
     EXPECT_EQ(fs.files["ok.obj"], ":0100000000FF\n:00000001FF\n");
     EXPECT_TRUE(fs.files.count("ok.lst"));
 
     // Assembly errors: 1, and the object is still written.
-    Outcome bad = run(fs, {"-80", "-b", "bad.asm", "bad.bin"});
+    Outcome bad = RunInMemory(fs, {"-80", "-b", "bad.asm", "bad.bin"});
     EXPECT_EQ(bad.code, 1);
     EXPECT_TRUE(fs.files.count("bad.bin"));
 
@@ -75,11 +75,11 @@ TEST(TasmRun, ExitCodesAndConsole)
     fs.files["keep.lst"] = "old listing";
     fs.files["gone.obj"] = "old default object";
     fs.files["noinc.asm"] = " .org 0\n nop\n#include \"nowhere.inc\"\n .end\n";
-    Outcome missing = run(fs, {"-80", "-b", "gone.asm", "keep.obj", "keep.lst"});
+    Outcome missing = RunInMemory(fs, {"-80", "-b", "gone.asm", "keep.obj", "keep.lst"});
     EXPECT_EQ(missing.code, 3);
     EXPECT_NE(missing.console.find("tasm: source file open error on gone.asm"), std::string::npos);
-    EXPECT_EQ(run(fs, {"-80", "-b", "noinc.asm", "keep.obj", "keep.lst"}).code, 3);
-    EXPECT_EQ(run(fs, {"-80", "gone.asm"}).code, 3);
+    EXPECT_EQ(RunInMemory(fs, {"-80", "-b", "noinc.asm", "keep.obj", "keep.lst"}).code, 3);
+    EXPECT_EQ(RunInMemory(fs, {"-80", "gone.asm"}).code, 3);
     EXPECT_EQ(fs.files["keep.obj"], "old object");
     EXPECT_EQ(fs.files["keep.lst"], "old listing");
     EXPECT_EQ(fs.files["gone.obj"], "old default object");
@@ -87,7 +87,7 @@ TEST(TasmRun, ExitCodesAndConsole)
 
     // Unknown options (including the retired -r) are noticed before the banner and
     // change nothing.
-    Outcome old = run(fs, {"-80", "-R16", "-w", "ok.asm"});
+    Outcome old = RunInMemory(fs, {"-80", "-R16", "-w", "ok.asm"});
     EXPECT_EQ(old.code, 0);
     EXPECT_EQ(old.console.rfind("tasm: unknown option flag = -R16\n"
                                 "tasm: unknown option flag = -w\n",
@@ -96,15 +96,15 @@ TEST(TasmRun, ExitCodesAndConsole)
 
     // An output named like the source is refused before anything is written.
     std::string source = fs.files["ok.asm"];
-    EXPECT_EQ(run(fs, {"-80", "-b", "ok.asm", "./ok.asm"}).code, 3);
+    EXPECT_EQ(RunInMemory(fs, {"-80", "-b", "ok.asm", "./ok.asm"}).code, 3);
     EXPECT_EQ(fs.files["ok.asm"], source);
 
     // Another table, a garbled file name, no source at all.
-    EXPECT_EQ(run(fs, {"-65", "ok.asm"}).code, 3);
-    EXPECT_EQ(run(fs, {"-80", "ok.asm", "-b", "x"}).code, 4);
-    EXPECT_EQ(run(fs, {"-80"}).code, 3);
+    EXPECT_EQ(RunInMemory(fs, {"-65", "ok.asm"}).code, 3);
+    EXPECT_EQ(RunInMemory(fs, {"-80", "ok.asm", "-b", "x"}).code, 4);
+    EXPECT_EQ(RunInMemory(fs, {"-80"}).code, 3);
     // --help documents our own option for the undocumented instructions.
-    Outcome help = run(fs, {"--help"});
+    Outcome help = RunInMemory(fs, {"--help"});
     EXPECT_EQ(help.code, 0);
     EXPECT_NE(help.console.find("-u "), std::string::npos);
 }
@@ -120,13 +120,13 @@ TEST(TasmRun, EnvironmentAndIncludes)
     Environment env;
     env.tasmInc = "/nowhere:shell";
     env.tasmOpts = "-b";
-    Outcome r = run(fs, {"-80", "src/main.asm", "out.bin"}, env);
+    Outcome r = RunInMemory(fs, {"-80", "src/main.asm", "out.bin"}, env);
     EXPECT_EQ(r.code, 0) << r.console;
     EXPECT_EQ(fs.files["out.bin"], std::string("\x01\x02\x03", 3));
 
     // The working folder comes first, as it always did.
     fs.files["local.inc"] = "L .equ 9\n";
-    r = run(fs, {"-80", "src/main.asm", "out.bin"}, env);
+    r = RunInMemory(fs, {"-80", "src/main.asm", "out.bin"}, env);
     EXPECT_EQ(fs.files["out.bin"], std::string("\x09\x02\x03", 3));
 }
 
@@ -147,7 +147,7 @@ TEST(TasmRun, MacroLinesThatIncludeFiles)
                            " .end\n";
     fs.files["q"] = " TWICE(4)\n";
     fs.files["p"] = " TWICE(1) \\ TWICE(2)\n TWICE(3)\n";
-    Outcome r = run(fs, {"-80", "-b", "main.asm", "main.bin"});
+    Outcome r = RunInMemory(fs, {"-80", "-b", "main.asm", "main.bin"});
     EXPECT_EQ(r.code, 0) << r.console;
     EXPECT_EQ(fs.files["main.bin"],
               std::string("\x04\x04\x01\x01\x02\x02\x03\x03\x07\x07\x02\x09"));
@@ -159,13 +159,13 @@ TEST(TasmRun, RepeatedRunsAreIndependent)
     fs.files["a.asm"] =
         "#define X 1\n .org 0\nlab .db X\n .addinstr ZAP \"\" 76 1 NOP 1\n zap\n .end\n";
     fs.files["b.asm"] = " .org 0\n#ifdef X\n .db 2\n#endif\n zap\n .db lab\n .end\n";
-    EXPECT_EQ(run(fs, {"-80", "-b", "a.asm", "a.bin"}).code, 0);
+    EXPECT_EQ(RunInMemory(fs, {"-80", "-b", "a.asm", "a.bin"}).code, 0);
     // Nothing of the first run's macros, rows or labels leaks into the second.
-    Outcome second = run(fs, {"-80", "-b", "b.asm", "b.bin"});
+    Outcome second = RunInMemory(fs, {"-80", "-b", "b.asm", "b.bin"});
     EXPECT_EQ(second.code, 1);
     EXPECT_NE(second.console.find("unrecognized instruction. (ZAP)"), std::string::npos);
     EXPECT_NE(second.console.find("Label not found: (lab)"), std::string::npos);
-    EXPECT_EQ(run(fs, {"-80", "-b", "a.asm", "a2.bin"}).code, 0);
+    EXPECT_EQ(RunInMemory(fs, {"-80", "-b", "a.asm", "a2.bin"}).code, 0);
     EXPECT_EQ(fs.files["a.bin"], fs.files["a2.bin"]);
 }
 
@@ -189,7 +189,7 @@ TEST(TasmFileSystem, DiskReadsRegularFilesOnly)
     // On disk as in memory: a source that is not there leaves an earlier object alone.
     ASSERT_TRUE(disk.write((dir / "keep.obj").string(), "good object"));
     std::string console;
-    EXPECT_EQ(runTasm({"-80", "-b", (dir / "nosuch.asm").string(), (dir / "keep.obj").string()}, {},
+    EXPECT_EQ(RunTasm({"-80", "-b", (dir / "nosuch.asm").string(), (dir / "keep.obj").string()}, {},
                       disk, console),
               3);
     EXPECT_EQ(disk.read((dir / "keep.obj").string()), "good object");
@@ -201,10 +201,10 @@ TEST(TasmFileSystem, CaseInsensitiveFallback)
 {
     MemoryFileSystem fs;
     fs.files["Inc/TI83ASM.INC"] = "x";
-    EXPECT_EQ(findFile(fs, "inc/ti83asm.inc"), "Inc/TI83ASM.INC");
-    EXPECT_EQ(findFile(fs, "Inc/TI83ASM.INC"), "Inc/TI83ASM.INC");
-    EXPECT_EQ(findFile(fs, "inc/other.inc"), std::nullopt);
-    EXPECT_EQ(findFile(fs, "inc"), std::nullopt); // a folder is not a file
+    EXPECT_EQ(FindFile(fs, "inc/ti83asm.inc"), "Inc/TI83ASM.INC");
+    EXPECT_EQ(FindFile(fs, "Inc/TI83ASM.INC"), "Inc/TI83ASM.INC");
+    EXPECT_EQ(FindFile(fs, "inc/other.inc"), std::nullopt);
+    EXPECT_EQ(FindFile(fs, "inc"), std::nullopt); // a folder is not a file
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "support/ScratchFolder.h"
 #include "tibasic/ProgramFile.h"
 #include "vareditors/FunctionVariable.h"
+#include "vareditors/GdbVariable.h"
 #include "vareditors/ListVariable.h"
 #include "vareditors/MatrixVariable.h"
 #include "vareditors/NumberVariables.h"
@@ -168,6 +169,39 @@ TEST_F(TifilesExchange, MatrixFunctionAndSettingsFilesReadCleanlyThere)
                     {0x11, {0xFE, 0x82}, Concat({{0x12, 0x00}, RealBytes(0), RealBytes(1)})});
 }
 
+TEST_F(TifilesExchange, GraphDatabasesReadCleanlyThere)
+{
+    ExpectReadThere("gdb1.83d", BuildGdbFile(NewGdb(CalcModel::TI83, GraphType::Function)).file,
+                    CalcModel::TI83,
+                    {0x08,
+                     {0x61},
+                     Concat({{0x6C, 0x00, 0x00, 0x10, 0x00, 0x80, 0x00},
+                             Counting(7, 0, 0),
+                             Bytes(10, 0x00),
+                             Concat({{3, 0, 0},
+                                     {3, 0, 0},
+                                     {3, 0, 0},
+                                     {3, 0, 0},
+                                     {3, 0, 0},
+                                     {3, 0, 0},
+                                     {3, 0, 0},
+                                     {3, 0, 0},
+                                     {3, 0, 0},
+                                     {3, 0, 0}})})});
+
+    GdbVariable sequence = NewGdb(CalcModel::TI82, GraphType::Sequence);
+    sequence.nameIndex = 5;
+    sequence.window[0] = {true, -1};
+    sequence.equations[1] = {0x23, {0x58}};
+    ExpectReadThere("gdb6.82d", BuildGdbFile(sequence).file, CalcModel::TI82,
+                    {0x08,
+                     {0x61, 0x05},
+                     Concat({{0x6D, 0x00, 0x80, 0x00, 0x01},
+                             RealBytes(-1),
+                             Counting(10, 0, 0),
+                             {0x03, 0, 0, 0x23, 1, 0, 0x58}})});
+}
+
 TEST_F(TifilesExchange, CalculatorLayoutsWrittenThereOpenWithTheirValues)
 {
     // A matrix of 2 rows and 3 columns stores 03 02, then row 1.
@@ -201,6 +235,24 @@ TEST_F(TifilesExchange, CalculatorLayoutsWrittenThereOpenWithTheirValues)
                                       {0x0C, {0x5E, 0x81}, Concat({{0x99, 0x00}, Counting(17)})}));
     EXPECT_TRUE(zoom.complete);
     EXPECT_EQ(zoom.variable.values[16].value, 13.0); // nMax, the 14th value
+
+    // A TI-83 polar GDB with r1 selected: 6 styles after the 9 reals.
+    auto gdb = LoadGdbFile(
+        WrittenThere("gdb2.83d", CalcModel::TI83,
+                     {0x08,
+                      {0x61, 0x01},
+                      Concat({{0x7F, 0x00, 0x00, 0x20, 0x01, 0x80, 0x00},
+                              Counting(9),
+                              {2, 0, 0, 0, 0, 6},
+                              {0x23, 1, 0, 0x5B, 3, 0, 0, 3, 0, 0, 3, 0, 0, 3, 0, 0, 3, 0, 0}})}));
+    EXPECT_TRUE(gdb.complete);
+    EXPECT_EQ(gdb.variable.nameIndex, 1);
+    EXPECT_EQ(gdb.variable.type, GraphType::Polar);
+    EXPECT_EQ(gdb.variable.format[0], 1); // Dot
+    EXPECT_EQ(gdb.variable.window[8].value, 8.0);
+    EXPECT_EQ(gdb.variable.styles[5], 6);
+    EXPECT_TRUE(gdb.variable.equations[0].selected());
+    EXPECT_EQ(gdb.variable.equations[0].tokens, (Bytes{0x5B}));
 
     auto table =
         LoadTableFile(WrittenThere("table.82t", CalcModel::TI82,

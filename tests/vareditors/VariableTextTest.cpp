@@ -165,7 +165,8 @@ TEST(VariableText, TokensThatDoNotDecodeReversiblySaySo)
 
 TEST(VariableText, FormsAreFoundByTypeAndKindAndEntriesComeOutOfGroups)
 {
-    EXPECT_EQ(TextFormOfType("gdb"), nullptr);
+    EXPECT_EQ(TextFormOfType("backup"), nullptr);
+    EXPECT_EQ(TextFormOfKind(varfile::VarKind::GraphDatabase)->type, "gdb");
     EXPECT_EQ(TextFormOfKind(varfile::VarKind::ComplexList)->type, "clist");
     EXPECT_EQ(TextFormOfKind(varfile::VarKind::Program), nullptr);
 

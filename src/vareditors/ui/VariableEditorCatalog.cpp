@@ -4,6 +4,7 @@
 #include "tibasic/ui/TfrmVarProg.h"
 #include "vareditors/ui/TfrmVarComplex.h"
 #include "vareditors/ui/TfrmVarFunc.h"
+#include "vareditors/ui/TfrmVarGDB.h"
 #include "vareditors/ui/TfrmVarList.h"
 #include "vareditors/ui/TfrmVarMatrix.h"
 #include "vareditors/ui/TfrmVarReal.h"
@@ -24,6 +25,7 @@ void RegisterVariableEditors(uibase::EditorRegistry &registry)
     registry.add<TfrmVarWindow>({QStringLiteral("82W"), QStringLiteral("83W")});
     registry.add<TfrmVarZoom>({QStringLiteral("82Z"), QStringLiteral("83Z")});
     registry.add<TfrmVarTable>({QStringLiteral("82T"), QStringLiteral("83T")});
+    registry.add<TfrmVarGDB>({QStringLiteral("82D"), QStringLiteral("83D")});
     registry.add<tibasic::ui::TfrmVarProg82>({QStringLiteral("82P")});
     registry.add<tibasic::ui::TfrmVarProg83>({QStringLiteral("83P")});
 }

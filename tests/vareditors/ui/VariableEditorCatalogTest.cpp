@@ -4,6 +4,7 @@
 #include "tibasic/ui/TfrmVarProg.h"
 #include "vareditors/ui/TfrmVarComplex.h"
 #include "vareditors/ui/TfrmVarFunc.h"
+#include "vareditors/ui/TfrmVarGDB.h"
 #include "vareditors/ui/TfrmVarList.h"
 #include "vareditors/ui/TfrmVarMatrix.h"
 #include "vareditors/ui/TfrmVarReal.h"
@@ -37,6 +38,8 @@ TEST(VariableEditorCatalog, ExtensionsOpenTheirEditors)
         {"a.83Z", &TfrmVarZoom::staticMetaObject},
         {"a.82t", &TfrmVarTable::staticMetaObject},
         {"a.83t", &TfrmVarTable::staticMetaObject},
+        {"a.82d", &TfrmVarGDB::staticMetaObject},
+        {"a.83D", &TfrmVarGDB::staticMetaObject},
         {"a.82p", &tibasic::ui::TfrmVarProg82::staticMetaObject},
         {"a.83P", &tibasic::ui::TfrmVarProg83::staticMetaObject},
     };
