@@ -163,11 +163,12 @@ void HelpViewer::showPage(const QUrl &page, const QUrl &contents)
 
 void HelpViewer::updateTitle()
 {
-    const QString product = QApplication::applicationDisplayName();
+    // The desktop adds the program's name to every window title.
     const QString page = browser_->documentTitle();
-    setWindowTitle(page.isEmpty() || page == tr("%1 Help").arg(product)
-                       ? tr("%1 Help").arg(product)
-                       : tr("%1 - %2 Help").arg(page, product));
+    const QLatin1String contentsPage(base::kHelpContentsPage.data(),
+                                     static_cast<qsizetype>(base::kHelpContentsPage.size()));
+    const bool contents = browser_->source().fileName() == contentsPage;
+    setWindowTitle(page.isEmpty() || contents ? tr("Help") : tr("%1 - Help").arg(page));
 }
 
 } // namespace vexil::uibase
