@@ -34,7 +34,7 @@ void PrintSynopsis(std::ostream &out, const std::string &synopsis, const std::st
 void PrintUsage(std::ostream &out)
 {
     out << "Usage: vexil-cli COMMAND [ARGUMENTS]\n\nCommands:\n";
-    for (const auto &command : vexil::cli::commands()) {
+    for (const auto &command : vexil::cli::Commands()) {
         PrintSynopsis(out, command.synopsis, "  ", "  ");
     }
     out << "\nExit codes: 0 success, 1 bad input (nothing written), 2 usage error.\n";
@@ -54,7 +54,7 @@ int main(int argc, char **argv)
         PrintUsage(std::cout);
         return kExitOk;
     }
-    for (const auto &command : commands()) {
+    for (const auto &command : Commands()) {
         if (words[0] == command.name) {
             try {
                 return command.run(Words(words.begin() + 1, words.end()));

@@ -25,7 +25,7 @@ namespace {
 
 std::atomic<bool> stopRequested{false};
 
-void onSignal(int)
+void OnSignal(int)
 {
     stopRequested = true;
 }
@@ -58,7 +58,7 @@ struct PseudoTerminal {
     std::string name;
 };
 
-std::optional<PseudoTerminal> openPseudoTerminal()
+std::optional<PseudoTerminal> OpenPseudoTerminal()
 {
     PseudoTerminal pty;
     pty.master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
@@ -75,7 +75,7 @@ std::optional<PseudoTerminal> openPseudoTerminal()
     return pty;
 }
 
-std::filesystem::path defaultProgramDir()
+std::filesystem::path DefaultProgramDir()
 {
     if (const char *data = std::getenv("XDG_DATA_HOME"); data && *data)
         return std::filesystem::path(data) / "vexil";
@@ -84,7 +84,7 @@ std::filesystem::path defaultProgramDir()
     return ".";
 }
 
-int usageError(const std::string &message)
+int UsageError(const std::string &message)
 {
     std::cerr << "vexil-calcsim: " << message << "\n\n" << kUsage;
     return 2;
@@ -95,7 +95,7 @@ int usageError(const std::string &message)
 int main(int argc, char **argv)
 {
     SimConfig config;
-    config.cablePath = virtualCablePath(defaultProgramDir()).string();
+    config.cablePath = VirtualCablePath(DefaultProgramDir()).string();
     std::vector<std::string> toSend;
     bool haveModel = false;
     bool haveMemory = false;
@@ -109,7 +109,7 @@ int main(int argc, char **argv)
         } else if (arg == "--model" && hasValue) {
             const std::string model = argv[++i];
             if (model != "82" && model != "83")
-                return usageError("the model is 82 or 83");
+                return UsageError("the model is 82 or 83");
             config.model = model == "82" ? SimModel::TI82 : SimModel::TI83;
             haveModel = true;
         } else if (arg == "--cable" && hasValue) {
@@ -121,11 +121,11 @@ int main(int argc, char **argv)
             while (i + 1 < argc && std::string(argv[i + 1]).rfind("--", 0) != 0)
                 toSend.push_back(argv[++i]);
             if (toSend.empty())
-                return usageError("--send needs at least one file name");
+                return UsageError("--send needs at least one file name");
         } else if (arg == "--screen" && hasValue) {
-            const auto screen = loadScreenImage(argv[++i]);
+            const auto screen = LoadScreenImage(argv[++i]);
             if (const auto *message = std::get_if<std::string>(&screen))
-                return usageError(*message);
+                return UsageError(*message);
             config.screen = std::get<Screen>(screen);
         } else if (arg == "--free" && hasValue) {
             config.freeBytes = std::strtoul(argv[++i], nullptr, 10);
@@ -152,20 +152,20 @@ int main(int argc, char **argv)
             else if (rule == "overwrite")
                 config.duplicate = DuplicateRule::Overwrite;
             else
-                return usageError("--duplicate is skip, exit or overwrite");
+                return UsageError("--duplicate is skip, exit or overwrite");
         } else {
-            return usageError("unknown or incomplete option " + arg);
+            return UsageError("unknown or incomplete option " + arg);
         }
     }
     if (!haveModel || !haveMemory)
-        return usageError("--model and --memory are required");
+        return UsageError("--model and --memory are required");
 
-    std::signal(SIGINT, onSignal);
-    std::signal(SIGTERM, onSignal);
+    std::signal(SIGINT, OnSignal);
+    std::signal(SIGTERM, OnSignal);
     std::string where = config.cablePath;
     std::optional<PseudoTerminal> pty;
     if (usePty) {
-        pty = openPseudoTerminal();
+        pty = OpenPseudoTerminal();
         if (!pty) {
             std::cerr << "vexil-calcsim: cannot open a pseudo-terminal\n";
             return 1;

@@ -13,25 +13,30 @@ std::filesystem::path SafeReceivePath(const std::filesystem::path &folder,
     std::string leaf;
     const std::string prefix = (folder / "").string();
     if (!folder.empty() && proposed.size() > prefix.size() &&
-        proposed.compare(0, prefix.size(), prefix) == 0)
+        proposed.compare(0, prefix.size(), prefix) == 0) {
         leaf = proposed.substr(prefix.size());
-    else
+    } else {
         leaf = std::filesystem::path(proposed).filename().string();
-    if (leaf.empty())
+    }
+    if (leaf.empty()) {
         return {};
+    }
     const size_t dot = leaf.rfind('.');
     std::string stem = leaf.substr(0, dot);
     std::string extension = dot == std::string::npos ? std::string() : leaf.substr(dot + 1);
     for (std::string *part : {&stem, &extension}) {
         for (char &c : *part) {
-            if (!link::IsReceiveNameCharacter(c))
+            if (!link::IsReceiveNameCharacter(c)) {
                 c = '_';
+            }
         }
     }
-    if (stem.empty())
+    if (stem.empty()) {
         stem.push_back('_');
-    if (dot != std::string::npos)
+    }
+    if (dot != std::string::npos) {
         stem.append(1, '.').append(extension);
+    }
     return folder / stem;
 }
 
