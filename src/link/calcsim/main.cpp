@@ -62,12 +62,14 @@ std::optional<PseudoTerminal> OpenPseudoTerminal()
 {
     PseudoTerminal pty;
     pty.master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
-    if (pty.master < 0 || ::grantpt(pty.master) != 0 || ::unlockpt(pty.master) != 0)
+    if (pty.master < 0 || ::grantpt(pty.master) != 0 || ::unlockpt(pty.master) != 0) {
         return std::nullopt;
+    }
     pty.name = ::ptsname(pty.master);
     pty.slave = ::open(pty.name.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
-    if (pty.slave < 0)
+    if (pty.slave < 0) {
         return std::nullopt;
+    }
     termios tio{};
     ::tcgetattr(pty.slave, &tio);
     ::cfmakeraw(&tio);
@@ -77,10 +79,12 @@ std::optional<PseudoTerminal> OpenPseudoTerminal()
 
 std::filesystem::path DefaultProgramDir()
 {
-    if (const char *data = std::getenv("XDG_DATA_HOME"); data && *data)
+    if (const char *data = std::getenv("XDG_DATA_HOME"); data && *data) {
         return std::filesystem::path(data) / "vexil";
-    if (const char *home = std::getenv("HOME"); home && *home)
+    }
+    if (const char *home = std::getenv("HOME"); home && *home) {
         return std::filesystem::path(home) / ".local/share/vexil";
+    }
     return ".";
 }
 
@@ -108,8 +112,9 @@ int main(int argc, char **argv)
             return 0;
         } else if (arg == "--model" && hasValue) {
             const std::string model = argv[++i];
-            if (model != "82" && model != "83")
+            if (model != "82" && model != "83") {
                 return UsageError("the model is 82 or 83");
+            }
             config.model = model == "82" ? SimModel::TI82 : SimModel::TI83;
             haveModel = true;
         } else if (arg == "--cable" && hasValue) {
@@ -118,14 +123,17 @@ int main(int argc, char **argv)
             config.memoryDir = argv[++i];
             haveMemory = true;
         } else if (arg == "--send") {
-            while (i + 1 < argc && std::string(argv[i + 1]).rfind("--", 0) != 0)
+            while (i + 1 < argc && std::string(argv[i + 1]).rfind("--", 0) != 0) {
                 toSend.push_back(argv[++i]);
-            if (toSend.empty())
+            }
+            if (toSend.empty()) {
                 return UsageError("--send needs at least one file name");
+            }
         } else if (arg == "--screen" && hasValue) {
             const auto screen = LoadScreenImage(argv[++i]);
-            if (const auto *message = std::get_if<std::string>(&screen))
+            if (const auto *message = std::get_if<std::string>(&screen)) {
                 return UsageError(*message);
+            }
             config.screen = std::get<Screen>(screen);
         } else if (arg == "--free" && hasValue) {
             config.freeBytes = std::strtoul(argv[++i], nullptr, 10);
@@ -145,20 +153,22 @@ int main(int argc, char **argv)
             usePty = true;
         } else if (arg == "--duplicate" && hasValue) {
             const std::string rule = argv[++i];
-            if (rule == "skip")
+            if (rule == "skip") {
                 config.duplicate = DuplicateRule::Skip;
-            else if (rule == "exit")
+            } else if (rule == "exit") {
                 config.duplicate = DuplicateRule::Exit;
-            else if (rule == "overwrite")
+            } else if (rule == "overwrite") {
                 config.duplicate = DuplicateRule::Overwrite;
-            else
+            } else {
                 return UsageError("--duplicate is skip, exit or overwrite");
+            }
         } else {
             return UsageError("unknown or incomplete option " + arg);
         }
     }
-    if (!haveModel || !haveMemory)
+    if (!haveModel || !haveMemory) {
         return UsageError("--model and --memory are required");
+    }
 
     std::signal(SIGINT, OnSignal);
     std::signal(SIGTERM, OnSignal);
@@ -196,12 +206,14 @@ int main(int argc, char **argv)
     while (!stopRequested.load()) {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
         const auto lines = calculator.log();
-        for (; shown < lines.size(); ++shown)
+        for (; shown < lines.size(); ++shown) {
             std::cout << lines[shown] << "\n" << std::flush;
+        }
     }
     worker.join();
     const auto lines = calculator.log();
-    for (; shown < lines.size(); ++shown)
+    for (; shown < lines.size(); ++shown) {
         std::cout << lines[shown] << "\n";
+    }
     return cableOpened ? 0 : 1;
 }
