@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/CharacterNames.h"
 
+#include "base/AsciiText.h"
+
 #include <span>
 #include <string_view>
 
@@ -215,7 +217,8 @@ std::string AccentedName(std::uint8_t code, CalculatorFont font)
     if (index < 40) {
         const bool capital = index % 8 < 4;
         name = std::string(capital ? "capital " : "small ");
-        name += "AEIOU"[index / 8] + (capital ? 0 : 'a' - 'A');
+        const char vowel = "AEIOU"[index / 8];
+        name += capital ? vowel : base::AsciiLower(vowel);
         name += " with ";
         name += kAccents[index % 4];
     } else {

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/ImageEncode.h"
 
+#include "base/AsciiText.h"
+
 #include <png.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cstring>
 #include <new>
 #include <string>
@@ -91,9 +92,7 @@ std::vector<std::uint8_t> EncodePng(const SpriteGrid &cells, int width, int heig
 
 std::optional<ImageFormat> ImageFormatOfName(const std::filesystem::path &path)
 {
-    std::string extension = path.extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const std::string extension = base::AsciiLower(path.extension().string());
     if (extension == ".png") {
         return ImageFormat::Png;
     }

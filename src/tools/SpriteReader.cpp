@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/SpriteReader.h"
 
+#include "base/AsciiText.h"
+
 #include <algorithm>
 #include <cctype>
 #include <map>
@@ -38,15 +40,6 @@ bool IsLabelChar(char c)
     return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_' || c == '.' || c == '@';
 }
 
-std::string Lower(std::string_view text)
-{
-    std::string result(text);
-    for (char &c : result) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return result;
-}
-
 // The value of digits in base, or none when a digit is wrong or the value passes 255.
 std::optional<int> DigitsValue(std::string_view digits, int base)
 {
@@ -55,7 +48,7 @@ std::optional<int> DigitsValue(std::string_view digits, int base)
     }
     int value = 0;
     for (char c : digits) {
-        const int lc = std::tolower(static_cast<unsigned char>(c));
+        const char lc = base::AsciiLower(c);
         const int digit =
             std::isdigit(lc) != 0 ? lc - '0' : (lc >= 'a' && lc <= 'f' ? lc - 'a' + 10 : 99);
         if (digit >= base) {
@@ -74,7 +67,7 @@ std::optional<int> ParseByte(std::string_view token)
     if (token.empty()) {
         return std::nullopt;
     }
-    const char last = static_cast<char>(std::tolower(static_cast<unsigned char>(token.back())));
+    const char last = base::AsciiLower(token.back());
     if (token.front() == '$') {
         return DigitsValue(token.substr(1), 16);
     }
@@ -174,7 +167,7 @@ std::string Parse(std::string_view text, Listing &listing)
             continue;
         }
         const auto space = line.find_first_of(" \t");
-        const std::string directive = Lower(line.substr(0, space));
+        const std::string directive = base::AsciiLower(line.substr(0, space));
         if (directive != ".db" && directive != "db" && directive != ".byte") {
             return LineError(number, "\"" + std::string(line) + "\" is not sprite data.");
         }

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One variable file, a list of them, and the choice of operation by extension.
+#include "base/AsciiText.h"
 #include "link/transfer/SendOperations.h"
 #include "link/transfer/SendSteps.h"
-
-#include <cctype>
 
 namespace vexil::link::transfer {
 
@@ -100,7 +99,7 @@ SendKind SendKindFor(const std::filesystem::path &file)
 {
     const std::string ext = file.extension().string();
     if (ext.size() == 4) {
-        const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(ext[3])));
+        const char letter = base::AsciiUpper(ext[3]);
         if (letter == 'B') {
             return SendKind::Backup;
         }
