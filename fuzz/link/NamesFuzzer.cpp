@@ -3,7 +3,7 @@
 // file always lands in the folder, under a name of letters, digits, "_" and
 // one extension, that no shell or command line takes for more.
 #include "link/ReceiveName.h"
-#include "link/transfer/SafeFileName.h"
+#include "varfile/SafeFileName.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -32,7 +32,7 @@ void CheckSafe(const fs::path &path)
     for (char c : leaf) {
         if (c == '.') {
             ++dots;
-        } else if (c != '_' && !vexil::link::IsReceiveNameCharacter(c)) {
+        } else if (c != '_' && !vexil::varfile::IsSafeNameCharacter(c)) {
             __builtin_trap();
         }
     }
@@ -52,11 +52,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const std::string name = vexil::link::MakeReceiveName(bytes, kFolder);
     if (!name.empty()) {
         CheckSafe(name);
-        if (vexil::link::transfer::SafeReceivePath(kFolder, name) != fs::path(name)) {
+        if (vexil::varfile::SafeVarFilePath(kFolder, name) != fs::path(name)) {
             __builtin_trap(); // the naming function's own names pass unchanged
         }
     }
-    CheckSafe(vexil::link::transfer::SafeReceivePath(
+    CheckSafe(vexil::varfile::SafeVarFilePath(
         kFolder, std::string(reinterpret_cast<const char *>(data), size)));
     return 0;
 }

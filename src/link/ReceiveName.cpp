@@ -2,6 +2,7 @@
 #include "link/ReceiveName.h"
 
 #include "link/Packet.h"
+#include "varfile/SafeFileName.h"
 
 namespace vexil::link {
 
@@ -15,7 +16,7 @@ std::string NameCharacter(uint8_t byte)
         return "THET";
     }
     const char c = static_cast<char>(byte);
-    return std::string(1, IsReceiveNameCharacter(c) ? c : '_');
+    return std::string(1, varfile::IsSafeNameCharacter(c) ? c : '_');
 }
 
 // Every non-zero name byte from `first` to the end of the 8-byte name field; a
@@ -174,11 +175,6 @@ std::string MakeReceiveName(std::span<const uint8_t> header, const std::filesyst
         return {};
     }
     return (folder / name).string();
-}
-
-bool IsReceiveNameCharacter(char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '@';
 }
 
 } // namespace vexil::link

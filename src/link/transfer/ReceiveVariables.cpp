@@ -2,8 +2,8 @@
 #include "link/transfer/ReceiveVariables.h"
 
 #include "link/transfer/ReceivedFile.h"
-#include "link/transfer/SafeFileName.h"
 #include "varfile/Comments.h"
+#include "varfile/SafeFileName.h"
 #include "varfile/VarFile.h"
 
 #include <algorithm>
@@ -96,7 +96,8 @@ TransferResult Receiver::run()
             return *s;
         }
 
-        fs::path file = naming_ ? SafeReceivePath(folder_, naming_(h, folder_)) : fs::path();
+        fs::path file =
+            naming_ ? varfile::SafeVarFilePath(folder_, naming_(h, folder_)) : fs::path();
         if (!file.empty()) {
             showReceiving(file);
         }

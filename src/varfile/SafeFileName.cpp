@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "link/transfer/SafeFileName.h"
+#include "varfile/SafeFileName.h"
 
-#include "link/ReceiveName.h"
+namespace vexil::varfile {
 
-namespace vexil::link::transfer {
+bool IsSafeNameCharacter(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '@';
+}
 
-std::filesystem::path SafeReceivePath(const std::filesystem::path &folder,
+std::filesystem::path SafeVarFilePath(const std::filesystem::path &folder,
                                       const std::string &proposed)
 {
     // The folder part is the caller's; only what the naming function added after
@@ -26,7 +29,7 @@ std::filesystem::path SafeReceivePath(const std::filesystem::path &folder,
     std::string extension = dot == std::string::npos ? std::string() : leaf.substr(dot + 1);
     for (std::string *part : {&stem, &extension}) {
         for (char &c : *part) {
-            if (!link::IsReceiveNameCharacter(c)) {
+            if (!IsSafeNameCharacter(c)) {
                 c = '_';
             }
         }
@@ -40,4 +43,4 @@ std::filesystem::path SafeReceivePath(const std::filesystem::path &folder,
     return folder / stem;
 }
 
-} // namespace vexil::link::transfer
+} // namespace vexil::varfile
