@@ -26,7 +26,7 @@ private:
     const std::atomic<bool> &stop_;
 };
 
-std::string cableFile()
+std::string CableFile()
 {
     const auto path = std::filesystem::temp_directory_path() /
                       ("vexil-bench-cable-" + std::to_string(::getpid()));
@@ -36,33 +36,34 @@ std::string cableFile()
 
 // Stands in for QCoreApplication::processEvents: a call per poll that the
 // compiler cannot drop.
-void pumpEvents(void *context)
+void PumpEvents(void *context)
 {
     benchmark::DoNotOptimize(++*static_cast<long *>(context));
 }
 
-void sendToCalculator(benchmark::State &state)
+void SendToCalculator(benchmark::State &state)
 {
-    const std::string path = cableFile();
+    const std::string path = CableFile();
     char message[256];
     if (brantel_open_lines(BRANTEL_LINES_VIRTUAL, path.c_str(), message, sizeof message) != 0) {
         state.SkipWithError(message);
         return;
     }
     long pumps = 0;
-    brantel_set_pump(pumpEvents, &pumps);
+    brantel_set_pump(PumpEvents, &pumps);
     SetBrk(0);
     std::atomic<bool> stop{false};
     std::thread calculator([&] {
         VirtualCable far(path, CableEnd::Calculator);
         StopHooks hooks(stop);
-        while (receiveByte(far, hooks)) {
+        while (ReceiveByte(far, hooks)) {
         }
     });
     uint8_t byte = 0;
     for (auto _ : state) {
-        for (int i = 0; i < 1024; ++i)
+        for (int i = 0; i < 1024; ++i) {
             Put82(byte++);
+        }
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * 1024);
     state.counters["pumps_per_byte"] =
@@ -74,28 +75,29 @@ void sendToCalculator(benchmark::State &state)
     std::filesystem::remove(path);
 }
 
-void receiveFromCalculator(benchmark::State &state)
+void ReceiveFromCalculator(benchmark::State &state)
 {
-    const std::string path = cableFile();
+    const std::string path = CableFile();
     char message[256];
     if (brantel_open_lines(BRANTEL_LINES_VIRTUAL, path.c_str(), message, sizeof message) != 0) {
         state.SkipWithError(message);
         return;
     }
     long pumps = 0;
-    brantel_set_pump(pumpEvents, &pumps);
+    brantel_set_pump(PumpEvents, &pumps);
     SetBrk(0);
     std::atomic<bool> stop{false};
     std::thread calculator([&] {
         VirtualCable far(path, CableEnd::Calculator);
         StopHooks hooks(stop);
         uint8_t byte = 0;
-        while (sendByte(far, hooks, byte++)) {
+        while (SendByte(far, hooks, byte++)) {
         }
     });
     for (auto _ : state) {
-        for (int i = 0; i < 1024; ++i)
+        for (int i = 0; i < 1024; ++i) {
             benchmark::DoNotOptimize(Get82());
+        }
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * 1024);
     stop = true;
@@ -109,7 +111,7 @@ void receiveFromCalculator(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(sendToCalculator)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(receiveFromCalculator)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(SendToCalculator)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(ReceiveFromCalculator)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 BENCHMARK_MAIN();

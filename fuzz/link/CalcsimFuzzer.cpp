@@ -15,7 +15,7 @@ using namespace vexil::link::calcsim;
 
 namespace {
 
-std::filesystem::path memoryFolder()
+std::filesystem::path MemoryFolder()
 {
     static const std::filesystem::path dir = [] {
         auto d = std::filesystem::temp_directory_path() /
@@ -30,15 +30,16 @@ std::filesystem::path memoryFolder()
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    if (size < 1 || size > 1 << 16)
+    if (size < 1 || size > 1 << 16) {
         return 0;
-    std::filesystem::remove_all(memoryFolder());
-    std::filesystem::create_directories(memoryFolder());
+    }
+    std::filesystem::remove_all(MemoryFolder());
+    std::filesystem::create_directories(MemoryFolder());
     SimConfig config;
     // The first byte picks the model, a fault, the answer to the duplicate-name
     // question and the calculator's state, so each gets explored.
     config.model = data[0] & 1 ? SimModel::TI83 : SimModel::TI82;
-    config.memoryDir = memoryFolder();
+    config.memoryDir = MemoryFolder();
     config.freeBytes = 4096;
     config.answerDelayUs = 0;
     config.faults.corruptDataPacket = (data[0] >> 1) & 3;
@@ -46,8 +47,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     config.inLinkMenu = (data[0] & 0x40) == 0;
     config.checkMachineId = (data[0] & 0x80) == 0;
     SimCalculator calculator(config);
-    if (!calculator.start().empty())
+    if (!calculator.start().empty()) {
         return 0;
+    }
     std::atomic<bool> stop{false};
     ScriptWire wire(std::span<const uint8_t>(data + 1, size - 1), stop);
     calculator.serve(wire, stop);

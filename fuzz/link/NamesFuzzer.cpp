@@ -3,7 +3,7 @@
 // file always lands in the folder, under a name of letters, digits, "_" and
 // one extension, that no shell or command line takes for more.
 #include "link/ReceiveName.h"
-#include "link/transfer/SafeFileName.h"
+#include "varfile/SafeFileName.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -16,40 +16,47 @@ namespace fs = std::filesystem;
 
 const fs::path kFolder = "/data/recv";
 
-void checkSafe(const fs::path &path)
+void CheckSafe(const fs::path &path)
 {
-    if (path.empty())
+    if (path.empty()) {
         return;
-    if (path.parent_path() != kFolder)
+    }
+    if (path.parent_path() != kFolder) {
         __builtin_trap();
+    }
     const std::string leaf = path.filename().string();
-    if (leaf.empty() || leaf[0] == '.' || leaf[0] == '-')
+    if (leaf.empty() || leaf[0] == '.' || leaf[0] == '-') {
         __builtin_trap();
+    }
     int dots = 0;
     for (char c : leaf) {
-        if (c == '.')
+        if (c == '.') {
             ++dots;
-        else if (c != '_' && !vexil::link::IsReceiveNameCharacter(c))
+        } else if (c != '_' && !vexil::varfile::IsSafeNameCharacter(c)) {
             __builtin_trap();
+        }
     }
-    if (dots > 1)
+    if (dots > 1) {
         __builtin_trap();
+    }
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    if (size > 4096)
+    if (size > 4096) {
         return 0;
+    }
     const std::span<const uint8_t> bytes(data, size);
     const std::string name = vexil::link::MakeReceiveName(bytes, kFolder);
     if (!name.empty()) {
-        checkSafe(name);
-        if (vexil::link::transfer::SafeReceivePath(kFolder, name) != fs::path(name))
+        CheckSafe(name);
+        if (vexil::varfile::SafeVarFilePath(kFolder, name) != fs::path(name)) {
             __builtin_trap(); // the naming function's own names pass unchanged
+        }
     }
-    checkSafe(vexil::link::transfer::SafeReceivePath(
+    CheckSafe(vexil::varfile::SafeVarFilePath(
         kFolder, std::string(reinterpret_cast<const char *>(data), size)));
     return 0;
 }

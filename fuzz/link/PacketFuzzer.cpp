@@ -19,8 +19,9 @@ public:
     void sendByte(uint8_t) override {}
     std::optional<uint8_t> receiveByte() override
     {
-        if (bytes_.empty())
+        if (bytes_.empty()) {
             return std::nullopt;
+        }
         const uint8_t b = bytes_.front();
         bytes_.pop_front();
         return b;
@@ -38,8 +39,9 @@ private:
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    if (size > 1 << 18)
+    if (size > 1 << 18) {
         return 0;
+    }
     QuietHost host;
     Link link(host);
     link.useTransport(std::make_unique<ByteSource>(data, size));
@@ -47,8 +49,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         Packet packet;
         link.ReceivePacketChecked(packet, true);
         if (packet.size() < 4 ||
-            (!IsHeaderOnly(packet) && packet.size() != lengthField(packet) + 6u))
+            (!IsHeaderOnly(packet) && packet.size() != LengthField(packet) + 6u)) {
             __builtin_trap();
+        }
     }
     return 0;
 }

@@ -32,8 +32,9 @@ public:
     std::optional<uint8_t> receiveByte() override
     {
         timedOut_ = bytes_.empty();
-        if (timedOut_)
+        if (timedOut_) {
             return std::nullopt;
+        }
         const uint8_t b = bytes_.front();
         bytes_.pop_front();
         return b;
@@ -58,7 +59,7 @@ private:
 };
 
 // In memory where there is such a folder: every received file is synced.
-const fs::path &scratch()
+const fs::path &Scratch()
 {
     static const fs::path dir =
         (fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path()) /
@@ -67,27 +68,29 @@ const fs::path &scratch()
 }
 
 // A folder with files and a link under names the receive is likely to pick.
-fs::path freshFolder()
+fs::path FreshFolder()
 {
-    fs::remove_all(scratch());
-    const fs::path folder = scratch() / "in";
+    fs::remove_all(Scratch());
+    const fs::path folder = Scratch() / "in";
     fs::create_directories(folder);
     std::ofstream(folder / "RealA.83n") << "old";
     std::ofstream(folder / "RENAMED.83p") << "old";
-    fs::create_symlink(scratch() / "outside", folder / "RealA.82n");
+    fs::create_symlink(Scratch() / "outside", folder / "RealA.82n");
     return folder;
 }
 
-void checkFolder(const fs::path &folder)
+void CheckFolder(const fs::path &folder)
 {
     // Nothing outside the folder, no temporary file inside, no link followed.
-    for (const auto &item : fs::directory_iterator(scratch())) {
-        if (item.path() != folder)
+    for (const auto &item : fs::directory_iterator(Scratch())) {
+        if (item.path() != folder) {
             __builtin_trap();
+        }
     }
     for (const auto &item : fs::directory_iterator(folder)) {
-        if (item.path().filename().string()[0] == '.')
+        if (item.path().filename().string()[0] == '.') {
             __builtin_trap();
+        }
     }
 }
 
@@ -95,8 +98,9 @@ void checkFolder(const fs::path &folder)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    if (size < 1 || size > 1 << 17)
+    if (size < 1 || size > 1 << 17) {
         return 0;
+    }
     const uint8_t mode = data[0];
     std::deque<uint8_t> bytes(data + 1, data + size);
     if (mode & 0x04) {
@@ -104,10 +108,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const uint8_t calc = mode & 0x08 ? 0x83 : 0x82;
         const std::vector<uint8_t> header{
             4, 0, uint8_t(calc == 0x83 ? 0x13 : 0x0F), 3, 0, 2, 0, 0x24, 0x8D};
-        const Packet packet = dataPacket(calc, command::kVarHeader, header);
+        const Packet packet = DataPacket(calc, command::kVarHeader, header);
         bytes.insert(bytes.begin(), packet.begin(), packet.end());
     }
-    const fs::path folder = freshFolder();
+    const fs::path folder = FreshFolder();
     QuietHost host;
     Link link(host);
     link.useTransport(std::make_unique<Script>(std::move(bytes)));
@@ -118,6 +122,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         // A name that cannot be written (a folder in the way, for one) is
         // reported to the user; nothing else may escape.
     }
-    checkFolder(folder);
+    CheckFolder(folder);
     return 0;
 }

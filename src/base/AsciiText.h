@@ -13,6 +13,11 @@ constexpr char AsciiUpper(char c)
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
+constexpr char AsciiLower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 inline std::string AsciiUpper(std::string_view text)
 {
     std::string upper(text);
@@ -20,6 +25,15 @@ inline std::string AsciiUpper(std::string_view text)
         c = AsciiUpper(c);
     }
     return upper;
+}
+
+inline std::string AsciiLower(std::string_view text)
+{
+    std::string lower(text);
+    for (char &c : lower) {
+        c = AsciiLower(c);
+    }
+    return lower;
 }
 
 } // namespace vexil::base

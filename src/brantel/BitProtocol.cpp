@@ -10,16 +10,18 @@ namespace {
 // Polls until `done(masked input)` holds; returns the masked input that ended the
 // wait, or nothing when the hooks asked to abort.
 template <typename Done>
-std::optional<uint8_t> waitFor(LineBackend &lines, WaitHooks &hooks, Done done)
+std::optional<uint8_t> WaitFor(LineBackend &lines, WaitHooks &hooks, Done done)
 {
     hooks.edgeStarts();
     for (;;) {
         const uint8_t state = lines.sample() & kLineMask;
-        if (done(state))
+        if (done(state)) {
             return state;
+        }
         hooks.pump();
-        if (hooks.aborted())
+        if (hooks.aborted()) {
             return std::nullopt;
+        }
     }
 }
 
@@ -34,58 +36,66 @@ std::optional<uint8_t> waitFor(LineBackend &lines, WaitHooks &hooks, Done done)
 // the line may not have risen yet, or the sender may have pulled that very line
 // for its next bit. A line that rises does so within the back-end's settle time,
 // so a line that stays low longer belongs to the next bit.
-bool waitForAcknowledgeReleased(LineBackend &lines, WaitHooks &hooks, uint8_t acknowledgeHigh)
+bool WaitForAcknowledgeReleased(LineBackend &lines, WaitHooks &hooks, uint8_t acknowledgeHigh)
 {
     using Clock = std::chrono::steady_clock;
     const auto settle = lines.settleTime();
     hooks.edgeStarts();
     std::optional<Clock::time_point> lowSince;
     for (;;) {
-        if ((lines.sample() & acknowledgeHigh) != 0 || settle.count() == 0)
+        if ((lines.sample() & acknowledgeHigh) != 0 || settle.count() == 0) {
             return true;
+        }
         const auto now = Clock::now();
-        if (!lowSince)
+        if (!lowSince) {
             lowSince = now;
-        else if (now - *lowSince >= settle)
+        } else if (now - *lowSince >= settle) {
             return true;
+        }
         hooks.pump();
-        if (hooks.aborted())
+        if (hooks.aborted()) {
             return false;
+        }
     }
 }
 
 } // namespace
 
-bool sendByte(LineBackend &lines, WaitHooks &hooks, uint8_t byte)
+bool SendByte(LineBackend &lines, WaitHooks &hooks, uint8_t byte)
 {
     for (int bit = 0; bit < 8; ++bit) {
         lines.drive((byte >> bit) & 1 ? kPullLineA : kPullLineB);
         // The receiver acknowledges by pulling the other line: both low.
-        if (!waitFor(lines, hooks, [](uint8_t s) { return s == 0x00; }))
+        if (!WaitFor(lines, hooks, [](uint8_t s) { return s == 0x00; })) {
             return false;
+        }
         lines.drive(kReleaseBoth);
-        if (!waitFor(lines, hooks, [](uint8_t s) { return s == kLineMask; }))
+        if (!WaitFor(lines, hooks, [](uint8_t s) { return s == kLineMask; })) {
             return false;
+        }
     }
     return true;
 }
 
-std::optional<uint8_t> receiveByte(LineBackend &lines, WaitHooks &hooks)
+std::optional<uint8_t> ReceiveByte(LineBackend &lines, WaitHooks &hooks)
 {
     uint8_t value = 0;
     for (int bit = 0; bit < 8; ++bit) {
-        const auto start = waitFor(lines, hooks, [](uint8_t s) { return s != kLineMask; });
-        if (!start)
+        const auto start = WaitFor(lines, hooks, [](uint8_t s) { return s != kLineMask; });
+        if (!start) {
             return std::nullopt;
+        }
         // Only line A low is a 1. Line B low, or both low (a garbled start), is a 0.
         const bool one = *start == kLineBHigh;
         lines.drive(one ? kPullLineB : kPullLineA);
         value = static_cast<uint8_t>((value >> 1) | (one ? 0x80 : 0x00));
-        if (!waitFor(lines, hooks, [](uint8_t s) { return s != 0x00; }))
+        if (!WaitFor(lines, hooks, [](uint8_t s) { return s != 0x00; })) {
             return std::nullopt;
+        }
         lines.drive(kReleaseBoth);
-        if (!waitForAcknowledgeReleased(lines, hooks, one ? kLineBHigh : kLineAHigh))
+        if (!WaitForAcknowledgeReleased(lines, hooks, one ? kLineBHigh : kLineAHigh)) {
             return std::nullopt;
+        }
     }
     return value;
 }

@@ -25,9 +25,9 @@ public:
 
 // Sends the 8 bits of `byte`, least significant first. False when aborted; the
 // lines are then left as they were at that moment.
-bool sendByte(LineBackend &lines, WaitHooks &hooks, uint8_t byte);
+bool SendByte(LineBackend &lines, WaitHooks &hooks, uint8_t byte);
 
 // Receives 8 bits; nothing when aborted.
-std::optional<uint8_t> receiveByte(LineBackend &lines, WaitHooks &hooks);
+std::optional<uint8_t> ReceiveByte(LineBackend &lines, WaitHooks &hooks);
 
 } // namespace vexil::brantel

@@ -17,25 +17,26 @@ namespace vexil::brantel {
 namespace {
 
 // The group that owns the device node, when it can be told, else the usual one.
-std::string owningGroup(const std::string &device, const char *fallback)
+std::string OwningGroup(const std::string &device, const char *fallback)
 {
     struct stat st {};
     if (::stat(device.c_str(), &st) == 0) {
-        if (const struct group *g = ::getgrgid(st.st_gid))
+        if (const struct group *g = ::getgrgid(st.st_gid)) {
             return g->gr_name;
+        }
     }
     return fallback;
 }
 
 } // namespace
 
-std::string deviceErrorMessage(const std::string &device, int error, const char *group)
+std::string DeviceErrorMessage(const std::string &device, int error, const char *group)
 {
     std::string text = "Cannot open " + device + ": " + std::strerror(error) + ".";
     switch (error) {
     case EACCES:
     case EPERM: {
-        const std::string owner = owningGroup(device, group);
+        const std::string owner = OwningGroup(device, group);
         text += " Your user may not use the device: add it to the group \"" + owner +
                 "\" (sudo adduser $USER " + owner + "), then log out and in again.";
         if (std::strcmp(group, "lp") == 0) {
@@ -51,12 +52,13 @@ std::string deviceErrorMessage(const std::string &device, int error, const char 
     case ENOENT:
     case ENODEV:
     case ENXIO:
-        if (std::strcmp(group, "lp") == 0)
+        if (std::strcmp(group, "lp") == 0) {
             text += " The port does not exist: check the port chosen in the options, and that "
                     "the kernel modules parport_pc and ppdev are loaded.";
-        else
+        } else {
             text += " The port does not exist: check the port chosen in the options, and that "
                     "the adapter is plugged in.";
+        }
         break;
     case EBUSY:
         text += " Another program is using the port; close it and try again.";
@@ -87,22 +89,23 @@ uint8_t ParportLines::sample()
     return status;
 }
 
-OpenedLines openParport(const std::string &device)
+OpenedLines OpenParport(const std::string &device)
 {
     const int fd = ::open(device.c_str(), O_RDWR | O_CLOEXEC);
-    if (fd < 0)
-        return {nullptr, deviceErrorMessage(device, errno, "lp")};
+    if (fd < 0) {
+        return {nullptr, DeviceErrorMessage(device, errno, "lp")};
+    }
     int mode = IEEE1284_MODE_COMPAT;
     if (::ioctl(fd, PPCLAIM) != 0) {
         const int error = errno;
         ::close(fd);
-        return {nullptr, deviceErrorMessage(device, error, "lp")};
+        return {nullptr, DeviceErrorMessage(device, error, "lp")};
     }
     if (::ioctl(fd, PPSETMODE, &mode) != 0) {
         const int error = errno;
         ::ioctl(fd, PPRELEASE);
         ::close(fd);
-        return {nullptr, deviceErrorMessage(device, error, "lp")};
+        return {nullptr, DeviceErrorMessage(device, error, "lp")};
     }
     auto lines = std::make_unique<ParportLines>(fd);
     // A calculator tries to receive while a line is held low: let go at once.
@@ -134,31 +137,34 @@ uint8_t SerialLines::sample()
                                 ((bits & TIOCM_CTS) ? kLineBHigh : 0));
 }
 
-OpenedLines openSerialLines(const std::string &device)
+OpenedLines OpenSerialLines(const std::string &device)
 {
     const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return {nullptr, deviceErrorMessage(device, errno, "dialout")};
+    if (fd < 0) {
+        return {nullptr, DeviceErrorMessage(device, errno, "dialout")};
+    }
     int bits = 0;
     if (::ioctl(fd, TIOCMGET, &bits) != 0) {
         const int error = errno;
         ::close(fd);
-        std::string text = deviceErrorMessage(device, error, "dialout");
-        if (error == ENOTTY || error == EINVAL)
+        std::string text = DeviceErrorMessage(device, error, "dialout");
+        if (error == ENOTTY || error == EINVAL) {
             text += " It has no modem-control lines, so a serial link cable cannot work on it.";
+        }
         return {nullptr, text};
     }
     auto lines = std::make_unique<SerialLines>(fd);
     lines->drive(kReleaseBoth);
-    keepModemLinesOnClose(fd);
+    KeepModemLinesOnClose(fd);
     return {std::move(lines), {}};
 }
 
-bool keepModemLinesOnClose(int fd)
+bool KeepModemLinesOnClose(int fd)
 {
     termios tio{};
-    if (::tcgetattr(fd, &tio) != 0)
+    if (::tcgetattr(fd, &tio) != 0) {
         return false;
+    }
     tio.c_cflag &= ~static_cast<tcflag_t>(HUPCL);
     return ::tcsetattr(fd, TCSANOW, &tio) == 0;
 }

@@ -48,17 +48,17 @@ struct OpenedLines {
     std::string message;                // why it failed, for the user
 };
 
-OpenedLines openParport(const std::string &device);
+OpenedLines OpenParport(const std::string &device);
 // Opens the tty with both lines released, and so that closing it later leaves
 // DTR and RTS raised: dropped, they would pull both lines of an attached
 // calculator low, which it takes as the start of a transfer.
-OpenedLines openSerialLines(const std::string &device);
+OpenedLines OpenSerialLines(const std::string &device);
 
 // Clears HUPCL on a tty; false when it is not one.
-bool keepModemLinesOnClose(int fd);
+bool KeepModemLinesOnClose(int fd);
 
 // "Cannot open <device>: <reason>." followed by what usually helps for that
 // errno; `group` is the group that normally owns such devices.
-std::string deviceErrorMessage(const std::string &device, int error, const char *group);
+std::string DeviceErrorMessage(const std::string &device, int error, const char *group);
 
 } // namespace vexil::brantel

@@ -61,7 +61,7 @@ constexpr const char *kNotACable = "the file is not a virtual cable";
 // is written under a temporary name and linked into place, so no other end
 // (and no other file) ever sees a half-made cable. False only when creating
 // failed; an existing file is left for the caller to check.
-bool createCable(const std::string &path, std::string &error)
+bool CreateCable(const std::string &path, std::string &error)
 {
     static std::atomic<unsigned> counter{0};
     std::string temporary;
@@ -69,8 +69,9 @@ bool createCable(const std::string &path, std::string &error)
     for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
         temporary = path + ".new-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
         fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST)
+        if (fd < 0 && errno != EEXIST) {
             break;
+        }
     }
     if (fd < 0) {
         error = std::strerror(errno);
@@ -94,23 +95,24 @@ bool createCable(const std::string &path, std::string &error)
         failure = errno;
     }
     ::unlink(temporary.c_str());
-    if (!linked)
+    if (!linked) {
         error = std::strerror(failure);
+    }
     return linked;
 }
 
-void futexWait(uint32_t *word, uint32_t expected)
+void FutexWait(uint32_t *word, uint32_t expected)
 {
     const timespec timeout{0, kSleepNanoseconds};
     ::syscall(SYS_futex, word, FUTEX_WAIT, expected, &timeout, nullptr, 0);
 }
 
-void futexWakeAll(uint32_t *word)
+void FutexWakeAll(uint32_t *word)
 {
     ::syscall(SYS_futex, word, FUTEX_WAKE, INT_MAX, nullptr, nullptr, 0);
 }
 
-uint8_t levels(uint32_t word)
+uint8_t Levels(uint32_t word)
 {
     const uint32_t pulls = (word | (word >> 2)) & 3;
     return static_cast<uint8_t>(((pulls & 1) ? 0 : kLineAHigh) | ((pulls & 2) ? 0 : kLineBHigh));
@@ -124,8 +126,9 @@ VirtualCable::VirtualCable(const std::string &path, CableEnd end)
     // O_NONBLOCK: a FIFO or a device given as the cable must not block the open.
     int fd = ::open(path.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0 && errno == ENOENT) {
-        if (!createCable(path, error_))
+        if (!CreateCable(path, error_)) {
             return;
+        }
         fd = ::open(path.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
     }
     if (fd < 0) {
@@ -134,8 +137,9 @@ VirtualCable::VirtualCable(const std::string &path, CableEnd end)
     }
     const bool attached = attach(fd);
     ::close(fd);
-    if (!attached)
+    if (!attached) {
         return;
+    }
     drive(kReleaseBoth);
     seenIdle_ = std::atomic_ref<uint32_t>(*word_).load() & ~kPullBits;
 }
@@ -173,8 +177,9 @@ bool VirtualCable::attach(int fd)
 
 VirtualCable::~VirtualCable()
 {
-    if (!mapping_)
+    if (!mapping_) {
         return;
+    }
     drive(kReleaseBoth);
     ::munmap(mapping_, kFileSize);
 }
@@ -182,10 +187,11 @@ VirtualCable::~VirtualCable()
 void VirtualCable::setStrict(bool strict)
 {
     std::atomic_ref<uint32_t> flags(*flags_);
-    if (strict)
+    if (strict) {
         flags.fetch_or(kStrict);
-    else
+    } else {
         flags.fetch_and(~kStrict);
+    }
 }
 
 bool VirtualCable::strict() const
@@ -200,26 +206,30 @@ void VirtualCable::drive(uint8_t value)
     uint32_t old = word.load();
     for (;;) {
         uint32_t next = (old & ~(3u << shift_)) | mine;
-        if ((next & kPullBits) == 0 && (old & kPullBits) != 0)
+        if ((next & kPullBits) == 0 && (old & kPullBits) != 0) {
             next += kIdleStep;
-        if (word.compare_exchange_weak(old, next))
+        }
+        if (word.compare_exchange_weak(old, next)) {
             break;
+        }
     }
     // A sleeper counts itself in before it sleeps and the kernel re-checks the
     // word, so either it sees this change or it is counted here.
-    if (std::atomic_ref<uint32_t>(*sleepers_).load() != 0)
-        futexWakeAll(word_);
+    if (std::atomic_ref<uint32_t>(*sleepers_).load() != 0) {
+        FutexWakeAll(word_);
+    }
 }
 
 uint8_t VirtualCable::sample()
 {
     const uint32_t word = std::atomic_ref<uint32_t>(*word_).load();
     const uint32_t idle = word & ~kPullBits;
-    uint8_t state = levels(word);
+    uint8_t state = Levels(word);
     if (idle != seenIdle_) {
         seenIdle_ = idle;
-        if (!strict())
+        if (!strict()) {
             state = kLineMask;
+        }
     }
     // Waiting ends only when the other end moves: sleep until it does.
     if (state == lastSample_) {
@@ -229,7 +239,7 @@ uint8_t VirtualCable::sample()
         } else if (quietPolls_ >= kPollsBeforeSleep) {
             std::atomic_ref<uint32_t> sleepers(*sleepers_);
             sleepers.fetch_add(1);
-            futexWait(word_, word);
+            FutexWait(word_, word);
             sleepers.fetch_sub(1);
         }
     } else {

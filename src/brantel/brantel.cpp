@@ -29,12 +29,12 @@ bool lastTimedOut = false;
 DisconnectedLines unplugged;
 std::unique_ptr<LineBackend> attached;
 
-LineBackend &lines()
+LineBackend &Lines()
 {
     return attached ? *attached : static_cast<LineBackend &>(unplugged);
 }
 
-bool breakRequested()
+bool BreakRequested()
 {
     return breakFlag.load(std::memory_order_relaxed) == 1;
 }
@@ -43,19 +43,22 @@ class DriverHooks final : public WaitHooks {
 public:
     void edgeStarts() override
     {
-        if (edgeTimeoutMs > 0)
+        if (edgeTimeoutMs > 0) {
             deadline_ = Clock::now() + std::chrono::milliseconds(edgeTimeoutMs);
+        }
         polls_ = 0;
     }
     void pump() override
     {
-        if (pumpFn)
+        if (pumpFn) {
             pumpFn(pumpContext);
+        }
     }
     bool aborted() override
     {
-        if (breakRequested())
+        if (BreakRequested()) {
             return true;
+        }
         // The clock is cheap, but not next to a poll of shared memory.
         if (edgeTimeoutMs > 0 && ++polls_ % 16 == 0 && Clock::now() > deadline_) {
             lastTimedOut = true;
@@ -70,10 +73,11 @@ private:
     unsigned polls_ = 0;
 };
 
-void copyMessage(const std::string &text, char *message, size_t size)
+void CopyMessage(const std::string &text, char *message, size_t size)
 {
-    if (!message || size == 0)
+    if (!message || size == 0) {
         return;
+    }
     const size_t n = text.size() < size - 1 ? text.size() : size - 1;
     std::memcpy(message, text.data(), n);
     message[n] = '\0';
@@ -102,19 +106,21 @@ int32_t GetBrk(void)
 void Put82(int32_t byte)
 {
     lastTimedOut = false;
-    if (breakRequested())
+    if (BreakRequested()) {
         return;
+    }
     DriverHooks hooks;
-    sendByte(lines(), hooks, static_cast<uint8_t>(byte));
+    SendByte(Lines(), hooks, static_cast<uint8_t>(byte));
 }
 
 uint8_t Get82(void)
 {
     lastTimedOut = false;
-    if (breakRequested())
+    if (BreakRequested()) {
         return 0;
+    }
     DriverHooks hooks;
-    return receiveByte(lines(), hooks).value_or(0);
+    return ReceiveByte(Lines(), hooks).value_or(0);
 }
 
 void brantel_set_timeout(int32_t milliseconds)
@@ -136,7 +142,7 @@ void brantel_set_pump(brantel_pump_fn pump, void *context)
 int brantel_open_lines(int kind, const char *device, char *message, size_t message_size)
 {
     attached.reset();
-    copyMessage({}, message, message_size);
+    CopyMessage({}, message, message_size);
     const std::string path = device ? device : "";
     OpenedLines opened;
     switch (kind) {
@@ -144,25 +150,26 @@ int brantel_open_lines(int kind, const char *device, char *message, size_t messa
         return 0;
     case BRANTEL_LINES_VIRTUAL: {
         auto cable = std::make_unique<VirtualCable>(path, CableEnd::Computer);
-        if (cable->ok())
+        if (cable->ok()) {
             opened.lines = std::move(cable);
-        else
+        } else {
             opened.message = "Cannot open the virtual cable " + path + ": " + cable->error() +
                              ". Check that its folder exists and is writable.";
+        }
         break;
     }
     case BRANTEL_LINES_PARPORT:
-        opened = openParport(path);
+        opened = OpenParport(path);
         break;
     case BRANTEL_LINES_SERIAL:
-        opened = openSerialLines(path);
+        opened = OpenSerialLines(path);
         break;
     default:
         opened.message = "Unknown kind of link cable lines: " + std::to_string(kind) + ".";
         break;
     }
     if (!opened.lines) {
-        copyMessage(opened.message, message, message_size);
+        CopyMessage(opened.message, message, message_size);
         return -1;
     }
     attached = std::move(opened.lines);
@@ -176,12 +183,12 @@ void brantel_close_lines(void)
 
 void brantel_write_lines(int value)
 {
-    lines().drive(static_cast<uint8_t>(value & 3));
+    Lines().drive(static_cast<uint8_t>(value & 3));
 }
 
 int brantel_read_lines(void)
 {
-    return lines().sample();
+    return Lines().sample();
 }
 
 } // extern "C"

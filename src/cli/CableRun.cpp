@@ -17,31 +17,34 @@ namespace {
 
 std::atomic<bool> interrupted{false};
 
-void onInterrupt(int)
+void OnInterrupt(int)
 {
     interrupted = true;
 }
 
 // --wait SECONDS: how long to wait where the calculator's user has to act
 // first. Without it those waits end only on data or Ctrl+C.
-int userWaitOption(const CliArgs &args)
+int UserWaitOption(const CliArgs &args)
 {
     const auto text = args.value("--wait");
-    if (!text)
+    if (!text) {
         return 0;
+    }
     char *end = nullptr;
     const double seconds = std::strtod(text->c_str(), &end);
-    if (text->empty() || *end != '\0' || !(seconds > 0) || seconds > 86400)
+    if (text->empty() || *end != '\0' || !(seconds > 0) || seconds > 86400) {
         throw UsageError("--wait needs a number of seconds, more than 0: " + *text);
+    }
     return std::max(1, static_cast<int>(seconds * 1000));
 }
 
-link::LinkDevice deviceOption(const CliArgs &args)
+link::LinkDevice DeviceOption(const CliArgs &args)
 {
     const std::string cable = args.required("--cable");
     const auto device = link::transfer::ParseCableDevice(cable);
-    if (!device)
+    if (!device) {
         throw UsageError("--cable names no device: " + cable);
+    }
     return *device;
 }
 
@@ -52,7 +55,7 @@ public:
     InterruptAsCancel()
     {
         interrupted = false;
-        std::signal(SIGINT, onInterrupt);
+        std::signal(SIGINT, OnInterrupt);
     }
     ~InterruptAsCancel() { std::signal(SIGINT, SIG_DFL); }
     InterruptAsCancel(const InterruptAsCancel &) = delete;
@@ -62,13 +65,14 @@ public:
 } // namespace
 
 CableRun::CableRun(std::string command, const CliArgs &args)
-    : command_(std::move(command)), device_(deviceOption(args)), progress_(std::cout),
+    : command_(std::move(command)), device_(DeviceOption(args)), progress_(std::cout),
       link_(progress_)
 {
-    link_.UserWaitMs = userWaitOption(args);
+    link_.UserWaitMs = UserWaitOption(args);
     progress_.onPump = [this] {
-        if (interrupted.exchange(false))
+        if (interrupted.exchange(false)) {
             link_.Cancel();
+        }
     };
 }
 

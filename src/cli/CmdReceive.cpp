@@ -12,14 +12,17 @@ namespace vexil::cli {
 
 namespace {
 
-link::transfer::ExistsChoice existsChoice(const std::string &text)
+link::transfer::ExistsChoice ExistsChoice(const std::string &text)
 {
-    if (text == "omit")
+    if (text == "omit") {
         return link::transfer::ExistsChoice::Omit;
-    if (text == "overwrite")
+    }
+    if (text == "overwrite") {
         return link::transfer::ExistsChoice::Overwrite;
-    if (text == "quit")
+    }
+    if (text == "quit") {
         return link::transfer::ExistsChoice::Quit;
+    }
     throw UsageError("--exists is omit, overwrite or quit");
 }
 
@@ -36,7 +39,7 @@ int RunReceive(const Words &words)
         return kExitBadInput;
     }
     CableRun cable("receive", args);
-    cable.progress().existsChoice = existsChoice(args.value("--exists").value_or("omit"));
+    cable.progress().existsChoice = ExistsChoice(args.value("--exists").value_or("omit"));
     return cable.run([&] {
         return link::transfer::ReceiveVariables(cable.link(), cable.progress(), folder,
                                                 link::MakeReceiveName);

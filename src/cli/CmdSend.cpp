@@ -10,8 +10,9 @@ namespace vexil::cli {
 int RunSend(const Words &words)
 {
     const CliArgs args(words, {"--cable", "--wait"}, {});
-    if (args.positional().empty())
+    if (args.positional().empty()) {
         throw UsageError("send needs at least one file");
+    }
     CableRun cable("send", args);
     const std::vector<std::filesystem::path> files(args.positional().begin(),
                                                    args.positional().end());

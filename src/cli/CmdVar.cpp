@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // vexil-cli var export|import: every variable kind that has an editor, as text and
 // back, through the editors' own layouts.
+#include "base/AsciiText.h"
 #include "base/FileIo.h"
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
@@ -10,7 +11,6 @@
 #include "varfile/VarFileReader.h"
 #include "varfile/VarTypes.h"
 
-#include <cctype>
 #include <charconv>
 #include <iostream>
 #include <iterator>
@@ -65,7 +65,7 @@ std::string NoTextForm(std::optional<varfile::VarKind> kind)
     // "Picture" reads "a picture ..."; "Y-variable" keeps its capital.
     std::string meaning = varfile::VarKindMeaning(*kind);
     if (meaning.size() > 1 && meaning[1] != '-') {
-        meaning[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(meaning[0])));
+        meaning[0] = base::AsciiLower(meaning[0]);
     }
     return "a " + meaning + " has no text form yet";
 }

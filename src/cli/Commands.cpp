@@ -22,7 +22,7 @@ int RunVar(const Words &words);
 std::string VarSynopsis();
 int RunChecksum(const Words &words);
 
-const std::vector<Command> &commands()
+const std::vector<Command> &Commands()
 {
     static const std::string varSynopsis = VarSynopsis();
     static const std::vector<Command> table = {

@@ -18,7 +18,7 @@ struct Command {
 };
 
 // The table main() dispatches on; defined in Commands.cpp.
-const std::vector<Command> &commands();
+const std::vector<Command> &Commands();
 
 // A command made of verbs ("tokens decode", "basic import"): runs the verb named by
 // the first word with the words after it; throws UsageError for a missing or unknown

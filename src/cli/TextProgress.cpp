@@ -39,8 +39,9 @@ void TextProgress::line(const std::string &text)
 void TextProgress::setStatus(const std::string &text)
 {
     // The same status comes again for every resent header; say it once.
-    if (text == lastStatus_)
+    if (text == lastStatus_) {
         return;
+    }
     lastStatus_ = text;
     line(text);
 }
@@ -54,11 +55,13 @@ void TextProgress::setGaugeMax(int max)
 void TextProgress::setGaugePosition(int position)
 {
     // Small packets would only flicker: a bar is drawn for real data alone.
-    if (max_ < 64)
+    if (max_ < 64) {
         return;
+    }
     const int percent = std::clamp(position * 100 / max_, 0, 100);
-    if (percent == shownPercent_)
+    if (percent == shownPercent_) {
         return;
+    }
     shownPercent_ = percent;
     out_ << '\r' << ProgressBar(position, max_) << std::flush;
     barOpen_ = true;
@@ -76,8 +79,9 @@ void TextProgress::setFileNumber(const std::string &text)
 
 void TextProgress::showDescription(const std::string &text)
 {
-    if (!text.empty())
+    if (!text.empty()) {
         line(text);
+    }
 }
 
 link::transfer::ExistsAnswer TextProgress::askExists(const std::string &message)
@@ -104,9 +108,10 @@ std::string ResultText(link::TransferResult result)
     default:
         break;
     }
-    std::string text = resultMessage(result) ? resultMessage(result) : "";
-    while (!text.empty() && text.back() == ' ')
+    std::string text = ResultMessage(result) ? ResultMessage(result) : "";
+    while (!text.empty() && text.back() == ' ') {
         text.pop_back();
+    }
     return text;
 }
 

@@ -28,8 +28,19 @@ public:
     void beep() override {}
     void pumpEvents() override
     {
-        if (onPump)
-            onPump();
+        if (onPump) {
+            {
+                {
+                    {
+                        {
+                            {
+                                onPump();
+                            }
+                        }
+                    }
+                }
+            }
+        }
     }
 
     void setCaption(const std::string &caption) override;

@@ -35,7 +35,7 @@ void PrintSynopsis(std::ostream &out, const std::string &synopsis, const std::st
 void PrintUsage(std::ostream &out)
 {
     out << "Usage: vexil-cli COMMAND [ARGUMENTS]\n\nCommands:\n";
-    for (const auto &command : vexil::cli::commands()) {
+    for (const auto &command : vexil::cli::Commands()) {
         PrintSynopsis(out, command.synopsis, "  ", "  ");
     }
     out << "  --help, --version\n";
@@ -60,7 +60,8 @@ int main(int argc, char **argv)
         std::cout << vexil::base::VersionText("vexil-cli");
         return kExitOk;
     }
-    for (const auto &command : commands()) {
+    for (const auto &command : Commands()) {
+
         if (words[0] == command.name) {
             try {
                 return command.run(Words(words.begin() + 1, words.end()));

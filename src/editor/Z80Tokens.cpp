@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/Z80Tokens.h"
 
+#include "base/AsciiText.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -36,9 +38,7 @@ bool IsIdentChar(char c)
 
 template <std::size_t N> bool Contains(const std::array<const char *, N> &words, std::string_view w)
 {
-    std::string lower(w);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const std::string lower = base::AsciiLower(w);
     return std::any_of(words.begin(), words.end(), [&](const char *x) { return lower == x; });
 }
 

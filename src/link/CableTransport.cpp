@@ -23,8 +23,9 @@ CableTransport::CableTransport(LinkHost &host) : host_(host) {}
 
 CableTransport::~CableTransport()
 {
-    if (linesOwner != this)
+    if (linesOwner != this) {
         return;
+    }
     linesOwner = nullptr;
     brantel_close_lines();
     brantel_set_pump(nullptr, nullptr);
@@ -36,8 +37,9 @@ std::string CableTransport::open(int linesKind, const std::string &device)
     const int failed = brantel_open_lines(linesKind, device.c_str(), message, sizeof message);
     // Whatever was attached before is closed now, success or not.
     linesOwner = nullptr;
-    if (failed != 0)
+    if (failed != 0) {
         return message;
+    }
     linesOwner = this;
     brantel_set_pump([](void *context) { static_cast<LinkHost *>(context)->pumpEvents(); }, &host_);
     return {};
@@ -49,8 +51,9 @@ void CableTransport::sendByte(uint8_t byte)
     // when it sees both lines high, and only a moment of idle lines lets it see
     // that before our first pull. A calculator polls its port every few
     // microseconds; a millisecond leaves room for a busy one too.
-    if (lastWasReceive_)
+    if (lastWasReceive_) {
         std::this_thread::sleep_for(kTurnaround);
+    }
     lastWasReceive_ = false;
     Put82(byte);
     timedOut_ = brantel_timed_out() != 0;
@@ -61,8 +64,9 @@ std::optional<uint8_t> CableTransport::receiveByte()
     lastWasReceive_ = true;
     const uint8_t byte = Get82();
     timedOut_ = brantel_timed_out() != 0;
-    if (timedOut_ || GetBrk() == 1)
+    if (timedOut_ || GetBrk() == 1) {
         return std::nullopt;
+    }
     return byte;
 }
 

@@ -25,20 +25,22 @@ GraphLinkTransport::GraphLinkTransport(LinkHost &host, std::function<bool()> sto
 
 GraphLinkTransport::~GraphLinkTransport()
 {
-    if (fd_ >= 0)
+    if (fd_ >= 0) {
         ::close(fd_);
+    }
 }
 
 std::string GraphLinkTransport::open(const std::string &device)
 {
     const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return brantel::deviceErrorMessage(device, errno, "dialout");
+    if (fd < 0) {
+        return brantel::DeviceErrorMessage(device, errno, "dialout");
+    }
     termios tio{};
     if (::tcgetattr(fd, &tio) != 0) {
         const int error = errno;
         ::close(fd);
-        return brantel::deviceErrorMessage(device, error, "dialout") +
+        return brantel::DeviceErrorMessage(device, error, "dialout") +
                " It is not a serial port, so a TI-Graph Link cannot work on it.";
     }
     ::cfmakeraw(&tio);
@@ -78,8 +80,9 @@ void GraphLinkTransport::sendByte(uint8_t byte)
             return;
         }
         host_.pumpEvents();
-        if (stop_())
+        if (stop_()) {
             return;
+        }
         if (pastDeadline(start)) {
             timedOut_ = true;
             return;
@@ -95,12 +98,14 @@ std::optional<uint8_t> GraphLinkTransport::receiveByte()
         pollfd pfd{fd_, POLLIN, 0};
         if (::poll(&pfd, 1, kPollSliceMs) > 0) {
             uint8_t byte = 0;
-            if (::read(fd_, &byte, 1) == 1)
+            if (::read(fd_, &byte, 1) == 1) {
                 return byte;
+            }
         }
         host_.pumpEvents();
-        if (stop_())
+        if (stop_()) {
             return std::nullopt;
+        }
         if (pastDeadline(start)) {
             timedOut_ = true;
             return std::nullopt;

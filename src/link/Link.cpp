@@ -29,7 +29,7 @@ public:
     void setByteTimeout(int) override {}
 };
 
-int linesKindFor(LinkDeviceKind kind)
+int LinesKindFor(LinkDeviceKind kind)
 {
     switch (kind) {
     case LinkDeviceKind::VirtualCable:
@@ -69,7 +69,7 @@ std::string Link::LinkInit(int linkType, int linkPort)
 
     // Reopening a serial port drops DTR and RTS for a moment, which an attached
     // calculator may take as a pulled line: keep a device that is already open.
-    const LinkDevice device = linkDeviceFor(linkType, linkPort, programDir_);
+    const LinkDevice device = LinkDeviceFor(linkType, linkPort, programDir_);
     const int kind = static_cast<int>(device.kind);
     std::string message;
     if (kind != openKind_ || device.path != openPath_) {
@@ -79,13 +79,15 @@ std::string Link::LinkInit(int linkType, int linkPort)
             auto serial = std::make_unique<GraphLinkTransport>(
                 host_, [this] { return LinkCancelled || GetBrk() == 1; }, byteTimeoutMs_);
             message = serial->open(device.path);
-            if (message.empty())
+            if (message.empty()) {
                 transport_ = std::move(serial);
+            }
         } else {
             auto cable = std::make_unique<CableTransport>(host_);
-            message = cable->open(linesKindFor(device.kind), device.path);
-            if (message.empty())
+            message = cable->open(LinesKindFor(device.kind), device.path);
+            if (message.empty()) {
                 transport_ = std::move(cable);
+            }
         }
         if (message.empty()) {
             openKind_ = kind;
@@ -97,8 +99,9 @@ std::string Link::LinkInit(int linkType, int linkPort)
     transport_->setByteTimeout(byteTimeoutMs_);
     ReleaseLines();
     SetPorts(0x379, 0x378);
-    if (!message.empty())
+    if (!message.empty()) {
         LinkError = 0xFF;
+    }
     return message;
 }
 
@@ -131,8 +134,9 @@ void Link::WaitForData(uint8_t errorMask)
     const auto start = std::chrono::steady_clock::now();
     while (!transport_->dataReady() && !LinkCancelled && (LinkError & errorMask) == 0) {
         host_.pumpEvents();
-        if (std::chrono::steady_clock::now() - start > std::chrono::milliseconds(TimeoutMs))
+        if (std::chrono::steady_clock::now() - start > std::chrono::milliseconds(TimeoutMs)) {
             LinkError = errorMask;
+        }
     }
 }
 
@@ -140,8 +144,9 @@ void Link::WaitForUser()
 {
     const auto start = std::chrono::steady_clock::now();
     for (unsigned polls = 0; !transport_->dataReady(); ++polls) {
-        if (LinkCancelled || LinkError != 0)
+        if (LinkCancelled || LinkError != 0) {
             return;
+        }
         host_.pumpEvents();
         if (UserWaitMs > 0 &&
             std::chrono::steady_clock::now() - start > std::chrono::milliseconds(UserWaitMs)) {
@@ -150,25 +155,29 @@ void Link::WaitForUser()
         }
         // A user takes seconds; a millisecond more costs nothing and spares a
         // processor the whole time.
-        if (polls > 1000)
+        if (polls > 1000) {
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
     }
 }
 
 void Link::SendByte(uint8_t byte)
 {
     transport_->sendByte(byte);
-    if (transport_->lastByteTimedOut())
+    if (transport_->lastByteTimedOut()) {
         LinkError |= 1;
+    }
 }
 
 uint8_t Link::ReceiveByte()
 {
     const auto byte = transport_->receiveByte();
-    if (byte)
+    if (byte) {
         return *byte;
-    if (transport_->lastByteTimedOut())
+    }
+    if (transport_->lastByteTimedOut()) {
         LinkError |= 1;
+    }
     return 0;
 }
 
@@ -178,14 +187,17 @@ void Link::SendPacket(Packet &packet, bool showProgress)
     ReleaseLines();
     AppendChecksum(packet);
     const int last = static_cast<int>(packet.size()) - 1;
-    if (showProgress)
+    if (showProgress) {
         host_.setGaugeMax(last);
+    }
     for (int i = 0; i <= last; ++i) {
         SendByte(packet[i]);
-        if (showProgress)
+        if (showProgress) {
             host_.setGaugePosition(i);
-        if (LinkCancelled || LinkError != 0)
+        }
+        if (LinkCancelled || LinkError != 0) {
             return;
+        }
     }
 }
 
@@ -197,24 +209,29 @@ bool Link::ReceivePacket(Packet &packet, bool showProgress)
         // After a time-out or a cancel every further read would only wait again
         // (a serial read for its whole time-out) and could pick up a late byte
         // in the wrong place; the header stays short and reads as header-only.
-        if (LinkCancelled || LinkError != 0)
+        if (LinkCancelled || LinkError != 0) {
             break;
+        }
         b = ReceiveByte();
     }
-    const size_t n = isHeaderOnlyCommand(header[1]) ? 0 : (header[2] | header[3] << 8);
+    const size_t n = IsHeaderOnlyCommand(header[1]) ? 0 : (header[2] | header[3] << 8);
     packet.assign(n == 0 ? 4 : n + 6, 0);
     std::copy(header.begin(), header.end(), packet.begin());
-    if (showProgress)
+    if (showProgress) {
         host_.setGaugeMax(static_cast<int>(n + 5));
-    if (n == 0)
+    }
+    if (n == 0) {
         return true;
+    }
     for (size_t i = 4; i < packet.size(); ++i) {
-        if (delayReceive_)
+        if (delayReceive_) {
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
         packet[i] = ReceiveByte();
         host_.pumpEvents();
-        if (LinkCancelled || LinkError != 0)
+        if (LinkCancelled || LinkError != 0) {
             return false;
+        }
     }
     const size_t h = packet.size() - 1;
     return ChecksumOk(packet, static_cast<uint16_t>(packet[h - 1] | packet[h] << 8));
@@ -225,13 +242,14 @@ void Link::ReceivePacketChecked(Packet &packet, bool showProgress)
     // A line that damages every copy would otherwise keep both ends asking and
     // answering for ever.
     for (int requests = 0; !ReceivePacket(packet, showProgress); ++requests) {
-        if (LinkCancelled || LinkError != 0)
+        if (LinkCancelled || LinkError != 0) {
             return;
+        }
         if (requests == kMaxResendRequests) {
             PacketDamaged = true;
             return;
         }
-        Packet again = headerPacket(MachineId, command::kChecksumError);
+        Packet again = HeaderPacket(MachineId, command::kChecksumError);
         SendPacket(again, false);
         host_.beep();
     }
@@ -264,12 +282,15 @@ void Link::ResetState()
 
 std::optional<TransferResult> Link::check() const
 {
-    if (LinkCancelled)
+    if (LinkCancelled) {
         return TransferResult::Cancelled;
-    if (LinkError != 0)
+    }
+    if (LinkError != 0) {
         return TransferResult::Timeout;
-    if (PacketDamaged)
+    }
+    if (PacketDamaged) {
         return TransferResult::TransmissionError;
+    }
     return std::nullopt;
 }
 

@@ -3,12 +3,12 @@
 
 namespace vexil::link {
 
-std::filesystem::path virtualCablePath(const std::filesystem::path &programDir)
+std::filesystem::path VirtualCablePath(const std::filesystem::path &programDir)
 {
     return programDir / "virtual-cable";
 }
 
-LinkDevice linkDeviceFor(int linkType, int linkPort, const std::filesystem::path &programDir)
+LinkDevice LinkDeviceFor(int linkType, int linkPort, const std::filesystem::path &programDir)
 {
     const bool graphLink = linkType == kLinkTypeGraphLink;
     switch (linkPort) {
@@ -16,16 +16,19 @@ LinkDevice linkDeviceFor(int linkType, int linkPort, const std::filesystem::path
         return {graphLink ? LinkDeviceKind::GraphLinkSerial : LinkDeviceKind::SerialLines,
                 "/dev/ttyS1"};
     case 2:
-        if (!graphLink)
+        if (!graphLink) {
             return {LinkDeviceKind::ParallelLines, "/dev/parport0"};
+        }
         break;
     case 3:
-        if (!graphLink)
+        if (!graphLink) {
             return {LinkDeviceKind::ParallelLines, "/dev/parport1"};
+        }
         break;
     case kPortVirtualCable:
-        if (!graphLink)
-            return {LinkDeviceKind::VirtualCable, virtualCablePath(programDir).string()};
+        if (!graphLink) {
+            return {LinkDeviceKind::VirtualCable, VirtualCablePath(programDir).string()};
+        }
         break;
     case kPortUsbSerial:
         return {graphLink ? LinkDeviceKind::GraphLinkSerial : LinkDeviceKind::SerialLines,

@@ -26,11 +26,11 @@ inline constexpr int kPortVirtualCable = 4;
 inline constexpr int kPortUsbSerial = 5;
 
 // The virtual cable's file, inside the program directory.
-std::filesystem::path virtualCablePath(const std::filesystem::path &programDir);
+std::filesystem::path VirtualCablePath(const std::filesystem::path &programDir);
 
 // The TI-Graph Link needs a serial port: a parallel port or the virtual cable
 // chosen with it falls back to COM1, as the options dialog moves it. A port
 // index out of range counts as COM1.
-LinkDevice linkDeviceFor(int linkType, int linkPort, const std::filesystem::path &programDir);
+LinkDevice LinkDeviceFor(int linkType, int linkPort, const std::filesystem::path &programDir);
 
 } // namespace vexil::link

@@ -41,31 +41,31 @@ inline constexpr uint8_t kMemoryFull = 3;
 
 // The commands that never carry data on this layer. The refusal is among them:
 // its reason byte and checksum are read by the caller that expects them.
-bool isHeaderOnlyCommand(uint8_t command);
+bool IsHeaderOnlyCommand(uint8_t command);
 
 // Header-only: one of those commands, or a length of 0 (so a screen request
 // carries no checksum). A packet shorter than its header counts as header-only.
 bool IsHeaderOnly(std::span<const uint8_t> packet);
 
 // The 16-bit sum of the bytes from index 4 up to the third-last.
-uint16_t dataSum(std::span<const uint8_t> packet);
+uint16_t DataSum(std::span<const uint8_t> packet);
 
-// Stores dataSum in the last two bytes, unless the packet is header-only.
+// Stores DataSum in the last two bytes, unless the packet is header-only.
 void AppendChecksum(Packet &packet);
 
-// True for a header-only packet, else whether dataSum equals `checksum`.
+// True for a header-only packet, else whether DataSum equals `checksum`.
 bool ChecksumOk(std::span<const uint8_t> packet, uint16_t checksum);
 
 // A header-only packet: id, command and a length word that carries no data.
-Packet headerPacket(uint8_t machineId, uint8_t command, uint16_t length = 0);
+Packet HeaderPacket(uint8_t machineId, uint8_t command, uint16_t length = 0);
 
 // A data packet with its checksum filled in.
-Packet dataPacket(uint8_t machineId, uint8_t command, std::span<const uint8_t> data);
+Packet DataPacket(uint8_t machineId, uint8_t command, std::span<const uint8_t> data);
 
 // The refusal as it goes over the wire: header, reason byte and its checksum.
-Packet refusalPacket(uint8_t machineId, uint8_t reason);
+Packet RefusalPacket(uint8_t machineId, uint8_t reason);
 
-inline uint16_t lengthField(std::span<const uint8_t> packet)
+inline uint16_t LengthField(std::span<const uint8_t> packet)
 {
     return packet.size() < 4 ? 0 : static_cast<uint16_t>(packet[2] | packet[3] << 8);
 }

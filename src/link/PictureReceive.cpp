@@ -17,13 +17,13 @@ public:
 
     void send(std::uint8_t command)
     {
-        Packet packet = headerPacket(link_.MachineId, command);
+        Packet packet = HeaderPacket(link_.MachineId, command);
         link_.SendPacket(packet, false);
     }
     // The exit refusal: its reason byte and checksum go out with it.
     void sendExit()
     {
-        Packet packet = refusalPacket(link_.MachineId, refusal::kExit);
+        Packet packet = RefusalPacket(link_.MachineId, refusal::kExit);
         link_.SendPacket(packet, false);
     }
     Packet receive(std::string_view prefix = "Packet = ")
@@ -52,10 +52,10 @@ private:
     const std::function<void(const std::string &)> &log_;
 };
 
-bool isPictureData(const Packet &packet)
+bool IsPictureData(const Packet &packet)
 {
     return packet.size() == kPictureDataLength + 6 && packet[1] == command::kData &&
-           lengthField(packet) == kPictureDataLength && packet[4] == (kPictureBytes & 0xFF) &&
+           LengthField(packet) == kPictureDataLength && packet[4] == (kPictureBytes & 0xFF) &&
            packet[5] == (kPictureBytes >> 8);
 }
 
@@ -111,7 +111,7 @@ PictureReceive ReceivePicture(Link &link, bool ti83Mode,
         return failure(PictureOutcome::TransmissionError);
     }
     result.APic = exchange.receive("APic = ");
-    if (exchange.stopped() || !isPictureData(result.APic)) {
+    if (exchange.stopped() || !IsPictureData(result.APic)) {
         return failure(PictureOutcome::TransmissionError);
     }
     exchange.send(command::kAck);
@@ -140,9 +140,9 @@ const char *PictureOutcomeMessage(PictureOutcome outcome)
 {
     switch (outcome) {
     case PictureOutcome::TimedOut:
-        return resultMessage(TransferResult::Timeout);
+        return ResultMessage(TransferResult::Timeout);
     case PictureOutcome::TransmissionError:
-        return resultMessage(TransferResult::TransmissionError);
+        return ResultMessage(TransferResult::TransmissionError);
     case PictureOutcome::NotAPicture:
         return "That wasn't a Pic!";
     case PictureOutcome::Received:

@@ -19,8 +19,4 @@ namespace vexil::link {
 // a blank or a shell metacharacter, or leaves the folder.
 std::string MakeReceiveName(std::span<const uint8_t> header, const std::filesystem::path &folder);
 
-// Whether `c` may stand in a received file's name as it is: an ASCII letter or digit,
-// or the "@" that extracted group entries write for theta.
-bool IsReceiveNameCharacter(char c);
-
 } // namespace vexil::link

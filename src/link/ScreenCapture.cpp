@@ -7,7 +7,7 @@ ScreenCapture GrabScreen(Link &link, bool ti83Mode)
 {
     ScreenCapture capture;
     link.MachineId = ti83Mode ? machine::kComputerTo83 : machine::kComputerTo82;
-    Packet request = headerPacket(link.MachineId, command::kScreenRequest);
+    Packet request = HeaderPacket(link.MachineId, command::kScreenRequest);
     link.SendPacket(request, false);
     Packet ack;
     if (!link.check()) {
@@ -22,10 +22,10 @@ ScreenCapture GrabScreen(Link &link, bool ti83Mode)
         capture.result = *stopped;
         return capture;
     }
-    Packet done = headerPacket(link.MachineId, command::kAck);
+    Packet done = HeaderPacket(link.MachineId, command::kAck);
     link.SendPacket(done, false);
     const std::span<const std::uint8_t> reply(capture.reply);
-    const bool screenData = reply[1] == command::kData && lengthField(reply) == kScreenBytes;
+    const bool screenData = reply[1] == command::kData && LengthField(reply) == kScreenBytes;
     const auto checksum = static_cast<std::uint16_t>(reply[772] | reply[773] << 8);
     // Once the screen is in, a stop while acknowledging it changes nothing.
     capture.result = screenData && ChecksumOk(reply, checksum) ? TransferResult::Ok
@@ -35,7 +35,7 @@ ScreenCapture GrabScreen(Link &link, bool ti83Mode)
 
 const char *ScreenCaptureMessage(TransferResult result)
 {
-    return result == TransferResult::Timeout ? kScreenshotTimeoutText : resultMessage(result);
+    return result == TransferResult::Timeout ? kScreenshotTimeoutText : ResultMessage(result);
 }
 
 } // namespace vexil::link

@@ -3,7 +3,7 @@
 
 namespace vexil::link {
 
-const char *resultMessage(TransferResult result)
+const char *ResultMessage(TransferResult result)
 {
     switch (result) {
     case TransferResult::TransmissionError:

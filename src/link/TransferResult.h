@@ -16,7 +16,7 @@ enum class TransferResult : int {
 };
 
 // The message for a result, or nullptr when the dialog simply closes.
-const char *resultMessage(TransferResult result);
+const char *ResultMessage(TransferResult result);
 
 inline constexpr const char *kScreenshotTimeoutText =
     "Timeout!  Check your cables and make sure calculator is in a screenshot gettable mode "

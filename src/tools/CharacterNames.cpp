@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/CharacterNames.h"
 
+#include "base/AsciiText.h"
+
 #include <span>
 #include <string_view>
 
@@ -180,7 +182,7 @@ constexpr Moved kTi82MovedSmall[] = {{0xD7, 0x01}, {0xD8, 0xDF}, {0xD9, 0xE1}, {
                                      {0xDB, 0xE3}, {0xDC, 0xE4}, {0xDD, 0xE5}, {0xDE, 0xE6},
                                      {0xDF, 0xE7}, {0xE0, 0xE8}};
 
-std::uint8_t ti83CodeOf(CalculatorFont font, std::uint8_t code)
+std::uint8_t Ti83CodeOf(CalculatorFont font, std::uint8_t code)
 {
     for (const Moved &entry : font == CalculatorFont::Large
                                   ? std::span<const Moved>(kTi82MovedLarge)
@@ -192,7 +194,7 @@ std::uint8_t ti83CodeOf(CalculatorFont font, std::uint8_t code)
     return code;
 }
 
-template <std::size_t N> const char *find(const Named (&table)[N], std::uint8_t code)
+template <std::size_t N> const char *Find(const Named (&table)[N], std::uint8_t code)
 {
     for (const Named &entry : table) {
         if (entry.code == code) {
@@ -203,7 +205,7 @@ template <std::size_t N> const char *find(const Named (&table)[N], std::uint8_t 
 }
 
 // The accented letters 8A-B5, four accents per vowel and then Ç ç Ñ ñ.
-std::string accentedName(std::uint8_t code, CalculatorFont font)
+std::string AccentedName(std::uint8_t code, CalculatorFont font)
 {
     static constexpr std::string_view kLetters[] = {
         "Á", "À", "Â", "Ä", "á", "à", "â", "ä", "É", "È", "Ê", "Ë", "é", "è", "ê",
@@ -215,7 +217,8 @@ std::string accentedName(std::uint8_t code, CalculatorFont font)
     if (index < 40) {
         const bool capital = index % 8 < 4;
         name = std::string(capital ? "capital " : "small ");
-        name += "AEIOU"[index / 8] + (capital ? 0 : 'a' - 'A');
+        const char vowel = "AEIOU"[index / 8];
+        name += capital ? vowel : base::AsciiLower(vowel);
         name += " with ";
         name += kAccents[index % 4];
     } else {
@@ -232,10 +235,10 @@ std::string accentedName(std::uint8_t code, CalculatorFont font)
     return name;
 }
 
-std::string ti83Name(CalculatorFont font, std::uint8_t code)
+std::string Ti83Name(CalculatorFont font, std::uint8_t code)
 {
     if (font == CalculatorFont::Small) {
-        if (const char *name = find(kTi83SmallNames, code)) {
+        if (const char *name = Find(kTi83SmallNames, code)) {
             return name;
         }
     }
@@ -254,9 +257,9 @@ std::string ti83Name(CalculatorFont font, std::uint8_t code)
                static_cast<char>(0x80 + code - 0x80);
     }
     if (code >= 0x8A && code <= 0xB5) {
-        return accentedName(code, font);
+        return AccentedName(code, font);
     }
-    const char *name = find(kTi83Names, code);
+    const char *name = Find(kTi83Names, code);
     return name != nullptr ? name : "";
 }
 
@@ -268,12 +271,12 @@ std::string CharacterName(CalcModel model, CalculatorFont font, std::uint8_t cod
         return {};
     }
     if (model == CalcModel::TI83) {
-        return ti83Name(font, code);
+        return Ti83Name(font, code);
     }
-    if (const char *name = find(kTi82Names, code)) {
+    if (const char *name = Find(kTi82Names, code)) {
         return name;
     }
-    return ti83Name(font, ti83CodeOf(font, code));
+    return Ti83Name(font, Ti83CodeOf(font, code));
 }
 
 } // namespace vexil::tools

@@ -37,7 +37,7 @@ private:
 
 // A header cell looks like a button face: silver with a light top-left edge and a
 // dark bottom-right one, and its digit in the large font.
-void drawHeader(Canvas &canvas, varfile::CalcModel model, int cellX, int cellY, int digit)
+void DrawHeader(Canvas &canvas, varfile::CalcModel model, int cellX, int cellY, int digit)
 {
     const int x = cellX * kTableCellSize;
     const int y = cellY * kTableCellSize;
@@ -55,7 +55,7 @@ void drawHeader(Canvas &canvas, varfile::CalcModel model, int cellX, int cellY, 
                  kDigitScale);
 }
 
-void drawCode(Canvas &canvas, varfile::CalcModel model, CalculatorFont font, int code)
+void DrawCode(Canvas &canvas, varfile::CalcModel model, CalculatorFont font, int code)
 {
     const int x = (code % 16 + 1) * kTableCellSize;
     const int y = (code / 16 + 1) * kTableCellSize;
@@ -90,13 +90,13 @@ TablePicture RenderCharsetTable(varfile::CalcModel model, CalculatorFont font)
     TablePicture picture;
     picture.pixels.assign(static_cast<std::size_t>(kTableSize * kTableSize), TableColour::Silver);
     Canvas canvas(picture);
-    drawHeader(canvas, model, 0, 0, -1);
+    DrawHeader(canvas, model, 0, 0, -1);
     for (int digit = 0; digit < 16; ++digit) {
-        drawHeader(canvas, model, digit + 1, 0, digit);
-        drawHeader(canvas, model, 0, digit + 1, digit);
+        DrawHeader(canvas, model, digit + 1, 0, digit);
+        DrawHeader(canvas, model, 0, digit + 1, digit);
     }
     for (int code = 0; code < 256; ++code) {
-        drawCode(canvas, model, font, code);
+        DrawCode(canvas, model, font, code);
     }
     // Close the grid on the right and at the bottom.
     canvas.fill(kTableSize - 1, kTableCellSize, 1, kTableSize - kTableCellSize, TableColour::Grey);

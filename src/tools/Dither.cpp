@@ -24,14 +24,14 @@ constexpr std::array<std::array<std::uint8_t, 8>, 8> kBayer = {{
 
 // Levels 0 to 255 spread over the matrix: 2, 6, ... 254, so pure black and pure
 // white never change.
-int orderedThreshold(int x, int y)
+int OrderedThreshold(int x, int y)
 {
     return kBayer[static_cast<std::size_t>(y % 8)][static_cast<std::size_t>(x % 8)] * 4 + 2;
 }
 
 // Error diffusion by the Floyd-Steinberg weights, each row in the opposite
 // direction to the one before, so the error does not drift to one side.
-void diffuse(const GreyImage &image, int width, int height, SpriteGrid &cells)
+void Diffuse(const GreyImage &image, int width, int height, SpriteGrid &cells)
 {
     // Levels times 16, so the sixteenths of the weights stay whole numbers; one
     // spare entry at each end takes the error pushed past the edges.
@@ -145,12 +145,12 @@ SpriteGrid ToBlackAndWhite(const GreyImage &image, const BlackAndWhite &rule)
         return cells;
     }
     if (rule.method == DitherMethod::FloydSteinberg) {
-        diffuse(image, width, height, cells);
+        Diffuse(image, width, height, cells);
     } else {
         for (int y = 0; y < height; ++y) {
             for (int x = 0; x < width; ++x) {
                 const int threshold =
-                    rule.method == DitherMethod::Ordered ? orderedThreshold(x, y) : rule.threshold;
+                    rule.method == DitherMethod::Ordered ? OrderedThreshold(x, y) : rule.threshold;
                 cells.set(x, y, image.at(x, y) < threshold);
             }
         }

@@ -13,14 +13,14 @@
 namespace vexil::tools {
 namespace {
 
-std::string tooLarge(long long width, long long height)
+std::string TooLarge(long long width, long long height)
 {
     return "The picture is " + std::to_string(width) + " x " + std::to_string(height) +
            " pixels; at most " + std::to_string(kMaxDecodedSide) + " x " +
            std::to_string(kMaxDecodedSide) + " can be read.";
 }
 
-std::variant<RgbaImage, std::string> decodePng(std::span<const std::uint8_t> bytes)
+std::variant<RgbaImage, std::string> DecodePng(std::span<const std::uint8_t> bytes)
 {
     png_image png;
     std::memset(&png, 0, sizeof png);
@@ -30,7 +30,7 @@ std::variant<RgbaImage, std::string> decodePng(std::span<const std::uint8_t> byt
     }
     if (png.width > kMaxDecodedSide || png.height > kMaxDecodedSide) {
         png_image_free(&png);
-        return tooLarge(png.width, png.height);
+        return TooLarge(png.width, png.height);
     }
     png.format = PNG_FORMAT_RGBA;
     RgbaImage image;
@@ -51,19 +51,19 @@ struct JpegErrors {
     char message[JMSG_LENGTH_MAX];
 };
 
-[[noreturn]] void jpegFault(j_common_ptr info)
+[[noreturn]] void JpegFault(j_common_ptr info)
 {
     auto *errors = reinterpret_cast<JpegErrors *>(info->err);
     info->err->format_message(info, errors->message);
     std::longjmp(errors->back, 1);
 }
 
-void jpegQuiet(j_common_ptr) {}
+void JpegQuiet(j_common_ptr) {}
 
 // Runs one step of the library, false when it failed. The steps hold nothing with a
 // destructor and the objects they change live in the caller, so the jump back
 // skips no destructor and leaves no value indeterminate.
-template <typename Step> bool jpegStep(JpegErrors &errors, Step step)
+template <typename Step> bool JpegStep(JpegErrors &errors, Step step)
 {
     if (setjmp(errors.back) != 0) {
         return false;
@@ -72,20 +72,20 @@ template <typename Step> bool jpegStep(JpegErrors &errors, Step step)
     return true;
 }
 
-std::variant<RgbaImage, std::string> decodeJpeg(std::span<const std::uint8_t> bytes)
+std::variant<RgbaImage, std::string> DecodeJpeg(std::span<const std::uint8_t> bytes)
 {
     jpeg_decompress_struct info;
     std::memset(&info, 0, sizeof info); // so destroying it before it was created is harmless
     JpegErrors errors;
     info.err = jpeg_std_error(&errors.manager);
-    errors.manager.error_exit = jpegFault;
-    errors.manager.output_message = jpegQuiet;
+    errors.manager.error_exit = JpegFault;
+    errors.manager.output_message = JpegQuiet;
     errors.message[0] = '\0';
     const auto failed = [&] {
         jpeg_destroy_decompress(&info);
         return std::string("The JPEG picture is damaged: ") + errors.message;
     };
-    if (!jpegStep(errors, [&] {
+    if (!JpegStep(errors, [&] {
             jpeg_create_decompress(&info);
             jpeg_mem_src(&info, bytes.data(), static_cast<unsigned long>(bytes.size()));
             jpeg_read_header(&info, TRUE);
@@ -93,11 +93,11 @@ std::variant<RgbaImage, std::string> decodeJpeg(std::span<const std::uint8_t> by
         return failed();
     }
     if (info.image_width > kMaxDecodedSide || info.image_height > kMaxDecodedSide) {
-        const std::string message = tooLarge(info.image_width, info.image_height);
+        const std::string message = TooLarge(info.image_width, info.image_height);
         jpeg_destroy_decompress(&info);
         return message;
     }
-    if (!jpegStep(errors, [&] {
+    if (!JpegStep(errors, [&] {
             info.out_color_space = JCS_EXT_RGBA;
             jpeg_start_decompress(&info);
         })) {
@@ -109,7 +109,7 @@ std::variant<RgbaImage, std::string> decodeJpeg(std::span<const std::uint8_t> by
     image.pixels.resize(static_cast<std::size_t>(image.width) *
                         static_cast<std::size_t>(image.height) * 4);
     std::uint8_t *const pixels = image.pixels.data();
-    if (!jpegStep(errors, [&] {
+    if (!JpegStep(errors, [&] {
             while (info.output_scanline < info.output_height) {
                 JSAMPROW row =
                     pixels + static_cast<std::size_t>(info.output_scanline) * info.output_width * 4;
@@ -143,7 +143,7 @@ private:
 
 // A colour channel held under mask, scaled to 0-255; 255 when the mask is empty (the
 // alpha of a picture without one).
-std::uint8_t channel(std::uint32_t value, std::uint32_t mask)
+std::uint8_t Channel(std::uint32_t value, std::uint32_t mask)
 {
     if (mask == 0) {
         return 255;
@@ -156,7 +156,7 @@ std::uint8_t channel(std::uint32_t value, std::uint32_t mask)
     return static_cast<std::uint8_t>(std::uint64_t{(value & mask) >> shift} * 255 / top);
 }
 
-std::variant<RgbaImage, std::string> decodeBmp(std::span<const std::uint8_t> bytes)
+std::variant<RgbaImage, std::string> DecodeBmp(std::span<const std::uint8_t> bytes)
 {
     const BmpBytes bmp(bytes);
     const std::string damaged = "The BMP picture is damaged or cut short.";
@@ -195,7 +195,7 @@ std::variant<RgbaImage, std::string> decodeBmp(std::span<const std::uint8_t> byt
         return damaged;
     }
     if (width > kMaxDecodedSide || height > kMaxDecodedSide) {
-        return tooLarge(width, height);
+        return TooLarge(width, height);
     }
     std::array<std::uint32_t, 4> masks{}; // red, green, blue, alpha
     if (compression == 3 || compression == 6) {
@@ -263,7 +263,7 @@ std::variant<RgbaImage, std::string> decodeBmp(std::span<const std::uint8_t> byt
                 const std::size_t at = row + static_cast<std::size_t>(x) * (bitsPerPixel / 8);
                 const std::uint32_t value = bitsPerPixel == 16 ? bmp.u16(at) : bmp.u32(at);
                 for (std::size_t i = 0; i < 4; ++i) {
-                    out[i] = channel(value, masks[i]);
+                    out[i] = Channel(value, masks[i]);
                 }
             }
         }
@@ -278,13 +278,13 @@ std::variant<RgbaImage, std::string> DecodeImage(std::span<const std::uint8_t> b
     static constexpr std::uint8_t kPngSignature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     if (bytes.size() >= sizeof kPngSignature &&
         std::memcmp(bytes.data(), kPngSignature, sizeof kPngSignature) == 0) {
-        return decodePng(bytes);
+        return DecodePng(bytes);
     }
     if (bytes.size() >= 2 && bytes[0] == 'B' && bytes[1] == 'M') {
-        return decodeBmp(bytes);
+        return DecodeBmp(bytes);
     }
     if (bytes.size() >= 3 && bytes[0] == 0xFF && bytes[1] == 0xD8 && bytes[2] == 0xFF) {
-        return decodeJpeg(bytes);
+        return DecodeJpeg(bytes);
     }
     return std::string("The file is not a PNG, BMP or JPEG picture.");
 }

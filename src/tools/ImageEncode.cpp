@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/ImageEncode.h"
 
+#include "base/AsciiText.h"
+
 #include <png.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cstring>
 #include <new>
 #include <string>
@@ -12,7 +13,7 @@
 namespace vexil::tools {
 namespace {
 
-void putLittle(std::vector<std::uint8_t> &out, std::uint32_t value, int bytes)
+void PutLittle(std::vector<std::uint8_t> &out, std::uint32_t value, int bytes)
 {
     for (int i = 0; i < bytes; ++i) {
         out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
@@ -20,7 +21,7 @@ void putLittle(std::vector<std::uint8_t> &out, std::uint32_t value, int bytes)
 }
 
 // Palette entry 0 black, 1 white; rows bottom up, each padded to four bytes.
-std::vector<std::uint8_t> encodeBmp(const SpriteGrid &cells, int width, int height)
+std::vector<std::uint8_t> EncodeBmp(const SpriteGrid &cells, int width, int height)
 {
     constexpr std::uint32_t kHeaders = 14 + 40 + 8;
     const auto rowSize = static_cast<std::uint32_t>((width + 31) / 32 * 4);
@@ -29,22 +30,22 @@ std::vector<std::uint8_t> encodeBmp(const SpriteGrid &cells, int width, int heig
     out.reserve(kHeaders + imageSize);
     out.push_back('B');
     out.push_back('M');
-    putLittle(out, kHeaders + imageSize, 4);
-    putLittle(out, 0, 4);
-    putLittle(out, kHeaders, 4);
-    putLittle(out, 40, 4);
-    putLittle(out, static_cast<std::uint32_t>(width), 4);
-    putLittle(out, static_cast<std::uint32_t>(height), 4);
-    putLittle(out, 1, 2); // planes
-    putLittle(out, 1, 2); // bits per pixel
-    putLittle(out, 0, 4); // no compression
-    putLittle(out, imageSize, 4);
-    putLittle(out, 2835, 4); // 72 dots per inch, each way
-    putLittle(out, 2835, 4);
-    putLittle(out, 2, 4); // palette entries
-    putLittle(out, 2, 4); // both of them needed
-    putLittle(out, 0x000000, 4);
-    putLittle(out, 0xFFFFFF, 4);
+    PutLittle(out, kHeaders + imageSize, 4);
+    PutLittle(out, 0, 4);
+    PutLittle(out, kHeaders, 4);
+    PutLittle(out, 40, 4);
+    PutLittle(out, static_cast<std::uint32_t>(width), 4);
+    PutLittle(out, static_cast<std::uint32_t>(height), 4);
+    PutLittle(out, 1, 2); // planes
+    PutLittle(out, 1, 2); // bits per pixel
+    PutLittle(out, 0, 4); // no compression
+    PutLittle(out, imageSize, 4);
+    PutLittle(out, 2835, 4); // 72 dots per inch, each way
+    PutLittle(out, 2835, 4);
+    PutLittle(out, 2, 4); // palette entries
+    PutLittle(out, 2, 4); // both of them needed
+    PutLittle(out, 0x000000, 4);
+    PutLittle(out, 0xFFFFFF, 4);
     for (int y = height - 1; y >= 0; --y) {
         std::vector<std::uint8_t> row(rowSize, 0);
         for (int x = 0; x < width; ++x) {
@@ -57,7 +58,7 @@ std::vector<std::uint8_t> encodeBmp(const SpriteGrid &cells, int width, int heig
     return out;
 }
 
-std::vector<std::uint8_t> encodePng(const SpriteGrid &cells, int width, int height)
+std::vector<std::uint8_t> EncodePng(const SpriteGrid &cells, int width, int height)
 {
     std::vector<std::uint8_t> grey(static_cast<std::size_t>(width) *
                                    static_cast<std::size_t>(height));
@@ -91,9 +92,7 @@ std::vector<std::uint8_t> encodePng(const SpriteGrid &cells, int width, int heig
 
 std::optional<ImageFormat> ImageFormatOfName(const std::filesystem::path &path)
 {
-    std::string extension = path.extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const std::string extension = base::AsciiLower(path.extension().string());
     if (extension == ".png") {
         return ImageFormat::Png;
     }
@@ -108,8 +107,8 @@ std::vector<std::uint8_t> EncodeBlackAndWhite(const SpriteGrid &cells, int width
 {
     width = std::clamp(width, 1, static_cast<int>(kSpriteColumns));
     height = std::clamp(height, 1, static_cast<int>(kSpriteRows));
-    return format == ImageFormat::Png ? encodePng(cells, width, height)
-                                      : encodeBmp(cells, width, height);
+    return format == ImageFormat::Png ? EncodePng(cells, width, height)
+                                      : EncodeBmp(cells, width, height);
 }
 
 } // namespace vexil::tools

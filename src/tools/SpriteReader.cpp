@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/SpriteReader.h"
 
+#include "base/AsciiText.h"
+
 #include <algorithm>
 #include <cctype>
 #include <map>
@@ -23,7 +25,7 @@ struct Listing {
     std::vector<Block> blocks;
 };
 
-std::string_view trim(std::string_view text)
+std::string_view Trim(std::string_view text)
 {
     const auto first = text.find_first_not_of(" \t\r");
     if (first == std::string_view::npos) {
@@ -33,29 +35,20 @@ std::string_view trim(std::string_view text)
     return text.substr(first, last - first + 1);
 }
 
-bool isLabelChar(char c)
+bool IsLabelChar(char c)
 {
     return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_' || c == '.' || c == '@';
 }
 
-std::string lower(std::string_view text)
-{
-    std::string result(text);
-    for (char &c : result) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return result;
-}
-
 // The value of digits in base, or none when a digit is wrong or the value passes 255.
-std::optional<int> digitsValue(std::string_view digits, int base)
+std::optional<int> DigitsValue(std::string_view digits, int base)
 {
     if (digits.empty()) {
         return std::nullopt;
     }
     int value = 0;
     for (char c : digits) {
-        const int lc = std::tolower(static_cast<unsigned char>(c));
+        const char lc = base::AsciiLower(c);
         const int digit =
             std::isdigit(lc) != 0 ? lc - '0' : (lc >= 'a' && lc <= 'f' ? lc - 'a' + 10 : 99);
         if (digit >= base) {
@@ -69,34 +62,34 @@ std::optional<int> digitsValue(std::string_view digits, int base)
     return value;
 }
 
-std::optional<int> parseByte(std::string_view token)
+std::optional<int> ParseByte(std::string_view token)
 {
     if (token.empty()) {
         return std::nullopt;
     }
-    const char last = static_cast<char>(std::tolower(static_cast<unsigned char>(token.back())));
+    const char last = base::AsciiLower(token.back());
     if (token.front() == '$') {
-        return digitsValue(token.substr(1), 16);
+        return DigitsValue(token.substr(1), 16);
     }
     if (token.front() == '%') {
-        return digitsValue(token.substr(1), 2);
+        return DigitsValue(token.substr(1), 2);
     }
     if (std::isdigit(static_cast<unsigned char>(token.front())) == 0) {
         return std::nullopt;
     }
     if (last == 'h') {
-        return digitsValue(token.substr(0, token.size() - 1), 16);
+        return DigitsValue(token.substr(0, token.size() - 1), 16);
     }
     if (last == 'b') {
-        if (auto binary = digitsValue(token.substr(0, token.size() - 1), 2)) {
+        if (auto binary = DigitsValue(token.substr(0, token.size() - 1), 2)) {
             return binary;
         }
     }
-    return digitsValue(token, 10);
+    return DigitsValue(token, 10);
 }
 
 // "name_3_1" names segment column 3, row 1 of sprite "name".
-bool segmentLabel(std::string_view label, std::string &base, int &column, int &row)
+bool SegmentLabel(std::string_view label, std::string &base, int &column, int &row)
 {
     const auto second = label.rfind('_');
     if (second == std::string_view::npos || second == 0) {
@@ -124,14 +117,14 @@ bool segmentLabel(std::string_view label, std::string &base, int &column, int &r
     return true;
 }
 
-std::string lineError(int number, const std::string &what)
+std::string LineError(int number, const std::string &what)
 {
     return "Line " + std::to_string(number) + ": " + what;
 }
 
 // Splits the text into blocks of byte rows; an error message instead when a line is
 // neither a label, a ".db" line, a comment nor blank.
-std::string parse(std::string_view text, Listing &listing)
+std::string Parse(std::string_view text, Listing &listing)
 {
     int number = 0;
     std::size_t start = 0;
@@ -146,11 +139,11 @@ std::string parse(std::string_view text, Listing &listing)
         if (const auto comment = line.find(';'); comment != std::string_view::npos) {
             line = line.substr(0, comment);
         }
-        line = trim(line);
+        line = Trim(line);
         // Labels, possibly followed by data on the same line.
         while (!line.empty()) {
             std::size_t length = 0;
-            while (length < line.size() && isLabelChar(line[length])) {
+            while (length < line.size() && IsLabelChar(line[length])) {
                 ++length;
             }
             if (length == 0 || length >= line.size() || line[length] != ':') {
@@ -159,7 +152,7 @@ std::string parse(std::string_view text, Listing &listing)
             const std::string_view label = line.substr(0, length);
             std::string base;
             Block block;
-            block.segment = segmentLabel(label, base, block.column, block.row);
+            block.segment = SegmentLabel(label, base, block.column, block.row);
             if (block.segment) {
                 listing.blocks.push_back(std::move(block));
                 if (listing.label.empty()) {
@@ -168,25 +161,25 @@ std::string parse(std::string_view text, Listing &listing)
             } else if (listing.label.empty()) {
                 listing.label = std::string(label);
             }
-            line = trim(line.substr(length + 1));
+            line = Trim(line.substr(length + 1));
         }
         if (line.empty()) {
             continue;
         }
         const auto space = line.find_first_of(" \t");
-        const std::string directive = lower(line.substr(0, space));
+        const std::string directive = base::AsciiLower(line.substr(0, space));
         if (directive != ".db" && directive != "db" && directive != ".byte") {
-            return lineError(number, "\"" + std::string(line) + "\" is not sprite data.");
+            return LineError(number, "\"" + std::string(line) + "\" is not sprite data.");
         }
         ByteRow bytes;
         std::string_view values =
             space == std::string_view::npos ? std::string_view() : line.substr(space);
         while (true) {
             const auto comma = values.find(',');
-            const std::string_view token = trim(values.substr(0, comma));
-            const std::optional<int> value = parseByte(token);
+            const std::string_view token = Trim(values.substr(0, comma));
+            const std::optional<int> value = ParseByte(token);
             if (!value) {
-                return lineError(number, "\"" + std::string(token) + "\" is not a byte.");
+                return LineError(number, "\"" + std::string(token) + "\" is not a byte.");
             }
             bytes.push_back(static_cast<std::uint8_t>(*value));
             if (comma == std::string_view::npos) {
@@ -202,7 +195,7 @@ std::string parse(std::string_view text, Listing &listing)
     return {};
 }
 
-int byteWidth(const std::vector<ByteRow> &rows)
+int ByteWidth(const std::vector<ByteRow> &rows)
 {
     std::size_t widest = 0;
     for (const ByteRow &row : rows) {
@@ -212,7 +205,7 @@ int byteWidth(const std::vector<ByteRow> &rows)
 }
 
 // One past the rightmost set bit of the rows, 0 when none is set.
-int inkWidth(const std::vector<ByteRow> &rows)
+int InkWidth(const std::vector<ByteRow> &rows)
 {
     int width = 0;
     for (const ByteRow &row : rows) {
@@ -227,7 +220,7 @@ int inkWidth(const std::vector<ByteRow> &rows)
     return width;
 }
 
-void place(const std::vector<ByteRow> &rows, int x, int y, int width, SpriteGrid &cells)
+void Place(const std::vector<ByteRow> &rows, int x, int y, int width, SpriteGrid &cells)
 {
     for (std::size_t row = 0; row < rows.size(); ++row) {
         for (int column = 0; column < width; ++column) {
@@ -239,34 +232,34 @@ void place(const std::vector<ByteRow> &rows, int x, int y, int width, SpriteGrid
     }
 }
 
-std::string sizeError(int width, int height)
+std::string SizeError(int width, int height)
 {
     return "The sprite is " + std::to_string(width) + " x " + std::to_string(height) +
            " pixels; the Sprite Editor holds at most " + std::to_string(kSpriteColumns) + " x " +
            std::to_string(kSpriteRows) + ".";
 }
 
-void readPlain(const Block &block, SpriteReadResult &result)
+void ReadPlain(const Block &block, SpriteReadResult &result)
 {
-    const int width = 8 * byteWidth(block.rows);
+    const int width = 8 * ByteWidth(block.rows);
     const int height = static_cast<int>(block.rows.size());
     if (width > kSpriteColumns || height > kSpriteRows) {
-        result.error = sizeError(width, height);
+        result.error = SizeError(width, height);
         return;
     }
     Sprite sprite;
     sprite.width = width;
     sprite.height = height;
-    place(block.rows, 0, 0, width, sprite.cells);
+    Place(block.rows, 0, 0, width, sprite.cells);
     result.sprite = sprite;
 }
 
-std::string segmentName(int column, int row)
+std::string SegmentName(int column, int row)
 {
     return std::to_string(column) + "_" + std::to_string(row);
 }
 
-void readSegments(const std::vector<Block> &blocks, std::optional<int> hint,
+void ReadSegments(const std::vector<Block> &blocks, std::optional<int> hint,
                   SpriteReadResult &result)
 {
     std::map<std::pair<int, int>, const Block *> grid;
@@ -274,11 +267,11 @@ void readSegments(const std::vector<Block> &blocks, std::optional<int> hint,
     int rows = 0;
     for (const Block &block : blocks) {
         if (block.rows.empty()) {
-            result.error = "Segment " + segmentName(block.column, block.row) + " has no data.";
+            result.error = "Segment " + SegmentName(block.column, block.row) + " has no data.";
             return;
         }
         if (!grid.emplace(std::pair(block.row, block.column), &block).second) {
-            result.error = "Segment " + segmentName(block.column, block.row) + " appears twice.";
+            result.error = "Segment " + SegmentName(block.column, block.row) + " appears twice.";
             return;
         }
         columns = std::max(columns, block.column + 1);
@@ -292,23 +285,23 @@ void readSegments(const std::vector<Block> &blocks, std::optional<int> hint,
         for (int column = 0; column < columns; ++column) {
             const auto found = grid.find({row, column});
             if (found == grid.end()) {
-                result.error = "Segment " + segmentName(column, row) + " is missing.";
+                result.error = "Segment " + SegmentName(column, row) + " is missing.";
                 return;
             }
             const Block &block = *found->second;
             const int height = static_cast<int>(block.rows.size());
-            const int width = byteWidth(block.rows);
+            const int width = ByteWidth(block.rows);
             int &rowHeight = heights[static_cast<std::size_t>(row)];
             int &columnBytes = bytes[static_cast<std::size_t>(column)];
             if ((column > 0 && rowHeight != height) || (row > 0 && columnBytes != width)) {
-                result.error = "Segment " + segmentName(column, row) +
+                result.error = "Segment " + SegmentName(column, row) +
                                " does not line up with the segments beside and above it.";
                 return;
             }
             rowHeight = height;
             columnBytes = width;
             int &ink = column + 1 < columns ? inkBeforeLastColumn : inkInLastColumn;
-            ink = std::max(ink, inkWidth(block.rows));
+            ink = std::max(ink, InkWidth(block.rows));
         }
     }
     // Every segment but those of the last column and row is size x size; the others
@@ -357,7 +350,7 @@ void readSegments(const std::vector<Block> &blocks, std::optional<int> hint,
         height += rowHeight;
     }
     if (width > kSpriteColumns || height > kSpriteRows) {
-        result.error = sizeError(width, height);
+        result.error = SizeError(width, height);
         return;
     }
     Sprite sprite;
@@ -367,7 +360,7 @@ void readSegments(const std::vector<Block> &blocks, std::optional<int> hint,
         for (int column = 0; column < columns; ++column) {
             const int x = column * (size ? *size : 0);
             const int segmentWidth = column + 1 < columns ? *size : lastWidth;
-            place(grid.at({row, column})->rows, x, y, segmentWidth, sprite.cells);
+            Place(grid.at({row, column})->rows, x, y, segmentWidth, sprite.cells);
         }
     }
     result.sprite = sprite;
@@ -379,7 +372,7 @@ SpriteReadResult ReadSpriteText(std::string_view text, std::optional<int> segmen
 {
     SpriteReadResult result;
     Listing listing;
-    result.error = parse(text, listing);
+    result.error = Parse(text, listing);
     result.label = listing.label;
     if (!result.error.empty()) {
         return result;
@@ -395,10 +388,10 @@ SpriteReadResult ReadSpriteText(std::string_view text, std::optional<int> segmen
             result.error = "Some \".db\" lines come before the first segment label.";
             return result;
         }
-        readPlain(listing.blocks.front(), result);
+        ReadPlain(listing.blocks.front(), result);
         return result;
     }
-    readSegments(listing.blocks, segmentSize, result);
+    ReadSegments(listing.blocks, segmentSize, result);
     return result;
 }
 

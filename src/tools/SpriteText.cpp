@@ -8,7 +8,7 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 
-void addLine(std::string &text, std::string_view line)
+void AddLine(std::string &text, std::string_view line)
 {
     text += line;
     text += kLineEnd;
@@ -44,24 +44,24 @@ SpriteText WriteSpriteText(const Sprite &sprite, std::string_view label,
 {
     SpriteText result;
     std::string &text = result.text;
-    addLine(text, std::string("; Sprite data for ") + std::string(label));
-    addLine(text, std::string(label) + ":");
+    AddLine(text, std::string("; Sprite data for ") + std::string(label));
+    AddLine(text, std::string(label) + ":");
     if (!segmentSize) {
         for (int y = 0; y < sprite.height; ++y) {
-            addLine(text, DbLine(RowBytes(sprite.cells, 0, y, sprite.width)));
+            AddLine(text, DbLine(RowBytes(sprite.cells, 0, y, sprite.width)));
         }
         return result;
     }
     int count = 0;
     for (const SpriteSegment &segment :
          SplitIntoSegments(sprite.width, sprite.height, *segmentSize)) {
-        addLine(text, std::string(label) + "_" + std::to_string(segment.column) + "_" +
+        AddLine(text, std::string(label) + "_" + std::to_string(segment.column) + "_" +
                           std::to_string(segment.row) + ":");
         count += 3;
         for (int y = segment.y; y < segment.y + segment.height; ++y) {
             const std::vector<std::uint8_t> bytes =
                 RowBytes(sprite.cells, segment.x, y, segment.width);
-            addLine(text, DbLine(bytes));
+            AddLine(text, DbLine(bytes));
             count += static_cast<int>(bytes.size());
         }
     }

@@ -5,8 +5,9 @@ namespace vexil::vardata {
 
 std::optional<std::uint8_t> FixedOffsetReader::byteAt(std::size_t offset) const
 {
-    if (offset >= bytes_.size())
+    if (offset >= bytes_.size()) {
         return std::nullopt;
+    }
     return bytes_[offset];
 }
 
@@ -14,16 +15,18 @@ std::optional<std::uint16_t> FixedOffsetReader::wordAt(std::size_t offset) const
 {
     auto low = byteAt(offset);
     auto high = offset + 1 > offset ? byteAt(offset + 1) : std::nullopt;
-    if (!low || !high)
+    if (!low || !high) {
         return std::nullopt;
+    }
     return static_cast<std::uint16_t>(*low | (*high << 8));
 }
 
 std::optional<std::span<const std::uint8_t>> FixedOffsetReader::bytesAt(std::size_t offset,
                                                                         std::size_t count) const
 {
-    if (offset > bytes_.size() || count > bytes_.size() - offset)
+    if (offset > bytes_.size() || count > bytes_.size() - offset) {
         return std::nullopt;
+    }
     return bytes_.subspan(offset, count);
 }
 

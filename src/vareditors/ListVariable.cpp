@@ -15,8 +15,9 @@ constexpr std::uint8_t kComplexListType = 0x0D;
 
 std::optional<int> BuiltinListNumber(std::string_view name)
 {
-    if (name.size() == 2 && name[0] == 'L' && name[1] >= '1' && name[1] <= '6')
+    if (name.size() == 2 && name[0] == 'L' && name[1] >= '1' && name[1] <= '6') {
         return name[1] - '0';
+    }
     return std::nullopt;
 }
 
@@ -24,24 +25,29 @@ std::optional<int> BuiltinListNumber(std::string_view name)
 
 std::optional<varfile::VarName> ListNameBytes(std::string_view name)
 {
-    if (auto number = BuiltinListNumber(name))
+    if (auto number = BuiltinListNumber(name)) {
         return varfile::ListVarName(*number);
-    if (name.empty() || name.size() > kMaxListNameLength)
+    }
+    if (name.empty() || name.size() > kMaxListNameLength) {
         return std::nullopt;
+    }
     varfile::VarName bytes{};
     bytes[0] = varfile::kListPrefix;
-    for (std::size_t i = 0; i < name.size(); ++i)
+    for (std::size_t i = 0; i < name.size(); ++i) {
         bytes[i + 1] = name[i] == '@' ? varfile::kThetaByte : static_cast<std::uint8_t>(name[i]);
+    }
     return bytes;
 }
 
 std::string ListNameFromBytes(const varfile::VarName &bytes)
 {
-    if (bytes[1] < kBuiltinListCount)
+    if (bytes[1] < kBuiltinListCount) {
         return "L" + std::to_string(bytes[1] + 1);
+    }
     std::string name;
-    for (std::size_t i = 1; i <= kMaxListNameLength && bytes[i] != 0; ++i)
+    for (std::size_t i = 1; i <= kMaxListNameLength && bytes[i] != 0; ++i) {
         name += bytes[i] == varfile::kThetaByte ? '@' : static_cast<char>(bytes[i]);
+    }
     return name;
 }
 
@@ -111,8 +117,9 @@ ListBuild BuildListFile(const ListVariable &list)
     data.push_back(static_cast<std::uint8_t>(list.elements.size() >> 8));
     for (std::size_t k = 0; k < list.elements.size(); ++k) {
         bool fits = AppendReal(data, list.elements[k].re, varfile::RealKind::Real);
-        if (complex)
+        if (complex) {
             fits = fits && AppendReal(data, list.elements[k].im, varfile::RealKind::Real);
+        }
         if (!fits) {
             build.error = "Element " + std::to_string(k + 1) + " lies outside -1E100 to 1E100.";
             return build;

@@ -36,19 +36,23 @@ NumberBuild Finish(varfile::CalcModel model, varfile::CommentWriter writer, std:
 
 int LetterIndexFromByte(std::uint8_t nameByte)
 {
-    if (nameByte == varfile::kThetaByte)
+    if (nameByte == varfile::kThetaByte) {
         return kThetaNameIndex;
-    if (nameByte >= 'A' && nameByte <= 'Z')
+    }
+    if (nameByte >= 'A' && nameByte <= 'Z') {
         return nameByte - 'A';
+    }
     return 0;
 }
 
 std::uint8_t LetterByteFromIndex(int index)
 {
-    if (index == kThetaNameIndex)
+    if (index == kThetaNameIndex) {
         return varfile::kThetaByte;
-    if (index < 0 || index > 25)
+    }
+    if (index < 0 || index > 25) {
         return 'A';
+    }
     return static_cast<std::uint8_t>('A' + index);
 }
 
@@ -75,8 +79,9 @@ LoadResult<RealVariable> LoadRealFile(varfile::ByteView file)
 NumberBuild BuildRealFile(const RealVariable &real)
 {
     varfile::Bytes data;
-    if (!AppendReal(data, real.value, varfile::RealKind::Real))
+    if (!AppendReal(data, real.value, varfile::RealKind::Real)) {
         return {{}, std::string(kOutOfRange)};
+    }
     return Finish(real.model, varfile::CommentWriter::Real, kRealType, real.nameIndex,
                   std::move(data));
 }
@@ -110,8 +115,9 @@ NumberBuild BuildComplexFile(const ComplexVariable &complex)
 {
     varfile::Bytes data;
     if (!AppendReal(data, complex.re, varfile::RealKind::ComplexHalf) ||
-        !AppendReal(data, complex.im, varfile::RealKind::ComplexHalf))
+        !AppendReal(data, complex.im, varfile::RealKind::ComplexHalf)) {
         return {{}, std::string(kOutOfRange)};
+    }
     return Finish(varfile::CalcModel::TI83, varfile::CommentWriter::Complex, kComplexType,
                   complex.nameIndex, std::move(data));
 }

@@ -10,16 +10,18 @@ namespace vexil::vardata {
 std::optional<double> ReadReal(const FixedOffsetReader &reader, std::size_t offset)
 {
     auto bytes = reader.bytesAt(offset, kRealSize);
-    if (!bytes)
+    if (!bytes) {
         return std::nullopt;
+    }
     return varfile::DecodeReal(bytes->first<kRealSize>());
 }
 
 bool AppendReal(varfile::Bytes &data, double value, varfile::RealKind kind)
 {
     auto bytes = varfile::EncodeReal(value, kind);
-    if (!bytes)
+    if (!bytes) {
         return false;
+    }
     data.insert(data.end(), bytes->begin(), bytes->end());
     return true;
 }

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "varfile/FileKind.h"
 
+#include "base/AsciiText.h"
 #include "varfile/VarFile.h"
 #include "varfile/VarFileReader.h"
 #include "varfile/VarTypes.h"
 
-#include <cctype>
 #include <cstdio>
 #include <cstring>
 
@@ -29,7 +29,7 @@ std::string InSentence(const char *meaning)
 {
     std::string text = meaning;
     if (text.size() > 1 && text[1] != '-') {
-        text[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(text[0])));
+        text[0] = base::AsciiLower(text[0]);
     }
     return text;
 }
@@ -132,7 +132,7 @@ std::optional<CalculatorFileKind> KindOfCalculatorFile(ByteView file, std::strin
         return std::nullopt;
     }
     const CalcModel model = extension[1] == '2' ? CalcModel::TI82 : CalcModel::TI83;
-    const char letter = static_cast<char>(std::tolower(static_cast<unsigned char>(extension[2])));
+    const char letter = base::AsciiLower(extension[2]);
     const std::string dotted = "." + std::string(ModelDigits(model)) + letter;
     if (letter == 'g') {
         return CalculatorFileKind{"a " + ModelName(model) + " group", dotted};

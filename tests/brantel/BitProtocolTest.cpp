@@ -18,8 +18,9 @@ public:
     void drive(uint8_t value) override { driven.push_back(value); }
     uint8_t sample() override
     {
-        if (script_.empty())
+        if (script_.empty()) {
             return kLineMask;
+        }
         const uint8_t s = script_.front();
         script_.pop_front();
         return s;
@@ -58,7 +59,7 @@ private:
 
 // For one bit as the receiver sees it: the sender's pull, the sender's release
 // (with the receiver's acknowledge still holding its line), then idle.
-void addBit(std::deque<uint8_t> &script, bool one)
+void AddBit(std::deque<uint8_t> &script, bool one)
 {
     script.push_back(one ? kLineBHigh : kLineAHigh);
     script.push_back(one ? kLineAHigh : kLineBHigh);
@@ -73,7 +74,7 @@ TEST(BitProtocol, SendsLeastSignificantBitFirstOnTheRightLines)
     // by a release.
     AckingLines lines;
     CountingHooks hooks;
-    ASSERT_TRUE(sendByte(lines, hooks, 0x01));
+    ASSERT_TRUE(SendByte(lines, hooks, 0x01));
     std::vector<uint8_t> expected{kPullLineA, kReleaseBoth};
     for (int i = 0; i < 7; ++i) {
         expected.push_back(kPullLineB);
@@ -83,7 +84,7 @@ TEST(BitProtocol, SendsLeastSignificantBitFirstOnTheRightLines)
 
     // 0x80: the set bit goes last.
     AckingLines high;
-    ASSERT_TRUE(sendByte(high, hooks, 0x80));
+    ASSERT_TRUE(SendByte(high, hooks, 0x80));
     EXPECT_EQ(high.driven[0], kPullLineB);
     EXPECT_EQ(high.driven[14], kPullLineA);
 }
@@ -92,12 +93,13 @@ TEST(BitProtocol, ReceivesAndAcknowledgesOnTheOtherLine)
 {
     // 0x01 arrives as a 1 then seven 0s; a 1 is acknowledged on line B, a 0 on A.
     std::deque<uint8_t> script;
-    addBit(script, true);
-    for (int i = 0; i < 7; ++i)
-        addBit(script, false);
+    AddBit(script, true);
+    for (int i = 0; i < 7; ++i) {
+        AddBit(script, false);
+    }
     ScriptedLines lines(script);
     CountingHooks hooks;
-    EXPECT_EQ(receiveByte(lines, hooks), std::optional<uint8_t>(0x01));
+    EXPECT_EQ(ReceiveByte(lines, hooks), std::optional<uint8_t>(0x01));
     ASSERT_EQ(lines.driven.size(), 16u);
     EXPECT_EQ(lines.driven[0], kPullLineB);
     EXPECT_EQ(lines.driven[1], kReleaseBoth);
@@ -107,11 +109,12 @@ TEST(BitProtocol, ReceivesAndAcknowledgesOnTheOtherLine)
 TEST(BitProtocol, BothLinesLowAtTheStartOfABitIsAZero)
 {
     std::deque<uint8_t> script{0x00, kLineBHigh, kLineMask};
-    for (int i = 0; i < 7; ++i)
-        addBit(script, true);
+    for (int i = 0; i < 7; ++i) {
+        AddBit(script, true);
+    }
     ScriptedLines lines(script);
     CountingHooks hooks;
-    EXPECT_EQ(receiveByte(lines, hooks), std::optional<uint8_t>(0xFE));
+    EXPECT_EQ(ReceiveByte(lines, hooks), std::optional<uint8_t>(0xFE));
     EXPECT_EQ(lines.driven[0], kPullLineA);
 }
 
@@ -120,13 +123,13 @@ TEST(BitProtocol, AbortEndsAWaitAndLeavesTheLinesAlone)
     // Sending with nobody to acknowledge: the pull stays, nothing else is driven.
     ScriptedLines silent({});
     CountingHooks hooks(5);
-    EXPECT_FALSE(sendByte(silent, hooks, 0xFF));
+    EXPECT_FALSE(SendByte(silent, hooks, 0xFF));
     EXPECT_EQ(silent.driven, std::vector<uint8_t>{kPullLineA});
     EXPECT_EQ(hooks.pumps, 5);
 
     // Receiving with nobody sending: nothing is driven at all.
     ScriptedLines idle({});
     CountingHooks receiveHooks(3);
-    EXPECT_EQ(receiveByte(idle, receiveHooks), std::nullopt);
+    EXPECT_EQ(ReceiveByte(idle, receiveHooks), std::nullopt);
     EXPECT_TRUE(idle.driven.empty());
 }

@@ -91,9 +91,10 @@ TEST_F(DriverTest, OnlyExactlyOneAborts)
         VirtualCable calc(path_, CableEnd::Calculator);
         StopFlag hooks(stop);
         for (int i = 0; i < 256; ++i) {
-            const auto b = receiveByte(calc, hooks);
-            if (!b || !sendByte(calc, hooks, static_cast<uint8_t>(*b ^ 0xFF)))
+            const auto b = ReceiveByte(calc, hooks);
+            if (!b || !SendByte(calc, hooks, static_cast<uint8_t>(*b ^ 0xFF))) {
                 return;
+            }
         }
     });
     bool allEchoed = true;
@@ -112,8 +113,9 @@ TEST_F(DriverTest, AFlagSetFromAPumpedHandlerEndsTheWait)
     int calls = 0;
     brantel_set_pump(
         [](void *context) {
-            if (++*static_cast<int *>(context) == 100)
+            if (++*static_cast<int *>(context) == 100) {
                 SetBrk(1);
+            }
         },
         &calls);
     Put82(0x55);
@@ -149,13 +151,13 @@ TEST(DriverOpen, FailuresNameTheDeviceAndTheCause)
     EXPECT_EQ(brantel_open_lines(BRANTEL_LINES_SERIAL, "/dev/null", message, sizeof message), -1);
     EXPECT_NE(std::string(message).find("/dev/null"), std::string::npos);
     // A device the user may not open: name the group to join.
-    const std::string denied = deviceErrorMessage("/dev/ttyS9", EACCES, "dialout");
+    const std::string denied = DeviceErrorMessage("/dev/ttyS9", EACCES, "dialout");
     EXPECT_NE(denied.find("/dev/ttyS9"), std::string::npos);
     EXPECT_NE(denied.find("adduser"), std::string::npos);
     EXPECT_EQ(denied.find("udev"), std::string::npos);
     // A parallel port can also be opened through the udev rule that grants it to the
     // user at the desk.
-    const std::string parport = deviceErrorMessage("/dev/parport7", EACCES, "lp");
+    const std::string parport = DeviceErrorMessage("/dev/parport7", EACCES, "lp");
     EXPECT_NE(parport.find("/dev/parport7"), std::string::npos);
     EXPECT_NE(parport.find("\"lp\""), std::string::npos);
     EXPECT_NE(parport.find("70-vexil-parport.rules"), std::string::npos);
@@ -186,7 +188,7 @@ TEST_F(DriverTest, ATimeLimitEndsAStalledByteWithoutTheBreakFlag)
     std::thread slowCalc([&] {
         VirtualCable calc(path_, CableEnd::Calculator);
         SlowHooks hooks(stop, std::chrono::milliseconds(10));
-        receiveByte(calc, hooks);
+        ReceiveByte(calc, hooks);
     });
     Put82(0xA5);
     EXPECT_EQ(brantel_timed_out(), 0);
@@ -204,10 +206,10 @@ TEST(SerialLines, ClosingLeavesTheModemLinesRaised)
     ::tcgetattr(slave, &tio);
     tio.c_cflag |= HUPCL;
     ::tcsetattr(slave, TCSANOW, &tio);
-    EXPECT_TRUE(keepModemLinesOnClose(slave));
+    EXPECT_TRUE(KeepModemLinesOnClose(slave));
     ::tcgetattr(slave, &tio);
     EXPECT_EQ(tio.c_cflag & HUPCL, 0u);
     ::close(slave);
     ::close(master);
-    EXPECT_FALSE(keepModemLinesOnClose(-1));
+    EXPECT_FALSE(KeepModemLinesOnClose(-1));
 }

@@ -23,7 +23,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-fs::path strictCablePath(const char *name)
+fs::path StrictCablePath(const char *name)
 {
     const fs::path dir =
         fs::temp_directory_path() / ("vexil-handshake-" + std::to_string(::getpid()));
@@ -62,8 +62,9 @@ public:
     {
         if (late_) {
             late_ = false;
-            while (cable_.sample() == kLineMask && !senderDone_.load())
+            while (cable_.sample() == kLineMask && !senderDone_.load()) {
                 std::this_thread::yield();
+            }
         }
         return cable_.sample();
     }
@@ -91,27 +92,29 @@ private:
     void maybeStall()
     {
         const unsigned roll = random_() % 256;
-        if (roll == 0)
+        if (roll == 0) {
             std::this_thread::sleep_for(std::chrono::microseconds(random_() % 200));
-        else if (roll < 8)
+        } else if (roll < 8) {
             std::this_thread::yield();
+        }
     }
     VirtualCable &cable_;
     std::mt19937 random_;
 };
 
-std::vector<uint8_t> randomBytes(size_t count, unsigned seed)
+std::vector<uint8_t> RandomBytes(size_t count, unsigned seed)
 {
     std::mt19937 random(seed);
     std::vector<uint8_t> bytes(count);
-    for (auto &b : bytes)
+    for (auto &b : bytes) {
         b = static_cast<uint8_t>(random());
+    }
     return bytes;
 }
 
 // Sends `bytes` from `from` to a receiver wrapped by `slow`, on two threads.
 template <typename MakeReceiver>
-std::vector<uint8_t> transfer(const fs::path &path, CableEnd from,
+std::vector<uint8_t> Transfer(const fs::path &path, CableEnd from,
                               const std::vector<uint8_t> &bytes, MakeReceiver slow)
 {
     VirtualCable sender(path.string(), from);
@@ -124,16 +127,18 @@ std::vector<uint8_t> transfer(const fs::path &path, CableEnd from,
         auto receiver = slow(receiverEnd, senderDone);
         Deadline hooks(std::chrono::seconds(120));
         for (size_t i = 0; i < bytes.size(); ++i) {
-            const auto b = receiveByte(receiver, hooks);
-            if (!b)
+            const auto b = ReceiveByte(receiver, hooks);
+            if (!b) {
                 return;
+            }
             got.push_back(*b);
         }
     });
     Deadline hooks(std::chrono::seconds(120));
     for (uint8_t b : bytes) {
-        if (!sendByte(sender, hooks, b))
+        if (!SendByte(sender, hooks, b)) {
             break;
+        }
     }
     senderDone = true;
     reader.join();
@@ -144,11 +149,11 @@ std::vector<uint8_t> transfer(const fs::path &path, CableEnd from,
 
 TEST(Handshake, AReceiverThatNeverSeesTheLinesIdleGetsEveryByte)
 {
-    const fs::path path = strictCablePath("never-idle");
-    const auto bytes = randomBytes(512, 1);
+    const fs::path path = StrictCablePath("never-idle");
+    const auto bytes = RandomBytes(512, 1);
     for (CableEnd from : {CableEnd::Computer, CableEnd::Calculator}) {
         const auto got =
-            transfer(path, from, bytes, [](VirtualCable &cable, const std::atomic<bool> &done) {
+            Transfer(path, from, bytes, [](VirtualCable &cable, const std::atomic<bool> &done) {
                 return NeverSeesIdle(cable, done);
             });
         ASSERT_EQ(got.size(), bytes.size());
@@ -158,12 +163,12 @@ TEST(Handshake, AReceiverThatNeverSeesTheLinesIdleGetsEveryByte)
 
 TEST(Handshake, ASlowReceiverTakesAHundredKilobytesEachWay)
 {
-    const fs::path path = strictCablePath("slow");
-    const auto bytes = randomBytes(100 * 1024, 2);
+    const fs::path path = StrictCablePath("slow");
+    const auto bytes = RandomBytes(100 * 1024, 2);
     unsigned seed = 3;
     for (CableEnd from : {CableEnd::Computer, CableEnd::Calculator}) {
         const auto got =
-            transfer(path, from, bytes, [&seed](VirtualCable &cable, const std::atomic<bool> &) {
+            Transfer(path, from, bytes, [&seed](VirtualCable &cable, const std::atomic<bool> &) {
                 return Sluggish(cable, seed++);
             });
         ASSERT_EQ(got.size(), bytes.size());

@@ -21,7 +21,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path cablePath(const char *name)
+fs::path CablePath(const char *name)
 {
     static const vexil::testing::ScratchFolder folder;
     fs::remove(folder / name);
@@ -34,7 +34,7 @@ public:
 };
 
 // Sends `bytes` from one end while the other end receives them, on two threads.
-std::vector<uint8_t> exchange(const fs::path &path, CableEnd from,
+std::vector<uint8_t> Exchange(const fs::path &path, CableEnd from,
                               const std::vector<uint8_t> &bytes)
 {
     VirtualCable sender(path, from);
@@ -44,12 +44,14 @@ std::vector<uint8_t> exchange(const fs::path &path, CableEnd from,
     std::vector<uint8_t> got;
     std::thread reader([&] {
         Forever hooks;
-        for (size_t i = 0; i < bytes.size(); ++i)
-            got.push_back(receiveByte(receiver, hooks).value_or(0));
+        for (size_t i = 0; i < bytes.size(); ++i) {
+            got.push_back(ReceiveByte(receiver, hooks).value_or(0));
+        }
     });
     Forever hooks;
-    for (uint8_t b : bytes)
-        sendByte(sender, hooks, b);
+    for (uint8_t b : bytes) {
+        SendByte(sender, hooks, b);
+    }
     reader.join();
     return got;
 }
@@ -58,7 +60,7 @@ std::vector<uint8_t> exchange(const fs::path &path, CableEnd from,
 
 TEST(VirtualCable, LinesAreTheWiredAndOfBothEnds)
 {
-    const fs::path path = cablePath("wired-and");
+    const fs::path path = CablePath("wired-and");
     VirtualCable pc(path.string(), CableEnd::Computer);
     auto calc = std::make_unique<VirtualCable>(path.string(), CableEnd::Calculator);
     ASSERT_TRUE(pc.ok());
@@ -82,7 +84,7 @@ TEST(VirtualCable, LinesAreTheWiredAndOfBothEnds)
 
 TEST(VirtualCable, ReportsAnIdleMomentThatAnEndDidNotSee)
 {
-    const fs::path path = cablePath("missed-idle");
+    const fs::path path = CablePath("missed-idle");
     VirtualCable a(path.string(), CableEnd::Computer);
     VirtualCable b(path.string(), CableEnd::Calculator);
     a.drive(kPullLineA);
@@ -94,7 +96,7 @@ TEST(VirtualCable, ReportsAnIdleMomentThatAnEndDidNotSee)
     EXPECT_EQ(b.sample(), kLineAHigh);
 }
 
-std::string contents(const fs::path &path)
+std::string Contents(const fs::path &path)
 {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
@@ -102,7 +104,7 @@ std::string contents(const fs::path &path)
 
 TEST(VirtualCable, CreatesACableOnlyWhereNoFileExists)
 {
-    const fs::path path = cablePath("fresh");
+    const fs::path path = CablePath("fresh");
     {
         VirtualCable cable(path.string(), CableEnd::Computer);
         ASSERT_TRUE(cable.ok()) << cable.error();
@@ -113,8 +115,9 @@ TEST(VirtualCable, CreatesACableOnlyWhereNoFileExists)
     EXPECT_TRUE(VirtualCable(path.string(), CableEnd::Calculator).ok());
     // The file was made under another name and linked into place: nothing of
     // that stays behind.
-    for (const auto &item : fs::directory_iterator(path.parent_path()))
+    for (const auto &item : fs::directory_iterator(path.parent_path())) {
         EXPECT_EQ(item.path().filename().string().find("fresh.new-"), std::string::npos);
+    }
 
     VirtualCable nowhere("/nonexistent-folder/cable", CableEnd::Computer);
     EXPECT_FALSE(nowhere.ok());
@@ -127,18 +130,18 @@ TEST(VirtualCable, LeavesEveryOtherFileAsItIs)
     for (const std::string &text :
          {std::string("some text that is certainly not a cable"), std::string(64, '\0'),
           std::string("VXBL") + std::string(96, '\0'), std::string()}) {
-        const fs::path path = cablePath("not-a-cable");
+        const fs::path path = CablePath("not-a-cable");
         std::ofstream(path, std::ios::binary) << text;
         VirtualCable cable(path.string(), CableEnd::Computer);
         EXPECT_FALSE(cable.ok());
         EXPECT_EQ(cable.error(), "the file is not a virtual cable");
-        EXPECT_EQ(contents(path), text);
+        EXPECT_EQ(Contents(path), text);
     }
     // Nor a folder or a FIFO, which must not block the open either.
-    const fs::path folder = cablePath("folder");
+    const fs::path folder = CablePath("folder");
     fs::create_directory(folder);
     EXPECT_FALSE(VirtualCable(folder.string(), CableEnd::Computer).ok());
-    const fs::path fifo = cablePath("fifo");
+    const fs::path fifo = CablePath("fifo");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     EXPECT_FALSE(VirtualCable(fifo.string(), CableEnd::Computer).ok());
     EXPECT_TRUE(fs::is_fifo(fifo));
@@ -147,22 +150,24 @@ TEST(VirtualCable, LeavesEveryOtherFileAsItIs)
 TEST(VirtualCable, EveryByteValueCrossesInBothDirections)
 {
     std::vector<uint8_t> all(256);
-    for (int i = 0; i < 256; ++i)
+    for (int i = 0; i < 256; ++i) {
         all[i] = static_cast<uint8_t>(i);
-    const fs::path path = cablePath("all-bytes");
-    EXPECT_EQ(exchange(path, CableEnd::Computer, all), all);
-    EXPECT_EQ(exchange(path, CableEnd::Calculator, all), all);
+    }
+    const fs::path path = CablePath("all-bytes");
+    EXPECT_EQ(Exchange(path, CableEnd::Computer, all), all);
+    EXPECT_EQ(Exchange(path, CableEnd::Calculator, all), all);
 }
 
 TEST(VirtualCable, LongRandomPacketsArriveIntact)
 {
     std::mt19937 random(6);
     std::uniform_int_distribution<int> byte(0, 255);
-    const fs::path path = cablePath("random");
+    const fs::path path = CablePath("random");
     for (CableEnd from : {CableEnd::Computer, CableEnd::Calculator}) {
         std::vector<uint8_t> packet(6000);
-        for (auto &b : packet)
+        for (auto &b : packet) {
             b = static_cast<uint8_t>(byte(random));
-        EXPECT_EQ(exchange(path, from, packet), packet);
+        }
+        EXPECT_EQ(Exchange(path, from, packet), packet);
     }
 }

@@ -39,10 +39,11 @@ protected:
     void TearDown() override
     {
         stop_ = true;
-        if (thread_.joinable())
+        if (thread_.joinable()) {
             thread_.join();
+        }
     }
-    std::string cable() const { return link::virtualCablePath(folder.path()).string(); }
+    std::string cable() const { return link::VirtualCablePath(folder.path()).string(); }
     void startCalculator(std::vector<std::string> toSend = {})
     {
         calculator_ = std::make_unique<link::calcsim::SimCalculator>(config);

@@ -22,14 +22,14 @@ namespace brantel = vexil::brantel;
 
 namespace {
 
-std::string cablePath(const char *name)
+std::string CablePath(const char *name)
 {
     static const vexil::testing::ScratchFolder folder;
     fs::remove(folder / name);
     return (folder / name).string();
 }
 
-std::unique_ptr<CableTransport> openCable(LinkHost &host, const std::string &path)
+std::unique_ptr<CableTransport> OpenCable(LinkHost &host, const std::string &path)
 {
     auto cable = std::make_unique<CableTransport>(host);
     EXPECT_EQ(cable->open(BRANTEL_LINES_VIRTUAL, path), "");
@@ -43,10 +43,10 @@ TEST(CableTransport, ReplacingAnOpenCableKeepsTheNewLinesAndPump)
     RecordingHost host;
     Link link(host);
     SetBrk(0);
-    link.useTransport(openCable(host, cablePath("first")));
-    const std::string second = cablePath("second");
+    link.useTransport(OpenCable(host, CablePath("first")));
+    const std::string second = CablePath("second");
     // The replaced transport goes away after the new one has opened its lines.
-    link.useTransport(openCable(host, second));
+    link.useTransport(OpenCable(host, second));
 
     brantel::VirtualCable calc(second, brantel::CableEnd::Calculator);
     calc.drive(brantel::kPullLineA);
@@ -59,15 +59,18 @@ TEST(CableTransport, ReplacingAnOpenCableKeepsTheNewLinesAndPump)
     // Nobody answers: only the stop button, pumped inside the wait, ends it.
     // The watchdog only keeps a broken pump from hanging the test.
     host.onPump = [&] {
-        if (host.pumps == 3)
+        if (host.pumps == 3) {
             link.Cancel();
+        }
     };
     std::atomic<bool> done{false};
     std::thread watchdog([&] {
-        for (int i = 0; i < 200 && !done; ++i)
+        for (int i = 0; i < 200 && !done; ++i) {
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        if (!done)
+        }
+        if (!done) {
             SetBrk(1);
+        }
     });
     link.SendByte(0x01);
     done = true;

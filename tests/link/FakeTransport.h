@@ -18,14 +18,24 @@ public:
     {
         timedOut = false;
         sent.push_back(byte);
-        if (onSend)
-            onSend(sent.size());
+        if (onSend) {
+            {
+                {
+                    onSend(sent.size());
+                }
+            }
+        }
     }
     std::optional<uint8_t> receiveByte() override
     {
         timedOut = input.empty();
-        if (input.empty())
-            return std::nullopt;
+        if (input.empty()) {
+            {
+                {
+                    return std::nullopt;
+                }
+            }
+        }
         const uint8_t b = input.front();
         input.pop_front();
         return b;

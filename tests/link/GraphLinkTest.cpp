@@ -90,8 +90,9 @@ TEST(GraphLink, AFullPortKeepsTheStopButtonAlive)
     // Nobody reads the other side: sooner or later a byte has to wait for room,
     // and that wait must let the user interface run and see the stop.
     const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(3);
-    while (host.pumps == 0 && std::chrono::steady_clock::now() < giveUp)
+    while (host.pumps == 0 && std::chrono::steady_clock::now() < giveUp) {
         serial.sendByte(0x15);
+    }
     EXPECT_EQ(host.pumps, 1);
 }
 

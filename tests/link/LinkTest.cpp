@@ -24,11 +24,12 @@ struct Harness {
     }
 };
 
-std::vector<uint8_t> concat(std::initializer_list<Packet> packets)
+std::vector<uint8_t> Concat(std::initializer_list<Packet> packets)
 {
     std::vector<uint8_t> out;
-    for (const auto &p : packets)
+    for (const auto &p : packets) {
         out.insert(out.end(), p.begin(), p.end());
+    }
     return out;
 }
 
@@ -36,11 +37,11 @@ std::vector<uint8_t> concat(std::initializer_list<Packet> packets)
 
 TEST(Link, ReceivesHeaderOnlyAndDataPackets)
 {
-    const Packet real = dataPacket(
+    const Packet real = DataPacket(
         0x83, 0x15, std::vector<uint8_t>{0x00, 0x80, 0x12, 0x56, 0x34, 0x78, 0x85, 0x25, 0x55});
     EXPECT_EQ(real[13], 0x93); // the guide's real number sums to 0x0293
     EXPECT_EQ(real[14], 0x02);
-    Harness h(concat({headerPacket(0x83, 0x56, 0x0B), real}));
+    Harness h(Concat({HeaderPacket(0x83, 0x56, 0x0B), real}));
     Packet p{0xEE};
     EXPECT_TRUE(h.link.ReceivePacket(p, true));
     EXPECT_EQ(p, (Packet{0x83, 0x56, 0x0B, 0x00}));
@@ -53,7 +54,7 @@ TEST(Link, ReceivesHeaderOnlyAndDataPackets)
 TEST(Link, RefusalIsReadAsItsHeaderOnly)
 {
     // 0x36 with length 1: this layer stops after 4 bytes; the reason stays unread.
-    Harness h(refusalPacket(0x83, 2));
+    Harness h(RefusalPacket(0x83, 2));
     Packet p;
     EXPECT_TRUE(h.link.ReceivePacket(p, false));
     EXPECT_EQ(p.size(), 4u);
@@ -62,26 +63,27 @@ TEST(Link, RefusalIsReadAsItsHeaderOnly)
 
 TEST(Link, ReRequestsEachDamagedCopyOnce)
 {
-    Packet good = dataPacket(0x82, 0x15, std::vector<uint8_t>{1, 2, 3});
+    Packet good = DataPacket(0x82, 0x15, std::vector<uint8_t>{1, 2, 3});
     Packet bad = good;
     bad.back() ^= 0xFF;
-    Harness h(concat({bad, bad, good}));
+    Harness h(Concat({bad, bad, good}));
     h.link.MachineId = 0x02;
     Packet p;
     h.link.ReceivePacketChecked(p, false);
     EXPECT_EQ(p, good);
-    EXPECT_EQ(h.transport->sent, concat({headerPacket(0x02, 0x5A), headerPacket(0x02, 0x5A)}));
+    EXPECT_EQ(h.transport->sent, Concat({HeaderPacket(0x02, 0x5A), HeaderPacket(0x02, 0x5A)}));
     EXPECT_EQ(h.host.beeps, 2);
     EXPECT_FALSE(h.link.check().has_value());
 }
 
 TEST(Link, GivesUpOnAPacketThatStaysDamaged)
 {
-    Packet bad = dataPacket(0x82, 0x15, std::vector<uint8_t>{1, 2, 3});
+    Packet bad = DataPacket(0x82, 0x15, std::vector<uint8_t>{1, 2, 3});
     bad.back() ^= 0xFF;
     std::vector<uint8_t> copies;
-    for (int i = 0; i <= Link::kMaxResendRequests + 3; ++i)
+    for (int i = 0; i <= Link::kMaxResendRequests + 3; ++i) {
         copies.insert(copies.end(), bad.begin(), bad.end());
+    }
     Harness h(copies);
     h.link.MachineId = 0x02;
     Packet p;
@@ -98,8 +100,9 @@ TEST(Link, WaitsForTheUserWithoutALimitUnlessOneIsSet)
     // No limit: only data (here after a while) or the stop button end the wait.
     Harness h;
     h.host.onPump = [&] {
-        if (h.host.pumps == 1500)
+        if (h.host.pumps == 1500) {
             h.transport->input.push_back(0x83);
+        }
     };
     h.link.WaitForUser();
     EXPECT_FALSE(h.link.check().has_value());
@@ -120,7 +123,7 @@ TEST(Link, ReceiveStopsAtATimeOutOrCancel)
 {
     // The input ends inside the data: a time-out, reported as result 6, and the
     // checked receive does not ask again.
-    Packet cut = dataPacket(0x82, 0x15, std::vector<uint8_t>(10, 7));
+    Packet cut = DataPacket(0x82, 0x15, std::vector<uint8_t>(10, 7));
     cut.resize(8);
     Harness h(cut);
     Packet p;
@@ -129,10 +132,11 @@ TEST(Link, ReceiveStopsAtATimeOutOrCancel)
     EXPECT_EQ(h.link.check(), TransferResult::Timeout);
 
     // A cancel from a pumped handler ends the byte loop and wins over a time-out.
-    Harness c(dataPacket(0x82, 0x15, std::vector<uint8_t>(100, 7)));
+    Harness c(DataPacket(0x82, 0x15, std::vector<uint8_t>(100, 7)));
     c.host.onPump = [&] {
-        if (c.host.pumps == 3)
+        if (c.host.pumps == 3) {
             c.link.Cancel();
+        }
     };
     EXPECT_FALSE(c.link.ReceivePacket(p, false));
     EXPECT_EQ(c.transport->input.size(), 100u - 3 + 2);
@@ -184,10 +188,11 @@ TEST(Link, SendPacketFillsTheChecksumAndStopsOnCancel)
     // runs inside the byte wait): nothing after that byte goes out.
     Harness c;
     c.transport->onSend = [&](size_t count) {
-        if (count == 5)
+        if (count == 5) {
             c.link.Cancel();
+        }
     };
-    Packet long_ = dataPacket(0x02, 0x15, std::vector<uint8_t>(50, 1));
+    Packet long_ = DataPacket(0x02, 0x15, std::vector<uint8_t>(50, 1));
     c.link.SendPacket(long_, false);
     EXPECT_EQ(c.transport->sent.size(), 5u);
     EXPECT_EQ(c.link.check(), TransferResult::Cancelled);
@@ -205,8 +210,9 @@ TEST(Link, WaitForDataTimesOutOnlyWithAMask)
     Harness c;
     c.link.TimeoutMs = 0;
     c.host.onPump = [&] {
-        if (c.host.pumps == 1000)
+        if (c.host.pumps == 1000) {
             c.transport->input.push_back(0x83);
+        }
     };
     c.link.WaitForData(0);
     EXPECT_EQ(c.link.LinkError, 0);
@@ -224,18 +230,19 @@ TEST(Link, StatusIsPaintedAtOnce)
 TEST(LinkDevice, PortsMapToDevices)
 {
     const std::filesystem::path dir = "/home/u/.local/share/vexil";
-    EXPECT_EQ(linkDeviceFor(0, 0, dir).path, "/dev/ttyS0");
-    EXPECT_EQ(linkDeviceFor(0, 1, dir).kind, LinkDeviceKind::SerialLines);
-    EXPECT_EQ(linkDeviceFor(0, 2, dir).path, "/dev/parport0");
-    EXPECT_EQ(linkDeviceFor(0, 3, dir).path, "/dev/parport1");
-    EXPECT_EQ(linkDeviceFor(0, 4, dir).path, dir / "virtual-cable");
-    EXPECT_EQ(linkDeviceFor(0, 4, dir).kind, LinkDeviceKind::VirtualCable);
-    EXPECT_EQ(linkDeviceFor(0, 5, dir).path, "/dev/ttyUSB0");
+    EXPECT_EQ(LinkDeviceFor(0, 0, dir).path, "/dev/ttyS0");
+    EXPECT_EQ(LinkDeviceFor(0, 1, dir).kind, LinkDeviceKind::SerialLines);
+    EXPECT_EQ(LinkDeviceFor(0, 2, dir).path, "/dev/parport0");
+    EXPECT_EQ(LinkDeviceFor(0, 3, dir).path, "/dev/parport1");
+    EXPECT_EQ(LinkDeviceFor(0, 4, dir).path, dir / "virtual-cable");
+    EXPECT_EQ(LinkDeviceFor(0, 4, dir).kind, LinkDeviceKind::VirtualCable);
+    EXPECT_EQ(LinkDeviceFor(0, 5, dir).path, "/dev/ttyUSB0");
     // The TI-Graph Link needs a serial port: parallel ports and the virtual
     // cable fall back to COM1.
-    for (int port : {2, 3, 4})
-        EXPECT_EQ(linkDeviceFor(1, port, dir).path, "/dev/ttyS0") << port;
-    EXPECT_EQ(linkDeviceFor(1, 5, dir).kind, LinkDeviceKind::GraphLinkSerial);
+    for (int port : {2, 3, 4}) {
+        EXPECT_EQ(LinkDeviceFor(1, port, dir).path, "/dev/ttyS0") << port;
+    }
+    EXPECT_EQ(LinkDeviceFor(1, 5, dir).kind, LinkDeviceKind::GraphLinkSerial);
 }
 
 TEST(Link, AnUnopenableDeviceFailsFastWithAMessage)

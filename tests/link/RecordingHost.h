@@ -21,8 +21,25 @@ public:
     void pumpEvents() override
     {
         ++pumps;
-        if (onPump)
-            onPump();
+        if (onPump) {
+            {
+                {
+                    {
+                        {
+                            {
+                                {
+                                    {
+                                        {
+                                            onPump();
+                                        }
+                                    }
+                                }
+                            }
+                        }
+                    }
+                }
+            }
+        }
     }
 
     std::vector<std::string> statuses;

@@ -52,7 +52,7 @@ std::vector<uint8_t> Screen()
 // The picture variable's header and data packets, as the calculator sends them.
 Packet VarHeader(uint8_t calc, uint8_t type, uint16_t size, uint8_t nameByte = 0x00)
 {
-    return dataPacket(calc, command::kVarHeader,
+    return DataPacket(calc, command::kVarHeader,
                       std::vector<uint8_t>{static_cast<uint8_t>(size),
                                            static_cast<uint8_t>(size >> 8), type, 0x60, nameByte, 0,
                                            0, 0, 0, 0, 0});
@@ -64,13 +64,13 @@ Packet PictureData(uint8_t calc)
     for (int i = 0; i < 756; ++i) {
         data.push_back(static_cast<uint8_t>(i * 7));
     }
-    return dataPacket(calc, command::kData, data);
+    return DataPacket(calc, command::kData, data);
 }
 
 TEST(GrabScreen, AsksAcknowledgesAndKeepsTheReply)
 {
-    const Packet reply = dataPacket(0x83, command::kData, Screen());
-    Harness h(Concat({headerPacket(0x83, command::kAck), reply}));
+    const Packet reply = DataPacket(0x83, command::kData, Screen());
+    Harness h(Concat({HeaderPacket(0x83, command::kAck), reply}));
     const ScreenCapture capture = GrabScreen(h.link, true);
     EXPECT_EQ(capture.result, TransferResult::Ok);
     EXPECT_EQ(capture.reply, reply);
@@ -79,22 +79,22 @@ TEST(GrabScreen, AsksAcknowledgesAndKeepsTheReply)
     EXPECT_EQ(h.transport->sent, (std::vector<uint8_t>{0x03, 0x6D, 0, 0, 0x03, 0x56, 0, 0}));
     EXPECT_EQ(h.link.MachineId, 0x03);
 
-    Harness ti82(Concat({headerPacket(0x82, command::kAck), dataPacket(0x82, 0x15, Screen())}));
+    Harness ti82(Concat({HeaderPacket(0x82, command::kAck), DataPacket(0x82, 0x15, Screen())}));
     EXPECT_EQ(GrabScreen(ti82.link, false).result, TransferResult::Ok);
     EXPECT_EQ(ti82.transport->sent, (std::vector<uint8_t>{0x02, 0x6D, 0, 0, 0x02, 0x56, 0, 0}));
 }
 
 TEST(GrabScreen, ADamagedOrWrongReplyIsAcknowledgedButNotAScreen)
 {
-    Packet damaged = dataPacket(0x83, command::kData, Screen());
+    Packet damaged = DataPacket(0x83, command::kData, Screen());
     damaged[100] ^= 0x01;
-    Harness h(Concat({headerPacket(0x83, command::kAck), damaged}));
+    Harness h(Concat({HeaderPacket(0x83, command::kAck), damaged}));
     EXPECT_EQ(GrabScreen(h.link, true).result, TransferResult::TransmissionError);
     EXPECT_EQ(h.transport->sent.size(), 8U);
 
     // 774 bytes that are no screen: a refusal and whatever follows it.
     std::vector<uint8_t> wrong =
-        Concat({headerPacket(0x83, command::kAck), refusalPacket(0x83, 1)});
+        Concat({HeaderPacket(0x83, command::kAck), RefusalPacket(0x83, 1)});
     wrong.resize(4 + kScreenReplySize, 0);
     Harness other(wrong);
     EXPECT_EQ(GrabScreen(other.link, true).result, TransferResult::TransmissionError);
@@ -105,9 +105,9 @@ TEST(GrabScreen, ADamagedOrWrongReplyIsAcknowledgedButNotAScreen)
 TEST(GrabScreen, StopsAtATimeOutOrACancel)
 {
     // The calculator goes quiet half-way: no acknowledgement is sent.
-    Packet reply = dataPacket(0x83, command::kData, Screen());
+    Packet reply = DataPacket(0x83, command::kData, Screen());
     reply.resize(300);
-    Harness h(Concat({headerPacket(0x83, command::kAck), reply}));
+    Harness h(Concat({HeaderPacket(0x83, command::kAck), reply}));
     const ScreenCapture capture = GrabScreen(h.link, true);
     EXPECT_EQ(capture.result, TransferResult::Timeout);
     EXPECT_EQ(h.transport->sent.size(), 4U);
@@ -116,7 +116,7 @@ TEST(GrabScreen, StopsAtATimeOutOrACancel)
                  "gettable mode (progress indicator is not going).  ");
 
     Harness cancelled(
-        Concat({headerPacket(0x83, command::kAck), dataPacket(0x83, 0x15, Screen())}));
+        Concat({HeaderPacket(0x83, command::kAck), DataPacket(0x83, 0x15, Screen())}));
     long pumps = 0;
     cancelled.host.onPump = [&] {
         if (++pumps == 50) {
@@ -133,8 +133,8 @@ TEST(ReceivePicture, TakesThePictureAndLogsEveryPacket)
 {
     const Packet header = VarHeader(0x83, 0x07, 758, 0x02);
     const Packet data = PictureData(0x83);
-    Harness h(Concat({header, headerPacket(0x83, command::kAck), data,
-                      headerPacket(0x83, command::kEndOfTransmission)}));
+    Harness h(Concat({header, HeaderPacket(0x83, command::kAck), data,
+                      HeaderPacket(0x83, command::kEndOfTransmission)}));
     const PictureReceive picture = h.receive(true);
     ASSERT_EQ(picture.outcome, PictureOutcome::Received);
     EXPECT_EQ(picture.APic, data);
@@ -156,9 +156,9 @@ TEST(ReceivePicture, TakesThePictureAndLogsEveryPacket)
 TEST(ReceivePicture, RefusesAVariableThatIsNoPicture)
 {
     // A list: acknowledged, then the exit refusal alone, then the calculator's answer.
-    const Packet list = dataPacket(0x82, command::kVarHeader,
+    const Packet list = DataPacket(0x82, command::kVarHeader,
                                    std::vector<uint8_t>{0x0B, 0, 0x01, 0x5D, 0, 0, 0, 0, 0, 0, 0});
-    Harness h(Concat({list, headerPacket(0x82, command::kAck)}));
+    Harness h(Concat({list, HeaderPacket(0x82, command::kAck)}));
     const PictureReceive refused = h.receive(false);
     EXPECT_EQ(refused.outcome, PictureOutcome::NotAPicture);
     EXPECT_EQ(h.transport->sent,
@@ -170,8 +170,8 @@ TEST(ReceivePicture, RefusesAVariableThatIsNoPicture)
 
 TEST(ReceivePicture, TheFirstWaitHasNoTimeOut)
 {
-    Harness h(Concat({VarHeader(0x83, 0x07, 758), headerPacket(0x83, command::kAck),
-                      PictureData(0x83), headerPacket(0x83, command::kEndOfTransmission)}));
+    Harness h(Concat({VarHeader(0x83, 0x07, 758), HeaderPacket(0x83, command::kAck),
+                      PictureData(0x83), HeaderPacket(0x83, command::kEndOfTransmission)}));
     // The calculator starts sending only after far longer than any time-out.
     std::deque<uint8_t> later;
     std::swap(later, h.transport->input);
@@ -203,7 +203,7 @@ TEST(ReceivePicture, TheFirstWaitHasNoTimeOut)
 TEST(ReceivePicture, TimeOutsAndStrayPacketsEndIt)
 {
     // No data after the clear to send: the three-second wait runs out.
-    Harness silent(Concat({VarHeader(0x83, 0x07, 758), headerPacket(0x83, command::kAck)}));
+    Harness silent(Concat({VarHeader(0x83, 0x07, 758), HeaderPacket(0x83, command::kAck)}));
     silent.link.TimeoutMs = 5;
     const PictureReceive timedOut = silent.receive(true);
     EXPECT_EQ(timedOut.outcome, PictureOutcome::TimedOut);
@@ -211,20 +211,20 @@ TEST(ReceivePicture, TimeOutsAndStrayPacketsEndIt)
                  "Timeout!  Check your cables and make sure calculator is in the Link menu.  ");
 
     // A header that is no variable header, and data that is no picture.
-    Harness stray(Packet(headerPacket(0x83, command::kEndOfTransmission)));
+    Harness stray(Packet(HeaderPacket(0x83, command::kEndOfTransmission)));
     EXPECT_EQ(stray.receive(true).outcome, PictureOutcome::TransmissionError);
     EXPECT_TRUE(stray.transport->sent.empty());
-    Harness shortData(Concat({VarHeader(0x83, 0x07, 758), headerPacket(0x83, command::kAck),
-                              dataPacket(0x83, command::kData, std::vector<uint8_t>{0xF4, 0x02, 1}),
-                              headerPacket(0x83, command::kEndOfTransmission)}));
+    Harness shortData(Concat({VarHeader(0x83, 0x07, 758), HeaderPacket(0x83, command::kAck),
+                              DataPacket(0x83, command::kData, std::vector<uint8_t>{0xF4, 0x02, 1}),
+                              HeaderPacket(0x83, command::kEndOfTransmission)}));
     EXPECT_EQ(shortData.receive(true).outcome, PictureOutcome::TransmissionError);
     EXPECT_STREQ(PictureOutcomeMessage(PictureOutcome::TransmissionError),
                  "An error occurred during transmission.  ");
 
     // A second variable after the picture is acknowledged and refused; the picture stays.
     Harness two(
-        Concat({VarHeader(0x83, 0x07, 758), headerPacket(0x83, command::kAck), PictureData(0x83),
-                VarHeader(0x83, 0x07, 758, 1), headerPacket(0x83, command::kAck)}));
+        Concat({VarHeader(0x83, 0x07, 758), HeaderPacket(0x83, command::kAck), PictureData(0x83),
+                VarHeader(0x83, 0x07, 758, 1), HeaderPacket(0x83, command::kAck)}));
     EXPECT_EQ(two.receive(true).outcome, PictureOutcome::Received);
     const std::vector<uint8_t> tail(two.transport->sent.end() - 11, two.transport->sent.end());
     EXPECT_EQ(tail, (std::vector<uint8_t>{0x03, 0x56, 0, 0, 0x03, 0x36, 1, 0, 1, 1, 0}));

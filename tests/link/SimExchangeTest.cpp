@@ -36,7 +36,7 @@ protected:
     {
         fs::create_directories(dir_ / "memory");
         config.model = GetParam();
-        config.cablePath = virtualCablePath(dir_).string();
+        config.cablePath = VirtualCablePath(dir_).string();
         config.memoryDir = dir_ / "memory";
         link.setProgramDir(dir_);
         ASSERT_EQ(link.LinkInit(0, kPortVirtualCable), "");
@@ -46,16 +46,18 @@ protected:
         const auto started = std::chrono::steady_clock::now();
         host.onPump = [this, started] {
             if (host.pumps % 4096 == 0 &&
-                std::chrono::steady_clock::now() - started > std::chrono::seconds(20))
+                std::chrono::steady_clock::now() - started > std::chrono::seconds(20)) {
                 link.Cancel();
+            }
         };
     }
 
     void TearDown() override
     {
         stop_ = true;
-        if (thread_.joinable())
+        if (thread_.joinable()) {
             thread_.join();
+        }
     }
 
     void startSim(std::vector<std::string> toSend = {})
@@ -74,8 +76,9 @@ protected:
     void putInMemory(const std::string &name, const std::vector<SimVariable> &vars)
     {
         std::vector<vf::VarEntry> entries;
-        for (const auto &v : vars)
+        for (const auto &v : vars) {
             entries.push_back({v.typeId, v.name, v.data});
+        }
         const auto bytes = vf::BuildVarFile(ti82() ? vf::CalcModel::TI82 : vf::CalcModel::TI83,
                                             vf::WriterComment(vf::CommentWriter::Group), entries);
         ASSERT_TRUE(bytes);
@@ -97,7 +100,7 @@ protected:
         EXPECT_EQ(p[0], calcId());
         EXPECT_EQ(p[1], command);
         if (length >= 0) {
-            EXPECT_EQ(lengthField(p), length);
+            EXPECT_EQ(LengthField(p), length);
         }
         return p;
     }
@@ -110,13 +113,13 @@ protected:
         EXPECT_EQ(lo | hi << 8, reason);
         return reason;
     }
-    void ack() { send(headerPacket(pcId(), command::kAck)); }
+    void ack() { send(HeaderPacket(pcId(), command::kAck)); }
     Packet varHeader(const SimVariable &v, uint8_t cmd = command::kVarHeader)
     {
         std::vector<uint8_t> h{static_cast<uint8_t>(v.data.size()),
                                static_cast<uint8_t>(v.data.size() >> 8), v.typeId};
         h.insert(h.end(), v.name.begin(), v.name.end());
-        return dataPacket(pcId(), cmd, h);
+        return DataPacket(pcId(), cmd, h);
     }
     // The calculator's file for a stored variable, parsed.
     vf::ParsedEntry stored(const std::string &fileName)
@@ -139,7 +142,7 @@ protected:
     void sendData(const SimVariable &v)
     {
         ack();
-        send(dataPacket(pcId(), command::kData, v.data));
+        send(DataPacket(pcId(), command::kData, v.data));
         expect(command::kAck, static_cast<int>(v.data.size()));
     }
 
@@ -165,7 +168,7 @@ TEST_P(SimExchange, ManualSendOfSeveralVariablesInOneSession)
     sendData(kRealA);
     ASSERT_EQ(offer(kProgram), command::kClearToSend);
     sendData(kProgram);
-    send(headerPacket(pcId(), command::kEndOfTransmission));
+    send(HeaderPacket(pcId(), command::kEndOfTransmission));
     expect(command::kAck, 0);
 
     const auto real = stored("A" + ext('n'));
@@ -200,8 +203,8 @@ TEST_P(SimExchange, ExitRuleEndsTheSession)
     EXPECT_EQ(refusalReason(), refusal::kExit);
     ack();
     // The computer's closing EOT gets no answer; the calculator listens again.
-    send(headerPacket(pcId(), command::kEndOfTransmission));
-    send(headerPacket(pcId(), command::kScreenRequest));
+    send(HeaderPacket(pcId(), command::kEndOfTransmission));
+    send(HeaderPacket(pcId(), command::kScreenRequest));
     expect(command::kAck, 0);
     expect(command::kData, 768);
     ack();
@@ -213,13 +216,13 @@ TEST_P(SimExchange, ScreenshotAnswersWithTheScreen)
     config.screen[0] = 0x80;
     config.screen[767] = 0x01;
     startSim();
-    send(headerPacket(pcId(), command::kScreenRequest));
+    send(HeaderPacket(pcId(), command::kScreenRequest));
     expect(command::kAck, 0);
     const Packet screen = expect(command::kData, 768);
     EXPECT_EQ(screen[4], 0x80);
     EXPECT_EQ(screen[771], 0x01);
     ack(); // the computer acknowledges the screen, as the calculator waits for
-    send(headerPacket(pcId(), command::kScreenRequest));
+    send(HeaderPacket(pcId(), command::kScreenRequest));
     expect(command::kAck, 0);
     expect(command::kData, 768);
     ack();
@@ -236,11 +239,11 @@ TEST_P(SimExchange, CalculatorSendsFromItsLinkMenu)
         EXPECT_EQ(header[6], v->typeId);
         ack();
         if (v == &kRealB) {
-            send(refusalPacket(pcId(), refusal::kSkip));
+            send(RefusalPacket(pcId(), refusal::kSkip));
             expect(command::kAck);
             continue;
         }
-        send(headerPacket(pcId(), command::kClearToSend));
+        send(HeaderPacket(pcId(), command::kClearToSend));
         expect(command::kAck);
         const Packet data = expect(command::kData, static_cast<int>(v->data.size()));
         EXPECT_EQ(std::vector<uint8_t>(data.begin() + 4, data.end() - 2), v->data);
@@ -256,13 +259,13 @@ TEST_P(SimExchange, BackupsBothWays)
     // PC to calculator: 9-byte header, confirmed, three sections acknowledged.
     const uint8_t type = ti82() ? 0x0F : 0x13;
     const std::vector<uint8_t> parts[3] = {{1, 2, 3}, {4, 5, 6, 7}, {8}};
-    send(dataPacket(pcId(), command::kVarHeader,
+    send(DataPacket(pcId(), command::kVarHeader,
                     std::vector<uint8_t>{3, 0, type, 4, 0, 1, 0, 0x24, 0x8D}));
     expect(command::kAck, 9);
     expect(command::kClearToSend);
     ack();
     for (const auto &part : parts) {
-        send(dataPacket(0x02, command::kData, part));
+        send(DataPacket(0x02, command::kData, part));
         expect(command::kAck);
     }
     const std::string backupFile = "Backup" + ext('b');
@@ -273,8 +276,8 @@ TEST_P(SimExchange, BackupsBothWays)
     EXPECT_EQ(backup.backupParts[1], parts[2]);
     // Nothing, an ACK or an EOT may follow a backup; the calculator carries on.
     ack();
-    send(headerPacket(pcId(), command::kEndOfTransmission));
-    send(headerPacket(pcId(), command::kScreenRequest));
+    send(HeaderPacket(pcId(), command::kEndOfTransmission));
+    send(HeaderPacket(pcId(), command::kScreenRequest));
     expect(command::kAck);
     expect(command::kData, 768);
 }
@@ -291,7 +294,7 @@ TEST_P(SimExchange, CalculatorSendsABackup)
     const Packet header = expect(command::kVarHeader, 9);
     EXPECT_EQ(header[6], ti82() ? 0x0F : 0x13);
     ack();
-    send(headerPacket(pcId(), command::kClearToSend));
+    send(HeaderPacket(pcId(), command::kClearToSend));
     expect(command::kAck);
     for (const auto &part : made.parts) {
         const Packet data = expect(command::kData, static_cast<int>(part.size()));
@@ -306,23 +309,24 @@ TEST_P(SimExchange, ChecksumErrorsAreAskedAgainBothWays)
     // once: the packet layer asks again exactly once and gets it whole.
     config.faults.corruptDataPacket = 0;
     startSim();
-    send(headerPacket(pcId(), command::kScreenRequest));
+    send(HeaderPacket(pcId(), command::kScreenRequest));
     expect(command::kAck);
     expect(command::kData, 768);
     EXPECT_EQ(host.beeps, 1);
-    send(headerPacket(pcId(), command::kAck));
+    send(HeaderPacket(pcId(), command::kAck));
     // A damaged header from the PC: the calculator answers 0x5A, the PC sends it
     // again.
     Packet bad = varHeader(kRealA);
     bad.back() ^= 0x40;
-    for (uint8_t b : bad) // byte by byte: SendPacket would mend the checksum
+    for (uint8_t b : bad) { // byte by byte: SendPacket would mend the checksum
         link.SendByte(b);
+    }
     expect(command::kChecksumError);
     send(varHeader(kRealA));
     expect(command::kAck, 0x0B);
     expect(command::kClearToSend);
     sendData(kRealA);
-    send(headerPacket(pcId(), command::kEndOfTransmission));
+    send(HeaderPacket(pcId(), command::kEndOfTransmission));
     expect(command::kAck);
 }
 
@@ -334,8 +338,9 @@ TEST_P(SimExchange, ACalculatorThatStopsAnsweringIsCancelled)
     // No acknowledgement ever comes: the stop button ends the wait.
     long waited = 0;
     host.onPump = [this, &waited] {
-        if (++waited == 1000)
+        if (++waited == 1000) {
             link.Cancel();
+        }
     };
     const Packet p = receive();
     EXPECT_EQ(link.check(), TransferResult::Cancelled);
@@ -359,7 +364,7 @@ TEST_P(SimExchange, RequestsForVariables)
     const Packet header = expect(command::kVarHeader, 11);
     EXPECT_EQ(header[4], 9);
     ack();
-    send(headerPacket(pcId(), command::kClearToSend));
+    send(HeaderPacket(pcId(), command::kClearToSend));
     expect(command::kAck);
     const Packet data = expect(command::kData, 9);
     EXPECT_EQ(std::vector<uint8_t>(data.begin() + 4, data.end() - 2), kRealA.data);
@@ -378,13 +383,13 @@ TEST_P(SimExchange, IgnoresPacketsFromMachineIdsItDoesNotTalkTo)
     link.setByteTimeoutMs(300);
     // A TI-85's computer id, and the TI-83's when this is a TI-82: no answer.
     for (uint8_t foreign : {uint8_t(0x05), uint8_t(ti82() ? 0x03 : 0x23)}) {
-        send(headerPacket(foreign, command::kScreenRequest));
+        send(HeaderPacket(foreign, command::kScreenRequest));
         receive();
         EXPECT_EQ(link.check(), TransferResult::Timeout) << int(foreign);
         link.ResetState();
     }
     // Both models talk to a computer sending TI-82 data.
-    send(headerPacket(0x02, command::kScreenRequest));
+    send(HeaderPacket(0x02, command::kScreenRequest));
     expect(command::kAck);
     expect(command::kData, 768);
 }
@@ -400,7 +405,7 @@ TEST_P(SimExchange, AtTheHomeScreenOnlySilentRequestsAreAnswered)
     receive();
     EXPECT_EQ(link.check(), TransferResult::Timeout);
     link.ResetState();
-    send(headerPacket(pcId(), command::kScreenRequest));
+    send(HeaderPacket(pcId(), command::kScreenRequest));
     expect(command::kAck);
     expect(command::kData, 768);
 }
@@ -435,7 +440,7 @@ TEST_P(SimExchange, VariablesAreToldApartByTypeAndName)
     const SimVariable locked{0x06, {'A'}, {5}};
     ASSERT_EQ(offer(locked), command::kClearToSend);
     sendData(locked);
-    send(headerPacket(pcId(), command::kEndOfTransmission));
+    send(HeaderPacket(pcId(), command::kEndOfTransmission));
     expect(command::kAck);
 
     EXPECT_EQ(sim_->memory().variables().size(), held.size());
@@ -443,8 +448,9 @@ TEST_P(SimExchange, VariablesAreToldApartByTypeAndName)
     EXPECT_EQ(sim_->memory().find(0x05, {'A'})->data, locked.data);
     EXPECT_EQ(sim_->memory().find(0x00, {'A'})->data, kRealA.data);
     for (const std::string &file : {"Window" + ext('w'), "RclWindow" + ext('z'),
-                                    "TblSet" + ext('t'), "A" + ext('p'), "A" + ext('n')})
+                                    "TblSet" + ext('t'), "A" + ext('p'), "A" + ext('n')}) {
         EXPECT_TRUE(fs::exists(config.memoryDir / file)) << file;
+    }
 }
 
 TEST_P(SimExchange, TheUserTakesItsTimeAtThePrompts)
@@ -461,10 +467,10 @@ TEST_P(SimExchange, TheUserTakesItsTimeAtThePrompts)
     expect(command::kClearToSend);
     EXPECT_GE(std::chrono::steady_clock::now() - asked, std::chrono::milliseconds(400));
     sendData(kRealA);
-    send(headerPacket(pcId(), command::kEndOfTransmission));
+    send(HeaderPacket(pcId(), command::kEndOfTransmission));
     expect(command::kAck);
     // The backup confirmation too.
-    send(dataPacket(pcId(), command::kVarHeader,
+    send(DataPacket(pcId(), command::kVarHeader,
                     std::vector<uint8_t>{1, 0, uint8_t(ti82() ? 0x0F : 0x13), 1, 0, 1, 0, 0, 0}));
     expect(command::kAck);
     asked = std::chrono::steady_clock::now();
@@ -501,7 +507,7 @@ TEST_P(SilentExchange, SilentSendOverwritesAndEndsWithoutAck)
     expect(command::kAck, 0x0B);
     expect(command::kClearToSend);
     sendData(newA);
-    send(headerPacket(pcId(), command::kEndOfTransmission));
+    send(HeaderPacket(pcId(), command::kEndOfTransmission));
     // No ACK to that EOT: the next request is answered straight away.
     send(Packet{pcId(), command::kKey, 0x9B, 0x00});
     expect(command::kAck, 0x9B);
@@ -515,7 +521,7 @@ TEST_P(SilentExchange, DirectoryBackupRequestAndReady)
     putInMemory("RealA.83n", {kRealA});
     putInMemory("HELLO.83p", {kProgram});
     startSim();
-    send(headerPacket(pcId(), command::kReady));
+    send(HeaderPacket(pcId(), command::kReady));
     expect(command::kAck, 0);
     // Directory: free memory, then one header per variable, then EOT.
     send(varHeader(SimVariable{0x19, {}, {}}, command::kRequest));
@@ -534,7 +540,7 @@ TEST_P(SilentExchange, DirectoryBackupRequestAndReady)
     expect(command::kAck, 0);
     expect(command::kVarHeader, 9);
     ack();
-    send(headerPacket(pcId(), command::kClearToSend));
+    send(HeaderPacket(pcId(), command::kClearToSend));
     expect(command::kAck);
     for (int part = 0; part < 3; ++part) {
         expect(command::kData);

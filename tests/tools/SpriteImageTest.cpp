@@ -14,36 +14,36 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-void put16(Bytes &b, std::size_t at, unsigned v)
+void Put16(Bytes &b, std::size_t at, unsigned v)
 {
     b[at] = v & 0xFF;
     b[at + 1] = (v >> 8) & 0xFF;
 }
 
-void put32(Bytes &b, std::size_t at, unsigned v)
+void Put32(Bytes &b, std::size_t at, unsigned v)
 {
-    put16(b, at, v & 0xFFFF);
-    put16(b, at + 2, v >> 16);
+    Put16(b, at, v & 0xFFFF);
+    Put16(b, at + 2, v >> 16);
 }
 
 // A bottom-up BMP with a 40-byte header; rows are given top first, already padded.
-Bytes bmp(int width, int height, int bits, const Bytes &palette, const std::vector<Bytes> &rows)
+Bytes Bmp(int width, int height, int bits, const Bytes &palette, const std::vector<Bytes> &rows)
 {
     const std::size_t offset = 54 + palette.size();
     Bytes file(offset);
     file[0] = 'B';
     file[1] = 'M';
-    put32(file, 10, static_cast<unsigned>(offset));
-    put32(file, 14, 40);
-    put32(file, 18, static_cast<unsigned>(width));
-    put32(file, 22, static_cast<unsigned>(height));
-    put16(file, 26, 1);
-    put16(file, 28, static_cast<unsigned>(bits));
+    Put32(file, 10, static_cast<unsigned>(offset));
+    Put32(file, 14, 40);
+    Put32(file, 18, static_cast<unsigned>(width));
+    Put32(file, 22, static_cast<unsigned>(height));
+    Put16(file, 26, 1);
+    Put16(file, 28, static_cast<unsigned>(bits));
     std::copy(palette.begin(), palette.end(), file.begin() + 54);
     for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
         file.insert(file.end(), row->begin(), row->end());
     }
-    put32(file, 2, static_cast<unsigned>(file.size()));
+    Put32(file, 2, static_cast<unsigned>(file.size()));
     return file;
 }
 
@@ -63,12 +63,12 @@ TEST(SpriteImage, InkIsDarkAndOpaque)
 TEST(SpriteImage, BmpFormatsGiveTheSameCells)
 {
     // 3 x 2: black, white, black / white, black, white.
-    const Bytes mono = bmp(3, 2, 1, {0, 0, 0, 0, 255, 255, 255, 0},
+    const Bytes mono = Bmp(3, 2, 1, {0, 0, 0, 0, 255, 255, 255, 0},
                            {{0b01000000, 0, 0, 0}, {0b10100000, 0, 0, 0}});
-    const Bytes colour = bmp(3, 2, 24, {},
+    const Bytes colour = Bmp(3, 2, 24, {},
                              {{0, 0, 0, 255, 255, 255, 0, 0, 0, 0, 0, 0},
                               {255, 255, 255, 0, 0, 0, 255, 255, 255, 0, 0, 0}});
-    Bytes bgra = bmp(3, 2, 32, {},
+    Bytes bgra = Bmp(3, 2, 32, {},
                      {{0, 0, 0, 0, 255, 255, 255, 0, 0, 0, 0, 0},
                       {255, 255, 255, 0, 0, 0, 0, 0, 255, 255, 255, 0}});
     for (const Bytes &file : {mono, colour, bgra}) {
@@ -125,7 +125,7 @@ TEST(SpriteImage, PngAndLargePictures)
 
 TEST(SpriteImage, DamagedPicturesAreRefused)
 {
-    const Bytes good = bmp(3, 2, 24, {}, {Bytes(12, 0), Bytes(12, 0)});
+    const Bytes good = Bmp(3, 2, 24, {}, {Bytes(12, 0), Bytes(12, 0)});
     for (std::size_t length = 0; length < good.size(); ++length) {
         const auto decoded = DecodeImage(std::span(good.data(), length));
         EXPECT_TRUE(std::holds_alternative<std::string>(decoded)) << length;
@@ -133,17 +133,17 @@ TEST(SpriteImage, DamagedPicturesAreRefused)
     EXPECT_EQ(std::get<std::string>(DecodeImage(Bytes{'G', 'I', 'F', '8'})),
               "The file is not a PNG, BMP or JPEG picture.");
     Bytes huge = good;
-    put32(huge, 18, 100000);
+    Put32(huge, 18, 100000);
     EXPECT_EQ(std::get<std::string>(DecodeImage(huge)),
               "The picture is 100000 x 2 pixels; at most 8192 x 8192 can be read.");
     Bytes compressed = good;
-    put32(compressed, 30, 1);
+    Put32(compressed, 30, 1);
     EXPECT_EQ(std::get<std::string>(DecodeImage(compressed)),
               "Compressed BMP pictures cannot be read.");
     // A palette index past the palette.
-    const Bytes badIndex = bmp(1, 1, 8, {0, 0, 0, 0}, {{5, 0, 0, 0}});
+    const Bytes badIndex = Bmp(1, 1, 8, {0, 0, 0, 0}, {{5, 0, 0, 0}});
     Bytes withCount = badIndex;
-    put32(withCount, 46, 1);
+    Put32(withCount, 46, 1);
     EXPECT_TRUE(std::holds_alternative<std::string>(DecodeImage(withCount)));
     const Bytes png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0};
     EXPECT_TRUE(std::get<std::string>(DecodeImage(png)).starts_with("The PNG picture is damaged"));

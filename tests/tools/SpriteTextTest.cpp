@@ -9,7 +9,7 @@
 namespace vexil::tools {
 namespace {
 
-Sprite blank(int width, int height)
+Sprite Blank(int width, int height)
 {
     Sprite sprite;
     sprite.width = width;
@@ -19,7 +19,7 @@ Sprite blank(int width, int height)
 
 TEST(SpriteText, RowsWithoutSegments)
 {
-    Sprite sprite = blank(10, 2);
+    Sprite sprite = Blank(10, 2);
     sprite.cells.set(0, 0, true);
     // A cell past the width is not part of the sprite.
     sprite.cells.set(10, 0, true);
@@ -29,7 +29,7 @@ TEST(SpriteText, RowsWithoutSegments)
     EXPECT_EQ(SpriteCopiedMessage(text), "Sprite data copied to clipboard.");
 
     // The last pixel of a row is bit 0 of its last byte.
-    Sprite wide = blank(16, 1);
+    Sprite wide = Blank(16, 1);
     wide.cells.set(15, 0, true);
     wide.cells.set(9, 0, true);
     EXPECT_EQ(DbLine(RowBytes(wide.cells, 0, 0, 16)), ".db $00, $41");
@@ -38,7 +38,7 @@ TEST(SpriteText, RowsWithoutSegments)
 TEST(SpriteText, Segments)
 {
     // One segment covers the whole sprite: 3 for its label and a byte per row.
-    Sprite square = blank(8, 8);
+    Sprite square = Blank(8, 8);
     square.cells.set(7, 7, true);
     const SpriteText one = WriteSpriteText(square, "box", 8);
     EXPECT_EQ(one.text, "; Sprite data for box\r\nbox:\r\nbox_0_0:\r\n"
@@ -58,7 +58,7 @@ TEST(SpriteText, Segments)
         EXPECT_EQ((std::vector<int>{s.column, s.row, s.x, s.y, s.width, s.height}),
                   std::vector<int>(std::begin(expected[i]), std::end(expected[i])));
     }
-    Sprite ten = blank(10, 10);
+    Sprite ten = Blank(10, 10);
     ten.cells.set(9, 9, true);
     const SpriteText four = WriteSpriteText(ten, "s", 8);
     EXPECT_EQ(four.byteCount, 32);
@@ -74,7 +74,7 @@ TEST(SpriteText, ReadsBackWhatItWrites)
 {
     std::mt19937 random(20240817);
     for (int round = 0; round < 1000; ++round) {
-        Sprite sprite = blank(std::uniform_int_distribution(1, kSpriteColumns)(random),
+        Sprite sprite = Blank(std::uniform_int_distribution(1, kSpriteColumns)(random),
                               std::uniform_int_distribution(1, kSpriteRows)(random));
         const int density = std::uniform_int_distribution(0, 4)(random);
         for (int y = 0; y < kSpriteRows; ++y) {

@@ -93,8 +93,9 @@ Bytes RealBytes(double value, varfile::RealKind kind = varfile::RealKind::Real)
 Bytes Concat(std::initializer_list<Bytes> parts)
 {
     Bytes out;
-    for (const Bytes &part : parts)
+    for (const Bytes &part : parts) {
         out.insert(out.end(), part.begin(), part.end());
+    }
     return out;
 }
 

@@ -28,7 +28,7 @@ const QStringList kSizeTexts = {"8",  "9",  "10", "11", "12", "14", "16", "18",
                                 "20", "22", "24", "26", "28", "36", "48", "72"};
 constexpr int kDependentIndent = 22;
 
-bool graphLinkRefusesPort(int port)
+bool GraphLinkRefusesPort(int port)
 {
     return port == static_cast<int>(LinkPort::Lpt1) || port == static_cast<int>(LinkPort::Lpt2) ||
            port == static_cast<int>(LinkPort::VirtualCable);
@@ -250,7 +250,7 @@ void TfrmOptions::enforceGraphLinkPort()
         return;
     }
     for (int port = 0; port < static_cast<int>(linkPorts_.size()); ++port) {
-        if (linkPorts_[static_cast<std::size_t>(port)]->isChecked() && graphLinkRefusesPort(port)) {
+        if (linkPorts_[static_cast<std::size_t>(port)]->isChecked() && GraphLinkRefusesPort(port)) {
             linkPorts_[static_cast<std::size_t>(LinkPort::Com1)]->setChecked(true);
             return;
         }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "assemble/run/TasmOutput.h"
 
-#include <algorithm>
+#include "base/AsciiText.h"
 
 namespace vexil::assemble::run {
 namespace {
@@ -39,11 +39,7 @@ std::vector<std::string> ReadTasmErrorLines(std::string_view output)
         if (lines[i] == kPassOne || lines[i] == kPassTwo) {
             continue;
         }
-        std::string line(lines[i]);
-        std::transform(line.begin(), line.end(), line.begin(), [](char c) {
-            return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-        });
-        errors.push_back(std::move(line));
+        errors.push_back(base::AsciiLower(lines[i]));
     }
     return errors;
 }

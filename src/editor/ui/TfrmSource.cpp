@@ -36,7 +36,7 @@ int &SessionErrorListHeight()
     return height;
 }
 
-QString firstLineOf(QsciScintilla &editor)
+QString FirstLineOf(QsciScintilla &editor)
 {
     QString line = editor.text(0);
     while (line.endsWith(QLatin1Char('\n')) || line.endsWith(QLatin1Char('\r'))) {
@@ -47,7 +47,7 @@ QString firstLineOf(QsciScintilla &editor)
 
 // The assembler's messages are lower-cased; on a case-sensitive file system the
 // file they name is found by comparing names in its folder without regard to case.
-QString resolveFileCase(const QString &path)
+QString ResolveFileCase(const QString &path)
 {
     const QFileInfo info(path);
     if (info.exists()) {
@@ -200,14 +200,14 @@ bool TfrmSource::LoadFile(const QString &fileName)
     if (!readIntoEditor(fileName)) {
         return false;
     }
-    ProgName = QString::fromStdString(ProgNameFromFirstLine(firstLineOf(*Memo1).toStdString()));
+    ProgName = QString::fromStdString(ProgNameFromFirstLine(FirstLineOf(*Memo1).toStdString()));
     return true;
 }
 
 void TfrmSource::updateProgNameLine()
 {
     const bool empty = Memo1->length() == 0;
-    const std::string first = firstLineOf(*Memo1).toStdString();
+    const std::string first = FirstLineOf(*Memo1).toStdString();
     const ProgNameEdit edit =
         PlanProgNameLine(empty ? std::nullopt : std::optional<std::string_view>(first),
                          ProgName.toStdString(), FileName.toStdString());
@@ -281,7 +281,7 @@ void TfrmSource::jumpToSelectedError()
     if (QFileInfo(file).isRelative()) {
         file = QDir(baseFolder).absoluteFilePath(file);
     }
-    file = resolveFileCase(file);
+    file = ResolveFileCase(file);
 
     QMdiArea &area = frame_.mdiArea();
     TfrmSource *target = nullptr;

@@ -19,7 +19,7 @@ constexpr int kHeight = 64;
 constexpr uint8_t kPictureType = 0x07;
 constexpr size_t kPictureBytes = 756; // 96 x 63
 
-void setPixel(Screen &screen, int x, int y)
+void SetPixel(Screen &screen, int x, int y)
 {
     screen[static_cast<size_t>(y * 12 + x / 8)] |= static_cast<uint8_t>(0x80 >> (x % 8));
 }
@@ -38,8 +38,9 @@ public:
             value = value * 10 + (bytes_[pos_++] - '0');
             ++digits;
         }
-        if (digits == 0 || (pos_ < bytes_.size() && std::isdigit(bytes_[pos_])))
+        if (digits == 0 || (pos_ < bytes_.size() && std::isdigit(bytes_[pos_]))) {
             return std::nullopt;
+        }
         return static_cast<int>(value);
     }
 
@@ -47,8 +48,9 @@ public:
     std::optional<bool> plainPixel()
     {
         skipSpace();
-        if (pos_ >= bytes_.size() || (bytes_[pos_] != '0' && bytes_[pos_] != '1'))
+        if (pos_ >= bytes_.size() || (bytes_[pos_] != '0' && bytes_[pos_] != '1')) {
             return std::nullopt;
+        }
         return bytes_[pos_++] == '1';
     }
 
@@ -59,8 +61,9 @@ private:
     {
         while (pos_ < bytes_.size()) {
             if (bytes_[pos_] == '#') {
-                while (pos_ < bytes_.size() && bytes_[pos_] != '\n')
+                while (pos_ < bytes_.size() && bytes_[pos_] != '\n') {
                     ++pos_;
+                }
             } else if (std::isspace(bytes_[pos_])) {
                 ++pos_;
             } else {
@@ -73,27 +76,30 @@ private:
     size_t pos_ = 0;
 };
 
-ScreenResult screenFromPbm(std::span<const uint8_t> bytes)
+ScreenResult ScreenFromPbm(std::span<const uint8_t> bytes)
 {
     const bool raw = bytes[1] == '4';
     PbmReader reader(bytes.subspan(2));
     const auto width = reader.number();
     const auto height = reader.number();
-    if (!width || !height || *width <= 0 || *height <= 0)
+    if (!width || !height || *width <= 0 || *height <= 0) {
         return std::string("The PBM image has no valid width and height.");
+    }
     Screen screen{};
     if (raw) {
         // Exactly one white-space byte separates the header from the pixels.
         const size_t start = 2 + reader.position() + 1;
         const size_t rowBytes = (static_cast<size_t>(*width) + 7) / 8;
         if (start > bytes.size() ||
-            (bytes.size() - start) / rowBytes < static_cast<size_t>(*height))
+            (bytes.size() - start) / rowBytes < static_cast<size_t>(*height)) {
             return std::string("The PBM image ends before its last row.");
+        }
         for (int y = 0; y < std::min(*height, kHeight); ++y) {
             for (int x = 0; x < std::min(*width, kWidth); ++x) {
                 const uint8_t b = bytes[start + static_cast<size_t>(y) * rowBytes + x / 8];
-                if (b & (0x80 >> (x % 8)))
-                    setPixel(screen, x, y);
+                if (b & (0x80 >> (x % 8))) {
+                    SetPixel(screen, x, y);
+                }
             }
         }
         return screen;
@@ -101,24 +107,28 @@ ScreenResult screenFromPbm(std::span<const uint8_t> bytes)
     for (int y = 0; y < std::min(*height, kHeight); ++y) {
         for (int x = 0; x < *width; ++x) {
             const auto dark = reader.plainPixel();
-            if (!dark)
+            if (!dark) {
                 return std::string("The PBM image ends before its last pixel.");
-            if (*dark && x < kWidth)
-                setPixel(screen, x, y);
+            }
+            if (*dark && x < kWidth) {
+                SetPixel(screen, x, y);
+            }
         }
     }
     return screen;
 }
 
-ScreenResult screenFromPicture(std::span<const uint8_t> bytes)
+ScreenResult ScreenFromPicture(std::span<const uint8_t> bytes)
 {
-    const auto file = parseSimFile(bytes);
-    if (!file || file->variables.empty() || file->variables[0].typeId != kPictureType)
+    const auto file = ParseSimFile(bytes);
+    if (!file || file->variables.empty() || file->variables[0].typeId != kPictureType) {
         return std::string("The file is not a picture variable.");
+    }
     const auto &data = file->variables[0].data;
     // The data starts with its own size word, 756.
-    if (data.size() < 2 + kPictureBytes)
+    if (data.size() < 2 + kPictureBytes) {
         return std::string("The picture variable is shorter than 96x63 pixels.");
+    }
     Screen screen{};
     std::copy_n(data.begin() + 2, kPictureBytes, screen.begin());
     return screen;
@@ -126,22 +136,25 @@ ScreenResult screenFromPicture(std::span<const uint8_t> bytes)
 
 } // namespace
 
-ScreenResult screenFromBytes(std::span<const uint8_t> bytes)
+ScreenResult ScreenFromBytes(std::span<const uint8_t> bytes)
 {
-    if (bytes.size() >= 2 && bytes[0] == 'P' && (bytes[1] == '1' || bytes[1] == '4'))
-        return screenFromPbm(bytes);
-    if (bytes.size() >= 5 && std::equal(bytes.begin(), bytes.begin() + 5, "**TI8"))
-        return screenFromPicture(bytes);
+    if (bytes.size() >= 2 && bytes[0] == 'P' && (bytes[1] == '1' || bytes[1] == '4')) {
+        return ScreenFromPbm(bytes);
+    }
+    if (bytes.size() >= 5 && std::equal(bytes.begin(), bytes.begin() + 5, "**TI8")) {
+        return ScreenFromPicture(bytes);
+    }
     return std::string("The image is neither a picture variable (.82i, .83i) nor a PBM file.");
 }
 
-ScreenResult loadScreenImage(const std::filesystem::path &path)
+ScreenResult LoadScreenImage(const std::filesystem::path &path)
 {
     // A picture variable or a screen-sized PBM is a few kilobytes.
     const auto read = base::ReadWholeFile(path, 1u << 20);
-    if (!read.ok())
+    if (!read.ok()) {
         return read.error->message;
-    return screenFromBytes(read.bytes);
+    }
+    return ScreenFromBytes(read.bytes);
 }
 
 } // namespace vexil::link::calcsim

@@ -19,7 +19,7 @@ using ScreenResult = std::variant<Screen, std::string>;
 // A picture variable (.82i/.83i: 96x63, the bottom row stays light) or a PBM in
 // plain (P1) or raw (P4) form; a larger image is cut to the top-left 96x64, a
 // smaller one padded with light pixels.
-ScreenResult screenFromBytes(std::span<const uint8_t> bytes);
-ScreenResult loadScreenImage(const std::filesystem::path &path);
+ScreenResult ScreenFromBytes(std::span<const uint8_t> bytes);
+ScreenResult LoadScreenImage(const std::filesystem::path &path);
 
 } // namespace vexil::link::calcsim

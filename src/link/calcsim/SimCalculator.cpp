@@ -13,13 +13,13 @@ constexpr uint8_t kDirectoryType = 0x19;
 constexpr size_t kVariableHeaderSize = 11;
 constexpr size_t kBackupHeaderSize = 9;
 
-uint16_t sizeIn(const SimPacket &header)
+uint16_t SizeIn(const SimPacket &header)
 {
     return static_cast<uint16_t>(header.data[0] | header.data[1] << 8);
 }
 
 // The type and name of an 11-byte header (variable header, request).
-SimVariable variableIn(const SimPacket &header)
+SimVariable VariableIn(const SimPacket &header)
 {
     SimVariable v;
     v.typeId = header.data[2];
@@ -27,7 +27,7 @@ SimVariable variableIn(const SimPacket &header)
     return v;
 }
 
-std::vector<uint8_t> headerData(const SimVariable &v)
+std::vector<uint8_t> HeaderData(const SimVariable &v)
 {
     std::vector<uint8_t> h{static_cast<uint8_t>(v.data.size()),
                            static_cast<uint8_t>(v.data.size() >> 8), v.typeId};
@@ -35,7 +35,7 @@ std::vector<uint8_t> headerData(const SimVariable &v)
     return h;
 }
 
-std::string commandText(uint8_t command)
+std::string CommandText(uint8_t command)
 {
     static const char *kHex = "0123456789ABCDEF";
     return std::string("0x") + kHex[command >> 4] + kHex[command & 15];
@@ -51,10 +51,12 @@ SimCalculator::SimCalculator(SimConfig config)
 std::string SimCalculator::start()
 {
     std::error_code ec;
-    if (!std::filesystem::is_directory(config_.memoryDir, ec))
+    if (!std::filesystem::is_directory(config_.memoryDir, ec)) {
         return "The memory folder " + config_.memoryDir.string() + " does not exist.";
-    for (const auto &file : memory_.load())
+    }
+    for (const auto &file : memory_.load()) {
         note("ignored " + file + ": not a variable file");
+    }
     return {};
 }
 
@@ -98,8 +100,9 @@ void SimCalculator::serve(SimWire &wire, const std::atomic<bool> &stop)
     stop_ = &stop;
     if (!config_.listening) {
         note("not listening to the link");
-        while (!stop.load())
+        while (!stop.load()) {
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
         return;
     }
     SimPort port(wire, config_.model, stop, config_.faults, config_.checkMachineId,
@@ -119,11 +122,13 @@ void SimCalculator::serve(SimWire &wire, const std::atomic<bool> &stop)
             if (port.idleUntil([this] {
                     std::lock_guard lock(mutex_);
                     return !pendingSend_.empty();
-                }))
+                })) {
                 serveOne(port, port.receive(true));
+            }
         } catch (const ExchangeEnded &) {
-            if (!stop.load())
+            if (!stop.load()) {
                 note("exchange ended");
+            }
         }
     }
 }
@@ -132,13 +137,14 @@ SimPacket SimCalculator::expect(SimPort &port, uint8_t command, bool patient)
 {
     for (int resends = 0;;) {
         SimPacket p = port.receive(patient);
-        if (p.command == command)
+        if (p.command == command) {
             return p;
+        }
         if (p.command == op::kSendAgain && resends++ < kSimResendRequests) {
             port.resend();
             continue;
         }
-        note("expected command " + commandText(command) + ", got " + commandText(p.command));
+        note("expected command " + CommandText(command) + ", got " + CommandText(p.command));
         throw ExchangeEnded{};
     }
 }
@@ -150,7 +156,7 @@ void SimCalculator::ack(SimPort &port, uint16_t echo)
 
 bool SimCalculator::isBackupHeader(const SimPacket &header) const
 {
-    return header.data.size() == kBackupHeaderSize && header.data[2] == backupType(config_.model);
+    return header.data.size() == kBackupHeaderSize && header.data[2] == BackupType(config_.model);
 }
 
 // The user at the calculator reads the question before pressing a key.
@@ -158,10 +164,12 @@ void SimCalculator::userThinks(const std::atomic<bool> &stop)
 {
     const auto until =
         std::chrono::steady_clock::now() + std::chrono::milliseconds(config_.promptDelayMs);
-    while (!stop.load() && std::chrono::steady_clock::now() < until)
+    while (!stop.load() && std::chrono::steady_clock::now() < until) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    if (stop.load())
+    }
+    if (stop.load()) {
         throw ExchangeEnded{};
+    }
 }
 
 void SimCalculator::serveOne(SimPort &port, SimPacket packet)
@@ -169,14 +177,16 @@ void SimCalculator::serveOne(SimPort &port, SimPacket packet)
     const bool ti83 = config_.model == SimModel::TI83;
     switch (packet.command) {
     case op::kVariableHeader:
-        if (config_.inLinkMenu)
+        if (config_.inLinkMenu) {
             receiveVariables(port, std::move(packet));
-        else
+        } else {
             note("ignored a variable header: not in the Link menu");
+        }
         break;
     case op::kRequestToSend:
-        if (ti83)
+        if (ti83) {
             receiveSilently(port, packet);
+        }
         break;
     case op::kScreen:
         ack(port);
@@ -195,8 +205,9 @@ void SimCalculator::serveOne(SimPort &port, SimPacket packet)
         }
         break;
     case op::kAreYouReady:
-        if (ti83)
+        if (ti83) {
             ack(port);
+        }
         break;
     case op::kSendAgain:
         // The computer found the last packet damaged, after the exchange had
@@ -221,23 +232,26 @@ void SimCalculator::receiveVariables(SimPort &port, SimPacket header)
             note("variable header of " + std::to_string(header.data.size()) + " bytes");
             throw ExchangeEnded{};
         }
-        const SimVariable offered = variableIn(header);
+        const SimVariable offered = VariableIn(header);
         uint8_t refusal = 0;
         if (memory_.find(offered)) {
             userThinks(*stop_);
-            if (config_.duplicate == DuplicateRule::Skip)
+            if (config_.duplicate == DuplicateRule::Skip) {
                 refusal = reason::kSkip;
-            else if (config_.duplicate == DuplicateRule::Exit)
+            } else if (config_.duplicate == DuplicateRule::Exit) {
                 refusal = reason::kExit;
+            }
         }
-        if (refusal == 0 && sizeIn(header) > memory_.freeBytes())
+        if (refusal == 0 && SizeIn(header) > memory_.freeBytes()) {
             refusal = reason::kOutOfMemory;
+        }
         if (refusal != 0) {
             port.send(op::kSkipOrExit, std::vector<uint8_t>{refusal});
             expect(port, op::kAcknowledge);
-            note("refused " + logName(offered.name) + " with reason " + std::to_string(refusal));
-            if (refusal != reason::kSkip)
+            note("refused " + LogName(offered.name) + " with reason " + std::to_string(refusal));
+            if (refusal != reason::kSkip) {
                 return;
+            }
         } else {
             port.send(op::kContinue);
             expect(port, op::kAcknowledge);
@@ -246,7 +260,7 @@ void SimCalculator::receiveVariables(SimPort &port, SimPacket header)
             variable.data = data.data;
             const auto path = memory_.store(variable);
             ack(port, data.word);
-            note("received " + logName(variable.name) + " into " +
+            note("received " + LogName(variable.name) + " into " +
                  (path.empty() ? std::string("nothing (cannot write)") : path.filename().string()));
         }
         header = port.receive(false);
@@ -255,7 +269,7 @@ void SimCalculator::receiveVariables(SimPort &port, SimPacket header)
             return;
         }
         if (header.command != op::kVariableHeader) {
-            note("unexpected command " + commandText(header.command) + " in a receive");
+            note("unexpected command " + CommandText(header.command) + " in a receive");
             return;
         }
     }
@@ -274,8 +288,9 @@ void SimCalculator::receiveBackup(SimPort &port, const SimPacket &header)
         backup.parts[i] = data.data;
         // Stored before the last acknowledgement, as a calculator has it in
         // memory by the time it answers.
-        if (i + 1 == backup.parts.size() && memory_.storeBackup(backup).empty())
+        if (i + 1 == backup.parts.size() && memory_.storeBackup(backup).empty()) {
             note("cannot write the received backup");
+        }
         ack(port, data.word);
     }
     note("received a backup");
@@ -288,13 +303,14 @@ void SimCalculator::receiveSilently(SimPort &port, const SimPacket &header)
         receiveBackup(port, header);
         return;
     }
-    if (header.data.size() != kVariableHeaderSize)
+    if (header.data.size() != kVariableHeaderSize) {
         throw ExchangeEnded{};
-    SimVariable variable = variableIn(header);
-    if (sizeIn(header) > memory_.freeBytes()) {
+    }
+    SimVariable variable = VariableIn(header);
+    if (SizeIn(header) > memory_.freeBytes()) {
         port.send(op::kSkipOrExit, std::vector<uint8_t>{reason::kOutOfMemory});
         expect(port, op::kAcknowledge);
-        note("refused " + logName(variable.name) + ": memory full");
+        note("refused " + LogName(variable.name) + ": memory full");
         return;
     }
     port.send(op::kContinue);
@@ -303,7 +319,7 @@ void SimCalculator::receiveSilently(SimPort &port, const SimPacket &header)
     variable.data = expect(port, op::kData).data;
     const auto path = memory_.store(variable);
     ack(port, static_cast<uint16_t>(variable.data.size()));
-    note("received " + logName(variable.name) + " silently into " + path.filename().string());
+    note("received " + LogName(variable.name) + " silently into " + path.filename().string());
     // The closing end of transmission gets no acknowledgement.
     expect(port, op::kEnd);
 }
@@ -315,7 +331,7 @@ void SimCalculator::answerRequest(SimPort &port, const SimPacket &request)
         throw ExchangeEnded{};
     }
     const bool ti83 = config_.model == SimModel::TI83;
-    const SimVariable wanted = variableIn(request);
+    const SimVariable wanted = VariableIn(request);
     // Only a variable header or data gets its length echoed; a request's
     // acknowledgement carries 0, which computers check (non-zero refuses).
     ack(port);
@@ -323,7 +339,7 @@ void SimCalculator::answerRequest(SimPort &port, const SimPacket &request)
         sendDirectory(port);
         return;
     }
-    if (ti83 && wanted.typeId == backupType(config_.model)) {
+    if (ti83 && wanted.typeId == BackupType(config_.model)) {
         sendBackup(port, memory_.makeBackup());
         return;
     }
@@ -331,7 +347,7 @@ void SimCalculator::answerRequest(SimPort &port, const SimPacket &request)
     if (!variable) {
         port.send(op::kSkipOrExit, std::vector<uint8_t>{reason::kExit});
         expect(port, op::kAcknowledge);
-        note("asked for " + logName(wanted.name) + ", which does not exist");
+        note("asked for " + LogName(wanted.name) + ", which does not exist");
         return;
     }
     const SimVariable found = *variable;
@@ -340,7 +356,7 @@ void SimCalculator::answerRequest(SimPort &port, const SimPacket &request)
     expect(port, op::kContinue);
     ack(port);
     sendDataAcknowledged(port, found.data);
-    note("sent " + logName(found.name) + " on request");
+    note("sent " + LogName(found.name) + " on request");
 }
 
 void SimCalculator::sendDirectory(SimPort &port)
@@ -349,12 +365,14 @@ void SimCalculator::sendDirectory(SimPort &port)
     port.send(op::kData,
               std::vector<uint8_t>{static_cast<uint8_t>(free), static_cast<uint8_t>(free >> 8)});
     // Asking only for the free memory ends the listing here.
-    if (port.receive(false).command != op::kAcknowledge)
+    if (port.receive(false).command != op::kAcknowledge) {
         return;
+    }
     // The settings are always there, so the listing leaves them out.
     for (const auto &variable : memory_.variables()) {
-        if (isSettingsType(config_.model, variable.typeId))
+        if (IsSettingsType(config_.model, variable.typeId)) {
             continue;
+        }
         sendHeader(port, variable);
         expect(port, op::kAcknowledge);
     }
@@ -365,7 +383,7 @@ void SimCalculator::sendDirectory(SimPort &port)
 
 void SimCalculator::sendHeader(SimPort &port, const SimVariable &variable)
 {
-    port.send(op::kVariableHeader, headerData(variable));
+    port.send(op::kVariableHeader, HeaderData(variable));
 }
 
 void SimCalculator::sendDataAcknowledged(SimPort &port, const std::vector<uint8_t> &data)
@@ -388,17 +406,17 @@ bool SimCalculator::sendVariable(SimPort &port, const SimVariable &variable)
     if (answer.command == op::kSkipOrExit) {
         ack(port);
         const uint8_t why = answer.data.empty() ? reason::kExit : answer.data[0];
-        note("the computer refused " + logName(variable.name) + " with reason " +
+        note("the computer refused " + LogName(variable.name) + " with reason " +
              std::to_string(why));
         return why != reason::kExit;
     }
     if (answer.command != op::kContinue) {
-        note("unexpected answer " + commandText(answer.command) + " to a variable header");
+        note("unexpected answer " + CommandText(answer.command) + " to a variable header");
         throw ExchangeEnded{};
     }
     ack(port);
     sendDataAcknowledged(port, variable.data);
-    note("sent " + logName(variable.name));
+    note("sent " + LogName(variable.name));
     return true;
 }
 
@@ -413,12 +431,13 @@ void SimCalculator::sendBackup(SimPort &port, const SimBackup &backup)
         return;
     }
     if (answer.command != op::kContinue) {
-        note("unexpected answer " + commandText(answer.command) + " to a backup header");
+        note("unexpected answer " + CommandText(answer.command) + " to a backup header");
         throw ExchangeEnded{};
     }
     ack(port);
-    for (const auto &part : backup.parts)
+    for (const auto &part : backup.parts) {
         sendDataAcknowledged(port, part);
+    }
     note("sent a backup");
 }
 
@@ -436,8 +455,9 @@ void SimCalculator::sendFiles(SimPort &port, const std::vector<std::string> &fil
             return;
         }
         for (const auto &variable : file->variables) {
-            if (!sendVariable(port, variable))
+            if (!sendVariable(port, variable)) {
                 return;
+            }
         }
     }
     port.send(op::kEnd);

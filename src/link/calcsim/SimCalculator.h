@@ -79,7 +79,7 @@ public:
     std::vector<std::string> log() const;
     SimMemory &memory() { return memory_; }
 
-    uint8_t id() const { return calculatorId(config_.model); }
+    uint8_t id() const { return CalculatorId(config_.model); }
 
 private:
     void serveOne(SimPort &port, SimPacket packet);

@@ -24,43 +24,49 @@ constexpr size_t kBackupHead = 9;
 constexpr const char kComment[] = "Stored by the simulated calculator.";
 constexpr size_t kLargestFile = 3 * 65536 + 1024;
 
-uint16_t word(std::span<const uint8_t> bytes, size_t at)
+uint16_t Word(std::span<const uint8_t> bytes, size_t at)
 {
     return static_cast<uint16_t>(bytes[at] | bytes[at + 1] << 8);
 }
 
-void putWord(std::vector<uint8_t> &out, size_t value)
+void PutWord(std::vector<uint8_t> &out, size_t value)
 {
     out.push_back(static_cast<uint8_t>(value));
     out.push_back(static_cast<uint8_t>(value >> 8));
 }
 
-std::optional<SimModel> signature(std::span<const uint8_t> bytes)
+std::optional<SimModel> Signature(std::span<const uint8_t> bytes)
 {
     if (bytes.size() < kEntriesAt + 2 || std::memcmp(bytes.data(), "**TI8", 5) != 0 ||
-        bytes[6] != '*' || bytes[7] != '*')
+        bytes[6] != '*' || bytes[7] != '*') {
         return std::nullopt;
-    if (bytes[5] == '2')
+    }
+    if (bytes[5] == '2') {
         return SimModel::TI82;
-    if (bytes[5] == '3')
+    }
+    if (bytes[5] == '3') {
         return SimModel::TI83;
+    }
     return std::nullopt;
 }
 
 // A backup entry at `at`, ending at or before `end`.
-std::optional<SimBackup> parseBackup(std::span<const uint8_t> bytes, size_t at, size_t end)
+std::optional<SimBackup> ParseBackup(std::span<const uint8_t> bytes, size_t at, size_t end)
 {
-    if (at + 2 + kBackupHead > end)
+    if (at + 2 + kBackupHead > end) {
         return std::nullopt;
+    }
     SimBackup backup;
     std::copy_n(bytes.begin() + static_cast<long>(at) + 2, kBackupHead, backup.header.begin());
     size_t pos = at + 2 + kBackupHead;
     for (auto &part : backup.parts) {
-        if (pos + 2 > end)
+        if (pos + 2 > end) {
             return std::nullopt;
-        const size_t size = word(bytes, pos);
-        if (pos + 2 + size > end)
+        }
+        const size_t size = Word(bytes, pos);
+        if (pos + 2 + size > end) {
             return std::nullopt;
+        }
         part.assign(bytes.begin() + static_cast<long>(pos) + 2,
                     bytes.begin() + static_cast<long>(pos + 2 + size));
         pos += 2 + size;
@@ -68,94 +74,101 @@ std::optional<SimBackup> parseBackup(std::span<const uint8_t> bytes, size_t at, 
     return backup;
 }
 
-std::vector<uint8_t> fileOf(SimModel model, const std::vector<uint8_t> &entries)
+std::vector<uint8_t> FileOf(SimModel model, const std::vector<uint8_t> &entries)
 {
     const uint8_t digit = model == SimModel::TI82 ? '2' : '3';
     std::vector<uint8_t> out = {'*', '*', 'T', 'I', '8', digit, '*', '*', 0x1A, 0x0A, 0x00};
     std::string comment(kComment);
     comment.resize(kCommentSize, ' ');
     out.insert(out.end(), comment.begin(), comment.end());
-    putWord(out, entries.size());
+    PutWord(out, entries.size());
     out.insert(out.end(), entries.begin(), entries.end());
-    putWord(out, sumOf(entries));
+    PutWord(out, SumOf(entries));
     return out;
 }
 
 } // namespace
 
-std::optional<SimFile> parseSimFile(std::span<const uint8_t> bytes)
+std::optional<SimFile> ParseSimFile(std::span<const uint8_t> bytes)
 {
-    const auto model = signature(bytes);
-    if (!model)
+    const auto model = Signature(bytes);
+    if (!model) {
         return std::nullopt;
+    }
     SimFile file;
     file.model = *model;
     const size_t end = bytes.size() - 2;
     size_t pos = kEntriesAt;
     while (pos < end) {
-        if (pos + 2 > end)
+        if (pos + 2 > end) {
             return std::nullopt;
-        const size_t headLength = word(bytes, pos);
+        }
+        const size_t headLength = Word(bytes, pos);
         if (headLength == kBackupHead) {
-            file.backup = parseBackup(bytes, pos, end);
-            if (!file.backup)
+            file.backup = ParseBackup(bytes, pos, end);
+            if (!file.backup) {
                 return std::nullopt;
+            }
             return file;
         }
-        if (headLength != kVariableHead || pos + 2 + kVariableHead + 2 > end)
+        if (headLength != kVariableHead || pos + 2 + kVariableHead + 2 > end) {
             return std::nullopt;
+        }
         SimVariable v;
-        const size_t size = word(bytes, pos + 2);
+        const size_t size = Word(bytes, pos + 2);
         v.typeId = bytes[pos + 4];
         std::copy_n(bytes.begin() + static_cast<long>(pos) + 5, v.name.size(), v.name.begin());
         const size_t dataAt = pos + 2 + kVariableHead + 2;
-        if (dataAt + size > end)
+        if (dataAt + size > end) {
             return std::nullopt;
+        }
         v.data.assign(bytes.begin() + static_cast<long>(dataAt),
                       bytes.begin() + static_cast<long>(dataAt + size));
         file.variables.push_back(std::move(v));
         pos = dataAt + size;
     }
-    if (file.variables.empty())
+    if (file.variables.empty()) {
         return std::nullopt;
+    }
     return file;
 }
 
-std::optional<SimFile> readSimFile(const std::filesystem::path &path)
+std::optional<SimFile> ReadSimFile(const std::filesystem::path &path)
 {
     const auto read = base::ReadWholeFile(path, kLargestFile);
-    if (!read.ok())
+    if (!read.ok()) {
         return std::nullopt;
-    return parseSimFile(read.bytes);
+    }
+    return ParseSimFile(read.bytes);
 }
 
-std::vector<uint8_t> simFileBytes(SimModel model, const std::vector<SimVariable> &variables)
+std::vector<uint8_t> SimFileBytes(SimModel model, const std::vector<SimVariable> &variables)
 {
     std::vector<uint8_t> entries;
     for (const auto &v : variables) {
-        putWord(entries, kVariableHead);
-        putWord(entries, v.data.size());
+        PutWord(entries, kVariableHead);
+        PutWord(entries, v.data.size());
         entries.push_back(v.typeId);
         entries.insert(entries.end(), v.name.begin(), v.name.end());
-        putWord(entries, v.data.size());
+        PutWord(entries, v.data.size());
         entries.insert(entries.end(), v.data.begin(), v.data.end());
     }
-    return fileOf(model, entries);
+    return FileOf(model, entries);
 }
 
-std::vector<uint8_t> simBackupBytes(SimModel model, const SimBackup &backup)
+std::vector<uint8_t> SimBackupBytes(SimModel model, const SimBackup &backup)
 {
     std::vector<uint8_t> entries;
-    putWord(entries, kBackupHead);
+    PutWord(entries, kBackupHead);
     entries.insert(entries.end(), backup.header.begin(), backup.header.end());
     for (const auto &part : backup.parts) {
-        putWord(entries, part.size());
+        PutWord(entries, part.size());
         entries.insert(entries.end(), part.begin(), part.end());
     }
-    return fileOf(model, entries);
+    return FileOf(model, entries);
 }
 
-bool writeSimFile(const std::filesystem::path &path, std::span<const uint8_t> bytes)
+bool WriteSimFile(const std::filesystem::path &path, std::span<const uint8_t> bytes)
 {
     // The calculator's memory folder is its own: a name there is replaced whole.
     return !base::WriteFileAtomically(path, bytes, base::AtSymlink::Replace);

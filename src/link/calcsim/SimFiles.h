@@ -23,14 +23,14 @@ struct SimFile {
 
 // A variable file ("**TI82**" or "**TI83**", 55-byte head, entries, a 16-bit
 // sum), or nothing when the bytes are not one. The sum is not insisted on.
-std::optional<SimFile> parseSimFile(std::span<const uint8_t> bytes);
-std::optional<SimFile> readSimFile(const std::filesystem::path &path);
+std::optional<SimFile> ParseSimFile(std::span<const uint8_t> bytes);
+std::optional<SimFile> ReadSimFile(const std::filesystem::path &path);
 
 // The bytes of a file of `variables`, or of one backup.
-std::vector<uint8_t> simFileBytes(SimModel model, const std::vector<SimVariable> &variables);
-std::vector<uint8_t> simBackupBytes(SimModel model, const SimBackup &backup);
+std::vector<uint8_t> SimFileBytes(SimModel model, const std::vector<SimVariable> &variables);
+std::vector<uint8_t> SimBackupBytes(SimModel model, const SimBackup &backup);
 
 // Writes under a temporary name in the same folder, then renames into place.
-bool writeSimFile(const std::filesystem::path &path, std::span<const uint8_t> bytes);
+bool WriteSimFile(const std::filesystem::path &path, std::span<const uint8_t> bytes);
 
 } // namespace vexil::link::calcsim

@@ -9,7 +9,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-void putWord(std::vector<uint8_t> &out, size_t value)
+void PutWord(std::vector<uint8_t> &out, size_t value)
 {
     out.push_back(static_cast<uint8_t>(value));
     out.push_back(static_cast<uint8_t>(value >> 8));
@@ -28,12 +28,13 @@ std::vector<std::string> SimMemory::load()
     std::error_code ec;
     std::vector<fs::path> files;
     for (const auto &item : fs::directory_iterator(folder_, ec)) {
-        if (item.is_regular_file() && item.path().filename().string().front() != '.')
+        if (item.is_regular_file() && item.path().filename().string().front() != '.') {
             files.push_back(item.path());
+        }
     }
     std::sort(files.begin(), files.end());
     for (const auto &path : files) {
-        const auto file = readSimFile(path);
+        const auto file = ReadSimFile(path);
         if (!file) {
             unusable.push_back(path.filename().string());
             continue;
@@ -54,16 +55,18 @@ std::vector<std::string> SimMemory::load()
 std::vector<SimVariable> SimMemory::variables() const
 {
     std::vector<SimVariable> all;
-    for (const auto &h : held_)
+    for (const auto &h : held_) {
         all.push_back(h.variable);
+    }
     return all;
 }
 
 SimMemory::Held *SimMemory::findHeld(const SimVariable &like)
 {
     for (auto &h : held_) {
-        if (sameVariable(model_, h.variable, like))
+        if (SameVariable(model_, h.variable, like)) {
             return &h;
+        }
     }
     return nullptr;
 }
@@ -88,9 +91,10 @@ const SimVariable *SimMemory::find(uint8_t typeId, const Name &name) const
 // of several (a group put there by hand) stays as it is.
 void SimMemory::forgetFile(const Held &replaced, const fs::path &newFile)
 {
-    if (replaced.file == newFile)
+    if (replaced.file == newFile) {
         return;
-    const auto old = readSimFile(replaced.file);
+    }
+    const auto old = ReadSimFile(replaced.file);
     if (old && old->variables.size() == 1) {
         std::error_code ec;
         fs::remove(replaced.file, ec);
@@ -99,9 +103,10 @@ void SimMemory::forgetFile(const Held &replaced, const fs::path &newFile)
 
 fs::path SimMemory::store(const SimVariable &variable)
 {
-    const fs::path path = folder_ / memoryFileName(model_, variable);
-    if (!writeSimFile(path, simFileBytes(model_, {variable})))
+    const fs::path path = folder_ / MemoryFileName(model_, variable);
+    if (!WriteSimFile(path, SimFileBytes(model_, {variable}))) {
         return {};
+    }
     if (Held *same = findHeld(variable)) {
         forgetFile(*same, path);
         freeBytes_ += same->variable.data.size();
@@ -115,13 +120,13 @@ fs::path SimMemory::store(const SimVariable &variable)
 
 fs::path SimMemory::storeBackup(const SimBackup &backup)
 {
-    const fs::path path = folder_ / memoryFileName(model_, {backupType(model_), {}, {}});
-    return writeSimFile(path, simBackupBytes(model_, backup)) ? path : fs::path();
+    const fs::path path = folder_ / MemoryFileName(model_, {BackupType(model_), {}, {}});
+    return WriteSimFile(path, SimBackupBytes(model_, backup)) ? path : fs::path();
 }
 
 std::optional<SimFile> SimMemory::readFile(const std::string &fileName) const
 {
-    return readSimFile(folder_ / fileName);
+    return ReadSimFile(folder_ / fileName);
 }
 
 SimBackup SimMemory::makeBackup() const
@@ -130,7 +135,7 @@ SimBackup SimMemory::makeBackup() const
     backup.parts[0].assign(64, 0x00);
     for (const auto &h : held_) {
         const auto &v = h.variable;
-        putWord(backup.parts[1], v.data.size());
+        PutWord(backup.parts[1], v.data.size());
         backup.parts[1].push_back(v.typeId);
         backup.parts[1].insert(backup.parts[1].end(), v.name.begin(), v.name.end());
         backup.parts[1].insert(backup.parts[1].end(), v.data.begin(), v.data.end());
@@ -142,7 +147,7 @@ SimBackup SimMemory::makeBackup() const
                              backup.parts[2].size()};
     backup.header = {static_cast<uint8_t>(sizes[0]),
                      static_cast<uint8_t>(sizes[0] >> 8),
-                     backupType(model_),
+                     BackupType(model_),
                      static_cast<uint8_t>(sizes[1]),
                      static_cast<uint8_t>(sizes[1] >> 8),
                      static_cast<uint8_t>(sizes[2]),

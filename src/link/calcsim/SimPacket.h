@@ -35,10 +35,10 @@ inline constexpr uint8_t kOutOfMemory = 3;
 
 // Whether a packet with this command carries data and a checksum; that depends
 // on the command alone, never on the word.
-bool carriesData(uint8_t command);
+bool CarriesData(uint8_t command);
 
 // The 16-bit sum of `bytes`, the packets' checksum.
-uint16_t sumOf(std::span<const uint8_t> bytes);
+uint16_t SumOf(std::span<const uint8_t> bytes);
 
 struct SimPacket {
     uint8_t sender = 0;
@@ -49,7 +49,7 @@ struct SimPacket {
 
 // The bytes on the wire: a packet without data is its 4 header bytes; with
 // data, the word is the data's length and the sum follows it.
-std::vector<uint8_t> wireBytes(uint8_t sender, uint8_t command, uint16_t word = 0);
-std::vector<uint8_t> wireBytes(uint8_t sender, uint8_t command, std::span<const uint8_t> data);
+std::vector<uint8_t> WireBytes(uint8_t sender, uint8_t command, uint16_t word = 0);
+std::vector<uint8_t> WireBytes(uint8_t sender, uint8_t command, std::span<const uint8_t> data);
 
 } // namespace vexil::link::calcsim

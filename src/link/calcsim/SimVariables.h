@@ -26,25 +26,25 @@ struct SimBackup {
 };
 
 // The calculator's own machine id: 0x82 or 0x83.
-uint8_t calculatorId(SimModel model);
+uint8_t CalculatorId(SimModel model);
 
 // The type id of a backup: 0x0F on the TI-82, 0x13 on the TI-83.
-uint8_t backupType(SimModel model);
+uint8_t BackupType(SimModel model);
 
 // Window, zoom and table settings: one of each, whatever their name bytes say.
-bool isSettingsType(SimModel model, uint8_t typeId);
+bool IsSettingsType(SimModel model, uint8_t typeId);
 
 // Whether two variables are one on the calculator: the same name of the same
 // kind, where a program and an edit-locked program share their names, as do a
 // real and a complex number and a real and a complex list; settings by type.
-bool sameVariable(SimModel model, const SimVariable &a, const SimVariable &b);
+bool SameVariable(SimModel model, const SimVariable &a, const SimVariable &b);
 
 // The file a variable is kept in, in the memory folder: its name as the
 // calculator shows it, in file name characters, and the extension of its type,
 // for instance "HELLO.83p", "L1.82l", "Pic0.83i", "Window.83w".
-std::string memoryFileName(SimModel model, const SimVariable &variable);
+std::string MemoryFileName(SimModel model, const SimVariable &variable);
 
 // The name shown in the log: printable name bytes, others as '?'.
-std::string logName(const Name &name);
+std::string LogName(const Name &name);
 
 } // namespace vexil::link::calcsim

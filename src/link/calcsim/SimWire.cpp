@@ -20,11 +20,13 @@ public:
     }
     bool aborted() override
     {
-        if (stop_.load(std::memory_order_relaxed))
+        if (stop_.load(std::memory_order_relaxed)) {
             return true;
+        }
         // Reading the clock on every poll would dominate the loop.
-        if (deadline_ && ++polls_ % 256 == 0)
+        if (deadline_ && ++polls_ % 256 == 0) {
             return std::chrono::steady_clock::now() > *deadline_;
+        }
         return false;
     }
 
@@ -40,27 +42,31 @@ CableWire::CableWire(const std::string &cablePath, const std::atomic<bool> &stop
                      std::chrono::milliseconds timeout, bool strict)
     : cable_(cablePath, brantel::CableEnd::Calculator), stop_(stop), timeout_(timeout)
 {
-    if (cable_.ok())
+    if (cable_.ok()) {
         cable_.setStrict(strict);
+    }
 }
 
 std::optional<uint8_t> CableWire::get(bool patient)
 {
     std::optional<std::chrono::steady_clock::time_point> deadline;
-    if (!patient)
+    if (!patient) {
         deadline = std::chrono::steady_clock::now() + timeout_;
+    }
     SimHooks hooks(stop_, deadline);
-    const auto byte = brantel::receiveByte(cable_, hooks);
-    if (!byte)
+    const auto byte = brantel::ReceiveByte(cable_, hooks);
+    if (!byte) {
         cable_.drive(brantel::kReleaseBoth);
+    }
     return byte;
 }
 
 bool CableWire::put(uint8_t byte)
 {
     SimHooks hooks(stop_, std::chrono::steady_clock::now() + timeout_);
-    if (brantel::sendByte(cable_, hooks, byte))
+    if (brantel::SendByte(cable_, hooks, byte)) {
         return true;
+    }
     cable_.drive(brantel::kReleaseBoth);
     return false;
 }
@@ -84,13 +90,16 @@ std::optional<uint8_t> SerialWire::get(bool patient)
         pollfd pfd{fd_, POLLIN, 0};
         const int ready = ::poll(&pfd, 1, kPollSliceMs);
         uint8_t byte = 0;
-        if (ready > 0 && (pfd.revents & POLLIN) && ::read(fd_, &byte, 1) == 1)
+        if (ready > 0 && (pfd.revents & POLLIN) && ::read(fd_, &byte, 1) == 1) {
             return byte;
+        }
         // Nobody on the other side yet (a hang-up): wait as for a quiet line.
-        if (ready > 0 && !(pfd.revents & POLLIN))
+        if (ready > 0 && !(pfd.revents & POLLIN)) {
             std::this_thread::sleep_for(std::chrono::milliseconds(kPollSliceMs));
-        if (!patient && std::chrono::steady_clock::now() > deadline)
+        }
+        if (!patient && std::chrono::steady_clock::now() > deadline) {
             break;
+        }
     }
     return std::nullopt;
 }
@@ -100,8 +109,9 @@ bool SerialWire::put(uint8_t byte)
     const auto deadline = std::chrono::steady_clock::now() + timeout_;
     while (!stop_.load() && std::chrono::steady_clock::now() <= deadline) {
         pollfd pfd{fd_, POLLOUT, 0};
-        if (::poll(&pfd, 1, kPollSliceMs) > 0 && (pfd.revents & POLLOUT))
+        if (::poll(&pfd, 1, kPollSliceMs) > 0 && (pfd.revents & POLLOUT)) {
             return ::write(fd_, &byte, 1) == 1;
+        }
     }
     return false;
 }
@@ -125,8 +135,9 @@ std::optional<uint8_t> ScriptWire::get(bool)
 
 bool ScriptWire::active()
 {
-    if (bytes_.empty())
+    if (bytes_.empty()) {
         stop_ = true;
+    }
     return !bytes_.empty();
 }
 

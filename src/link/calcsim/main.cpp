@@ -26,7 +26,7 @@ namespace {
 
 std::atomic<bool> stopRequested{false};
 
-void onSignal(int)
+void OnSignal(int)
 {
     stopRequested = true;
 }
@@ -60,16 +60,18 @@ struct PseudoTerminal {
     std::string name;
 };
 
-std::optional<PseudoTerminal> openPseudoTerminal()
+std::optional<PseudoTerminal> OpenPseudoTerminal()
 {
     PseudoTerminal pty;
     pty.master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
-    if (pty.master < 0 || ::grantpt(pty.master) != 0 || ::unlockpt(pty.master) != 0)
+    if (pty.master < 0 || ::grantpt(pty.master) != 0 || ::unlockpt(pty.master) != 0) {
         return std::nullopt;
+    }
     pty.name = ::ptsname(pty.master);
     pty.slave = ::open(pty.name.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
-    if (pty.slave < 0)
+    if (pty.slave < 0) {
         return std::nullopt;
+    }
     termios tio{};
     ::tcgetattr(pty.slave, &tio);
     ::cfmakeraw(&tio);
@@ -77,16 +79,18 @@ std::optional<PseudoTerminal> openPseudoTerminal()
     return pty;
 }
 
-std::filesystem::path defaultProgramDir()
+std::filesystem::path DefaultProgramDir()
 {
-    if (const char *data = std::getenv("XDG_DATA_HOME"); data && *data)
+    if (const char *data = std::getenv("XDG_DATA_HOME"); data && *data) {
         return std::filesystem::path(data) / "vexil";
-    if (const char *home = std::getenv("HOME"); home && *home)
+    }
+    if (const char *home = std::getenv("HOME"); home && *home) {
         return std::filesystem::path(home) / ".local/share/vexil";
+    }
     return ".";
 }
 
-int usageError(const std::string &message)
+int UsageError(const std::string &message)
 {
     std::cerr << "vexil-calcsim: " << message << "\n\n" << kUsage;
     return 2;
@@ -97,7 +101,7 @@ int usageError(const std::string &message)
 int main(int argc, char **argv)
 {
     SimConfig config;
-    config.cablePath = virtualCablePath(defaultProgramDir()).string();
+    config.cablePath = VirtualCablePath(DefaultProgramDir()).string();
     std::vector<std::string> toSend;
     bool haveModel = false;
     bool haveMemory = false;
@@ -113,8 +117,9 @@ int main(int argc, char **argv)
             return 0;
         } else if (arg == "--model" && hasValue) {
             const std::string model = argv[++i];
-            if (model != "82" && model != "83")
-                return usageError("the model is 82 or 83");
+            if (model != "82" && model != "83") {
+                return UsageError("the model is 82 or 83");
+            }
             config.model = model == "82" ? SimModel::TI82 : SimModel::TI83;
             haveModel = true;
         } else if (arg == "--cable" && hasValue) {
@@ -123,14 +128,17 @@ int main(int argc, char **argv)
             config.memoryDir = argv[++i];
             haveMemory = true;
         } else if (arg == "--send") {
-            while (i + 1 < argc && std::string(argv[i + 1]).rfind("--", 0) != 0)
+            while (i + 1 < argc && std::string(argv[i + 1]).rfind("--", 0) != 0) {
                 toSend.push_back(argv[++i]);
-            if (toSend.empty())
-                return usageError("--send needs at least one file name");
+            }
+            if (toSend.empty()) {
+                return UsageError("--send needs at least one file name");
+            }
         } else if (arg == "--screen" && hasValue) {
-            const auto screen = loadScreenImage(argv[++i]);
-            if (const auto *message = std::get_if<std::string>(&screen))
-                return usageError(*message);
+            const auto screen = LoadScreenImage(argv[++i]);
+            if (const auto *message = std::get_if<std::string>(&screen)) {
+                return UsageError(*message);
+            }
             config.screen = std::get<Screen>(screen);
         } else if (arg == "--free" && hasValue) {
             config.freeBytes = std::strtoul(argv[++i], nullptr, 10);
@@ -150,27 +158,29 @@ int main(int argc, char **argv)
             usePty = true;
         } else if (arg == "--duplicate" && hasValue) {
             const std::string rule = argv[++i];
-            if (rule == "skip")
+            if (rule == "skip") {
                 config.duplicate = DuplicateRule::Skip;
-            else if (rule == "exit")
+            } else if (rule == "exit") {
                 config.duplicate = DuplicateRule::Exit;
-            else if (rule == "overwrite")
+            } else if (rule == "overwrite") {
                 config.duplicate = DuplicateRule::Overwrite;
-            else
-                return usageError("--duplicate is skip, exit or overwrite");
+            } else {
+                return UsageError("--duplicate is skip, exit or overwrite");
+            }
         } else {
-            return usageError("unknown or incomplete option " + arg);
+            return UsageError("unknown or incomplete option " + arg);
         }
     }
-    if (!haveModel || !haveMemory)
-        return usageError("--model and --memory are required");
+    if (!haveModel || !haveMemory) {
+        return UsageError("--model and --memory are required");
+    }
 
-    std::signal(SIGINT, onSignal);
-    std::signal(SIGTERM, onSignal);
+    std::signal(SIGINT, OnSignal);
+    std::signal(SIGTERM, OnSignal);
     std::string where = config.cablePath;
     std::optional<PseudoTerminal> pty;
     if (usePty) {
-        pty = openPseudoTerminal();
+        pty = OpenPseudoTerminal();
         if (!pty) {
             std::cerr << "vexil-calcsim: cannot open a pseudo-terminal\n";
             return 1;
@@ -201,12 +211,14 @@ int main(int argc, char **argv)
     while (!stopRequested.load()) {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
         const auto lines = calculator.log();
-        for (; shown < lines.size(); ++shown)
+        for (; shown < lines.size(); ++shown) {
             std::cout << lines[shown] << "\n" << std::flush;
+        }
     }
     worker.join();
     const auto lines = calculator.log();
-    for (; shown < lines.size(); ++shown)
+    for (; shown < lines.size(); ++shown) {
         std::cout << lines[shown] << "\n";
+    }
     return cableOpened ? 0 : 1;
 }

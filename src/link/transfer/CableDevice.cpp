@@ -9,7 +9,7 @@ namespace vexil::link::transfer {
 
 namespace {
 
-bool startsWith(const std::string &text, const std::string &prefix)
+bool StartsWith(const std::string &text, const std::string &prefix)
 {
     return text.compare(0, prefix.size(), prefix) == 0;
 }
@@ -19,17 +19,21 @@ bool startsWith(const std::string &text, const std::string &prefix)
 std::optional<LinkDevice> ParseCableDevice(const std::string &text)
 {
     static const std::string kGrayLink = "graylink:";
-    if (text.empty())
+    if (text.empty()) {
         return std::nullopt;
-    if (startsWith(text, kGrayLink)) {
-        if (text.size() == kGrayLink.size())
+    }
+    if (StartsWith(text, kGrayLink)) {
+        if (text.size() == kGrayLink.size()) {
             return std::nullopt;
+        }
         return LinkDevice{LinkDeviceKind::GraphLinkSerial, text.substr(kGrayLink.size())};
     }
-    if (startsWith(text, "/dev/parport"))
+    if (StartsWith(text, "/dev/parport")) {
         return LinkDevice{LinkDeviceKind::ParallelLines, text};
-    if (startsWith(text, "/dev/tty"))
+    }
+    if (StartsWith(text, "/dev/tty")) {
         return LinkDevice{LinkDeviceKind::SerialLines, text};
+    }
     return LinkDevice{LinkDeviceKind::VirtualCable, text};
 }
 
@@ -40,19 +44,22 @@ std::string AttachCable(Link &link, LinkHost &host, const LinkDevice &device)
         link.LinkIsGraphLink = true;
         auto serial = std::make_unique<GraphLinkTransport>(
             host, [&link] { return link.LinkCancelled || GetBrk() == 1; }, link.byteTimeoutMs());
-        if (std::string message = serial->open(device.path); !message.empty())
+        if (std::string message = serial->open(device.path); !message.empty()) {
             return message;
+        }
         link.useTransport(std::move(serial));
         return {};
     }
     int kind = BRANTEL_LINES_VIRTUAL;
-    if (device.kind == LinkDeviceKind::ParallelLines)
+    if (device.kind == LinkDeviceKind::ParallelLines) {
         kind = BRANTEL_LINES_PARPORT;
-    else if (device.kind == LinkDeviceKind::SerialLines)
+    } else if (device.kind == LinkDeviceKind::SerialLines) {
         kind = BRANTEL_LINES_SERIAL;
+    }
     auto cable = std::make_unique<CableTransport>(host);
-    if (std::string message = cable->open(kind, device.path); !message.empty())
+    if (std::string message = cable->open(kind, device.path); !message.empty()) {
         return message;
+    }
     link.useTransport(std::move(cable));
     link.ReleaseLines();
     return {};

@@ -2,8 +2,8 @@
 #include "link/transfer/ReceiveVariables.h"
 
 #include "link/transfer/ReceivedFile.h"
-#include "link/transfer/SafeFileName.h"
 #include "varfile/Comments.h"
+#include "varfile/SafeFileName.h"
 #include "varfile/VarFile.h"
 
 #include <algorithm>
@@ -32,7 +32,7 @@ private:
     enum class Decision { Store, Omitted, Quit };
 
     std::optional<TransferResult> stop() const { return link_.check(); }
-    void send(uint8_t command) { sendPacket(headerPacket(link_.MachineId, command)); }
+    void send(uint8_t command) { sendPacket(HeaderPacket(link_.MachineId, command)); }
     void sendPacket(Packet packet) { link_.SendPacket(packet, false); }
     varfile::CalcModel model() const
     {
@@ -70,29 +70,37 @@ TransferResult Receiver::run()
     // The user may take any time to pick and send the variables; only the
     // bytes of a packet, once it has started, are bound by the byte time-out.
     link_.WaitForUser();
-    if (auto s = stop())
+    if (auto s = stop()) {
         return *s;
+    }
     Packet h;
     link_.ReceivePacketChecked(h, false);
-    if (auto s = stop())
+    if (auto s = stop()) {
         return *s;
-    if (h[0] == machine::kTI82)
+    }
+    if (h[0] == machine::kTI82) {
         link_.MachineId = machine::kComputerTo82;
-    else if (h[0] == machine::kTI83)
+    } else if (h[0] == machine::kTI83) {
         link_.MachineId = machine::kComputerTo83;
+    }
 
     for (;;) {
-        if (link_.LinkCancelled)
+        if (link_.LinkCancelled) {
             return TransferResult::Cancelled;
-        if (h[1] != command::kVarHeader || h.size() < 15)
+        }
+        if (h[1] != command::kVarHeader || h.size() < 15) {
             return TransferResult::TransmissionError;
+        }
         send(command::kAck);
-        if (auto s = stop())
+        if (auto s = stop()) {
             return *s;
+        }
 
-        fs::path file = naming_ ? SafeReceivePath(folder_, naming_(h, folder_)) : fs::path();
-        if (!file.empty())
+        fs::path file =
+            naming_ ? varfile::SafeVarFilePath(folder_, naming_(h, folder_)) : fs::path();
+        if (!file.empty()) {
             showReceiving(file);
+        }
         switch (decide(file)) {
         case Decision::Quit: {
             // The user ended the receive: only the stop button makes that a failure.
@@ -100,44 +108,52 @@ TransferResult Receiver::run()
             return refused == TransferResult::Cancelled ? *refused : TransferResult::Ok;
         }
         case Decision::Omitted: {
-            if (auto s = refuse(refusal::kSkip))
+            if (auto s = refuse(refusal::kSkip)) {
                 return *s;
+            }
             // The calculator goes on with its next variable, as after a stored one.
             bool more = false;
             const TransferResult next = afterVariable(more, h);
-            if (!more)
+            if (!more) {
                 return next;
+            }
             continue;
         }
         case Decision::Store:
             break;
         }
-        if (isBackupHeader(h))
+        if (isBackupHeader(h)) {
             return receiveBackup(h, file);
+        }
         bool more = false;
         const TransferResult received = receiveVariable(h, file, more, h);
-        if (!more)
+        if (!more) {
             return received;
+        }
     }
 }
 
 Receiver::Decision Receiver::decide(fs::path &file)
 {
     // A header no name can be made of (an unknown equation) cannot be stored.
-    if (file.empty())
+    if (file.empty()) {
         return Decision::Omitted;
+    }
     // A link counts as a file there, even one that names nothing.
-    if (!ReceivedFileExists(file))
+    if (!ReceivedFileExists(file)) {
         return Decision::Store;
+    }
     const ExistsAnswer answer = view_.askExists(ExistsMessage(file.string()));
     switch (answer.choice) {
     case ExistsChoice::Rename:
-        if (answer.newName.empty())
+        if (answer.newName.empty()) {
             return Decision::Omitted;
+        }
         file = answer.newName;
         // A bare name typed by the user belongs in the folder being received into.
-        if (file.is_relative())
+        if (file.is_relative()) {
             file = folder_ / file;
+        }
         showReceiving(file);
         return Decision::Store;
     case ExistsChoice::Overwrite:
@@ -154,13 +170,15 @@ Receiver::Decision Receiver::decide(fs::path &file)
 // when acknowledged; otherwise the result to end with.
 std::optional<TransferResult> Receiver::refuse(uint8_t reason)
 {
-    sendPacket(refusalPacket(link_.MachineId, reason));
+    sendPacket(RefusalPacket(link_.MachineId, reason));
     Packet answer;
     link_.ReceivePacketChecked(answer, false);
-    if (auto s = stop())
+    if (auto s = stop()) {
         return s;
-    if (answer[1] != command::kAck)
+    }
+    if (answer[1] != command::kAck) {
         return TransferResult::TransmissionError;
+    }
     return std::nullopt;
 }
 
@@ -170,8 +188,9 @@ TransferResult Receiver::afterVariable(bool &more, Packet &next)
 {
     more = false;
     link_.ReceivePacketChecked(next, false);
-    if (auto s = stop())
+    if (auto s = stop()) {
         return *s;
+    }
     if (next[1] == command::kVarHeader) {
         more = true;
         return TransferResult::Ok;
@@ -182,8 +201,9 @@ TransferResult Receiver::afterVariable(bool &more, Packet &next)
 
 void Receiver::store(const fs::path &file, const std::optional<varfile::Bytes> &bytes)
 {
-    if (!bytes)
+    if (!bytes) {
         throw FileError("The variable for " + file.string() + " is too large for a file.");
+    }
     WriteReceivedFile(file, *bytes);
 }
 
@@ -199,18 +219,21 @@ TransferResult Receiver::receiveVariable(const Packet &h, const fs::path &file, 
     Packet d;
     link_.ReceivePacketChecked(d, false);
     link_.ReceivePacketChecked(d, false);
-    if (auto s = stop())
+    if (auto s = stop()) {
         return *s;
-    if (d[1] != command::kData)
+    }
+    if (d[1] != command::kData) {
         return TransferResult::TransmissionError;
+    }
     if (d.size() == 4) {
         // The packet layer reads a zero-length packet as header-only, but an
         // empty variable's data packet still carries its two checksum bytes.
         link_.ReceiveByte();
         link_.ReceiveByte();
         d.insert(d.end(), {0, 0});
-        if (auto s = stop())
+        if (auto s = stop()) {
             return *s;
+        }
     }
 
     // Built whole in memory and renamed into place: a receive that stops half-way
@@ -220,13 +243,15 @@ TransferResult Receiver::receiveVariable(const Packet &h, const fs::path &file, 
         bytes, model(), varfile::WriterComment(varfile::CommentWriter::Received), typeId, name);
     bytes.insert(bytes.end(), d.begin() + 4, d.end() - 2);
     std::optional<varfile::Bytes> complete;
-    if (varfile::FinishVarFile(bytes))
+    if (varfile::FinishVarFile(bytes)) {
         complete = std::move(bytes);
+    }
     store(file, complete);
 
     send(command::kAck);
-    if (auto s = stop())
+    if (auto s = stop()) {
         return *s;
+    }
     // The packet in `next` may be `h` itself; nothing of `h` is used from here on.
     return afterVariable(more, next);
 }
@@ -238,8 +263,9 @@ std::optional<TransferResult> Receiver::receivePart(varfile::Bytes &section)
         uint8_t head[4];
         for (uint8_t &b : head) {
             b = link_.ReceiveByte();
-            if (auto s = stop())
+            if (auto s = stop()) {
                 return s;
+            }
         }
         const size_t size = head[2] | head[3] << 8;
         host.setGaugeMax(static_cast<int>(size));
@@ -247,18 +273,21 @@ std::optional<TransferResult> Receiver::receivePart(varfile::Bytes &section)
         for (size_t i = 0; i < size; ++i) {
             part[i] = link_.ReceiveByte();
             host.setGaugePosition(static_cast<int>(i + 1));
-            if (auto s = stop())
+            if (auto s = stop()) {
                 return s;
+            }
         }
         const uint8_t lo = link_.ReceiveByte();
         const uint8_t hi = link_.ReceiveByte();
-        if (auto s = stop())
+        if (auto s = stop()) {
             return s;
+        }
         // A damaged part is asked for again, as any other damaged data packet
         // is, and as often.
         if (varfile::ByteSum(part) != (lo | hi << 8)) {
-            if (requests++ == Link::kMaxResendRequests)
+            if (requests++ == Link::kMaxResendRequests) {
                 return TransferResult::TransmissionError;
+            }
             send(command::kChecksumError);
             host.beep();
             continue;
@@ -279,13 +308,16 @@ TransferResult Receiver::receiveBackup(const Packet &h, const fs::path &file)
     send(command::kClearToSend);
     Packet ack;
     link_.ReceivePacketChecked(ack, false);
-    if (auto s = stop())
+    if (auto s = stop()) {
         return *s;
-    if (ack[1] != command::kAck)
+    }
+    if (ack[1] != command::kAck) {
         return TransferResult::TransmissionError;
+    }
     for (int part = 0; part < 3; ++part) {
-        if (auto s = receivePart(section))
+        if (auto s = receivePart(section)) {
             return *s;
+        }
     }
     store(file, varfile::BuildVarFileFromSection(
                     model(), varfile::WriterComment(varfile::CommentWriter::Received), section));

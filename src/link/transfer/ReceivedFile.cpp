@@ -18,8 +18,9 @@ bool ReceivedFileExists(const fs::path &path)
 
 void WriteReceivedFile(const fs::path &path, std::span<const uint8_t> bytes)
 {
-    if (auto error = base::WriteFileAtomically(path, bytes, base::AtSymlink::Replace))
+    if (auto error = base::WriteFileAtomically(path, bytes, base::AtSymlink::Replace)) {
         throw FileError(error->message + ".");
+    }
 }
 
 } // namespace vexil::link::transfer

@@ -21,19 +21,19 @@ struct LoadedFile {
 };
 
 // Throws FileError when the file cannot be read.
-LoadedFile loadFile(const std::filesystem::path &path);
+LoadedFile LoadFile(const std::filesystem::path &path);
 
 // Throws FileError unless the file holds `end` bytes.
-void requireBytes(const LoadedFile &file, size_t end);
+void RequireBytes(const LoadedFile &file, size_t end);
 
-inline uint16_t wordAt(std::span<const uint8_t> bytes, size_t offset)
+inline uint16_t WordAt(std::span<const uint8_t> bytes, size_t offset)
 {
     return static_cast<uint16_t>(bytes[offset] | bytes[offset + 1] << 8);
 }
 
 // The machine id of the extension's digit (".82?" 0x02, ".83?" 0x03); a file
 // without one is taken by its signature.
-uint8_t machineIdForFile(const std::filesystem::path &path, const LoadedFile &file);
+uint8_t MachineIdForFile(const std::filesystem::path &path, const LoadedFile &file);
 
 struct EntryToSend {
     std::span<const uint8_t> header; // 11 bytes: size, type id, 8 name bytes
@@ -61,16 +61,16 @@ struct EntryResult {
 
 // Description line, header (sent again on each 0x5A), clear to send or refusal,
 // data, and the acknowledgement of the data.
-EntryResult sendEntry(Link &link, TransferView &view, const EntryToSend &entry,
+EntryResult SendEntry(Link &link, TransferView &view, const EntryToSend &entry,
                       const EntryOptions &options);
 
 // The result a refusal reason stands for; an unknown reason is a transmission error.
-TransferResult refusalResult(uint8_t reason);
+TransferResult RefusalResult(uint8_t reason);
 
 // The end of transmission, carrying `length` in its length field, and the
 // calculator's acknowledgement: Ok, TransmissionError, or a stop.
-TransferResult closeSession(Link &link, uint8_t machineId, uint16_t length);
+TransferResult CloseSession(Link &link, uint8_t machineId, uint16_t length);
 
-void sendHeaderOnly(Link &link, uint8_t machineId, uint8_t command, uint16_t length = 0);
+void SendHeaderOnly(Link &link, uint8_t machineId, uint8_t command, uint16_t length = 0);
 
 } // namespace vexil::link::transfer::detail

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One variable file, a list of them, and the choice of operation by extension.
+#include "base/AsciiText.h"
 #include "link/transfer/SendOperations.h"
 #include "link/transfer/SendSteps.h"
-
-#include <cctype>
 
 namespace vexil::link::transfer {
 
@@ -15,49 +14,51 @@ constexpr size_t kHeaderAt = 57;
 constexpr size_t kDataAt = 70;
 
 // The first entry of a variable file, checked against the file's length.
-EntryToSend firstEntry(const LoadedFile &file)
+EntryToSend FirstEntry(const LoadedFile &file)
 {
-    requireBytes(file, kDataAt);
+    RequireBytes(file, kDataAt);
     const std::span<const uint8_t> bytes(file.bytes);
-    const uint16_t size = wordAt(bytes, kHeaderAt);
-    requireBytes(file, kDataAt + size);
+    const uint16_t size = WordAt(bytes, kHeaderAt);
+    RequireBytes(file, kDataAt + size);
     return {bytes.subspan(kHeaderAt, 11), bytes.subspan(kDataAt, size)};
 }
 
 // What follows a refusal when the session ends with it.
-TransferResult endAfterRefusal(Link &link, uint8_t machineId, uint8_t reason, bool readAnswer)
+TransferResult EndAfterRefusal(Link &link, uint8_t machineId, uint8_t reason, bool readAnswer)
 {
-    sendHeaderOnly(link, machineId, command::kEndOfTransmission);
-    if (auto stop = link.check())
+    SendHeaderOnly(link, machineId, command::kEndOfTransmission);
+    if (auto stop = link.check()) {
         return *stop;
+    }
     if (readAnswer) {
         Packet answer;
         link.ReceivePacket(answer, false);
-        if (auto stop = link.check())
+        if (auto stop = link.check()) {
             return *stop;
+        }
     }
-    return refusalResult(reason);
+    return RefusalResult(reason);
 }
 
 } // namespace
 
 TransferResult SendVariableFile(Link &link, TransferView &view, const std::filesystem::path &path)
 {
-    const LoadedFile file = loadFile(path);
-    const EntryToSend entry = firstEntry(file);
-    const uint8_t m = machineIdForFile(path, file);
+    const LoadedFile file = LoadFile(path);
+    const EntryToSend entry = FirstEntry(file);
+    const uint8_t m = MachineIdForFile(path, file);
     link.ClearBreak();
-    const EntryResult sent = sendEntry(link, view, entry, {m});
+    const EntryResult sent = SendEntry(link, view, entry, {m});
     switch (sent.outcome) {
     case EntryOutcome::Stopped:
     case EntryOutcome::Unexpected:
         return sent.result;
     case EntryOutcome::Refused:
-        return endAfterRefusal(link, m, sent.reason, sent.reason == refusal::kSkip);
+        return EndAfterRefusal(link, m, sent.reason, sent.reason == refusal::kSkip);
     case EntryOutcome::Sent:
         break;
     }
-    return closeSession(link, m, wordAt(entry.header, 0));
+    return CloseSession(link, m, WordAt(entry.header, 0));
 }
 
 TransferResult SendFileList(Link &link, TransferView &view,
@@ -70,10 +71,10 @@ TransferResult SendFileList(Link &link, TransferView &view,
         const bool last = i + 1 == files.size();
         view.setFileNumber(std::to_string(i + 1) + " of " + std::to_string(files.size()));
         view.setCaption("Sending " + files[i].string());
-        const LoadedFile file = loadFile(files[i]);
-        const EntryToSend entry = firstEntry(file);
+        const LoadedFile file = LoadFile(files[i]);
+        const EntryToSend entry = FirstEntry(file);
         const EntryResult sent =
-            sendEntry(link, view, entry, {m, "Sending program data...", pauseAfterBytes});
+            SendEntry(link, view, entry, {m, "Sending program data...", pauseAfterBytes});
         switch (sent.outcome) {
         case EntryOutcome::Stopped:
             return sent.result;
@@ -81,12 +82,13 @@ TransferResult SendFileList(Link &link, TransferView &view,
             result = TransferResult::TransmissionError;
             continue;
         case EntryOutcome::Refused:
-            if (sent.reason == refusal::kExit || last)
-                return endAfterRefusal(link, m, sent.reason, sent.reason == refusal::kSkip);
-            result = refusalResult(sent.reason);
+            if (sent.reason == refusal::kExit || last) {
+                return EndAfterRefusal(link, m, sent.reason, sent.reason == refusal::kSkip);
+            }
+            result = RefusalResult(sent.reason);
             continue;
         case EntryOutcome::Sent:
-            result = last ? closeSession(link, m, wordAt(entry.header, 0)) : TransferResult::Ok;
+            result = last ? CloseSession(link, m, WordAt(entry.header, 0)) : TransferResult::Ok;
             break;
         }
     }
@@ -97,11 +99,13 @@ SendKind SendKindFor(const std::filesystem::path &file)
 {
     const std::string ext = file.extension().string();
     if (ext.size() == 4) {
-        const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(ext[3])));
-        if (letter == 'B')
+        const char letter = base::AsciiUpper(ext[3]);
+        if (letter == 'B') {
             return SendKind::Backup;
-        if (letter == 'G')
+        }
+        if (letter == 'G') {
             return SendKind::Group;
+        }
     }
     return SendKind::Variable;
 }

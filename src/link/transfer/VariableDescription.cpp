@@ -15,24 +15,29 @@ namespace {
 
 // Equations are spelled as their received files are named ("X1t", "Un", "r2"),
 // so the line and the file agree; an unknown code falls back to the shown name.
-std::string equationName(varfile::CalcModel model, uint8_t code, const std::string &shown)
+std::string EquationName(varfile::CalcModel model, uint8_t code, const std::string &shown)
 {
-    if (code >= 0x10 && code <= 0x19)
+    if (code >= 0x10 && code <= 0x19) {
         return "Y" + std::to_string((code - 0x0F) % 10);
-    if (code >= 0x20 && code <= 0x2B)
+    }
+    if (code >= 0x20 && code <= 0x2B) {
         return std::string(code % 2 == 0 ? "X" : "Y") + std::to_string((code - 0x20) / 2 + 1) + "t";
-    if (code >= 0x40 && code <= 0x45)
+    }
+    if (code >= 0x40 && code <= 0x45) {
         return "r" + std::to_string(code - 0x3F);
-    if (model == varfile::CalcModel::TI82 && (code == 0x80 || code == 0x81))
+    }
+    if (model == varfile::CalcModel::TI82 && (code == 0x80 || code == 0x81)) {
         return code == 0x80 ? "Un" : "Vn";
-    if (model == varfile::CalcModel::TI83 && code >= 0x80 && code <= 0x82)
+    }
+    if (model == varfile::CalcModel::TI83 && code >= 0x80 && code <= 0x82) {
         return std::string(1, static_cast<char>('u' + code - 0x80)) + "n";
+    }
     return shown;
 }
 
 // The word before the shown name; the settings and whole-memory kinds have no
 // name of their own.
-std::string describe(VarKind kind, const std::string &shownName)
+std::string Describe(VarKind kind, const std::string &shownName)
 {
     switch (kind) {
     case VarKind::Real:
@@ -74,21 +79,24 @@ std::string describe(VarKind kind, const std::string &shownName)
 std::string VariableDescription(uint8_t machineId, uint8_t typeId, std::span<const uint8_t> name)
 {
     varfile::CalcModel model;
-    if (machineId == 0x02 || machineId == 0x82)
+    if (machineId == 0x02 || machineId == 0x82) {
         model = varfile::CalcModel::TI82;
-    else if (machineId == 0x03 || machineId == 0x83)
+    } else if (machineId == 0x03 || machineId == 0x83) {
         model = varfile::CalcModel::TI83;
-    else
+    } else {
         return {};
+    }
     const auto kind = varfile::KindOfTypeId(model, typeId);
-    if (!kind)
+    if (!kind) {
         return "Unknown";
+    }
     varfile::VarName bytes{};
     std::copy_n(name.begin(), std::min(name.size(), bytes.size()), bytes.begin());
     std::string shown = varfile::DisplayVarName(model, typeId, bytes);
-    if (*kind == VarKind::Equation)
-        shown = equationName(model, bytes[1], shown);
-    return describe(*kind, shown);
+    if (*kind == VarKind::Equation) {
+        shown = EquationName(model, bytes[1], shown);
+    }
+    return Describe(*kind, shown);
 }
 
 } // namespace vexil::link::transfer

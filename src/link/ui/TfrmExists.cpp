@@ -50,12 +50,15 @@ TfrmExists::TfrmExists(QWidget *parent)
 
 ExistsChoice TfrmExists::choice() const
 {
-    if (RadioOverwrite->isChecked())
+    if (RadioOverwrite->isChecked()) {
         return ExistsChoice::Overwrite;
-    if (RadioOmit->isChecked())
+    }
+    if (RadioOmit->isChecked()) {
         return ExistsChoice::Omit;
-    if (RadioQuit->isChecked())
+    }
+    if (RadioQuit->isChecked()) {
         return ExistsChoice::Quit;
+    }
     return ExistsChoice::Rename;
 }
 

@@ -21,17 +21,17 @@ namespace vexil::link::ui {
 
 namespace {
 
-std::filesystem::path toPath(const QString &name)
+std::filesystem::path ToPath(const QString &name)
 {
     return std::filesystem::path(QFile::encodeName(name).toStdString());
 }
 
-QString fromNative(const std::string &text)
+QString FromNative(const std::string &text)
 {
     return QFile::decodeName(QByteArray::fromStdString(text));
 }
 
-QTimer *oneMillisecond(QObject *parent)
+QTimer *OneMillisecond(QObject *parent)
 {
     auto *timer = new QTimer(parent);
     timer->setInterval(1);
@@ -47,7 +47,7 @@ TfrmSendFile::TfrmSendFile(std::function<LinkSettings()> settings, QWidget *pare
       Label4(new QLabel(QStringLiteral("0"), this)), Label5(new QLabel(tr("File"), this)),
       Button1(new QPushButton(tr("&Send"), this)), Button2(new QPushButton(tr("Cancel"), this)),
       Button3(new QPushButton(tr("S&top Sending"), this)), Gauge1(new QProgressBar(this)),
-      Timer1(oneMillisecond(this)), Timer2(oneMillisecond(this)), Timer3(oneMillisecond(this)),
+      Timer1(OneMillisecond(this)), Timer2(OneMillisecond(this)), Timer3(OneMillisecond(this)),
       frmExists(new TfrmExists(this)), settings_(std::move(settings)), link_(*this)
 {
     setObjectName(QStringLiteral("frmSendFile"));
@@ -93,13 +93,13 @@ QString TfrmSendFile::linkInit()
     const LinkSettings s = settings_();
     link_.setProgramDir(s.programDirectory);
     link_.setDelayReceive(s.delayReceive);
-    return fromNative(link_.LinkInit(s.linkType, s.linkPort));
+    return FromNative(link_.LinkInit(s.linkType, s.linkPort));
 }
 
 void TfrmSendFile::StartSendFile(const QString &fileName)
 {
-    fileName_ = toPath(fileName);
-    const QString text = tr("Sending %1...").arg(fromNative(fileName_.filename().string()));
+    fileName_ = ToPath(fileName);
+    const QString text = tr("Sending %1...").arg(FromNative(fileName_.filename().string()));
     setWindowTitle(text);
     Label1->setText(text);
     Label5->clear();
@@ -114,8 +114,9 @@ void TfrmSendFile::StartSendFile(const QString &fileName)
 void TfrmSendFile::StartSendList(const QStringList &fileNames)
 {
     fileNames_.clear();
-    for (const QString &name : fileNames)
-        fileNames_.push_back(toPath(name));
+    for (const QString &name : fileNames) {
+        fileNames_.push_back(ToPath(name));
+    }
     setWindowTitle(tr("Sending multiple files..."));
     activeTimer_ = Timer2;
     Timer2->start();
@@ -127,7 +128,7 @@ void TfrmSendFile::StartSendList(const QStringList &fileNames)
 
 void TfrmSendFile::StartReceive(const QString &folder, transfer::NamingFunction naming)
 {
-    folder_ = toPath(folder);
+    folder_ = ToPath(folder);
     naming_ = std::move(naming);
     setWindowTitle(tr("Receiving..."));
     Label1->clear();
@@ -162,7 +163,7 @@ TransferResult TfrmSendFile::runGuarded(const std::function<TransferResult()> &t
     } catch (const transfer::FileError &error) {
         link_.ReleaseLines();
         running_ = false;
-        const QString text = fromNative(error.what());
+        const QString text = FromNative(error.what());
         uibase::Dialogs().message(uibase::MessageKind::Error, text, uibase::Buttons::Ok);
         // A send closes: nothing a retry could change, the file itself is at
         // fault. A receive stays open with the reason above its retry prompt.
@@ -182,7 +183,7 @@ void TfrmSendFile::finishTransfer(TransferResult result, const char *retryPrompt
         accept();
     } else {
         uibase::Dialogs().beep();
-        const char *message = resultMessage(result);
+        const char *message = ResultMessage(result);
         const QString text =
             failureText_.isEmpty() ? QString::fromLatin1(message ? message : "") : failureText_;
         Label1->setText(text + QString::fromLatin1(retryPrompt));
@@ -236,12 +237,13 @@ void TfrmSendFile::Timer3Timer()
 
 void TfrmSendFile::Button1Click()
 {
-    if (activeTimer_ == Timer1)
+    if (activeTimer_ == Timer1) {
         Timer1Timer();
-    else if (activeTimer_ == Timer2)
+    } else if (activeTimer_ == Timer2) {
         Timer2Timer();
-    else if (activeTimer_ == Timer3)
+    } else if (activeTimer_ == Timer3) {
         Timer3Timer();
+    }
 }
 
 void TfrmSendFile::Button3Click()
@@ -283,7 +285,7 @@ void TfrmSendFile::closeEvent(QCloseEvent *event)
 
 void TfrmSendFile::setStatus(const std::string &text)
 {
-    Label1->setText(fromNative(text));
+    Label1->setText(FromNative(text));
 }
 
 void TfrmSendFile::setGaugeMax(int max)
@@ -320,12 +322,12 @@ void TfrmSendFile::pumpEvents()
 
 void TfrmSendFile::setCaption(const std::string &caption)
 {
-    setWindowTitle(fromNative(caption));
+    setWindowTitle(FromNative(caption));
 }
 
 void TfrmSendFile::setFileNumber(const std::string &text)
 {
-    Label4->setText(fromNative(text));
+    Label4->setText(FromNative(text));
 }
 
 void TfrmSendFile::showDescription(const std::string &text)
@@ -342,7 +344,7 @@ void TfrmSendFile::hideDescription()
 
 transfer::ExistsAnswer TfrmSendFile::askExists(const std::string &message)
 {
-    return frmExists->ask(fromNative(message));
+    return frmExists->ask(FromNative(message));
 }
 
 } // namespace vexil::link::ui

@@ -22,8 +22,9 @@ bool IsLineBreak(char32_t codePoint)
 
 int EightBitText::editorOffsetOf(std::size_t bytePosition) const
 {
-    if (bytePosition >= editorOffsets.size())
+    if (bytePosition >= editorOffsets.size()) {
         return editorLength;
+    }
     return editorOffsets[bytePosition];
 }
 
@@ -52,8 +53,9 @@ EightBitText ToEightBit(const QString &editorText)
         }
         result.text += static_cast<char>(match->byte);
         result.editorOffsets.push_back(offset);
-        for (std::size_t k = 0; k < match->length; ++k)
+        for (std::size_t k = 0; k < match->length; ++k) {
             offset += Utf16Units(codePoints[i + k]);
+        }
         i += match->length;
     }
     result.editorLength = editorText.size();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tibasic/ui/TfrmKeypad.h"
 
+#include "base/AsciiText.h"
 #include "base/ui/DialogService.h"
 #include "tibasic/ui/KeypadFace.h"
 #include "tibasic/ui/TfrmKeypadMenu.h"
@@ -109,9 +110,7 @@ bool TfrmKeypad::typeCharacter(const QString &text)
     const char typed = text[0].toLatin1();
     // Letters are typed as with ALPHA, whatever the state; "@" is theta as in names.
     if (std::isalpha(static_cast<unsigned char>(typed)) || typed == '@') {
-        const std::string letter(
-            1, typed == '@' ? kTheta
-                            : static_cast<char>(std::toupper(static_cast<unsigned char>(typed))));
+        const std::string letter(1, typed == '@' ? kTheta : base::AsciiUpper(typed));
         if (const KeypadKey *key = KeyTyping(model_, KeyLayer::Alpha, letter)) {
             clickCaption(key->tag, KeyLayer::Alpha);
             return true;

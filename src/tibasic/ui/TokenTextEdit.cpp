@@ -101,8 +101,9 @@ bool TokenTextEdit::canInsertFromMimeData(const QMimeData *source) const
 
 void TokenTextEdit::insertFromMimeData(const QMimeData *source)
 {
-    if (!source->hasText())
+    if (!source->hasText()) {
         return;
+    }
     // NFC, never NFKC: compatibility folding would turn ² and ₁ into plain digits.
     const QString composed = source->text().normalized(QString::NormalizationForm_C);
     const QString normalised = QString::fromStdString(NormalisePastedText(composed.toStdString()));

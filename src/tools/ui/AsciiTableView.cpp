@@ -9,12 +9,12 @@
 namespace vexil::tools {
 namespace {
 
-std::size_t pictureIndex(varfile::CalcModel model, CalculatorFont font)
+std::size_t PictureIndex(varfile::CalcModel model, CalculatorFont font)
 {
     return (model == varfile::CalcModel::TI83 ? 2 : 0) + (font == CalculatorFont::Small ? 1 : 0);
 }
 
-QImage indexedPicture(const TablePicture &table)
+QImage IndexedPicture(const TablePicture &table)
 {
     QImage image(kTableSize, kTableSize, QImage::Format_Indexed8);
     image.setColorCount(4);
@@ -33,7 +33,7 @@ AsciiTableView::AsciiTableView(QWidget *parent) : QWidget(parent)
 {
     for (auto model : {varfile::CalcModel::TI82, varfile::CalcModel::TI83}) {
         for (auto font : {CalculatorFont::Large, CalculatorFont::Small}) {
-            pictures_[pictureIndex(model, font)] = indexedPicture(RenderCharsetTable(model, font));
+            pictures_[PictureIndex(model, font)] = IndexedPicture(RenderCharsetTable(model, font));
         }
     }
     setFixedSize(kTableSize, kTableSize);
@@ -53,7 +53,7 @@ QImage AsciiTableView::currentPicture() const
 {
     // The picture's four colours become the system's: ink the button text, white the
     // button highlight, grey the button shadow and silver the button face.
-    QImage picture = pictures_[pictureIndex(model_, font_)];
+    QImage picture = pictures_[PictureIndex(model_, font_)];
     const QPalette &colours = palette();
     picture.setColorTable(
         {colours.color(QPalette::ButtonText).rgb(), colours.color(QPalette::Light).rgb(),

@@ -45,18 +45,18 @@ using varfile::CalcModel;
 
 constexpr QSize kOriginalBox(192, 128);
 
-QString fromPath(const std::filesystem::path &path)
+QString FromPath(const std::filesystem::path &path)
 {
     return QString::fromStdString(path.string());
 }
 
-std::filesystem::path toPath(const QString &name)
+std::filesystem::path ToPath(const QString &name)
 {
     return std::filesystem::path(name.toStdString());
 }
 
 // A page of a source or destination: a caption, and the controls after it.
-QWidget *page(const QString &caption, std::initializer_list<QWidget *> controls)
+QWidget *Page(const QString &caption, std::initializer_list<QWidget *> controls)
 {
     auto *widget = new QWidget;
     auto *layout = new QHBoxLayout(widget);
@@ -71,7 +71,7 @@ QWidget *page(const QString &caption, std::initializer_list<QWidget *> controls)
     return widget;
 }
 
-void setHint(QWidget *widget, const QString &hint)
+void SetHint(QWidget *widget, const QString &hint)
 {
     widget->setToolTip(hint);
     widget->setStatusTip(hint);
@@ -126,7 +126,7 @@ TfrmConvert::TfrmConvert(std::filesystem::path programDirectory, std::function<C
     original_->setFixedSize(kOriginalBox);
     original_->setAlignment(Qt::AlignCenter);
     original_->setFrameShape(QFrame::StyledPanel);
-    setHint(original_, tr("The picture as it was loaded."));
+    SetHint(original_, tr("The picture as it was loaded."));
     auto *views = new QGridLayout;
     views->addWidget(new QLabel(QStringLiteral("Preview:"), this), 0, 0);
     views->addWidget(new QLabel(tr("Original:"), this), 0, 1);
@@ -173,15 +173,15 @@ QWidget *TfrmConvert::sourcePages()
     }
     grab_ = button(QStringLiteral("Grab Screenshot"), &TfrmConvert::GrabScreenClick);
     QPushButton *receive = button(tr("Receive Pic..."), &TfrmConvert::ReceivePicClick);
-    setHint(receive, tr("Wait for a Pic sent from the calculator's Link menu."));
+    SetHint(receive, tr("Wait for a Pic sent from the calculator's Link menu."));
     sourceStack_ = new QStackedWidget(this);
     sourceStack_->addWidget(
-        page(QStringLiteral("Bitmap file:"),
+        Page(QStringLiteral("Bitmap file:"),
              {bitmapName_, button(QStringLiteral("Browse..."), &TfrmConvert::BrowseBitmapClick)}));
     sourceStack_->addWidget(
-        page(QStringLiteral("Pic file:"),
+        Page(QStringLiteral("Pic file:"),
              {picName_, button(QStringLiteral("Browse..."), &TfrmConvert::BrowsePicClick)}));
-    sourceStack_->addWidget(page(QStringLiteral("Screenshot:"), {grab_, receive}));
+    sourceStack_->addWidget(Page(QStringLiteral("Screenshot:"), {grab_, receive}));
     return sourceStack_;
 }
 
@@ -192,13 +192,13 @@ QWidget *TfrmConvert::destinationPages()
     picNumberLabel_->setBuddy(picNumber_);
     destinationStack_ = new QStackedWidget(this);
     destinationStack_->addWidget(
-        page({}, {button(QStringLiteral("Save As..."), &TfrmConvert::SaveBitmapClick)}));
+        Page({}, {button(QStringLiteral("Save As..."), &TfrmConvert::SaveBitmapClick)}));
     destinationStack_->addWidget(
-        page({}, {button(QStringLiteral("Save As..."), &TfrmConvert::SavePicClick)}));
+        Page({}, {button(QStringLiteral("Save As..."), &TfrmConvert::SavePicClick)}));
     destinationStack_->addWidget(
-        page({}, {button(QStringLiteral("Send Pic"), &TfrmConvert::SendPicClick)}));
+        Page({}, {button(QStringLiteral("Send Pic"), &TfrmConvert::SendPicClick)}));
     destinationStack_->addWidget(
-        page(QStringLiteral("Send to clipboard as data:"),
+        Page(QStringLiteral("Send to clipboard as data:"),
              {button(QStringLiteral("Do it"), &TfrmConvert::ClipboardClick)}));
     auto *widget = new QWidget(this);
     auto *layout = new QHBoxLayout(widget);
@@ -214,20 +214,20 @@ QWidget *TfrmConvert::ruleBox()
     auto *box = new QGroupBox(tr("Black and white"), this);
     method_ = new QComboBox(box);
     method_->addItems({tr("Threshold"), tr("Ordered dithering"), tr("Floyd-Steinberg diffusion")});
-    setHint(method_, tr("How a colour or grey picture becomes black and white."));
+    SetHint(method_, tr("How a colour or grey picture becomes black and white."));
     levelSlider_ = new QSlider(Qt::Horizontal, box);
     level_ = new QSpinBox(box);
     for (auto *control : {static_cast<QWidget *>(levelSlider_), static_cast<QWidget *>(level_)}) {
-        setHint(control, tr("Pixels darker than this level become black."));
+        SetHint(control, tr("Pixels darker than this level become black."));
     }
     levelSlider_->setRange(0, 255);
     level_->setRange(0, 255);
     levelSlider_->setValue(BlackAndWhite{}.threshold);
     level_->setValue(BlackAndWhite{}.threshold);
     invert_ = new QCheckBox(tr("&Invert"), box);
-    setHint(invert_, tr("Swap black and white in the picture."));
+    SetHint(invert_, tr("Swap black and white in the picture."));
     shrink_ = new QCheckBox(tr("&Shrink to fit"), box);
-    setHint(shrink_, tr("Shrink a larger picture to the calculator's screen instead of cutting "
+    SetHint(shrink_, tr("Shrink a larger picture to the calculator's screen instead of cutting "
                         "it at the right and bottom."));
 
     auto *level = new QHBoxLayout;
@@ -454,7 +454,7 @@ void TfrmConvert::BrowsePicClick()
     if (path.isEmpty()) {
         return;
     }
-    const base::ReadResult read = varfile::ReadVarFileBytes(toPath(path));
+    const base::ReadResult read = varfile::ReadVarFileBytes(ToPath(path));
     if (!read.ok()) {
         Dialogs().message(MessageKind::Error, QString::fromStdString(read.error->message),
                           Buttons::Ok);
@@ -536,9 +536,9 @@ void TfrmConvert::SaveBitmapClick()
     if (path.isEmpty()) {
         return;
     }
-    const ImageFormat format = ImageFormatOfName(toPath(path)).value_or(ImageFormat::Bmp);
+    const ImageFormat format = ImageFormatOfName(ToPath(path)).value_or(ImageFormat::Bmp);
     if (const auto error = base::WriteFileAtomically(
-            toPath(path), EncodeBlackAndWhite(working_, kSpriteColumns, kSpriteRows, format))) {
+            ToPath(path), EncodeBlackAndWhite(working_, kSpriteColumns, kSpriteRows, format))) {
         Dialogs().message(MessageKind::Error, QString::fromStdString(error->message), Buttons::Ok);
         return;
     }
@@ -580,7 +580,7 @@ void TfrmConvert::SavePicClick()
     if (path.isEmpty()) {
         return;
     }
-    if (writePictureFile(toPath(path), PictureFileModel(toPath(path), model()))) {
+    if (writePictureFile(ToPath(path), PictureFileModel(ToPath(path), model()))) {
         Dialogs().message(MessageKind::Information, QStringLiteral("Pic saved."), Buttons::Ok);
     }
 }
@@ -597,7 +597,7 @@ void TfrmConvert::SendPicClick()
         return;
     }
     const std::filesystem::path file =
-        toPath(folder.path()) / (std::string("temppic.") + varfile::ModelDigits(model()) + "i");
+        ToPath(folder.path()) / (std::string("temppic.") + varfile::ModelDigits(model()) + "i");
     if (!writePictureFile(file, model())) {
         return;
     }
@@ -607,7 +607,7 @@ void TfrmConvert::SendPicClick()
                        "or Cancel not to bother."),
         Buttons::OkCancel);
     if (go == Answer::Ok) {
-        link_.sendFile(fromPath(file));
+        link_.sendFile(FromPath(file));
     }
 }
 

@@ -121,10 +121,12 @@ bool TfrmVarList::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
-        if (watched == rows_ && !isEditing())
+        if (watched == rows_ && !isEditing()) {
             return handleRowKey(key);
-        if (watched == edit_)
+        }
+        if (watched == edit_) {
             return handleEditKey(key);
+        }
     }
     if (watched == edit_ && event->type() == QEvent::FocusOut && isEditing()) {
         endEdit(0);

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "varfile/group/GroupAdd.h"
 
+#include "base/AsciiText.h"
 #include "base/FileIo.h"
 #include "varfile/VarFile.h"
 #include "varfile/VarFileReader.h"
-
-#include <cctype>
 
 namespace vexil::group {
 
@@ -33,7 +32,7 @@ AddedFile ReadFileForGroup(const std::filesystem::path &path, CalcModel model)
         return Refused("Cannot add " + shown + ".  This file is not a TI-8" + ModelDigit(model) +
                        " file.");
     }
-    const char kind = static_cast<char>(std::tolower(static_cast<unsigned char>(extension[3])));
+    const char kind = base::AsciiLower(extension[3]);
     if (kind == 'b' || kind == 'g') {
         return Refused("Cannot add a group or a backup to a group file.");
     }

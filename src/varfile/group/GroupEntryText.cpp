@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "varfile/group/GroupEntryText.h"
 
-#include "link/transfer/SafeFileName.h"
+#include "varfile/SafeFileName.h"
 #include "varfile/VarFile.h"
 #include "varfile/VarTypes.h"
 
@@ -265,8 +265,8 @@ std::filesystem::path ExtractPath(const std::filesystem::path &folder, CalcModel
         return {};
     }
     // Joined as text: a name starting with "/" must not replace the folder.
-    return link::transfer::SafeReceivePath(folder,
-                                           (folder / "").string() + ExtractFileName(model, *entry));
+    return varfile::SafeVarFilePath(folder,
+                                    (folder / "").string() + ExtractFileName(model, *entry));
 }
 
 std::optional<Bytes> ExtractedFile(CalcModel model, ByteView element)

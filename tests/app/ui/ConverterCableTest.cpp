@@ -46,7 +46,7 @@ protected:
     {
         fs::create_directories(folder() / "memory");
         config.model = link::calcsim::SimModel::TI83;
-        config.cablePath = link::virtualCablePath(folder()).string();
+        config.cablePath = link::VirtualCablePath(folder()).string();
         config.memoryDir = folder() / "memory";
         const std::vector<std::uint8_t> screen = tools::RowsOfGrid(Rings(), 64);
         std::copy(screen.begin(), screen.end(), config.screen.begin());

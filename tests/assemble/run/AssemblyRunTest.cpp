@@ -107,8 +107,11 @@ TEST_F(AssemblyRunTest, FailureFillsErrorLinesAndMissingObjectIsReported)
 
 TEST_F(AssemblyRunTest, StartClearsThePreviousRunsMarkersAndOutput)
 {
-    // This assembler leaves no output at all, and exits with an error.
-    WriteText(programDir.path() / "tasm", "#!/bin/sh\nexit 3\n");
+    // This assembler leaves no output at all, and exits with an error once told to
+    // go, so that the run is still under way when its flag is read.
+    const fs::path go = programDir.path() / "go";
+    WriteText(programDir.path() / "tasm",
+              "#!/bin/sh\nwhile [ ! -e '" + go.string() + "' ]; do sleep 0.01; done\nexit 3\n");
     fs::permissions(programDir.path() / "tasm", fs::perms::owner_all);
     WriteText(programDir.path() / "Tasmout.txt", "old\nbanner\nold.z80 line 0001: stale\n");
     WriteText(programDir.path() / "Retval.dat", "old");
@@ -118,6 +121,7 @@ TEST_F(AssemblyRunTest, StartClearsThePreviousRunsMarkersAndOutput)
     AssemblyRun run;
     ASSERT_EQ(run.Start(Request(source, ShellTarget::Ash)), "");
     EXPECT_EQ(ReadText(programDir.path() / "State.dat"), "***\n");
+    WriteText(go, "");
     PollResult result = run.Wait(std::chrono::milliseconds(10));
     EXPECT_EQ(result.state, RunState::Failed);
     // The shell's redirection created an empty output: no stale error lines.

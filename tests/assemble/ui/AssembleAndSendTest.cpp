@@ -35,7 +35,7 @@ protected:
     // Starts the simulated TI-82 on the cable the virtual-cable choice uses.
     void startCalculator()
     {
-        const fs::path cable = link::virtualCablePath(programDir.path().toStdString());
+        const fs::path cable = link::VirtualCablePath(programDir.path().toStdString());
         calculator.start(VEXIL_CALCSIM, {"--model", "82", "--memory", calcMemory.path(), "--cable",
                                          QString::fromStdString(cable.string())});
         ASSERT_TRUE(calculator.waitForStarted());
@@ -89,8 +89,8 @@ TEST_F(AssembleAndSendTest, F8AssemblesAndTheCalculatorHoldsTheProgram)
 
     ASSERT_TRUE(answerAssembleDialog([&] { QTest::keyClick(source->Memo1, Qt::Key_F8); }));
 
-    ASSERT_TRUE(waitUntil([&] { return !heldIn("HELLO.82p").empty(); }));
-    ASSERT_TRUE(waitUntil([&] { return !form->sendFile().isVisible(); }));
+    ASSERT_TRUE(WaitUntil([&] { return !heldIn("HELLO.82p").empty(); }));
+    ASSERT_TRUE(WaitUntil([&] { return !form->sendFile().isVisible(); }));
     EXPECT_EQ(form->sendFile().result(), QDialog::Accepted);
     EXPECT_EQ(form->statusPanel().text(), "No errors detected during assembly.");
     EXPECT_EQ(dialogs->shown.size(), 0u);
@@ -132,6 +132,6 @@ TEST_F(AssembleAndSendTest, SendShellNamesAMissingShellAndSendsAPresentOne)
     form->actions().sendShell[1]->trigger();
     EXPECT_EQ(form->sendFile().result(), QDialog::Accepted);
     EXPECT_EQ(form->sendFile().windowTitle(), "Sending crash.82b...");
-    ASSERT_TRUE(waitUntil([&] { return QFile::exists(calcMemory.filePath("Backup.82b")); }));
+    ASSERT_TRUE(WaitUntil([&] { return QFile::exists(calcMemory.filePath("Backup.82b")); }));
     EXPECT_EQ(dialogs->shown.size(), 1u);
 }

@@ -23,7 +23,7 @@ using assemble::ui::TfrmAssemble;
 
 namespace {
 
-AssembleDialogSetup setupFor(ShellTarget target, const QString &name = QStringLiteral("PROG"))
+AssembleDialogSetup SetupFor(ShellTarget target, const QString &name = QStringLiteral("PROG"))
 {
     AssembleDialogSetup setup;
     setup.fileName = QStringLiteral("/tmp/my prog.z80");
@@ -44,7 +44,7 @@ protected:
 TEST_F(AssembleDialogTest, NameBoxLimitsAndFilters)
 {
     // CrASH: 7 characters, with the marker picture in the box.
-    dialog.prepare(setupFor(ShellTarget::CrASH, QString()));
+    dialog.prepare(SetupFor(ShellTarget::CrASH, QString()));
     dialog.show();
     EXPECT_EQ(dialog.TargetPages->currentIndex(), 1);
     EXPECT_TRUE(dialog.CrashPicture->isVisible());
@@ -53,7 +53,7 @@ TEST_F(AssembleDialogTest, NameBoxLimitsAndFilters)
 
     // A name remembered from another target stays whole, but typing cannot lengthen
     // it, and a replaced selection stops at 7 again.
-    dialog.prepare(setupFor(ShellTarget::CrASH, QStringLiteral("ABCDEFGH")));
+    dialog.prepare(SetupFor(ShellTarget::CrASH, QStringLiteral("ABCDEFGH")));
     EXPECT_EQ(dialog.ProgramNameEdit->text(), "ABCDEFGH");
     QTest::keyClicks(dialog.ProgramNameEdit, QStringLiteral("x"));
     EXPECT_EQ(dialog.ProgramNameEdit->text(), "ABCDEFGH");
@@ -63,7 +63,7 @@ TEST_F(AssembleDialogTest, NameBoxLimitsAndFilters)
 
     // Every other page: 8 characters and no picture.
     for (ShellTarget target : {ShellTarget::Ash, ShellTarget::TI83, ShellTarget::AShell83}) {
-        dialog.prepare(setupFor(target, QString()));
+        dialog.prepare(SetupFor(target, QString()));
         QTest::keyClicks(dialog.ProgramNameEdit, QStringLiteral("abcdefghij"));
         EXPECT_EQ(dialog.ProgramNameEdit->text(), "ABCDEFGH");
         EXPECT_FALSE(dialog.CrashPicture->isVisible());
@@ -73,7 +73,7 @@ TEST_F(AssembleDialogTest, NameBoxLimitsAndFilters)
 
     // Typing: letters upper-cased, digits and "@" kept, anything else swallowed;
     // backspace still edits.
-    dialog.prepare(setupFor(ShellTarget::Ash, QString()));
+    dialog.prepare(SetupFor(ShellTarget::Ash, QString()));
     QTest::keyClicks(dialog.ProgramNameEdit, QStringLiteral("a-b c@1!"));
     EXPECT_EQ(dialog.ProgramNameEdit->text(), "ABC@1");
     QTest::keyClick(dialog.ProgramNameEdit, Qt::Key_Backspace);
@@ -86,7 +86,7 @@ TEST_F(AssembleDialogTest, NameBoxLimitsAndFilters)
 
     // Text committed by an input method and the middle button's paste of the
     // selection go through the rule as well.
-    dialog.prepare(setupFor(ShellTarget::Ash, QString()));
+    dialog.prepare(SetupFor(ShellTarget::Ash, QString()));
     QInputMethodEvent composed(QString(), {});
     composed.setCommitString(QStringLiteral("q\u00E9-1"));
     QApplication::sendEvent(dialog.ProgramNameEdit, &composed);
@@ -98,11 +98,11 @@ TEST_F(AssembleDialogTest, NameBoxLimitsAndFilters)
     }
 
     // A name set by the program keeps its leading blank.
-    dialog.prepare(setupFor(ShellTarget::Ash, QStringLiteral(" TEST")));
+    dialog.prepare(SetupFor(ShellTarget::Ash, QStringLiteral(" TEST")));
     EXPECT_EQ(dialog.ProgramNameEdit->text(), " TEST");
 
     // Extra memory: hexadecimal digits only, upper-cased, 4 at most.
-    dialog.prepare(setupFor(ShellTarget::TI83));
+    dialog.prepare(SetupFor(ShellTarget::TI83));
     dialog.ExtraMemoryEdit->clear();
     QTest::keyClicks(dialog.ExtraMemoryEdit, QStringLiteral("1g2fa7"));
     EXPECT_EQ(dialog.ExtraMemoryEdit->text(), "12FA");
@@ -114,7 +114,7 @@ TEST_F(AssembleDialogTest, PrepareResetsPerRun)
     dialog.ExtraMemoryEdit->setText(QStringLiteral("1234"));
     dialog.SquishCheck->setChecked(true);
     dialog.EditProtectCheck->setChecked(true);
-    AssembleDialogSetup setup = setupFor(ShellTarget::Ash);
+    AssembleDialogSetup setup = SetupFor(ShellTarget::Ash);
     setup.sendAfterAssembly = true;
     dialog.prepare(setup);
     EXPECT_EQ(dialog.windowTitle(), "Assemble Source File and Send to TI-82");
@@ -126,7 +126,7 @@ TEST_F(AssembleDialogTest, PrepareResetsPerRun)
 
     // TI-83: home screen cleared, edit protect disabled but remembered, squish kept.
     dialog.ExtraMemoryEdit->setText(QStringLiteral("00A0"));
-    dialog.prepare(setupFor(ShellTarget::TI83));
+    dialog.prepare(SetupFor(ShellTarget::TI83));
     EXPECT_EQ(dialog.windowTitle(), "Assemble Source File");
     EXPECT_FALSE(dialog.HomeScreenCheck->isChecked());
     EXPECT_FALSE(dialog.EditProtectCheck->isEnabled());
@@ -138,7 +138,7 @@ TEST_F(AssembleDialogTest, PrepareResetsPerRun)
 
 TEST_F(AssembleDialogTest, OkChecksNameAndExtraMemory)
 {
-    dialog.prepare(setupFor(ShellTarget::TI83, QString()));
+    dialog.prepare(SetupFor(ShellTarget::TI83, QString()));
     dialog.show();
 
     // No name: warning, the dialog stays.

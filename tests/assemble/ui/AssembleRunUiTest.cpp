@@ -21,7 +21,7 @@ class AssembleEndToEnd : public AssembleRunUiTest,
                          public ::testing::WithParamInterface<TargetCase> {};
 
 // What the program file's data must be for the object the run produced.
-QByteArray expectedProgramData(ShellTarget target, const QByteArray &object)
+QByteArray ExpectedProgramData(ShellTarget target, const QByteArray &object)
 {
     switch (target) {
     case ShellTarget::Ash: // the home-screen box is checked in TI-82 mode
@@ -105,7 +105,7 @@ TEST_P(AssembleEndToEnd, ErrorListThenProgramFile)
                                 ? QByteArray::fromHex("DC48454C4C4F0000")
                                 : QByteArray::fromHex("48454C4C4F000000");
     EXPECT_EQ(file.mid(60, 8), name);
-    const QByteArray data = expectedProgramData(param.target, object);
+    const QByteArray data = ExpectedProgramData(param.target, object);
     const int length = static_cast<std::uint8_t>(file[70]) | static_cast<std::uint8_t>(file[71])
                                                                  << 8;
     EXPECT_EQ(length, data.size());

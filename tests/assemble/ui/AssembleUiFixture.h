@@ -43,7 +43,7 @@ using vexil::testing::ReadFile;
 using vexil::testing::WriteFile;
 
 // Processes events until `done` holds; false when `timeoutMs` passed first.
-inline bool waitUntil(const std::function<bool()> &done, int timeoutMs = 30000)
+inline bool WaitUntil(const std::function<bool()> &done, int timeoutMs = 30000)
 {
     QElapsedTimer clock;
     clock.start();
@@ -56,7 +56,7 @@ inline bool waitUntil(const std::function<bool()> &done, int timeoutMs = 30000)
     return true;
 }
 
-inline void clickOk(TfrmAssemble &dialog)
+inline void ClickOk(TfrmAssemble &dialog)
 {
     dialog.OkButton->click();
 }
@@ -92,7 +92,7 @@ protected:
     // Runs `press`, answering the Assemble dialog with `answer` if it opens; true when
     // it opened.
     bool answerAssembleDialog(const std::function<void()> &press,
-                              const std::function<void(TfrmAssemble &)> &answer = clickOk)
+                              const std::function<void(TfrmAssemble &)> &answer = ClickOk)
     {
         bool opened = false;
         QTimer watcher;
@@ -111,14 +111,14 @@ protected:
     }
 
     // F7 through its action.
-    bool pressF7(const std::function<void(TfrmAssemble &)> &answer = clickOk)
+    bool pressF7(const std::function<void(TfrmAssemble &)> &answer = ClickOk)
     {
         return answerAssembleDialog([this] { form->actions().assemble->trigger(); }, answer);
     }
 
     bool waitForRunEnd()
     {
-        return waitUntil([this] { return !assembly().Timer1->isActive(); });
+        return WaitUntil([this] { return !assembly().Timer1->isActive(); });
     }
 
     void useStandInAssembler(const QByteArray &script)

@@ -28,14 +28,14 @@ using uibase::Answer;
 
 namespace {
 
-QByteArray readFile(const QString &path)
+QByteArray ReadFile(const QString &path)
 {
     QFile file(path);
     file.open(QIODevice::ReadOnly);
     return file.readAll();
 }
 
-void writeFile(const QString &path, const QByteArray &bytes)
+void WriteFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     file.open(QIODevice::WriteOnly);
@@ -65,7 +65,7 @@ protected:
 TEST_F(SourceWindowTest, ProgNameLineOnLoadAndSave)
 {
     // Load: the prefix must match exactly; the line stays in the text.
-    writeFile(path("test.z80"), "; PROGNAME:X\r\nnop\r\n");
+    WriteFile(path("test.z80"), "; PROGNAME:X\r\nnop\r\n");
     TfrmSource *upper = open("test.z80");
     EXPECT_EQ(upper->ProgName, "");
     EXPECT_EQ(upper->Memo1->text(), "; PROGNAME:X\r\nnop\r\n");
@@ -74,22 +74,22 @@ TEST_F(SourceWindowTest, ProgNameLineOnLoadAndSave)
     // Save with the default name: an existing line is removed.
     upper->ProgName = "TEST";
     ASSERT_TRUE(upper->SaveFile());
-    EXPECT_EQ(readFile(path("test.z80")), "nop\r\n");
+    EXPECT_EQ(ReadFile(path("test.z80")), "nop\r\n");
 
     // Save with another name: the line is inserted, then replaced.
     upper->ProgName = "GAME";
     ASSERT_TRUE(upper->SaveFile());
-    EXPECT_EQ(readFile(path("test.z80")), "; Progname:GAME\r\nnop\r\n");
+    EXPECT_EQ(ReadFile(path("test.z80")), "; Progname:GAME\r\nnop\r\n");
     upper->ProgName = "OTHER";
     ASSERT_TRUE(upper->SaveFile());
-    EXPECT_EQ(readFile(path("test.z80")), "; Progname:OTHER\r\nnop\r\n");
+    EXPECT_EQ(ReadFile(path("test.z80")), "; Progname:OTHER\r\nnop\r\n");
 
     // Reloading reads the name back; every line ends in CR LF even when typed with LF.
     TfrmSource *again = open("test.z80");
     EXPECT_EQ(again->ProgName, "OTHER");
     again->Memo1->append("\nld a,1");
     ASSERT_TRUE(again->SaveFile());
-    EXPECT_EQ(readFile(path("test.z80")), "; Progname:OTHER\r\nnop\r\n\r\nld a,1\r\n");
+    EXPECT_EQ(ReadFile(path("test.z80")), "; Progname:OTHER\r\nnop\r\n\r\nld a,1\r\n");
     EXPECT_TRUE(dialogs->shown.empty());
     EXPECT_EQ(frame.recent.last(), path("test.z80"));
 }
@@ -128,14 +128,14 @@ TEST_F(SourceWindowTest, SaveWithoutNameAsksAndFailedSaveKeepsTheOldFile)
     std::signal(SIGXFSZ, oldHandler);
     EXPECT_FALSE(saved);
     EXPECT_TRUE(source->isModified());
-    EXPECT_EQ(readFile(path("first.asm")), "nop\r\n");
+    EXPECT_EQ(ReadFile(path("first.asm")), "nop\r\n");
     ASSERT_FALSE(dialogs->shown.empty());
     EXPECT_EQ(dialogs->shown.back().kind, uibase::MessageKind::Error);
 }
 
 TEST_F(SourceWindowTest, CloseQueryAnswers)
 {
-    writeFile(path("a.asm"), "nop\r\n");
+    WriteFile(path("a.asm"), "nop\r\n");
     TfrmSource *source = open("a.asm");
 
     // A clean window closes without a question.
@@ -152,11 +152,11 @@ TEST_F(SourceWindowTest, CloseQueryAnswers)
     // No closes without writing.
     dialogs->answers.push_back(Answer::No);
     EXPECT_TRUE(source->CloseQuery());
-    EXPECT_EQ(readFile(path("a.asm")), "nop\r\n");
+    EXPECT_EQ(ReadFile(path("a.asm")), "nop\r\n");
     // Yes saves and closes.
     dialogs->answers.push_back(Answer::Yes);
     EXPECT_TRUE(source->CloseQuery());
-    EXPECT_EQ(readFile(path("a.asm")), "ld a,2\r\n");
+    EXPECT_EQ(ReadFile(path("a.asm")), "ld a,2\r\n");
 
     // Yes on a new window whose save dialog is cancelled keeps it open; the question
     // names the caption.
@@ -176,13 +176,13 @@ TEST_F(SourceWindowTest, CloseQueryAnswers)
     listing->Memo1->setText("changed");
     EXPECT_TRUE(listing->CloseQuery());
     EXPECT_TRUE(listing->SaveFile());
-    EXPECT_EQ(readFile(path("a.asm")), "ld a,2\r\n");
+    EXPECT_EQ(ReadFile(path("a.asm")), "ld a,2\r\n");
 }
 
 TEST_F(SourceWindowTest, ErrorListJumpSelectsTheWholeLine)
 {
-    writeFile(path("main.asm"), "first line\r\nsecond\r\nthird one\r\n");
-    writeFile(path("Other.inc"), "; Progname:GAME\r\nbb\r\nccc\r\n");
+    WriteFile(path("main.asm"), "first line\r\nsecond\r\nthird one\r\n");
+    WriteFile(path("Other.inc"), "; Progname:GAME\r\nbb\r\nccc\r\n");
     TfrmSource *source = open("main.asm");
     EXPECT_FALSE(source->errorListShown());
     source->setErrors({"main.asm line 0001: label not found", "main.asm line 00x3: bad",
@@ -243,7 +243,7 @@ TEST_F(SourceWindowTest, ErrorListJumpSelectsTheWholeLine)
 
 TEST_F(SourceWindowTest, TextWindowKeepsLatin1BytesAndEditCommandsWork)
 {
-    writeFile(path("old.txt"), "caf\xE9\r\n");
+    WriteFile(path("old.txt"), "caf\xE9\r\n");
     auto *text = new editor::TfrmText(frame);
     text->FileName = path("old.txt");
     ASSERT_TRUE(text->LoadFile(text->FileName));
@@ -251,7 +251,7 @@ TEST_F(SourceWindowTest, TextWindowKeepsLatin1BytesAndEditCommandsWork)
     EXPECT_EQ(text->Memo1->text(), QString::fromUtf8("caf\xC3\xA9\r\n"));
     text->Memo1->append("more");
     ASSERT_TRUE(text->SaveFile());
-    EXPECT_EQ(readFile(path("old.txt")), "caf\xE9\r\nmore\r\n");
+    EXPECT_EQ(ReadFile(path("old.txt")), "caf\xE9\r\nmore\r\n");
 
     EXPECT_TRUE(text->runEditCommand(uibase::EditCommand::SelectAll));
     EXPECT_TRUE(text->runEditCommand(uibase::EditCommand::Delete));
@@ -279,7 +279,7 @@ TEST_F(SourceWindowTest, EditorFontSizesUpToFiveHundredPoints)
 // Last in this file: the height it drags to stays for the rest of the process.
 TEST_F(SourceWindowTest, ErrorListCanBeDraggedTallerAndKeepsItsHeight)
 {
-    writeFile(path("tall.asm"), "nop\r\n");
+    WriteFile(path("tall.asm"), "nop\r\n");
     TfrmSource *source = open("tall.asm");
     source->parentWidget()->resize(500, 400);
     source->setErrors({"tall.asm line 0001: bad"});
@@ -298,7 +298,7 @@ TEST_F(SourceWindowTest, ErrorListCanBeDraggedTallerAndKeepsItsHeight)
     source->setErrors({"tall.asm line 0002: bad"});
     QApplication::processEvents();
     EXPECT_EQ(source->ListBox1->height(), dragged);
-    writeFile(path("other.asm"), "nop\r\n");
+    WriteFile(path("other.asm"), "nop\r\n");
     TfrmSource *other = open("other.asm");
     other->parentWidget()->resize(500, 400);
     QApplication::processEvents();

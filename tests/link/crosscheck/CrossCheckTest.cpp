@@ -32,25 +32,26 @@ using calcsim::SimModel;
 
 namespace {
 
-vf::VarName named(std::initializer_list<uint8_t> bytes)
+vf::VarName Named(std::initializer_list<uint8_t> bytes)
 {
     vf::VarName name{};
     std::copy(bytes.begin(), bytes.end(), name.begin());
     return name;
 }
 
-vf::Bytes pattern(size_t size, uint8_t seed)
+vf::Bytes Pattern(size_t size, uint8_t seed)
 {
     vf::Bytes bytes(size);
-    for (size_t i = 0; i < size; ++i)
+    for (size_t i = 0; i < size; ++i) {
         bytes[i] = static_cast<uint8_t>(seed + i * 5);
+    }
     return bytes;
 }
 
 // Token data and lists start with their own count.
-vf::Bytes counted(size_t count, size_t itemSize, uint8_t seed)
+vf::Bytes Counted(size_t count, size_t itemSize, uint8_t seed)
 {
-    vf::Bytes bytes = pattern(2 + count * itemSize, seed);
+    vf::Bytes bytes = Pattern(2 + count * itemSize, seed);
     bytes[0] = static_cast<uint8_t>(count);
     bytes[1] = static_cast<uint8_t>(count >> 8);
     return bytes;
@@ -65,28 +66,28 @@ struct Kind {
 };
 
 // One variable of every kind the model has.
-std::vector<Kind> everyKind(bool ti82)
+std::vector<Kind> EveryKind(bool ti82)
 {
     std::vector<Kind> kinds = {
-        {{0x00, named({'A'}), pattern(9, 1)}, 'n'},
-        {{0x01, named({0x5D, 0x01}), counted(3, 9, 2)}, 'l'},
-        {{0x02, named({0x5C, 0x01}), pattern(2 + 4 * 9, 3)}, 'm'},
-        {{0x03, named({0x5E, 0x10}), counted(3, 1, 4)}, 'y'},
-        {{0x05, named({'H', 'E', 'L', 'L', 'O'}), counted(20, 1, 5)}, 'p'},
-        {{0x06, named({'L', 'O', 'C', 'K'}), counted(300, 1, 6)}, 'p'},
-        {{0x07, named({0x60, 0x09}), counted(378, 2, 7)}, 'i'},
-        {{0x08, named({0x61, 0x02}), counted(59, 2, 8)}, 'd'},
+        {{0x00, Named({'A'}), Pattern(9, 1)}, 'n'},
+        {{0x01, Named({0x5D, 0x01}), Counted(3, 9, 2)}, 'l'},
+        {{0x02, Named({0x5C, 0x01}), Pattern(2 + 4 * 9, 3)}, 'm'},
+        {{0x03, Named({0x5E, 0x10}), Counted(3, 1, 4)}, 'y'},
+        {{0x05, Named({'H', 'E', 'L', 'L', 'O'}), Counted(20, 1, 5)}, 'p'},
+        {{0x06, Named({'L', 'O', 'C', 'K'}), Counted(300, 1, 6)}, 'p'},
+        {{0x07, Named({0x60, 0x09}), Counted(378, 2, 7)}, 'i'},
+        {{0x08, Named({0x61, 0x02}), Counted(59, 2, 8)}, 'd'},
     };
     const vf::VarName settings =
         vf::SettingsVarName(ti82 ? vf::CalcModel::TI82 : vf::CalcModel::TI83);
     const uint8_t window = ti82 ? 0x0B : 0x0F;
-    kinds.push_back({{window, settings, pattern(2 + 10 * 9, 9)}, 'w'});
-    kinds.push_back({{uint8_t(window + 1), settings, pattern(2 + 10 * 9, 10)}, 'z'});
-    kinds.push_back({{uint8_t(window + 2), settings, pattern(2 + 2 * 9, 11)}, 't'});
+    kinds.push_back({{window, settings, Pattern(2 + 10 * 9, 9)}, 'w'});
+    kinds.push_back({{uint8_t(window + 1), settings, Pattern(2 + 10 * 9, 10)}, 'z'});
+    kinds.push_back({{uint8_t(window + 2), settings, Pattern(2 + 2 * 9, 11)}, 't'});
     if (!ti82) {
-        kinds.push_back({{0x04, named({0xAA, 0x03}), counted(2, 1, 12)}, 's'});
-        kinds.push_back({{0x0C, named({'C'}), pattern(18, 13)}, 'c'});
-        kinds.push_back({{0x0D, named({0x5D, 'X', 'Y'}), counted(2, 18, 14)}, 'l'});
+        kinds.push_back({{0x04, Named({0xAA, 0x03}), Counted(2, 1, 12)}, 's'});
+        kinds.push_back({{0x0C, Named({'C'}), Pattern(18, 13)}, 'c'});
+        kinds.push_back({{0x0D, Named({0x5D, 'X', 'Y'}), Counted(2, 18, 14)}, 'l'});
     }
     return kinds;
 }
@@ -97,9 +98,10 @@ protected:
     {
         // The libraries report every zero-length read they are asked for; only
         // their results count here.
-        for (const char *domain : {"ticables", "ticalcs", "tifiles"})
+        for (const char *domain : {"ticables", "ticalcs", "tifiles"}) {
             g_log_set_handler(
                 domain, G_LOG_LEVEL_MASK, [](auto...) {}, nullptr);
+        }
         tifiles_library_init();
         ticables_library_init();
         ticalcs_library_init();
@@ -131,7 +133,7 @@ protected:
         ASSERT_EQ(sim_->start(), "");
         thread_ = std::thread([this] { sim_->run(stop_); });
 
-        cable_ = openLibraryCable(slave_);
+        cable_ = OpenLibraryCable(slave_);
         ASSERT_NE(cable_, nullptr);
         calc_ = ticalcs_handle_new(ti82() ? CALC_TI82 : CALC_TI83);
         ASSERT_EQ(ticalcs_cable_attach(calc_, cable_), 0);
@@ -140,14 +142,16 @@ protected:
     void TearDown() override
     {
         stop_ = true;
-        if (thread_.joinable())
+        if (thread_.joinable()) {
             thread_.join();
+        }
         if (calc_) {
             ticalcs_cable_detach(calc_);
             ticalcs_handle_del(calc_);
         }
-        if (cable_)
-            closeLibraryCable(cable_);
+        if (cable_) {
+            CloseLibraryCable(cable_);
+        }
         ::close(slave_);
         ::close(master_);
         fs::remove_all(dir_);
@@ -175,8 +179,9 @@ protected:
     std::string logText() const
     {
         std::string text;
-        for (const auto &line : sim_->log())
+        for (const auto &line : sim_->log()) {
             text += line + "\n";
+        }
         return text;
     }
     fs::path memoryDir() const { return dir_ / "memory"; }
@@ -194,7 +199,7 @@ private:
     std::thread thread_;
 };
 
-std::string modelName(const ::testing::TestParamInfo<SimModel> &info)
+std::string ModelName(const ::testing::TestParamInfo<SimModel> &info)
 {
     return info.param == SimModel::TI82 ? "TI82" : "TI83";
 }
@@ -203,7 +208,7 @@ std::string modelName(const ::testing::TestParamInfo<SimModel> &info)
 
 TEST_P(CrossCheck, EveryKindOfVariableGoesBothWays)
 {
-    const auto kinds = everyKind(ti82());
+    const auto kinds = EveryKind(ti82());
     int n = 0;
     for (const auto &[entry, letter] : kinds) {
         SCOPED_TRACE(int(entry.typeId));
@@ -251,7 +256,7 @@ TEST_P(CrossCheck, EveryKindOfVariableGoesBothWays)
 TEST_P(CrossCheck, BackupsGoBothWays)
 {
     const uint8_t type = ti82() ? 0x0F : 0x13;
-    const std::array<vf::Bytes, 3> parts{pattern(300, 1), pattern(700, 2), pattern(40, 3)};
+    const std::array<vf::Bytes, 3> parts{Pattern(300, 1), Pattern(700, 2), Pattern(40, 3)};
     vf::Bytes section{9, 0, 44, 1, type, 188, 2, 40, 0, 0x24, 0x8D};
     for (const auto &part : parts) {
         section.push_back(static_cast<uint8_t>(part.size()));
@@ -265,8 +270,9 @@ TEST_P(CrossCheck, BackupsGoBothWays)
     ASSERT_EQ(ticalcs_calc_send_backup2(calc_, file.c_str()), 0);
     const auto stored = sim_->memory().readFile("Backup" + ext('b'));
     ASSERT_TRUE(stored && stored->backup);
-    for (size_t i = 0; i < parts.size(); ++i)
+    for (size_t i = 0; i < parts.size(); ++i) {
         EXPECT_EQ(stored->backup->parts[i], parts[i]) << i;
+    }
 
     // Back to the computer: from the TI-82's menu, or asked for from the TI-83,
     // which backs up what it holds.
@@ -299,10 +305,11 @@ TEST_P(CrossCheck, ScreenAndDirectory)
     EXPECT_EQ(bitmap[0], 0xC0);
     EXPECT_EQ(bitmap[coord.width * coord.height / 8 - 1], 0x03);
     ticalcs_free_screen(bitmap);
-    if (ti82())
+    if (ti82()) {
         return; // the TI-82 lists nothing
+    }
 
-    for (const auto &[entry, letter] : everyKind(false)) {
+    for (const auto &[entry, letter] : EveryKind(false)) {
         const fs::path file =
             writeFile(pcDir() / ("d" + std::to_string(entry.typeId) + ext(letter)), entry);
         ASSERT_EQ(ticalcs_calc_send_var2(calc_, kOneFile, file.c_str()), 0);
@@ -314,8 +321,9 @@ TEST_P(CrossCheck, ScreenAndDirectory)
     // leaves them out.
     EXPECT_EQ(ticalcs_dirlist_ve_count(vars), sim_->memory().variables().size());
     for (const auto &v : sim_->memory().variables()) {
-        if (v.typeId >= 0x0F && v.typeId <= 0x11)
+        if (v.typeId >= 0x0F && v.typeId <= 0x11) {
             continue; // listed under the library's own names
+        }
         VarEntry like{};
         std::memcpy(like.name, v.name.data(), v.name.size());
         like.type = v.typeId;
@@ -326,4 +334,4 @@ TEST_P(CrossCheck, ScreenAndDirectory)
 }
 
 INSTANTIATE_TEST_SUITE_P(Models, CrossCheck, ::testing::Values(SimModel::TI82, SimModel::TI83),
-                         modelName);
+                         ModelName);

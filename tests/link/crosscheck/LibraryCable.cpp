@@ -11,51 +11,55 @@ namespace {
 
 int cableFd = -1;
 
-int noop(CableHandle *)
+int Noop(CableHandle *)
 {
     return 0;
 }
 
-int reset(CableHandle *)
+int Reset(CableHandle *)
 {
     ::tcflush(cableFd, TCIOFLUSH);
     return 0;
 }
 
 // The library's time-out is in tenths of a second, for each block it asks for.
-int waitFor(CableHandle *handle, short events)
+int WaitFor(CableHandle *handle, short events)
 {
     pollfd pfd{cableFd, events, 0};
     return ::poll(&pfd, 1, static_cast<int>(handle->timeout) * 100) > 0 && (pfd.revents & events);
 }
 
-int send(CableHandle *handle, uint8_t *data, uint32_t length)
+int Send(CableHandle *handle, uint8_t *data, uint32_t length)
 {
     for (uint32_t done = 0; done < length;) {
-        if (!waitFor(handle, POLLOUT))
+        if (!WaitFor(handle, POLLOUT)) {
             return ERROR_WRITE_TIMEOUT;
+        }
         const ssize_t n = ::write(cableFd, data + done, length - done);
-        if (n <= 0)
+        if (n <= 0) {
             return ERROR_WRITE_TIMEOUT;
+        }
         done += static_cast<uint32_t>(n);
     }
     return 0;
 }
 
-int receive(CableHandle *handle, uint8_t *data, uint32_t length)
+int Receive(CableHandle *handle, uint8_t *data, uint32_t length)
 {
     for (uint32_t done = 0; done < length;) {
-        if (!waitFor(handle, POLLIN))
+        if (!WaitFor(handle, POLLIN)) {
             return ERROR_READ_TIMEOUT;
+        }
         const ssize_t n = ::read(cableFd, data + done, length - done);
-        if (n <= 0)
+        if (n <= 0) {
             return ERROR_READ_TIMEOUT;
+        }
         done += static_cast<uint32_t>(n);
     }
     return 0;
 }
 
-int check(CableHandle *, int *status)
+int Check(CableHandle *, int *status)
 {
     pollfd pfd{cableFd, POLLIN, 0};
     *status = ::poll(&pfd, 1, 0) > 0 ? STATUS_RX : STATUS_NONE;
@@ -64,21 +68,22 @@ int check(CableHandle *, int *status)
 
 } // namespace
 
-CableHandle *openLibraryCable(int fd)
+CableHandle *OpenLibraryCable(int fd)
 {
     cableFd = fd;
     CableHandle *cable = ticables_handle_new(CABLE_ILP, PORT_0);
-    if (!cable)
+    if (!cable) {
         return nullptr;
+    }
     CableFncts *operations = cable->cable;
-    operations->open = noop;
-    operations->close = noop;
-    operations->reset = reset;
-    operations->probe = noop;
-    operations->timeout = noop;
-    operations->send = send;
-    operations->recv = receive;
-    operations->check = check;
+    operations->open = Noop;
+    operations->close = Noop;
+    operations->reset = Reset;
+    operations->probe = Noop;
+    operations->timeout = Noop;
+    operations->send = Send;
+    operations->recv = Receive;
+    operations->check = Check;
     ticables_options_set_timeout(cable, 30);
     if (ticables_cable_open(cable) != 0) {
         ticables_handle_del(cable);
@@ -87,7 +92,7 @@ CableHandle *openLibraryCable(int fd)
     return cable;
 }
 
-void closeLibraryCable(CableHandle *cable)
+void CloseLibraryCable(CableHandle *cable)
 {
     ticables_cable_close(cable);
     ticables_handle_del(cable);

@@ -11,7 +11,7 @@ namespace vexil::link::test {
 
 // Attaches the in-process cable to `fd` (the computer's side of a
 // pseudo-terminal) and returns it opened; nullptr on failure. One at a time.
-CableHandle *openLibraryCable(int fd);
-void closeLibraryCable(CableHandle *cable);
+CableHandle *OpenLibraryCable(int fd);
+void CloseLibraryCable(CableHandle *cable);
 
 } // namespace vexil::link::test

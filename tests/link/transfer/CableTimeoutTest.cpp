@@ -39,11 +39,12 @@ enum class Cable { Virtual, GraphLink };
 
 const vf::VarName kName{'P', 'R', 'O', 'G'};
 
-vf::Bytes program(size_t tokens, uint8_t seed)
+vf::Bytes Program(size_t tokens, uint8_t seed)
 {
     vf::Bytes data{static_cast<uint8_t>(tokens), static_cast<uint8_t>(tokens >> 8)};
-    for (size_t i = 0; i < tokens; ++i)
+    for (size_t i = 0; i < tokens; ++i) {
         data.push_back(static_cast<uint8_t>(seed + i));
+    }
     return data;
 }
 
@@ -60,7 +61,7 @@ protected:
         config.model = calcsim::SimModel::TI83;
         config.memoryDir = dir_ / "memory";
         if (GetParam() == Cable::Virtual) {
-            config.cablePath = virtualCablePath(dir_).string();
+            config.cablePath = VirtualCablePath(dir_).string();
             link.setProgramDir(dir_);
             ASSERT_EQ(link.LinkInit(0, kPortVirtualCable), "");
             return;
@@ -78,8 +79,9 @@ protected:
     void TearDown() override
     {
         stop_ = true;
-        if (thread_.joinable())
+        if (thread_.joinable()) {
             thread_.join();
+        }
         if (master_ >= 0) {
             ::close(slave_);
             ::close(master_);
@@ -120,7 +122,7 @@ private:
     std::thread thread_;
 };
 
-std::string cableName(const ::testing::TestParamInfo<Cable> &info)
+std::string CableName(const ::testing::TestParamInfo<Cable> &info)
 {
     return info.param == Cable::Virtual ? "VirtualCable" : "GraphLink";
 }
@@ -129,11 +131,11 @@ std::string cableName(const ::testing::TestParamInfo<Cable> &info)
 
 TEST_P(CableTimeouts, ACalculatorWaitingTenSecondsAtItsPromptStillGetsTheFile)
 {
-    writeFile(memoryDir() / "held.83p", program(10, 1));
+    writeFile(memoryDir() / "held.83p", Program(10, 1));
     config.duplicate = calcsim::DuplicateRule::Overwrite;
     config.promptDelayMs = 10'000;
     startSim();
-    const vf::Bytes replacement = program(40, 9);
+    const vf::Bytes replacement = Program(40, 9);
     const auto start = Clock::now();
     EXPECT_EQ(SendVariableFile(link, view, writeFile(pcDir() / "PROG.83p", replacement)),
               TransferResult::Ok);
@@ -149,16 +151,16 @@ TEST_P(CableTimeouts, ACalculatorThatDiesInsideAPacketEndsInATimeOutWithinSecond
     config.faults.deadAfterBytes = 300;
     startSim();
     auto start = Clock::now();
-    EXPECT_EQ(SendVariableFile(link, view, writeFile(pcDir() / "PROG.83p", program(3000, 2))),
+    EXPECT_EQ(SendVariableFile(link, view, writeFile(pcDir() / "PROG.83p", Program(3000, 2))),
               TransferResult::Timeout);
     EXPECT_LT(Clock::now() - start, std::chrono::seconds(10));
-    EXPECT_STREQ(resultMessage(TransferResult::Timeout),
+    EXPECT_STREQ(ResultMessage(TransferResult::Timeout),
                  "Timeout!  Check your cables and make sure calculator is in the Link menu.  ");
 }
 
 TEST_P(CableTimeouts, ACalculatorThatDiesWhileSendingEndsTheReceiveWithinSeconds)
 {
-    writeFile(memoryDir() / "big.83p", program(3000, 3));
+    writeFile(memoryDir() / "big.83p", Program(3000, 3));
     config.faults.deadAfterBytes = 400;
     startSim({"big.83p"});
     const auto start = Clock::now();
@@ -170,7 +172,7 @@ TEST_P(CableTimeouts, ACalculatorThatDiesWhileSendingEndsTheReceiveWithinSeconds
 TEST_P(CableTimeouts, AScriptCanBoundTheWaitsForTheUser)
 {
     // Nobody sends from the calculator, and its user never answers a prompt.
-    writeFile(memoryDir() / "held.83p", program(10, 1));
+    writeFile(memoryDir() / "held.83p", Program(10, 1));
     config.duplicate = calcsim::DuplicateRule::Overwrite;
     config.promptDelayMs = 60'000;
     startSim();
@@ -180,10 +182,10 @@ TEST_P(CableTimeouts, AScriptCanBoundTheWaitsForTheUser)
     EXPECT_LT(Clock::now() - start, std::chrono::seconds(3));
     link.ResetState();
     start = Clock::now();
-    EXPECT_EQ(SendVariableFile(link, view, writeFile(pcDir() / "PROG.83p", program(5, 4))),
+    EXPECT_EQ(SendVariableFile(link, view, writeFile(pcDir() / "PROG.83p", Program(5, 4))),
               TransferResult::Timeout);
     EXPECT_LT(Clock::now() - start, std::chrono::seconds(3));
 }
 
 INSTANTIATE_TEST_SUITE_P(Cables, CableTimeouts, ::testing::Values(Cable::Virtual, Cable::GraphLink),
-                         cableName);
+                         CableName);

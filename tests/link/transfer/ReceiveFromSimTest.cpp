@@ -22,7 +22,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-vf::VarName named(std::initializer_list<uint8_t> bytes)
+vf::VarName Named(std::initializer_list<uint8_t> bytes)
 {
     vf::VarName name{};
     std::copy(bytes.begin(), bytes.end(), name.begin());
@@ -30,10 +30,10 @@ vf::VarName named(std::initializer_list<uint8_t> bytes)
 }
 
 const vf::VarEntry kRealA{
-    0x00, named({'A'}), {0x00, 0x80, 0x12, 0x56, 0x34, 0x78, 0x85, 0x25, 0x55}};
+    0x00, Named({'A'}), {0x00, 0x80, 0x12, 0x56, 0x34, 0x78, 0x85, 0x25, 0x55}};
 const vf::VarEntry kTheta{
-    0x00, named({0x5B}), {0x80, 0x81, 0x31, 0x41, 0x59, 0x26, 0x53, 0x58, 0x97}};
-const vf::VarEntry kHello{0x05, named({'H', 'E', 'L', 'L', 'O'}), {0x03, 0x00, 0xDE, 0x2A, 0x48}};
+    0x00, Named({0x5B}), {0x80, 0x81, 0x31, 0x41, 0x59, 0x26, 0x53, 0x58, 0x97}};
+const vf::VarEntry kHello{0x05, Named({'H', 'E', 'L', 'L', 'O'}), {0x03, 0x00, 0xDE, 0x2A, 0x48}};
 
 class ReceiveFromSim : public SimFixture {
 protected:
@@ -68,8 +68,9 @@ protected:
     std::vector<std::string> filesIn(const fs::path &folder)
     {
         std::vector<std::string> names;
-        for (const auto &item : fs::directory_iterator(folder))
+        for (const auto &item : fs::directory_iterator(folder)) {
             names.push_back(item.path().filename().string());
+        }
         std::sort(names.begin(), names.end());
         return names;
     }
@@ -99,7 +100,7 @@ TEST_P(ReceiveFromSim, ThreeVariablesInOneReceive)
 
 TEST_P(ReceiveFromSim, EmptyVariableGivesTheSmallestFile)
 {
-    const vf::VarEntry empty{0x05, named({'E'}), {}};
+    const vf::VarEntry empty{0x05, Named({'E'}), {}};
     writeFile("e" + ext('p'), {empty}, memoryDir());
     startSim({"e" + ext('p')});
     ASSERT_EQ(receive(), TransferResult::Ok);
@@ -140,12 +141,13 @@ TEST_P(ReceiveFromSim, BackupIsReceivedByteForByte)
 
 TEST_P(ReceiveFromSim, ExistingFilesFollowTheUsersChoice)
 {
-    const vf::VarEntry b{0x00, named({'B'}), kTheta.data};
-    const vf::VarEntry c{0x00, named({'C'}), kTheta.data};
+    const vf::VarEntry b{0x00, Named({'B'}), kTheta.data};
+    const vf::VarEntry c{0x00, Named({'C'}), kTheta.data};
     writeFile("four" + ext('g'), {kRealA, b, c, kHello}, memoryDir());
     const vf::Bytes old{1, 2, 3};
-    for (const char *name : {"RealA", "RealB", "RealC"})
+    for (const char *name : {"RealA", "RealB", "RealC"}) {
         ASSERT_FALSE(vexil::base::WriteFileAtomically(pcDir() / (name + ext('n')), old));
+    }
     // A omitted: the calculator goes on with B, which is not offered twice.
     // B renamed to a bare name: stored in the receiving folder.
     // C overwritten.
@@ -176,7 +178,7 @@ TEST_P(ReceiveFromSim, QuitEndsTheReceive)
 
 TEST_P(ReceiveFromSim, NamesFromTheCableStayInTheFolder)
 {
-    const vf::VarEntry evil{0x05, named({'.', '.', '/', 'x', 0x01, 0xE0}), {0x01, 0x00, 0x3F}};
+    const vf::VarEntry evil{0x05, Named({'.', '.', '/', 'x', 0x01, 0xE0}), {0x01, 0x00, 0x3F}};
     writeFile("evil" + ext('p'), {evil}, memoryDir());
     startSim({"evil" + ext('p')});
     ASSERT_EQ(receive(), TransferResult::Ok);
@@ -189,7 +191,7 @@ TEST_P(ReceiveFromSim, StoppedReceiveLeavesNoPartialFile)
     vf::Bytes big(4002, 0x41);
     big[0] = 0xA0;
     big[1] = 0x0F;
-    const vf::VarEntry prog{0x05, named({'B', 'I', 'G'}), big};
+    const vf::VarEntry prog{0x05, Named({'B', 'I', 'G'}), big};
     writeFile("big" + ext('p'), {prog}, memoryDir());
     const vf::Bytes old{7, 7, 7};
     const auto target = pcDir() / ("BIG" + ext('p'));
@@ -197,8 +199,9 @@ TEST_P(ReceiveFromSim, StoppedReceiveLeavesNoPartialFile)
     view.answers = {{ExistsChoice::Overwrite, {}}};
     // The stop button, pressed while the data comes in.
     onPump = [this] {
-        if (host.statuses.size() > 1 && host.pumps % 2000 == 0)
+        if (host.statuses.size() > 1 && host.pumps % 2000 == 0) {
             link.Cancel();
+        }
     };
     startSim({"big" + ext('p')});
     EXPECT_EQ(receive(), TransferResult::Cancelled);

@@ -26,11 +26,12 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-Bytes concat(std::initializer_list<Bytes> parts)
+Bytes Concat(std::initializer_list<Bytes> parts)
 {
     Bytes out;
-    for (const auto &p : parts)
+    for (const auto &p : parts) {
         out.insert(out.end(), p.begin(), p.end());
+    }
     return out;
 }
 
@@ -78,7 +79,7 @@ TEST_F(ScriptedExchange, HeaderGoesOutAgainOnEachChecksumError)
     EXPECT_EQ(SendVariableFile(link, view, file("p.83p", {0x01, 0x00, 0x41})), TransferResult::Ok);
     // Three headers, the acknowledgement of the clear to send, the data, and an
     // end of transmission that carries the size: all with the TI-83 id.
-    EXPECT_EQ(wire.sent, concat({kHeaderP3,
+    EXPECT_EQ(wire.sent, Concat({kHeaderP3,
                                  kHeaderP3,
                                  kHeaderP3,
                                  {0x03, 0x56, 0x00, 0x00},
@@ -91,22 +92,22 @@ TEST_F(ScriptedExchange, RefusalsMapToTheirResults)
     const Bytes ack = {0x83, 0x56, 0x0B, 0x00};
     // Memory full: acknowledged, then an end of transmission of length 0.
     {
-        FakeTransport &wire = script(concat({ack, {0x83, 0x36, 0x01, 0x00, 0x03, 0x03, 0x00}}));
+        FakeTransport &wire = script(Concat({ack, {0x83, 0x36, 0x01, 0x00, 0x03, 0x03, 0x00}}));
         EXPECT_EQ(SendVariableFile(link, view, file("p.83p", {0x01, 0x00, 0x41})),
                   TransferResult::MemoryFull);
         EXPECT_EQ(wire.sent,
-                  concat({kHeaderP3, {0x03, 0x56, 0x00, 0x00}, {0x03, 0x92, 0x00, 0x00}}));
+                  Concat({kHeaderP3, {0x03, 0x56, 0x00, 0x00}, {0x03, 0x92, 0x00, 0x00}}));
         EXPECT_TRUE(wire.input.empty());
     }
     // A reason no calculator sends is no cancel or time-out.
     {
-        script(concat({ack, {0x83, 0x36, 0x01, 0x00, 0x07, 0x07, 0x00}}));
+        script(Concat({ack, {0x83, 0x36, 0x01, 0x00, 0x07, 0x07, 0x00}}));
         EXPECT_EQ(SendVariableFile(link, view, file("p.83p", {0x01, 0x00, 0x41})),
                   TransferResult::TransmissionError);
     }
     // Any other answer to the header.
     {
-        script(concat({ack, {0x83, 0x92, 0x00, 0x00}}));
+        script(Concat({ack, {0x83, 0x92, 0x00, 0x00}}));
         EXPECT_EQ(SendVariableFile(link, view, file("p.83p", {0x01, 0x00, 0x41})),
                   TransferResult::TransmissionError);
     }
@@ -120,7 +121,7 @@ TEST_F(ScriptedExchange, ListUsesTheLinksMachineIdAndEmptyDataHasAZeroChecksum)
     EXPECT_EQ(SendFileList(link, view, {file("e.83p", {})}), TransferResult::Ok);
     const Bytes header = {0x02, 0x06, 0x0B, 0x00, 0x00, 0x00, 0x05, 'P', 0,
                           0,    0,    0,    0,    0,    0,    0x55, 0x00};
-    EXPECT_EQ(wire.sent, concat({header,
+    EXPECT_EQ(wire.sent, Concat({header,
                                  {0x02, 0x56, 0x00, 0x00},
                                  {0x02, 0x15, 0x00, 0x00, 0x00, 0x00},
                                  {0x02, 0x92, 0x00, 0x00}}));
@@ -169,7 +170,7 @@ TEST_F(ScriptedExchange, ReceiveRejectsWhatIsNoHeaderAndOmitsWhatCannotBeNamed)
         const Bytes header = {0x83, 0x06, 0x0B, 0x00, 0x04, 0x00, 0x03, 0x5E, 0x77,
                               0,    0,    0,    0,    0,    0,    0xDC, 0x00};
         FakeTransport &wire =
-            script(concat({header, {0x83, 0x56, 0x00, 0x00}, {0x83, 0x92, 0x00, 0x00}}));
+            script(Concat({header, {0x83, 0x56, 0x00, 0x00}, {0x83, 0x92, 0x00, 0x00}}));
         EXPECT_EQ(ReceiveVariables(link, view, dir_, MakeReceiveName), TransferResult::Ok);
         EXPECT_EQ(wire.sent, (Bytes{0x03, 0x56, 0x00, 0x00, 0x03, 0x36, 0x01, 0x00, 0x02, 0x02,
                                     0x00, 0x03, 0x56, 0x00, 0x00}));
@@ -184,8 +185,9 @@ TEST_F(ScriptedExchange, ReceiveWaitsForTheUserWithoutATimeOut)
     const auto startedAt = std::chrono::steady_clock::now();
     host.onPump = [&] {
         if (wire.input.empty() && wire.sent.empty() &&
-            std::chrono::steady_clock::now() - startedAt > std::chrono::milliseconds(50))
+            std::chrono::steady_clock::now() - startedAt > std::chrono::milliseconds(50)) {
             wire.input.assign({0x82, 0x92, 0x00, 0x00});
+        }
     };
     // The end of transmission is no header, but it did arrive: no time-out.
     EXPECT_EQ(ReceiveVariables(link, view, dir_, MakeReceiveName),

@@ -13,22 +13,23 @@ namespace vf = vexil::varfile;
 
 namespace {
 
-vf::Bytes pattern(size_t size, uint8_t seed)
+vf::Bytes Pattern(size_t size, uint8_t seed)
 {
     vf::Bytes bytes(size);
-    for (size_t i = 0; i < size; ++i)
+    for (size_t i = 0; i < size; ++i) {
         bytes[i] = static_cast<uint8_t>(seed + i * 7);
+    }
     return bytes;
 }
 
-vf::VarName named(std::initializer_list<uint8_t> bytes)
+vf::VarName Named(std::initializer_list<uint8_t> bytes)
 {
     vf::VarName name{};
     std::copy(bytes.begin(), bytes.end(), name.begin());
     return name;
 }
 
-vf::Bytes sized(vf::Bytes tokens)
+vf::Bytes Sized(vf::Bytes tokens)
 {
     tokens.insert(tokens.begin(), 2, 0);
     tokens[0] = static_cast<uint8_t>(tokens.size() - 2);
@@ -37,32 +38,32 @@ vf::Bytes sized(vf::Bytes tokens)
 }
 
 // One variable of every kind the model has, with its file extension letter.
-std::vector<std::pair<vf::VarEntry, char>> everyKind(bool ti82)
+std::vector<std::pair<vf::VarEntry, char>> EveryKind(bool ti82)
 {
     const vf::VarName settings =
         vf::SettingsVarName(ti82 ? vf::CalcModel::TI82 : vf::CalcModel::TI83);
     std::vector<std::pair<vf::VarEntry, char>> kinds = {
-        {{0x00, named({'A'}), pattern(9, 1)}, 'n'},
-        {{0x00, named({0x5B}), pattern(9, 2)}, 'n'},
-        {{0x01, named({0x5D, 0x01}), sized(pattern(18, 3))}, 'l'},
-        {{0x02, named({0x5C, 0x01}), pattern(2 + 4 * 9, 4)}, 'm'},
-        {{0x03, named({0x5E, 0x10}), sized({0x58, 0x70, 0x31})}, 'y'},
-        {{0x05, named({'H', 'E', 'L', 'L', 'O'}), sized({0xDE, 0x2A, 0x48, 0x2A})}, 'p'},
-        {{0x06, named({'A', 'S', 'M'}), sized(pattern(300, 5))}, 'p'},
-        {{0x07, named({0x60, 0x00}), sized(pattern(756, 6))}, 'i'},
-        {{0x08, named({0x61, 0x02}), pattern(120, 7)}, 'd'},
+        {{0x00, Named({'A'}), Pattern(9, 1)}, 'n'},
+        {{0x00, Named({0x5B}), Pattern(9, 2)}, 'n'},
+        {{0x01, Named({0x5D, 0x01}), Sized(Pattern(18, 3))}, 'l'},
+        {{0x02, Named({0x5C, 0x01}), Pattern(2 + 4 * 9, 4)}, 'm'},
+        {{0x03, Named({0x5E, 0x10}), Sized({0x58, 0x70, 0x31})}, 'y'},
+        {{0x05, Named({'H', 'E', 'L', 'L', 'O'}), Sized({0xDE, 0x2A, 0x48, 0x2A})}, 'p'},
+        {{0x06, Named({'A', 'S', 'M'}), Sized(Pattern(300, 5))}, 'p'},
+        {{0x07, Named({0x60, 0x00}), Sized(Pattern(756, 6))}, 'i'},
+        {{0x08, Named({0x61, 0x02}), Pattern(120, 7)}, 'd'},
     };
     if (ti82) {
-        kinds.push_back({{0x0B, settings, pattern(2 + 10 * 9, 8)}, 'w'});
-        kinds.push_back({{0x0C, settings, pattern(2 + 10 * 9, 9)}, 'z'});
-        kinds.push_back({{0x0D, settings, pattern(2 + 2 * 9, 10)}, 't'});
+        kinds.push_back({{0x0B, settings, Pattern(2 + 10 * 9, 8)}, 'w'});
+        kinds.push_back({{0x0C, settings, Pattern(2 + 10 * 9, 9)}, 'z'});
+        kinds.push_back({{0x0D, settings, Pattern(2 + 2 * 9, 10)}, 't'});
     } else {
-        kinds.push_back({{0x04, named({0xAA, 0x03}), sized({0x41, 0x42})}, 's'});
-        kinds.push_back({{0x0C, named({'C'}), pattern(18, 11)}, 'c'});
-        kinds.push_back({{0x0D, named({0x5D, 'X', 'Y'}), sized(pattern(36, 12))}, 'l'});
-        kinds.push_back({{0x0F, settings, pattern(2 + 10 * 9, 8)}, 'w'});
-        kinds.push_back({{0x10, settings, pattern(2 + 10 * 9, 9)}, 'z'});
-        kinds.push_back({{0x11, settings, pattern(2 + 2 * 9, 10)}, 't'});
+        kinds.push_back({{0x04, Named({0xAA, 0x03}), Sized({0x41, 0x42})}, 's'});
+        kinds.push_back({{0x0C, Named({'C'}), Pattern(18, 11)}, 'c'});
+        kinds.push_back({{0x0D, Named({0x5D, 'X', 'Y'}), Sized(Pattern(36, 12))}, 'l'});
+        kinds.push_back({{0x0F, settings, Pattern(2 + 10 * 9, 8)}, 'w'});
+        kinds.push_back({{0x10, settings, Pattern(2 + 10 * 9, 9)}, 'z'});
+        kinds.push_back({{0x11, settings, Pattern(2 + 2 * 9, 10)}, 't'});
     }
     return kinds;
 }
@@ -90,7 +91,7 @@ TEST_P(SendToSim, EveryKindOfVariableFileIsStoredByteForByte)
     config.duplicate = vexil::link::calcsim::DuplicateRule::Overwrite;
     startSim();
     int n = 0;
-    for (const auto &[entry, letter] : everyKind(ti82())) {
+    for (const auto &[entry, letter] : EveryKind(ti82())) {
         const auto file = writeFile("var" + std::to_string(n++) + ext(letter), {entry});
         ASSERT_EQ(SendVariableFile(link, view, file), TransferResult::Ok) << file;
         expectHeld(entry);
@@ -107,47 +108,50 @@ TEST_P(SendToSim, EveryKindOfVariableFileIsStoredByteForByte)
 
 TEST_P(SendToSim, GroupGoesOnAfterARefusedEntry)
 {
-    const vf::VarEntry a{0x00, named({'A'}), pattern(9, 1)};
-    const vf::VarEntry b{0x00, named({'B'}), pattern(9, 2)};
-    const vf::VarEntry prog{0x05, named({'P'}), sized(pattern(40, 3))};
+    const vf::VarEntry a{0x00, Named({'A'}), Pattern(9, 1)};
+    const vf::VarEntry b{0x00, Named({'B'}), Pattern(9, 2)};
+    const vf::VarEntry prog{0x05, Named({'P'}), Sized(Pattern(40, 3))};
     // B is already on the calculator, whose user skips it.
-    writeFile("RealB" + ext('n'), {{0x00, named({'B'}), pattern(9, 9)}}, memoryDir());
+    writeFile("RealB" + ext('n'), {{0x00, Named({'B'}), Pattern(9, 9)}}, memoryDir());
     startSim();
     const auto group = writeFile("three" + ext('g'), {a, b, prog});
     EXPECT_EQ(SendGroupFile(link, view, group), TransferResult::Ok);
     expectHeld(a);
     expectHeld(prog);
-    EXPECT_EQ(held(b)->data, pattern(9, 9));
+    EXPECT_EQ(held(b)->data, Pattern(9, 9));
     EXPECT_EQ(view.descriptions.size(), 3u);
 }
 
 TEST_P(SendToSim, GroupWithAllEntriesAndUpperCaseExtension)
 {
-    const std::vector<vf::VarEntry> entries{{0x00, named({'X'}), pattern(9, 1)},
-                                            {0x01, named({0x5D, 0x00}), sized(pattern(27, 2))},
-                                            {0x05, named({'Z', 'Z'}), sized(pattern(500, 3))}};
+    const std::vector<vf::VarEntry> entries{{0x00, Named({'X'}), Pattern(9, 1)},
+                                            {0x01, Named({0x5D, 0x00}), Sized(Pattern(27, 2))},
+                                            {0x05, Named({'Z', 'Z'}), Sized(Pattern(500, 3))}};
     startSim();
     const auto group = writeFile(std::string("ALL.8") + (ti82() ? '2' : '3') + 'G', entries);
     EXPECT_EQ(SendKindFor(group), SendKind::Group);
     EXPECT_EQ(SendAnyFile(link, view, group), TransferResult::Ok);
-    for (const auto &e : entries)
+    for (const auto &e : entries) {
         expectHeld(e);
+    }
 }
 
 TEST_P(SendToSim, FileListSendsEachFileInOneSession)
 {
     const std::vector<vf::VarEntry> entries{
-        {0x00, named({'K'}), pattern(9, 1)},
-        {0x05, named({'L', 'I', 'S', 'T'}), sized(pattern(64, 2))},
-        {0x02, named({0x5C, 0x00}), pattern(20, 3)}};
+        {0x00, Named({'K'}), Pattern(9, 1)},
+        {0x05, Named({'L', 'I', 'S', 'T'}), Sized(Pattern(64, 2))},
+        {0x02, Named({0x5C, 0x00}), Pattern(20, 3)}};
     startSim();
     std::vector<std::filesystem::path> files;
-    for (size_t i = 0; i < entries.size(); ++i)
+    for (size_t i = 0; i < entries.size(); ++i) {
         files.push_back(writeFile("f" + std::to_string(i) + ext('x'), {entries[i]}));
+    }
     link.MachineId = ti82() ? 0x02 : 0x03;
     EXPECT_EQ(SendFileList(link, view, files), TransferResult::Ok);
-    for (const auto &e : entries)
+    for (const auto &e : entries) {
         expectHeld(e);
+    }
     EXPECT_EQ(view.fileNumbers, (std::vector<std::string>{"1 of 3", "2 of 3", "3 of 3"}));
     EXPECT_EQ(view.captions.back(), "Sending " + files.back().string());
     EXPECT_NE(std::find(host.statuses.begin(), host.statuses.end(), "Sending program data..."),
@@ -158,7 +162,7 @@ TEST_P(SendToSim, BackupIsStoredByteForByte)
 {
     // A backup the way a calculator makes one, written as a file on the computer.
     const uint8_t type = ti82() ? 0x0F : 0x13;
-    const vf::Bytes parts[3] = {pattern(300, 1), pattern(1200, 2), pattern(40, 3)};
+    const vf::Bytes parts[3] = {Pattern(300, 1), Pattern(1200, 2), Pattern(40, 3)};
     vf::Bytes section{9, 0};
     const uint8_t header[9] = {static_cast<uint8_t>(parts[0].size()),
                                static_cast<uint8_t>(parts[0].size() >> 8),
@@ -193,7 +197,7 @@ TEST_P(SendToSim, BackupIsStoredByteForByte)
 
 TEST_P(SendToSim, RefusalsEndWithTheirResults)
 {
-    const vf::VarEntry a{0x00, named({'A'}), pattern(9, 1)};
+    const vf::VarEntry a{0x00, Named({'A'}), Pattern(9, 1)};
     writeFile("RealA" + ext('n'), {a}, memoryDir());
     // Skipped by the calculator's user: the dialog closes as after a success.
     {
@@ -203,7 +207,7 @@ TEST_P(SendToSim, RefusalsEndWithTheirResults)
                   TransferResult::RefusedSkip);
         EXPECT_EQ(host.statuses.back(), "Refused...");
         // The calculator is back at its menu and takes the next file at once.
-        const vf::VarEntry b{0x00, named({'B'}), pattern(9, 2)};
+        const vf::VarEntry b{0x00, Named({'B'}), Pattern(9, 2)};
         EXPECT_EQ(SendVariableFile(link, view, writeFile("b" + ext('n'), {b})), TransferResult::Ok);
         expectHeld(b);
     }
@@ -211,14 +215,14 @@ TEST_P(SendToSim, RefusalsEndWithTheirResults)
 
 TEST_P(SendToSim, MemoryFullAndExit)
 {
-    const vf::VarEntry a{0x00, named({'A'}), pattern(9, 1)};
+    const vf::VarEntry a{0x00, Named({'A'}), Pattern(9, 1)};
     writeFile("RealA" + ext('n'), {a}, memoryDir());
     config.duplicate = vexil::link::calcsim::DuplicateRule::Exit;
     config.freeBytes = 100;
     startSim();
     EXPECT_EQ(SendVariableFile(link, view, writeFile("a" + ext('n'), {a})),
               TransferResult::RefusedExit);
-    const vf::VarEntry big{0x05, named({'B', 'I', 'G'}), sized(pattern(400, 1))};
+    const vf::VarEntry big{0x05, Named({'B', 'I', 'G'}), Sized(Pattern(400, 1))};
     EXPECT_EQ(SendVariableFile(link, view, writeFile("big" + ext('p'), {big})),
               TransferResult::MemoryFull);
     EXPECT_EQ(held(big), nullptr);
@@ -227,11 +231,12 @@ TEST_P(SendToSim, MemoryFullAndExit)
 TEST_P(SendToSim, StopButtonMidSendEndsWithCancelled)
 {
     startSim();
-    const vf::VarEntry big{0x05, named({'L', 'O', 'N', 'G'}), sized(pattern(3000, 1))};
+    const vf::VarEntry big{0x05, Named({'L', 'O', 'N', 'G'}), Sized(Pattern(3000, 1))};
     const auto file = writeFile("long" + ext('p'), {big});
     onPump = [this] {
-        if (host.gaugePosition > 100)
+        if (host.gaugePosition > 100) {
             link.Cancel();
+        }
     };
     EXPECT_EQ(SendVariableFile(link, view, file), TransferResult::Cancelled);
     EXPECT_EQ(held(big), nullptr);

@@ -33,8 +33,11 @@ public:
     transfer::ExistsAnswer askExists(const std::string &message) override
     {
         questions.push_back(message);
-        if (answers.empty())
-            return {transfer::ExistsChoice::Omit, {}};
+        if (answers.empty()) {
+            {
+                return {transfer::ExistsChoice::Omit, {}};
+            }
+        }
         auto answer = answers.front();
         answers.erase(answers.begin());
         return answer;
@@ -52,26 +55,35 @@ protected:
         std::filesystem::create_directories(dir_ / "memory");
         std::filesystem::create_directories(dir_ / "pc");
         config.model = GetParam();
-        config.cablePath = virtualCablePath(dir_).string();
+        config.cablePath = VirtualCablePath(dir_).string();
         config.memoryDir = dir_ / "memory";
         link.setProgramDir(dir_);
         ASSERT_EQ(link.LinkInit(0, kPortVirtualCable), "");
         // A test that goes wrong is stopped the way a user would stop it.
         const auto started = std::chrono::steady_clock::now();
         host.onPump = [this, started] {
-            if (onPump)
-                onPump();
+            if (onPump) {
+                {
+                    onPump();
+                }
+            }
             if (host.pumps % 4096 == 0 &&
-                std::chrono::steady_clock::now() - started > std::chrono::seconds(60))
-                link.Cancel();
+                std::chrono::steady_clock::now() - started > std::chrono::seconds(60)) {
+                {
+                    link.Cancel();
+                }
+            }
         };
     }
 
     void TearDown() override
     {
         stop_ = true;
-        if (thread_.joinable())
-            thread_.join();
+        if (thread_.joinable()) {
+            {
+                thread_.join();
+            }
+        }
     }
 
     void startSim(std::vector<std::string> toSend = {})

@@ -52,7 +52,7 @@ protected:
                ("vexil-getpic-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
         fs::create_directories(dir_ / "memory");
         config.model = calcsim::SimModel::TI83;
-        config.cablePath = virtualCablePath(dir_).string();
+        config.cablePath = VirtualCablePath(dir_).string();
         config.memoryDir = dir_ / "memory";
         ASSERT_FALSE(vexil::base::WriteFileAtomically(
             dir_ / "memory" / "Pic2.83i",
@@ -65,8 +65,9 @@ protected:
     void TearDown() override
     {
         stop_ = true;
-        if (thread_.joinable())
+        if (thread_.joinable()) {
             thread_.join();
+        }
         fs::remove_all(dir_);
     }
     void startSim(std::vector<std::string> toSend)
@@ -82,8 +83,9 @@ protected:
             const auto log = sim_->log();
             if (std::any_of(log.begin(), log.end(), [&](const std::string &line) {
                     return line.find(text) != std::string::npos;
-                }))
+                })) {
                 return true;
+            }
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
         }
         return false;

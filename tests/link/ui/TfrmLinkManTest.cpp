@@ -57,7 +57,7 @@ protected:
         fs::create_directories(dir_ / "memory");
         fs::create_directories(dir_ / "pc");
         config.model = calcsim::SimModel::TI82;
-        config.cablePath = virtualCablePath(dir_).string();
+        config.cablePath = VirtualCablePath(dir_).string();
         config.memoryDir = dir_ / "memory";
         manager = std::make_unique<TfrmLinkMan>(
             transfer, [] { return vf::CalcModel::TI82; }, dir_, Q(dir_ / "pc"));
@@ -67,8 +67,9 @@ protected:
     {
         manager.reset();
         stop_ = true;
-        if (thread_.joinable())
+        if (thread_.joinable()) {
             thread_.join();
+        }
         fs::remove_all(dir_);
     }
     void startSim(std::vector<std::string> toSend = {})
@@ -101,8 +102,9 @@ protected:
     QStringList listed() const
     {
         QStringList names;
-        for (int row = 0; row < manager->FileListBox1->count(); ++row)
+        for (int row = 0; row < manager->FileListBox1->count(); ++row) {
             names.append(manager->FileListBox1->item(row)->text());
+        }
         return names;
     }
     // Drags the files over the calculator and lets go; the send runs to its end.
@@ -110,8 +112,9 @@ protected:
     {
         QMimeData data;
         QList<QUrl> urls;
-        for (const QString &file : files)
+        for (const QString &file : files) {
             urls.append(QUrl::fromLocalFile(file));
+        }
         data.setUrls(urls);
         QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton,
                               Qt::NoModifier);
@@ -124,8 +127,9 @@ protected:
     std::vector<QString> shownTexts()
     {
         std::vector<QString> texts;
-        for (const auto &box : dialogs->shown)
+        for (const auto &box : dialogs->shown) {
             texts.push_back(box.text);
+        }
         return texts;
     }
     bool holds(uint8_t type, vf::VarName name) { return sim_->memory().find(type, name); }
@@ -261,8 +265,9 @@ TEST_F(LinkManager, ReceivingThreeVariablesLandsThreeFilesInTheShownFolder)
     QCoreApplication::processEvents();
     EXPECT_EQ(transfer.windowTitle(), "Receiving...");
     EXPECT_EQ(listed(), (QStringList{"HI.82p", "RealA.82n", "YO.82p"}));
-    for (const char *name : {"HI.82p", "RealA.82n", "YO.82p"})
+    for (const char *name : {"HI.82p", "RealA.82n", "YO.82p"}) {
         EXPECT_TRUE(fs::exists(dir_ / "pc" / "in" / name)) << name;
+    }
     EXPECT_TRUE(dialogs->shown.empty());
 }
 
@@ -312,8 +317,9 @@ TEST_F(LinkManager, CancelDuringAPendingCopyRestoresTheButtonsAndCopiesNothing)
     EXPECT_EQ(manager->Copy->text(), "Perform");
     EXPECT_TRUE(manager->Copy->isEnabled());
     for (QPushButton *other : {manager->Move, manager->Delete, manager->Rename, manager->CreateDir,
-                               manager->DeleteDir, manager->Button3})
+                               manager->DeleteDir, manager->Button3}) {
         EXPECT_FALSE(other->isEnabled()) << other->text().toStdString();
+    }
     EXPECT_TRUE(manager->Label5->isVisible());
     EXPECT_EQ(manager->CancelButton->text(), "Cancel Copy");
 
@@ -324,8 +330,9 @@ TEST_F(LinkManager, CancelDuringAPendingCopyRestoresTheButtonsAndCopiesNothing)
     manager->CancelButton->click();
     EXPECT_EQ(manager->Copy->text(), "Copy");
     for (QPushButton *button : {manager->Copy, manager->Move, manager->Delete, manager->Rename,
-                                manager->CreateDir, manager->DeleteDir, manager->Button3})
+                                manager->CreateDir, manager->DeleteDir, manager->Button3}) {
         EXPECT_TRUE(button->isEnabled()) << button->text().toStdString();
+    }
     EXPECT_FALSE(manager->Label5->isVisible());
     EXPECT_FALSE(manager->CancelButton->isVisible());
     EXPECT_TRUE(fs::is_empty(dir_ / "pc" / "to"));

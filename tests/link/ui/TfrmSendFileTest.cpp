@@ -42,14 +42,15 @@ protected:
         fs::create_directories(dir_ / "memory");
         fs::create_directories(dir_ / "pc");
         config.model = calcsim::SimModel::TI82;
-        config.cablePath = virtualCablePath(dir_).string();
+        config.cablePath = VirtualCablePath(dir_).string();
         config.memoryDir = dir_ / "memory";
     }
     void TearDown() override
     {
         stop_ = true;
-        if (thread_.joinable())
+        if (thread_.joinable()) {
             thread_.join();
+        }
     }
     void startSim(std::vector<std::string> toSend = {})
     {
@@ -71,8 +72,9 @@ protected:
         auto *timer = new QTimer(&dialog);
         timer->setInterval(1);
         QObject::connect(timer, &QTimer::timeout, timer, [timer, step] {
-            if (step())
+            if (step()) {
                 timer->stop();
+            }
         });
         timer->start();
     }
@@ -166,8 +168,9 @@ TEST_F(TransferDialog, MemoryFullKeepsTheDialogOpenWithItsMessage)
     startSim();
     QString failure;
     whileShown([&] {
-        if (!dialog.Button1->isEnabled() || !dialog.Label1->text().startsWith("Error"))
+        if (!dialog.Button1->isEnabled() || !dialog.Label1->text().startsWith("Error")) {
             return false;
+        }
         failure = dialog.Label1->text();
         dialog.Button2->click();
         return true;
@@ -205,8 +208,9 @@ TEST_F(TransferDialog, ReceiveAsksWhenAFileExistsAndRenameNeedsAName)
     startSim({"send.82g"});
     whileShown([&] {
         TfrmExists *exists = dialog.frmExists;
-        if (!exists->isVisible())
+        if (!exists->isVisible()) {
             return false;
+        }
         // It opens on Rename; Escape is no way out of the question.
         EXPECT_EQ(exists->focusWidget(), exists->RadioRename);
         QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
@@ -236,8 +240,9 @@ TEST_F(TransferDialog, ReceiveThatCannotWriteSaysWhyAndOffersARetry)
     bool ran = false;
     whileShown([&] {
         ran = ran || dialog.Button3->isEnabled();
-        if (!ran || !dialog.Button1->isEnabled())
+        if (!ran || !dialog.Button1->isEnabled()) {
             return false;
+        }
         failure = dialog.Label1->text();
         dialog.Button2->click();
         return true;

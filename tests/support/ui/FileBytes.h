@@ -16,8 +16,33 @@ namespace vexil::testing {
 inline std::vector<std::uint8_t> ReadBytes(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
+    if (!file.open(QIODevice::ReadOnly)) {
+        {
+            {
+                {
+                    {
+                        {
+                            {
+                                {
+                                    {
+                                        {
+                                            {
+                                                {
+                                                    {
+                                                        return {};
+                                                    }
+                                                }
+                                            }
+                                        }
+                                    }
+                                }
+                            }
+                        }
+                    }
+                }
+            }
+        }
+    }
     const QByteArray data = file.readAll();
     return {data.begin(), data.end()};
 }
@@ -25,8 +50,36 @@ inline std::vector<std::uint8_t> ReadBytes(const QString &path)
 inline void WriteBytes(const QString &path, const std::vector<std::uint8_t> &bytes)
 {
     QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(reinterpret_cast<const char *>(bytes.data()), static_cast<qint64>(bytes.size()));
+    if (file.open(QIODevice::WriteOnly)) {
+        {
+            {
+                {
+                    {
+                        {
+                            {
+                                {
+                                    {
+                                        {
+                                            {
+                                                {
+                                                    {
+                                                        file.write(
+                                                            reinterpret_cast<const char *>(
+                                                                bytes.data()),
+                                                            static_cast<qint64>(bytes.size()));
+                                                    }
+                                                }
+                                            }
+                                        }
+                                    }
+                                }
+                            }
+                        }
+                    }
+                }
+            }
+        }
+    }
 }
 
 // The whole file, or empty when it cannot be read.

@@ -59,8 +59,9 @@ TEST_F(ProgramEditor, EmptyProgramIsA74ByteFile)
     EXPECT_EQ(Word(bytes, 68), 2);
     EXPECT_EQ(Word(bytes, 70), 0);
     unsigned sum = 0;
-    for (std::size_t i = 55; i <= 71; ++i)
+    for (std::size_t i = 55; i <= 71; ++i) {
         sum += bytes[i];
+    }
     EXPECT_EQ(Word(bytes, 72), sum & 0xFFFF);
 }
 
@@ -226,8 +227,9 @@ TEST_F(ProgramEditor, GlyphsTabAndClipboard)
     const auto loaded = LoadProgramFile(ReadBytes(path));
     ASSERT_TRUE(loaded.ok());
     std::vector<std::uint8_t> expected = stored.tokens;
-    for (std::uint8_t byte : {0x04, 0x42, 0x3F, 0x32, 0x04, 0x43})
+    for (std::uint8_t byte : {0x04, 0x42, 0x3F, 0x32, 0x04, 0x43}) {
         expected.push_back(byte);
+    }
     EXPECT_EQ(loaded.program.tokens, expected);
 }
 

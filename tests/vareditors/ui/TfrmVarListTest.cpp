@@ -142,8 +142,9 @@ TEST_F(ListEditor, DeleteAndInsert)
     list.rowList()->setCurrentRow(2);
     QTest::keyClick(list.rowList(), Qt::Key_Insert);
     std::vector<double> values;
-    for (const ListElement &element : list.elements())
+    for (const ListElement &element : list.elements()) {
         values.push_back(element.re);
+    }
     EXPECT_EQ(values, (std::vector<double>{1, 2, 0, 3, 4}));
     EXPECT_EQ(list.rowList()->currentRow(), 2);
     EXPECT_EQ(list.rowList()->count(), 6);

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "link/transfer/SafeFileName.h"
+#include "varfile/SafeFileName.h"
 
-#include "link/ReceiveName.h"
+namespace vexil::varfile {
 
-namespace vexil::link::transfer {
+bool IsSafeNameCharacter(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '@';
+}
 
-std::filesystem::path SafeReceivePath(const std::filesystem::path &folder,
+std::filesystem::path SafeVarFilePath(const std::filesystem::path &folder,
                                       const std::string &proposed)
 {
     // The folder part is the caller's; only what the naming function added after
@@ -13,26 +16,31 @@ std::filesystem::path SafeReceivePath(const std::filesystem::path &folder,
     std::string leaf;
     const std::string prefix = (folder / "").string();
     if (!folder.empty() && proposed.size() > prefix.size() &&
-        proposed.compare(0, prefix.size(), prefix) == 0)
+        proposed.compare(0, prefix.size(), prefix) == 0) {
         leaf = proposed.substr(prefix.size());
-    else
+    } else {
         leaf = std::filesystem::path(proposed).filename().string();
-    if (leaf.empty())
+    }
+    if (leaf.empty()) {
         return {};
+    }
     const size_t dot = leaf.rfind('.');
     std::string stem = leaf.substr(0, dot);
     std::string extension = dot == std::string::npos ? std::string() : leaf.substr(dot + 1);
     for (std::string *part : {&stem, &extension}) {
         for (char &c : *part) {
-            if (!link::IsReceiveNameCharacter(c))
+            if (!IsSafeNameCharacter(c)) {
                 c = '_';
+            }
         }
     }
-    if (stem.empty())
+    if (stem.empty()) {
         stem.push_back('_');
-    if (dot != std::string::npos)
+    }
+    if (dot != std::string::npos) {
         stem.append(1, '.').append(extension);
+    }
     return folder / stem;
 }
 
-} // namespace vexil::link::transfer
+} // namespace vexil::varfile
