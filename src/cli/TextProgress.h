@@ -29,17 +29,7 @@ public:
     void pumpEvents() override
     {
         if (onPump) {
-            {
-                {
-                    {
-                        {
-                            {
-                                onPump();
-                            }
-                        }
-                    }
-                }
-            }
+            onPump();
         }
     }
 

@@ -5,6 +5,7 @@
 
 #include "base/FileIo.h"
 #include "link/LinkDevice.h"
+#include "link/SimOnCable.h"
 #include "link/calcsim/SimCalculator.h"
 #include "tools/ImageDecode.h"
 #include "varfile/Comments.h"
@@ -14,7 +15,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <fstream>
 #include <iterator>
@@ -36,20 +36,11 @@ protected:
         config.cablePath = cable();
         config.memoryDir = folder / "memory";
     }
-    void TearDown() override
-    {
-        stop_ = true;
-        if (thread_.joinable()) {
-            thread_.join();
-        }
-    }
+    void TearDown() override { calculator_.stop(); }
     std::string cable() const { return link::VirtualCablePath(folder.path()).string(); }
     void startCalculator(std::vector<std::string> toSend = {})
     {
-        calculator_ = std::make_unique<link::calcsim::SimCalculator>(config);
-        ASSERT_EQ(calculator_->start(), "");
-        calculator_->queueSend(std::move(toSend));
-        thread_ = std::thread([this] { calculator_->run(stop_); });
+        calculator_.start(config, std::move(toSend));
     }
     fs::path write(const fs::path &path, const varfile::VarEntry &entry)
     {
@@ -62,11 +53,7 @@ protected:
 
     const ScratchFolder folder;
     link::calcsim::SimConfig config;
-    std::unique_ptr<link::calcsim::SimCalculator> calculator_;
-
-private:
-    std::atomic<bool> stop_{false};
-    std::thread thread_;
+    link::test::SimOnCable calculator_;
 };
 
 const varfile::VarEntry kProgram{0x05, {'H', 'I'}, {0x02, 0x00, 0xDE, 0x2A}};

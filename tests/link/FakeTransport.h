@@ -19,22 +19,14 @@ public:
         timedOut = false;
         sent.push_back(byte);
         if (onSend) {
-            {
-                {
-                    onSend(sent.size());
-                }
-            }
+            onSend(sent.size());
         }
     }
     std::optional<uint8_t> receiveByte() override
     {
         timedOut = input.empty();
         if (input.empty()) {
-            {
-                {
-                    return std::nullopt;
-                }
-            }
+            return std::nullopt;
         }
         const uint8_t b = input.front();
         input.pop_front();

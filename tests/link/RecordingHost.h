@@ -22,23 +22,7 @@ public:
     {
         ++pumps;
         if (onPump) {
-            {
-                {
-                    {
-                        {
-                            {
-                                {
-                                    {
-                                        {
-                                            onPump();
-                                        }
-                                    }
-                                }
-                            }
-                        }
-                    }
-                }
-            }
+            onPump();
         }
     }
 

@@ -2,6 +2,7 @@
 // The packet layer against the simulated calculator over the virtual cable,
 // exchange by exchange, for both models.
 #include "RecordingHost.h"
+#include "SimOnCable.h"
 #include "base/FileIo.h"
 #include "link/Link.h"
 #include "link/LinkDevice.h"
@@ -13,10 +14,8 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <chrono>
 #include <filesystem>
-#include <thread>
 
 using namespace vexil::link;
 using namespace vexil::link::calcsim;
@@ -52,21 +51,9 @@ protected:
         };
     }
 
-    void TearDown() override
-    {
-        stop_ = true;
-        if (thread_.joinable()) {
-            thread_.join();
-        }
-    }
+    void TearDown() override { sim_.stop(); }
 
-    void startSim(std::vector<std::string> toSend = {})
-    {
-        sim_ = std::make_unique<SimCalculator>(config);
-        ASSERT_EQ(sim_->start(), "");
-        sim_->queueSend(std::move(toSend));
-        thread_ = std::thread([this] { sim_->run(stop_); });
-    }
+    void startSim(std::vector<std::string> toSend = {}) { sim_.start(config, std::move(toSend)); }
 
     bool ti82() const { return GetParam() == SimModel::TI82; }
     uint8_t pcId() const { return ti82() ? 0x02 : 0x03; }
@@ -149,13 +136,11 @@ protected:
     SimConfig config;
     RecordingHost host;
     Link link{host};
-    std::unique_ptr<SimCalculator> sim_;
+    SimOnCable sim_;
 
 private:
     vexil::testing::ScratchFolder scratch_;
     const fs::path dir_ = scratch_.path();
-    std::atomic<bool> stop_{false};
-    std::thread thread_;
 };
 
 } // namespace

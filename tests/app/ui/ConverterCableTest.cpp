@@ -6,6 +6,7 @@
 #include "base/FileIo.h"
 #include "base/ui/ScriptedDialogService.h"
 #include "link/LinkDevice.h"
+#include "link/SimOnCable.h"
 #include "link/calcsim/SimCalculator.h"
 #include "link/ui/TfrmSendFile.h"
 #include "tools/PictureFile.h"
@@ -17,9 +18,7 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <chrono>
-#include <thread>
 
 using namespace vexil;
 using uibase::Answer;
@@ -54,34 +53,19 @@ protected:
             folder() / "memory" / "Pic7.83i",
             *tools::BuildPictureFile(varfile::CalcModel::TI83, 7, Rings())));
     }
-    void startSim()
-    {
-        sim_ = std::make_unique<link::calcsim::SimCalculator>(config);
-        ASSERT_EQ(sim_->start(), "");
-        thread_ = std::thread([this] { sim_->run(stop_); });
-    }
-    void TearDown() override
-    {
-        stop_ = true;
-        if (thread_.joinable()) {
-            thread_.join();
-        }
-    }
+    void startSim() { sim_.start(config); }
+    void TearDown() override { sim_.stop(); }
     fs::path folder() const { return dir.path().toStdString(); }
 
     QTemporaryDir dir;
     uibase::ScopedScriptedDialogs dialogs;
     link::calcsim::SimConfig config;
-    std::unique_ptr<link::calcsim::SimCalculator> sim_;
+    link::test::SimOnCable sim_;
     link::ui::TfrmSendFile transfer{[this] {
         return link::ui::LinkSettings{0, link::kPortVirtualCable, false, folder()};
     }};
     app::ConverterCable cable{transfer, [] { return true; }, nullptr};
     tools::TfrmConvert converter{folder(), [] { return varfile::CalcModel::TI83; }, cable};
-
-private:
-    std::atomic<bool> stop_{false};
-    std::thread thread_;
 };
 
 } // namespace

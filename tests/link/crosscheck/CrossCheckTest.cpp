@@ -6,7 +6,9 @@
 // behaviour would pass with them too.
 #include "LibraryCable.h"
 #include "base/FileIo.h"
+#include "link/SimOnCable.h"
 #include "link/calcsim/SimCalculator.h"
+#include "support/ScratchFolder.h"
 #include "varfile/Comments.h"
 #include "varfile/VarFile.h"
 #include "varfile/VarFileReader.h"
@@ -15,10 +17,8 @@
 
 #include <algorithm>
 #include <array>
-#include <atomic>
 #include <cstring>
 #include <filesystem>
-#include <thread>
 
 #include <pty.h>
 #include <termios.h>
@@ -109,10 +109,6 @@ protected:
 
     void SetUp() override
     {
-        static int counter = 0;
-        dir_ = fs::temp_directory_path() /
-               ("vexil-crosscheck-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-        fs::remove_all(dir_);
         fs::create_directories(dir_ / "memory");
         fs::create_directories(dir_ / "pc");
         ASSERT_EQ(::openpty(&master_, &slave_, nullptr, nullptr, nullptr), 0);
@@ -129,9 +125,7 @@ protected:
         config.screen.fill(0);
         config.screen[0] = 0xC0;
         config.screen[767] = 0x03;
-        sim_ = std::make_unique<calcsim::SimCalculator>(config);
-        ASSERT_EQ(sim_->start(), "");
-        thread_ = std::thread([this] { sim_->run(stop_); });
+        sim_.start(config);
 
         cable_ = OpenLibraryCable(slave_);
         ASSERT_NE(cable_, nullptr);
@@ -141,10 +135,7 @@ protected:
 
     void TearDown() override
     {
-        stop_ = true;
-        if (thread_.joinable()) {
-            thread_.join();
-        }
+        sim_.stop();
         if (calc_) {
             ticalcs_cable_detach(calc_);
             ticalcs_handle_del(calc_);
@@ -154,7 +145,6 @@ protected:
         }
         ::close(slave_);
         ::close(master_);
-        fs::remove_all(dir_);
     }
 
     bool ti82() const { return GetParam() == SimModel::TI82; }
@@ -187,16 +177,15 @@ protected:
     fs::path memoryDir() const { return dir_ / "memory"; }
     fs::path pcDir() const { return dir_ / "pc"; }
 
-    std::unique_ptr<calcsim::SimCalculator> sim_;
+    SimOnCable sim_;
     CalcHandle *calc_ = nullptr;
 
 private:
-    fs::path dir_;
+    vexil::testing::ScratchFolder scratch_;
+    const fs::path dir_ = scratch_.path();
     int master_ = -1;
     int slave_ = -1;
     CableHandle *cable_ = nullptr;
-    std::atomic<bool> stop_{false};
-    std::thread thread_;
 };
 
 std::string ModelName(const ::testing::TestParamInfo<SimModel> &info)

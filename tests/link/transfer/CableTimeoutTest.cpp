@@ -4,6 +4,7 @@
 // dies inside a packet ends the transfer within seconds, one whose user takes
 // long at a prompt is waited for.
 #include "../RecordingHost.h"
+#include "../SimOnCable.h"
 #include "base/FileIo.h"
 #include "link/Link.h"
 #include "link/LinkDevice.h"
@@ -12,15 +13,14 @@
 #include "link/transfer/CableDevice.h"
 #include "link/transfer/ReceiveVariables.h"
 #include "link/transfer/SendOperations.h"
+#include "support/ScratchFolder.h"
 #include "varfile/Comments.h"
 #include "varfile/VarFile.h"
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <chrono>
 #include <filesystem>
-#include <thread>
 
 #include <pty.h>
 #include <termios.h>
@@ -52,10 +52,6 @@ class CableTimeouts : public ::testing::TestWithParam<Cable> {
 protected:
     void SetUp() override
     {
-        static int counter = 0;
-        dir_ = fs::temp_directory_path() /
-               ("vexil-timeouts-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-        fs::remove_all(dir_);
         fs::create_directories(dir_ / "memory");
         fs::create_directories(dir_ / "pc");
         config.model = calcsim::SimModel::TI83;
@@ -78,24 +74,14 @@ protected:
 
     void TearDown() override
     {
-        stop_ = true;
-        if (thread_.joinable()) {
-            thread_.join();
-        }
+        sim_.stop();
         if (master_ >= 0) {
             ::close(slave_);
             ::close(master_);
         }
-        fs::remove_all(dir_);
     }
 
-    void startSim(std::vector<std::string> toSend = {})
-    {
-        sim_ = std::make_unique<calcsim::SimCalculator>(config);
-        ASSERT_EQ(sim_->start(), "");
-        sim_->queueSend(std::move(toSend));
-        thread_ = std::thread([this] { sim_->run(stop_); });
-    }
+    void startSim(std::vector<std::string> toSend = {}) { sim_.start(config, std::move(toSend)); }
 
     fs::path writeFile(const fs::path &path, const vf::Bytes &data)
     {
@@ -112,14 +98,13 @@ protected:
     RecordingHost host;
     Link link{host};
     QuietView view;
-    std::unique_ptr<calcsim::SimCalculator> sim_;
+    SimOnCable sim_;
 
 private:
-    fs::path dir_;
+    vexil::testing::ScratchFolder scratch_;
+    const fs::path dir_ = scratch_.path();
     int master_ = -1;
     int slave_ = -1;
-    std::atomic<bool> stop_{false};
-    std::thread thread_;
 };
 
 std::string CableName(const ::testing::TestParamInfo<Cable> &info)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "../RecordingHost.h"
+#include "../SimOnCable.h"
 #include "base/FileIo.h"
 #include "link/Link.h"
 #include "link/LinkDevice.h"
@@ -15,11 +16,9 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <chrono>
 #include <filesystem>
 #include <functional>
-#include <thread>
 
 namespace vexil::link::test {
 
@@ -34,9 +33,7 @@ public:
     {
         questions.push_back(message);
         if (answers.empty()) {
-            {
-                return {transfer::ExistsChoice::Omit, {}};
-            }
+            return {transfer::ExistsChoice::Omit, {}};
         }
         auto answer = answers.front();
         answers.erase(answers.begin());
@@ -63,36 +60,18 @@ protected:
         const auto started = std::chrono::steady_clock::now();
         host.onPump = [this, started] {
             if (onPump) {
-                {
-                    onPump();
-                }
+                onPump();
             }
             if (host.pumps % 4096 == 0 &&
                 std::chrono::steady_clock::now() - started > std::chrono::seconds(60)) {
-                {
-                    link.Cancel();
-                }
+                link.Cancel();
             }
         };
     }
 
-    void TearDown() override
-    {
-        stop_ = true;
-        if (thread_.joinable()) {
-            {
-                thread_.join();
-            }
-        }
-    }
+    void TearDown() override { sim_.stop(); }
 
-    void startSim(std::vector<std::string> toSend = {})
-    {
-        sim_ = std::make_unique<calcsim::SimCalculator>(config);
-        ASSERT_EQ(sim_->start(), "");
-        sim_->queueSend(std::move(toSend));
-        thread_ = std::thread([this] { sim_->run(stop_); });
-    }
+    void startSim(std::vector<std::string> toSend = {}) { sim_.start(config, std::move(toSend)); }
 
     bool ti82() const { return GetParam() == calcsim::SimModel::TI82; }
     varfile::CalcModel model() const
@@ -127,14 +106,12 @@ protected:
     RecordingHost host;
     Link link{host};
     ScriptedView view;
-    std::unique_ptr<calcsim::SimCalculator> sim_;
+    SimOnCable sim_;
     std::function<void()> onPump;
 
 private:
     vexil::testing::ScratchFolder scratch_;
     const std::filesystem::path dir_ = scratch_.path();
-    std::atomic<bool> stop_{false};
-    std::thread thread_;
 };
 
 } // namespace vexil::link::test

@@ -6,9 +6,11 @@
 #include "base/FileIo.h"
 #include "base/ui/ScriptedDialogService.h"
 #include "link/LinkDevice.h"
+#include "link/SimOnCable.h"
 #include "link/calcsim/SimCalculator.h"
 #include "link/ui/PacketLogView.h"
 #include "link/ui/TfrmSendFile.h"
+#include "support/ScratchFolder.h"
 #include "tools/PictureFile.h"
 #include "varfile/Comments.h"
 #include "varfile/VarFile.h"
@@ -20,11 +22,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <thread>
-
-#include <unistd.h>
 
 using namespace vexil::link;
 using namespace vexil::link::ui;
@@ -47,9 +46,6 @@ class PictureDialog : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        static int counter = 0;
-        dir_ = fs::temp_directory_path() /
-               ("vexil-getpic-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
         fs::create_directories(dir_ / "memory");
         config.model = calcsim::SimModel::TI83;
         config.cablePath = VirtualCablePath(dir_).string();
@@ -62,21 +58,8 @@ protected:
                              {{0x01, {0x5D, 0x00}, {0x00, 0x00}}});
         ASSERT_FALSE(vexil::base::WriteFileAtomically(dir_ / "memory" / "L1.83l", *list));
     }
-    void TearDown() override
-    {
-        stop_ = true;
-        if (thread_.joinable()) {
-            thread_.join();
-        }
-        fs::remove_all(dir_);
-    }
-    void startSim(std::vector<std::string> toSend)
-    {
-        sim_ = std::make_unique<calcsim::SimCalculator>(config);
-        ASSERT_EQ(sim_->start(), "");
-        sim_->queueSend(std::move(toSend));
-        thread_ = std::thread([this] { sim_->run(stop_); });
-    }
+    void TearDown() override { sim_.stop(); }
+    void startSim(std::vector<std::string> toSend) { sim_.start(config, std::move(toSend)); }
     bool simLogHas(const std::string &text)
     {
         for (int i = 0; i < 200; ++i) {
@@ -92,15 +75,12 @@ protected:
     }
 
     calcsim::SimConfig config;
-    std::unique_ptr<calcsim::SimCalculator> sim_;
+    test::SimOnCable sim_;
     vexil::uibase::ScopedScriptedDialogs dialogs;
-    fs::path dir_;
+    vexil::testing::ScratchFolder scratch_;
+    const fs::path dir_ = scratch_.path();
     TfrmSendFile transfer{[this] { return LinkSettings{0, kPortVirtualCable, false, dir_}; }};
     TfrmGetPic dialog{transfer.link(), [this] { return transfer.linkInit(); }, [] { return true; }};
-
-private:
-    std::atomic<bool> stop_{false};
-    std::thread thread_;
 };
 
 } // namespace

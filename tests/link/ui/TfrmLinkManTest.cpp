@@ -6,11 +6,13 @@
 #include "base/FileIo.h"
 #include "base/ui/ScriptedDialogService.h"
 #include "link/LinkDevice.h"
+#include "link/SimOnCable.h"
 #include "link/calcsim/SimCalculator.h"
 #include "link/ui/CalculatorPicture.h"
 #include "link/ui/FileListBox.h"
 #include "link/ui/FolderList.h"
 #include "link/ui/TfrmSendFile.h"
+#include "support/ScratchFolder.h"
 #include "varfile/Comments.h"
 #include "varfile/VarFile.h"
 #include "varfile/VarFileReader.h"
@@ -29,11 +31,6 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <thread>
-
-#include <unistd.h>
-
 using namespace vexil::link;
 using namespace vexil::link::ui;
 using vexil::uibase::Answer;
@@ -51,9 +48,6 @@ class LinkManager : public ::testing::Test {
 protected:
     LinkManager()
     {
-        static int counter = 0;
-        dir_ = fs::temp_directory_path() /
-               ("vexil-linkman-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
         fs::create_directories(dir_ / "memory");
         fs::create_directories(dir_ / "pc");
         config.model = calcsim::SimModel::TI82;
@@ -66,19 +60,9 @@ protected:
     ~LinkManager() override
     {
         manager.reset();
-        stop_ = true;
-        if (thread_.joinable()) {
-            thread_.join();
-        }
-        fs::remove_all(dir_);
+        sim_.stop();
     }
-    void startSim(std::vector<std::string> toSend = {})
-    {
-        sim_ = std::make_unique<calcsim::SimCalculator>(config);
-        ASSERT_EQ(sim_->start(), "");
-        sim_->queueSend(std::move(toSend));
-        thread_ = std::thread([this] { sim_->run(stop_); });
-    }
+    void startSim(std::vector<std::string> toSend = {}) { sim_.start(config, std::move(toSend)); }
     fs::path write(const fs::path &path, const std::vector<vf::VarEntry> &entries)
     {
         const auto bytes = vf::BuildVarFile(vf::CalcModel::TI82, vf::MakeComment("test"), entries);
@@ -136,15 +120,14 @@ protected:
 
     calcsim::SimConfig config;
     vexil::uibase::ScopedScriptedDialogs dialogs;
-    fs::path dir_;
+    vexil::testing::ScratchFolder scratch_;
+    const fs::path dir_ = scratch_.path();
     TfrmSendFile transfer{[this] { return LinkSettings{0, kPortVirtualCable, false, dir_}; }};
     std::unique_ptr<TfrmLinkMan> manager;
     QString hintWhileDragging;
 
 private:
-    std::unique_ptr<calcsim::SimCalculator> sim_;
-    std::atomic<bool> stop_{false};
-    std::thread thread_;
+    test::SimOnCable sim_;
 };
 
 const vf::VarEntry kProgramHi{0x05, {'H', 'I'}, {0x02, 0x00, 0xDE, 0x2A}};

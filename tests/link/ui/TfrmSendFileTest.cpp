@@ -7,6 +7,7 @@
 #include "base/ui/ScriptedDialogService.h"
 #include "link/LinkDevice.h"
 #include "link/ReceiveName.h"
+#include "link/SimOnCable.h"
 #include "link/calcsim/SimCalculator.h"
 #include "link/ui/TfrmExists.h"
 #include "support/ScratchFolder.h"
@@ -24,9 +25,7 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <chrono>
-#include <thread>
 
 using namespace vexil::link;
 using namespace vexil::link::ui;
@@ -45,20 +44,8 @@ protected:
         config.cablePath = VirtualCablePath(dir_).string();
         config.memoryDir = dir_ / "memory";
     }
-    void TearDown() override
-    {
-        stop_ = true;
-        if (thread_.joinable()) {
-            thread_.join();
-        }
-    }
-    void startSim(std::vector<std::string> toSend = {})
-    {
-        sim_ = std::make_unique<calcsim::SimCalculator>(config);
-        ASSERT_EQ(sim_->start(), "");
-        sim_->queueSend(std::move(toSend));
-        thread_ = std::thread([this] { sim_->run(stop_); });
-    }
+    void TearDown() override { sim_.stop(); }
+    void startSim(std::vector<std::string> toSend = {}) { sim_.start(config, std::move(toSend)); }
     QString write(const fs::path &path, const std::vector<vf::VarEntry> &entries)
     {
         const auto bytes = vf::BuildVarFile(vf::CalcModel::TI82,
@@ -80,15 +67,11 @@ protected:
     }
 
     calcsim::SimConfig config;
-    std::unique_ptr<calcsim::SimCalculator> sim_;
+    test::SimOnCable sim_;
     vexil::uibase::ScopedScriptedDialogs dialogs;
     vexil::testing::ScratchFolder scratch_;
     const fs::path dir_ = scratch_.path();
     TfrmSendFile dialog{[this] { return LinkSettings{0, kPortVirtualCable, false, dir_}; }};
-
-private:
-    std::atomic<bool> stop_{false};
-    std::thread thread_;
 };
 
 const vf::VarEntry kProgram{0x05, {'H', 'I'}, {0x02, 0x00, 0xDE, 0x2A}};

@@ -17,31 +17,7 @@ inline std::vector<std::uint8_t> ReadBytes(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        {
-            {
-                {
-                    {
-                        {
-                            {
-                                {
-                                    {
-                                        {
-                                            {
-                                                {
-                                                    {
-                                                        return {};
-                                                    }
-                                                }
-                                            }
-                                        }
-                                    }
-                                }
-                            }
-                        }
-                    }
-                }
-            }
-        }
+        return {};
     }
     const QByteArray data = file.readAll();
     return {data.begin(), data.end()};
@@ -51,34 +27,7 @@ inline void WriteBytes(const QString &path, const std::vector<std::uint8_t> &byt
 {
     QFile file(path);
     if (file.open(QIODevice::WriteOnly)) {
-        {
-            {
-                {
-                    {
-                        {
-                            {
-                                {
-                                    {
-                                        {
-                                            {
-                                                {
-                                                    {
-                                                        file.write(
-                                                            reinterpret_cast<const char *>(
-                                                                bytes.data()),
-                                                            static_cast<qint64>(bytes.size()));
-                                                    }
-                                                }
-                                            }
-                                        }
-                                    }
-                                }
-                            }
-                        }
-                    }
-                }
-            }
-        }
+        file.write(reinterpret_cast<const char *>(bytes.data()), static_cast<qint64>(bytes.size()));
     }
 }
 
