@@ -98,6 +98,26 @@ TEST_F(TokensBasicCommands, ProgramFilesBothWays)
     EXPECT_TRUE(damaged.out.empty());
 }
 
+TEST_F(TokensBasicCommands, TextFromTheWebIsReadAsTheCalculatorMeantIt)
+{
+    // "->" and ">=" are the web's spellings of → and ≥; "Pause" at a line end is the
+    // command without its blank; inside a string the characters stay as typed.
+    write("web.txt", "5->X\nPause\nIf X>=2:Disp \"HI->\"");
+    const std::string tokens("\x35\x04\x58\x3F\xD8\x3F\xCE\x58\x6E\x32\x3E\xDE\x2A\x48\x49"
+                             "\x71\x6C\x2A");
+    EXPECT_EQ(run({"tokens", "encode", "--model", "83", file("web.txt")}).out, tokens);
+    // --exact takes every character as it stands: "-" and ">" are tokens of their own.
+    const CliOutput exact = run({"tokens", "encode", "--model", "83", "--exact", file("web.txt")});
+    EXPECT_EQ(exact.exitCode, 0);
+    EXPECT_EQ(exact.out.substr(0, 4), "\x35\x71\x6C\x58");
+
+    ASSERT_EQ(run({"basic", "import", file("web.txt"), "--model", "83", "--name", "WEB", "-o",
+                   file("web.83p")})
+                  .exitCode,
+              0);
+    EXPECT_EQ(run({"basic", "export", file("web.83p")}).out, "5→X\nPause \nIf X≥2:Disp \"HI->\"");
+}
+
 TEST_F(TokensBasicCommands, UsageErrors)
 {
     write("prog.txt", "1");

@@ -10,6 +10,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
 
 namespace fs = std::filesystem;
 using namespace vexil::packaging::test;
@@ -43,6 +46,37 @@ protected:
     static ScratchFolder *staging_;
     static ProgramOutput installed_;
 };
+
+// The folders a binary's RUNPATH (or old-style RPATH) names, in order, as readelf
+// shows them. An empty entry stays in the list: the loader reads it as the current
+// folder.
+std::vector<std::string> LibrarySearchPath(const fs::path &binary)
+{
+    const ProgramOutput dynamic = RunProgram({{"readelf", "-d", binary.string()}, {}, {}});
+    EXPECT_EQ(dynamic.exitCode, 0) << binary << dynamic.err;
+    std::vector<std::string> folders;
+    std::istringstream lines(dynamic.out);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.find("(RUNPATH)") == std::string::npos &&
+            line.find("(RPATH)") == std::string::npos) {
+            continue;
+        }
+        const std::size_t open = line.find('[');
+        const std::size_t close = line.rfind(']');
+        if (open == std::string::npos || close == std::string::npos || close < open) {
+            ADD_FAILURE() << "unreadable search path in " << binary << ": " << line;
+            continue;
+        }
+        std::istringstream entries(line.substr(open + 1, close - open - 1));
+        for (std::string folder; std::getline(entries, folder, ':');) {
+            folders.push_back(folder);
+        }
+        if (line[close - 1] == ':') {
+            folders.emplace_back();
+        }
+    }
+    return folders;
+}
 
 ScratchFolder *InstallTest::staging_ = nullptr;
 ProgramOutput InstallTest::installed_;
@@ -181,4 +215,19 @@ TEST_F(InstallTest, InstalledVexilFindsItsDataFromThePrefix)
     // reads, so the first run adds no copy of its own.
     EXPECT_FALSE(fs::exists(home / ".local/share/applications/vexil.desktop"));
     EXPECT_FALSE(fs::exists(home / ".local/share/mime/packages/vexil.xml"));
+}
+
+TEST_F(InstallTest, ProgramsLookForLibrariesOnlyBesideThemselves)
+{
+    VEXIL_REQUIRE_OUTSIDE_TOOL(OnPath("readelf"), "readelf (binutils)");
+    const std::string besideTheProgram = std::string("$ORIGIN/../") + VEXIL_INSTALL_LIBDIR;
+    for (const fs::path &folder : {fs::path(VEXIL_BUILD_DIR) / "bin", Installed("bin")}) {
+        // tasm has the C++ runtime linked in and needs no library of ours.
+        EXPECT_EQ(LibrarySearchPath(folder / "tasm"), std::vector<std::string>{}) << folder;
+        for (const char *program : {"vexil", "vexil-cli", "vexil-calcsim"}) {
+            EXPECT_EQ(LibrarySearchPath(folder / program),
+                      std::vector<std::string>{besideTheProgram})
+                << folder / program;
+        }
+    }
 }

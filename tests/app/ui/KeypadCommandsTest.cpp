@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's side of the keypads: Window > Keypad with its check mark, the
 // keypad following the development mode, and the Ctrl+Shift symbol commands.
+#include "ModalHelper.h"
+
 #include "app/ui/DocumentManager.h"
 #include "app/ui/ModeController.h"
 #include "app/ui/NewFileCommands.h"
 #include "app/ui/TForm1.h"
 #include "base/ui/ScriptedDialogService.h"
 #include "editor/newfile/ui/TfrmNew.h"
+#include "link/ui/TfrmLinkMan.h"
+#include "tibasic/ui/KeypadFace.h"
 #include "tibasic/ui/KeypadWindows.h"
 #include "tibasic/ui/TfrmKeypad.h"
 #include "tibasic/ui/TfrmVarProg.h"
@@ -14,6 +18,7 @@
 
 #include <QAction>
 #include <QMdiArea>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -76,6 +81,22 @@ TEST_F(KeypadCommandsTest, ShowKeypadSwitchesTheMode)
     EXPECT_TRUE(form.options().ti83Mode);
     EXPECT_TRUE(keypad(CalcModel::TI83).isVisible());
     EXPECT_TRUE(form.actions().keypad->isChecked());
+}
+
+TEST_F(KeypadCommandsTest, LinkOnEitherKeypadOpensTheLinkManager)
+{
+    for (const CalcModel model : {CalcModel::TI82, CalcModel::TI83}) {
+        form.showKeypad(model);
+        bool shown = false;
+        WhenShown<link::ui::TfrmLinkMan>([&](link::ui::TfrmLinkMan *manager) {
+            shown = true;
+            manager->Button2->click();
+        });
+        QTest::mouseClick(keypad(model).face().key(tibasic::kSecondKey), Qt::LeftButton);
+        QTest::mouseClick(keypad(model).face().key(32), Qt::LeftButton); // X,T,theta: LINK
+        EXPECT_TRUE(shown) << (model == CalcModel::TI82 ? "TI-82" : "TI-83");
+    }
+    EXPECT_EQ(dialogs->beeps, 0);
 }
 
 TEST_F(KeypadCommandsTest, InsertSymbolTypesTheModelsGlyphIntoProgramsOnly)

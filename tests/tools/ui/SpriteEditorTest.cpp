@@ -150,8 +150,17 @@ TEST_F(SpriteEditorTest, SaveToClipboardAsksForALabelAndSegments)
     dialogs->shown.clear();
     dialogs->inputs = {QString("ship"), QString("abc"), QString("0"), QString("8")};
     dialogs->answers = {Answer::Yes};
+    dialogs->inputRequests.clear();
     editor.SaveToClipboardClick();
     EXPECT_TRUE(dialogs->inputs.empty());
+    ASSERT_EQ(dialogs->inputRequests.size(), 4u);
+    EXPECT_EQ(dialogs->inputRequests[0].title, "Sprite Name");
+    EXPECT_EQ(dialogs->inputRequests[0].prompt, "Enter a label for your sprite:");
+    for (std::size_t i = 1; i < 4; ++i) {
+        EXPECT_EQ(dialogs->inputRequests[i].title, "Segment size");
+        EXPECT_EQ(dialogs->inputRequests[i].prompt, "Enter the segment size for the sprite:");
+        EXPECT_EQ(dialogs->inputRequests[i].initial, "10");
+    }
     EXPECT_EQ(QApplication::clipboard()->text().toStdString(),
               WriteSpriteText(editor.sprite(), "ship", 8).text);
     EXPECT_EQ(dialogs->shown.back().text,
