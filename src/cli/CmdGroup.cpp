@@ -105,8 +105,7 @@ int RunUnpack(const Words &words)
             allWritten = false;
             continue;
         }
-        const auto file = group::ExtractedFile(loaded->model, element);
-        if (!file || base::WriteFileAtomically(target, *file)) {
+        if (!group::WriteExtractedFile(target, loaded->model, element)) {
             std::cerr << "Error writing file " << target.string() << ".\n";
             allWritten = false;
             continue;

@@ -113,5 +113,23 @@ TEST_F(CliGroup, UnpackSkipsExistingFilesUnlessTold)
     EXPECT_EQ(RunCli({"group", "unpack", group, "-d", (folder / "none").string()}).exitCode, 1);
 }
 
+TEST_F(CliGroup, UnpackReplacesAPlantedLinkInsteadOfWritingThroughIt)
+{
+    // The names come from the group file, so whoever made it knows them in advance.
+    const std::string group = write("g.82g", File(CalcModel::TI82, {kPic}));
+    const fs::path dir = folder / "shared";
+    fs::create_directory(dir);
+    const fs::path victim = folder / "notes.txt";
+    ASSERT_FALSE(base::WriteFileAtomically(victim, std::string_view("my notes\n")));
+    fs::create_symlink(victim, dir / "Pic0.82i");
+
+    const CliOutput run = RunCli({"group", "unpack", group, "-d", dir.string(), "--overwrite"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(read(victim), (Bytes{'m', 'y', ' ', 'n', 'o', 't', 'e', 's', '\n'}));
+    EXPECT_FALSE(fs::is_symlink(dir / "Pic0.82i"));
+    EXPECT_EQ(read(dir / "Pic0.82i"),
+              File(CalcModel::TI82, {kPic}, varfile::CommentWriter::GroupExtract));
+}
+
 } // namespace
 } // namespace vexil::cli::test

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "varfile/group/GroupEntryText.h"
 
+#include "base/FileIo.h"
 #include "varfile/SafeFileName.h"
 #include "varfile/VarFile.h"
 #include "varfile/VarTypes.h"
@@ -276,6 +277,12 @@ std::optional<Bytes> ExtractedFile(CalcModel model, ByteView element)
     }
     return varfile::BuildVarFileFromSection(
         model, varfile::WriterComment(varfile::CommentWriter::GroupExtract), element);
+}
+
+bool WriteExtractedFile(const std::filesystem::path &target, CalcModel model, ByteView element)
+{
+    const std::optional<Bytes> file = ExtractedFile(model, element);
+    return file && !base::WriteFileAtomically(target, *file, base::AtSymlink::Replace);
 }
 
 } // namespace vexil::group

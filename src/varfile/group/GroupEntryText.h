@@ -43,4 +43,9 @@ std::filesystem::path ExtractPath(const std::filesystem::path &folder, CalcModel
 // Nothing when the element is not whole.
 std::optional<Bytes> ExtractedFile(CalcModel model, ByteView element);
 
+// Writes ExtractedFile to `target` (an ExtractPath). The name comes from the group
+// file, not from the user, so a symbolic link of that name is replaced, never
+// written through. False when the element is not whole or the write failed.
+bool WriteExtractedFile(const std::filesystem::path &target, CalcModel model, ByteView element);
+
 } // namespace vexil::group

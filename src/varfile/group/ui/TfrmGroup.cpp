@@ -308,8 +308,7 @@ void TfrmGroup::extractElement(const QString &folder, const GroupElement &elemen
                           Buttons::YesNo) != uibase::Answer::Yes) {
         return;
     }
-    const std::optional<varfile::Bytes> file = ExtractedFile(model(), element);
-    if (!file || base::WriteFileAtomically(target, *file)) {
+    if (!WriteExtractedFile(target, model(), element)) {
         ShowError(QStringLiteral("Error writing file ") + shown + QStringLiteral("."));
     }
 }
