@@ -16,7 +16,14 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <functional>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace vexil;
 using namespace vexil::tools;
@@ -207,6 +214,29 @@ TEST_F(ImageConverterTest, UnreadablePicturesLeaveTheImageAlone)
     converter.BrowseBitmapClick();
     ASSERT_EQ(dialogs->shown.size(), 1U);
     EXPECT_EQ(dialogs->shown[0].kind, MessageKind::Error);
+    EXPECT_EQ(converter.workingImage(), before);
+
+    // A pipe chosen by mistake is refused at once. Should the dialog wait on it
+    // after all, a writer comes after a while, so the test ends either way.
+    const QString pipe = path("pipe.png");
+    ASSERT_EQ(::mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+    std::atomic<bool> answered{false};
+    std::thread writer([name = pipe.toStdString(), &answered] {
+        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+        while (!answered && std::chrono::steady_clock::now() < giveUp) {
+            const int fd = ::open(name.c_str(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0) {
+                ::close(fd);
+                return;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+    });
+    dialogs->fileNames.push_back(pipe);
+    converter.BrowseBitmapClick();
+    answered = true;
+    writer.join();
+    EXPECT_EQ(lastMessage(), "Cannot read " + pipe + ": it is not a regular file");
     EXPECT_EQ(converter.workingImage(), before);
 
     std::vector<std::uint8_t> cut = *BuildPictureFile(CalcModel::TI82, 1, Pattern());
