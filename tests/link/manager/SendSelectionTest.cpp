@@ -4,15 +4,9 @@
 
 #include "ScratchDir.h"
 
+#include "support/StalledPipe.h"
+
 #include <gtest/gtest.h>
-
-#include <atomic>
-#include <chrono>
-#include <thread>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 using namespace vexil::link::manager;
 namespace fs = std::filesystem;
@@ -75,26 +69,10 @@ TEST_F(SendSelection, FilesThatAreNotVariableFilesAreLeftOutInOrder)
 
 TEST_F(SendSelection, APipeIsLeftOutWithoutWaitingForIt)
 {
-    const fs::path pipe = dir_ / "pipe.82p";
-    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    // Should the check wait on the pipe after all, a writer comes after a while,
-    // so the test ends either way.
-    std::atomic<bool> planned{false};
-    std::thread writer([&] {
-        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(3);
-        while (!planned && std::chrono::steady_clock::now() < giveUp) {
-            const int fd = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
-            if (fd >= 0) {
-                ::close(fd);
-                return;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        }
-    });
+    const vexil::testing::StalledPipe pipe(dir_ / "pipe.82p");
+    ASSERT_TRUE(pipe.made());
     const fs::path program = put("a.82p", "**TI82**\x1A\n");
-    const SendPlan list = plan({pipe, program});
-    planned = true;
-    writer.join();
+    const SendPlan list = plan({pipe.path(), program});
     EXPECT_EQ(list.files, Paths{program});
     EXPECT_EQ(reports, std::vector<std::string>{"Sorry, but the file 'pipe.82p' could not be "
                                                 "read: it is not a regular file."});

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "base/FileIo.h"
 #include "base/ui/ScriptedDialogService.h"
+#include "support/StalledPipe.h"
 #include "tools/ImageDataText.h"
 #include "tools/PictureFile.h"
 #include "tools/ui/ConverterLink.h"
@@ -16,14 +17,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <chrono>
 #include <functional>
-#include <thread>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 using namespace vexil;
 using namespace vexil::tools;
@@ -216,28 +210,15 @@ TEST_F(ImageConverterTest, UnreadablePicturesLeaveTheImageAlone)
     EXPECT_EQ(dialogs->shown[0].kind, MessageKind::Error);
     EXPECT_EQ(converter.workingImage(), before);
 
-    // A pipe chosen by mistake is refused at once. Should the dialog wait on it
-    // after all, a writer comes after a while, so the test ends either way.
-    const QString pipe = path("pipe.png");
-    ASSERT_EQ(::mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
-    std::atomic<bool> answered{false};
-    std::thread writer([name = pipe.toStdString(), &answered] {
-        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(3);
-        while (!answered && std::chrono::steady_clock::now() < giveUp) {
-            const int fd = ::open(name.c_str(), O_WRONLY | O_NONBLOCK);
-            if (fd >= 0) {
-                ::close(fd);
-                return;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        }
-    });
-    dialogs->fileNames.push_back(pipe);
-    converter.BrowseBitmapClick();
-    answered = true;
-    writer.join();
-    EXPECT_EQ(lastMessage(), "Cannot read " + pipe + ": it is not a regular file");
-    EXPECT_EQ(converter.workingImage(), before);
+    {
+        // A pipe chosen by mistake is refused at once.
+        const vexil::testing::StalledPipe pipe(path("pipe.png").toStdString());
+        ASSERT_TRUE(pipe.made());
+        dialogs->fileNames.push_back(path("pipe.png"));
+        converter.BrowseBitmapClick();
+        EXPECT_EQ(lastMessage(), "Cannot read " + path("pipe.png") + ": it is not a regular file");
+        EXPECT_EQ(converter.workingImage(), before);
+    }
 
     std::vector<std::uint8_t> cut = *BuildPictureFile(CalcModel::TI82, 1, Pattern());
     cut.resize(800);
