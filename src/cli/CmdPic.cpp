@@ -12,7 +12,9 @@
 #include "tools/ImageDecode.h"
 #include "tools/ImageEncode.h"
 #include "tools/PictureFile.h"
+#include "varfile/FileKind.h"
 #include "varfile/VarFile.h"
+#include "varfile/VarTypes.h"
 
 #include <charconv>
 #include <iostream>
@@ -70,9 +72,33 @@ std::optional<varfile::Bytes> ReadInput(const std::string &path)
     return std::move(read.bytes);
 }
 
+// Why the file is no TI-82 or TI-83 picture, or nothing when it is one. A program
+// or a TI-83 Plus picture (its data two bytes further on) would come out as noise.
+std::optional<std::string> NotAPicture(const varfile::Bytes &file)
+{
+    const varfile::FileFamily family = varfile::FamilyOfFile(file);
+    if (!varfile::IsOurFamily(family)) {
+        const std::string foreign = varfile::ForeignFileMessage(family);
+        return foreign.empty() ? varfile::FamilyDescription(family) : foreign;
+    }
+    const varfile::CalcModel model =
+        family == varfile::FileFamily::TI82 ? varfile::CalcModel::TI82 : varfile::CalcModel::TI83;
+    constexpr std::size_t kTypeIdOffset = varfile::kFirstEntryOffset + 4;
+    if (file.size() > kTypeIdOffset &&
+        varfile::KindOfTypeId(model, file[kTypeIdOffset]) == varfile::VarKind::Picture) {
+        return std::nullopt;
+    }
+    const auto kind = varfile::KindOfCalculatorFile(file, {});
+    return "this is " + (kind ? kind->phrase : std::string("a damaged file")) + ", not a picture";
+}
+
 // A picture file's cells, or nothing after saying why on standard error.
 std::optional<tools::SpriteGrid> PictureCells(const std::string &path, const varfile::Bytes &file)
 {
+    if (const auto reason = NotAPicture(file)) {
+        std::cerr << path << ": " << *reason << '\n';
+        return std::nullopt;
+    }
     auto picture = tools::ReadPictureFile(file);
     if (const auto *error = std::get_if<std::string>(&picture)) {
         std::cerr << path << ": " << *error << '\n';

@@ -194,6 +194,30 @@ TEST(CliPic, ExportAndAsmShowWhatAPictureFileHolds)
                            "picture file at least 828.\n");
     EXPECT_FALSE(fs::exists(folder / "cut.png"));
     EXPECT_EQ(RunCli({"pic", "asm", (folder / "cut.82i").string()}).exitCode, 1);
+
+    // Only a picture variable is read as a picture, whatever the file is called.
+    Bytes program = Read(folder / "Pic1.82i");
+    program[59] = 0x05;
+    Write(folder / "prog.82i", program);
+    const std::string notAPicture =
+        (folder / "prog.82i").string() + ": this is a TI-82 program, not a picture\n";
+    for (const CliOutput &refused : {RunCli({"pic", "export", (folder / "prog.82i").string(), "-o",
+                                             (folder / "prog.png").string()}),
+                                     RunCli({"pic", "asm", (folder / "prog.82i").string()})}) {
+        EXPECT_EQ(refused.exitCode, 1);
+        EXPECT_TRUE(refused.out.empty());
+        EXPECT_EQ(refused.err, notAPicture);
+    }
+    EXPECT_FALSE(fs::exists(folder / "prog.png"));
+    Bytes plus = Read(folder / "Pic1.82i");
+    std::copy_n("**TI83F*", 8, plus.begin());
+    Write(folder / "plus.8xi", plus);
+    run = RunCli(
+        {"pic", "export", (folder / "plus.8xi").string(), "-o", (folder / "plus.png").string()});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, (folder / "plus.8xi").string() +
+                           ": This is a TI-83 Plus file; Vexil works with TI-82 and TI-83 files "
+                           "only.\n");
     EXPECT_EQ(RunCli({"pic", "flip"}).exitCode, 2);
 }
 

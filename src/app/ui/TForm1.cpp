@@ -376,6 +376,8 @@ void TForm1::showLinkManager()
             programDirectory_, start, this);
     }
     linkManager_->exec();
+    // Its hints are gone with it; the status panel is the main window's again.
+    statusPanel_->clear();
 }
 
 void TForm1::Assemble2Click()
@@ -404,8 +406,10 @@ bool TForm1::event(QEvent *event)
 
 bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
+    // The Link Manager shows the hints in a label of its own while it is open.
     if (event->type() == QEvent::StatusTip && watched->isWidgetType() &&
-        static_cast<QWidget *>(watched)->window() != this) {
+        static_cast<QWidget *>(watched)->window() != this &&
+        static_cast<QWidget *>(watched)->window() != linkManager_) {
         statusPanel_->showPlain(static_cast<QStatusTipEvent *>(event)->tip());
     }
     return QMainWindow::eventFilter(watched, event);

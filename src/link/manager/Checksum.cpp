@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/manager/Checksum.h"
 
+#include "varfile/FileKind.h"
 #include "varfile/VarFile.h"
 
 namespace vexil::link::manager {
@@ -38,6 +39,17 @@ ChecksumFix FixChecksumFile(const std::filesystem::path &file)
     const std::optional<ChecksumReading> reading = ReadChecksum(read.bytes);
     if (!reading) {
         return {std::nullopt, base::IoError{file.string() + " is too short to hold a checksum"}};
+    }
+    // The rule is that of the TI-82, TI-83 and TI-83 Plus files only; any other
+    // file chosen by mistake would lose its last two bytes.
+    switch (const varfile::FileFamily family = varfile::FamilyOfFile(read.bytes)) {
+    case varfile::FileFamily::NotCalculator:
+        return {reading, base::IoError{file.string() + " is " + varfile::FamilyDescription(family) +
+                                       "; its checksum is left alone"}};
+    case varfile::FileFamily::OtherCalculator:
+        return {reading, base::IoError{file.string() + ": " + varfile::ForeignFileMessage(family)}};
+    default:
+        break;
     }
     if (reading->correct()) {
         return {reading, std::nullopt};

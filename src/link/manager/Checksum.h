@@ -33,7 +33,8 @@ struct ChecksumFix {
 
 // Writes the computed sum over the last two bytes through a temporary file, so a
 // failure leaves the file as it was. A file whose checksum is already right is
-// not rewritten.
+// not rewritten, nor is a file without a TI-82, TI-83 or TI-83 Plus signature (a
+// damaged one laid out as such a file counts as one).
 ChecksumFix FixChecksumFile(const std::filesystem::path &file);
 
 // The messages of the Link Manager's Fix Checksum.

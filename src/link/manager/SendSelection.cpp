@@ -7,13 +7,18 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fstream>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace vexil::link::manager {
 
 namespace fs = std::filesystem;
 
 namespace {
+
+constexpr const char *kNotARegularFile = "it is not a regular file";
 
 // The signature bytes of a file, as many as it has; an error text when it cannot
 // be opened and read.
@@ -24,22 +29,39 @@ struct Signature {
 
 Signature ReadSignature(const fs::path &file)
 {
-    std::error_code status;
-    if (fs::is_directory(file, status)) {
+    // Looked at before it is opened, and opened without waiting: a pipe or a
+    // device among the chosen files must not hold the window.
+    struct stat info {};
+    if (::stat(file.c_str(), &info) != 0) {
+        return {{}, std::strerror(errno)};
+    }
+    if (S_ISDIR(info.st_mode)) {
         return {{}, std::strerror(EISDIR)};
     }
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
+    if (!S_ISREG(info.st_mode)) {
+        return {{}, kNotARegularFile};
+    }
+    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
         return {{}, std::strerror(errno)};
     }
     Signature signature;
-    signature.bytes.resize(varfile::kSignatureSize);
-    in.read(reinterpret_cast<char *>(signature.bytes.data()),
-            static_cast<std::streamsize>(signature.bytes.size()));
-    if (in.bad()) {
-        return {{}, std::strerror(errno)};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        signature.error = kNotARegularFile;
+    } else {
+        signature.bytes.resize(varfile::kSignatureSize);
+        ssize_t got = -1;
+        do {
+            got = ::read(fd, signature.bytes.data(), signature.bytes.size());
+        } while (got < 0 && errno == EINTR);
+        if (got < 0) {
+            signature.error = std::strerror(errno);
+            signature.bytes.clear();
+        } else {
+            signature.bytes.resize(static_cast<std::size_t>(got));
+        }
     }
-    signature.bytes.resize(static_cast<std::size_t>(in.gcount()));
+    ::close(fd);
     return signature;
 }
 

@@ -1,6 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/ui/QtImages.h"
 
+#include "base/FileIo.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QFile>
+#include <QImageReader>
+#include <QObject>
+
 namespace vexil::tools {
 
 RgbaImage RgbaOfImage(const QImage &picture)
@@ -16,6 +24,28 @@ RgbaImage RgbaOfImage(const QImage &picture)
                   image.pixels.begin() + static_cast<std::ptrdiff_t>(y) * image.width * 4);
     }
     return image;
+}
+
+ImageFileRead ReadImageFile(const QString &path)
+{
+    ImageFileRead result;
+    const base::ReadResult read =
+        base::ReadWholeFile(std::filesystem::path(QFile::encodeName(path).toStdString()));
+    if (!read.ok()) {
+        result.error = QString::fromStdString(read.error->message);
+        return result;
+    }
+    QByteArray bytes(reinterpret_cast<const char *>(read.bytes.data()),
+                     static_cast<qsizetype>(read.bytes.size()));
+    QBuffer buffer(&bytes);
+    QImageReader reader(&buffer);
+    reader.setAutoTransform(true);
+    result.image = reader.read();
+    if (result.image.isNull()) {
+        result.error = QObject::tr("%1\n\nThis file cannot be read as a picture: %2")
+                           .arg(path, reader.errorString());
+    }
+    return result;
 }
 
 QImage ImageOfCells(const SpriteGrid &cells, int width, int height)

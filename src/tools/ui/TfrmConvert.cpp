@@ -22,7 +22,6 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -430,18 +429,13 @@ void TfrmConvert::BrowseBitmapClick()
     if (path.isEmpty()) {
         return;
     }
-    QImageReader reader(path);
-    reader.setAutoTransform(true);
-    const QImage picture = reader.read();
-    if (picture.isNull()) {
-        Dialogs().message(
-            MessageKind::Error,
-            tr("%1\n\nThis file cannot be read as a picture: %2").arg(path, reader.errorString()),
-            Buttons::Ok);
+    const ImageFileRead read = ReadImageFile(path);
+    if (read.image.isNull()) {
+        Dialogs().message(MessageKind::Error, read.error, Buttons::Ok);
         return;
     }
     bitmapName_->setText(path);
-    takeBitmap(picture);
+    takeBitmap(read.image);
 }
 
 void TfrmConvert::BrowsePicClick()

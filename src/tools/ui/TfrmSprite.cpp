@@ -16,7 +16,6 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QImage>
-#include <QImageReader>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSignalBlocker>
@@ -183,16 +182,12 @@ void TfrmSprite::LoadBitmapClick()
     if (path.isEmpty()) {
         return;
     }
-    QImageReader reader(path);
-    const QImage picture = reader.read();
-    if (picture.isNull()) {
-        Dialogs().message(
-            uibase::MessageKind::Error,
-            tr("%1\n\nThis file cannot be read as a picture: %2").arg(path, reader.errorString()),
-            uibase::Buttons::Ok);
+    const ImageFileRead read = ReadImageFile(path);
+    if (read.image.isNull()) {
+        Dialogs().message(uibase::MessageKind::Error, read.error, uibase::Buttons::Ok);
         return;
     }
-    takeOver(SpriteFromImage(RgbaOfImage(picture)));
+    takeOver(SpriteFromImage(RgbaOfImage(read.image)));
 }
 
 void TfrmSprite::LoadFromSourceClick()

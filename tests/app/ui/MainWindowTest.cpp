@@ -269,6 +269,12 @@ TEST_F(MainWindowTest, OptionsDialogRules)
     EXPECT_EQ(options.fontSize, 10u);
     EXPECT_FALSE(QFile::exists(dir.filePath("Vexil.opt")));
 
+    // The editors' largest size is the dialog's too.
+    dialog.fontSizeBox()->setText("501");
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), 0);
+    EXPECT_EQ(options.fontSize, 10u);
+
     // OK takes every control over and writes the file.
     dialog.fontSizeBox()->setText("14");
     dialog.accept();
@@ -292,6 +298,12 @@ TEST_F(MainWindowTest, OptionsDialogRules)
     EXPECT_EQ(options, DefaultOptions());
     EXPECT_EQ(again.result(), TfrmOptions::kDefaultsRestored);
     EXPECT_FALSE(header.exists());
+
+    TfrmOptions largest(options, programDir());
+    largest.fontSizeBox()->setText("500");
+    largest.accept();
+    EXPECT_EQ(largest.result(), QDialog::Accepted);
+    EXPECT_EQ(options.fontSize, 500u);
 }
 
 TEST_F(MainWindowTest, ListingWindowIsNeitherAssembledNorRenamed)

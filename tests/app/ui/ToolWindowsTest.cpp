@@ -6,6 +6,7 @@
 #include "app/ui/TForm1.h"
 #include "app/ui/ToolWindows.h"
 #include "base/ui/ScriptedDialogService.h"
+#include "base/ui/StatusPanel.h"
 #include "editor/ui/TfrmSource.h"
 #include "link/ui/CalculatorPicture.h"
 #include "link/ui/TfrmLinkMan.h"
@@ -20,6 +21,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QEnterEvent>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -179,10 +182,18 @@ TEST_F(ToolWindowsTest, F5OpensTheLinkManagerWithTheCalculatorOfTheMode)
     WhenShown<link::ui::TfrmLinkMan>([&](link::ui::TfrmLinkMan *manager) {
         shown = true;
         EXPECT_TRUE(manager->Image1->isVisible());
+        // Its hints show in its own label, not on the main window's status panel.
+        const QPointF inside(3, 3);
+        QEnterEvent enter(inside, inside, manager->Copy->mapToGlobal(inside));
+        QApplication::sendEvent(manager->Copy, &enter);
+        EXPECT_EQ(manager->Label4->text(), "Copy the selected files to another folder.");
+        EXPECT_EQ(form.statusPanel().text(), "before");
         manager->Button2->click();
     });
+    form.statusPanel().showPlain(QStringLiteral("before"));
     form.showLinkManager();
     EXPECT_TRUE(shown);
+    EXPECT_EQ(form.statusPanel().text(), "");
 }
 
 } // namespace

@@ -84,6 +84,34 @@ TEST_F(ChecksumFile, FilesThatCannotBeFixedAreLeftAsTheyAre)
 
     std::filesystem::create_directory(dir_ / "folder.82p");
     EXPECT_FALSE(FixChecksumFile(dir_ / "folder.82p").fixed());
+
+    // Only calculator files of the same layout have their last two bytes replaced.
+    const std::string notes = "A text file chosen under All Files, seventy bytes or so long.";
+    put("notes.txt", notes);
+    const ChecksumFix text = FixChecksumFile(dir_ / "notes.txt");
+    ASSERT_FALSE(text.fixed());
+    EXPECT_EQ(text.error->message, (dir_ / "notes.txt").string() +
+                                       " is not a TI-82 or TI-83 file; its checksum is left alone");
+    EXPECT_EQ(this->text("notes.txt"), notes);
+    vf::Bytes other = RealFile();
+    std::copy_n("**TI86**", 8, other.begin());
+    other.back() ^= 0xFF;
+    put("A.86n", other);
+    EXPECT_FALSE(FixChecksumFile(dir_ / "A.86n").fixed());
+    EXPECT_EQ(this->text("A.86n"), std::string(other.begin(), other.end()));
+}
+
+TEST_F(ChecksumFile, TheSignatureMayBeDamagedOrOfTheTI83Plus)
+{
+    for (const char *signature : {"**TI83F*", "**TX82**"}) {
+        vf::Bytes file = RealFile();
+        std::copy_n(signature, 8, file.begin());
+        const vf::Bytes good = file;
+        file.back() ^= 0xFF;
+        put("A.8xn", file);
+        EXPECT_TRUE(FixChecksumFile(dir_ / "A.8xn").fixed()) << signature;
+        EXPECT_EQ(text("A.8xn"), std::string(good.begin(), good.end())) << signature;
+    }
 }
 
 TEST(ChecksumTexts, OneFileOrSeveral)

@@ -4,6 +4,8 @@
 
 #include "ScratchDir.h"
 
+#include "support/StalledPipe.h"
+
 #include <gtest/gtest.h>
 
 using namespace vexil::link::manager;
@@ -63,6 +65,17 @@ TEST_F(SendSelection, FilesThatAreNotVariableFilesAreLeftOutInOrder)
               "Sorry, but the file 'gone.82p' could not be read: No such file or directory.");
     EXPECT_EQ(reports[2], "Sorry, but the file 'short.82p' is not a valid TI-82 or TI-83 file.");
     EXPECT_EQ(reports[3].rfind("Sorry, but the file 'folder.82p' could not be read: ", 0), 0u);
+}
+
+TEST_F(SendSelection, APipeIsLeftOutWithoutWaitingForIt)
+{
+    const vexil::testing::StalledPipe pipe(dir_ / "pipe.82p");
+    ASSERT_TRUE(pipe.made());
+    const fs::path program = put("a.82p", "**TI82**\x1A\n");
+    const SendPlan list = plan({pipe.path(), program});
+    EXPECT_EQ(list.files, Paths{program});
+    EXPECT_EQ(reports, std::vector<std::string>{"Sorry, but the file 'pipe.82p' could not be "
+                                                "read: it is not a regular file."});
 }
 
 TEST_F(SendSelection, NothingLeftSendsNothing)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "base/FileIo.h"
 #include "base/ui/ScriptedDialogService.h"
+#include "support/StalledPipe.h"
 #include "tools/ImageDataText.h"
 #include "tools/PictureFile.h"
 #include "tools/ui/ConverterLink.h"
@@ -208,6 +209,16 @@ TEST_F(ImageConverterTest, UnreadablePicturesLeaveTheImageAlone)
     ASSERT_EQ(dialogs->shown.size(), 1U);
     EXPECT_EQ(dialogs->shown[0].kind, MessageKind::Error);
     EXPECT_EQ(converter.workingImage(), before);
+
+    {
+        // A pipe chosen by mistake is refused at once.
+        const vexil::testing::StalledPipe pipe(path("pipe.png").toStdString());
+        ASSERT_TRUE(pipe.made());
+        dialogs->fileNames.push_back(path("pipe.png"));
+        converter.BrowseBitmapClick();
+        EXPECT_EQ(lastMessage(), "Cannot read " + path("pipe.png") + ": it is not a regular file");
+        EXPECT_EQ(converter.workingImage(), before);
+    }
 
     std::vector<std::uint8_t> cut = *BuildPictureFile(CalcModel::TI82, 1, Pattern());
     cut.resize(800);

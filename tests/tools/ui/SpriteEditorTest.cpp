@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "base/ui/ScriptedDialogService.h"
+#include "support/StalledPipe.h"
 #include "tools/SpriteText.h"
 #include "tools/ui/SpriteCanvas.h"
 #include "tools/ui/TfrmSprite.h"
@@ -217,6 +218,15 @@ TEST_F(SpriteEditorTest, LoadBitmapTakesThePicturesSize)
     dialogs->fileNames = {text.fileName()};
     editor.LoadBitmapClick();
     EXPECT_EQ(dialogs->shown.back().kind, uibase::MessageKind::Error);
+    EXPECT_EQ(editor.sprite().width, 20);
+
+    // Nor is a pipe waited on.
+    const vexil::testing::StalledPipe pipe(dir.filePath("pipe.bmp").toStdString());
+    ASSERT_TRUE(pipe.made());
+    dialogs->fileNames = {dir.filePath("pipe.bmp")};
+    editor.LoadBitmapClick();
+    EXPECT_EQ(dialogs->shown.back().text,
+              "Cannot read " + dir.filePath("pipe.bmp") + ": it is not a regular file");
     EXPECT_EQ(editor.sprite().width, 20);
 }
 
