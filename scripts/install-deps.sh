@@ -8,7 +8,7 @@ packages=(
   clang libclang-rt-dev clang-format
   qt6-base-dev libqscintilla2-qt6-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  libtifiles-dev libpng-dev libjpeg-dev libticalcs-dev libticables-dev libusb-1.0-0-dev
+  libtifiles-dev libpng-dev libjpeg-dev libgif-dev libticalcs-dev libticables-dev libusb-1.0-0-dev
   pasmo z80asm z80dasm
   fonts-dejavu-core
   poppler-utils

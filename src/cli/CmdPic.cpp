@@ -107,7 +107,7 @@ std::optional<tools::SpriteGrid> PictureCells(const std::string &path, const var
     return std::get<tools::SpriteGrid>(picture);
 }
 
-// A PNG, BMP or JPEG picture made black and white, with the converter's note when
+// A PNG, BMP, JPEG or GIF picture made black and white, with the converter's note when
 // it had more than black and white in it.
 std::optional<tools::SpriteGrid> ImageCells(const std::string &path, const varfile::Bytes &file,
                                             const tools::ConvertOptions &options)

@@ -64,7 +64,7 @@ const std::vector<Command> &Commands()
          RunScreenshot},
         {"sprite",
          "sprite IMAGE --label NAME [--segment N]\n"
-         "       (a PNG, BMP or JPEG picture as the Sprite Editor's .db lines, CR LF ended)",
+         "       (a PNG, BMP, JPEG or GIF picture as the Sprite Editor's .db lines, CR LF ended)",
          RunSprite},
         {"group",
          "group list FILE   (type and name of each variable, tab-separated)\n"

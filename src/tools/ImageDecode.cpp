@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/ImageDecode.h"
 
+#include "tools/GifDecode.h"
+
 #include <png.h>
 
 #include <array>
@@ -13,13 +15,6 @@
 namespace vexil::tools {
 namespace {
 
-std::string TooLarge(long long width, long long height)
-{
-    return "The picture is " + std::to_string(width) + " x " + std::to_string(height) +
-           " pixels; at most " + std::to_string(kMaxDecodedSide) + " x " +
-           std::to_string(kMaxDecodedSide) + " can be read.";
-}
-
 std::variant<RgbaImage, std::string> DecodePng(std::span<const std::uint8_t> bytes)
 {
     png_image png;
@@ -30,7 +25,7 @@ std::variant<RgbaImage, std::string> DecodePng(std::span<const std::uint8_t> byt
     }
     if (png.width > kMaxDecodedSide || png.height > kMaxDecodedSide) {
         png_image_free(&png);
-        return TooLarge(png.width, png.height);
+        return PictureTooLargeMessage(png.width, png.height);
     }
     png.format = PNG_FORMAT_RGBA;
     RgbaImage image;
@@ -93,7 +88,7 @@ std::variant<RgbaImage, std::string> DecodeJpeg(std::span<const std::uint8_t> by
         return failed();
     }
     if (info.image_width > kMaxDecodedSide || info.image_height > kMaxDecodedSide) {
-        const std::string message = TooLarge(info.image_width, info.image_height);
+        const std::string message = PictureTooLargeMessage(info.image_width, info.image_height);
         jpeg_destroy_decompress(&info);
         return message;
     }
@@ -195,7 +190,7 @@ std::variant<RgbaImage, std::string> DecodeBmp(std::span<const std::uint8_t> byt
         return damaged;
     }
     if (width > kMaxDecodedSide || height > kMaxDecodedSide) {
-        return TooLarge(width, height);
+        return PictureTooLargeMessage(width, height);
     }
     std::array<std::uint32_t, 4> masks{}; // red, green, blue, alpha
     if (compression == 3 || compression == 6) {
@@ -273,6 +268,13 @@ std::variant<RgbaImage, std::string> DecodeBmp(std::span<const std::uint8_t> byt
 
 } // namespace
 
+std::string PictureTooLargeMessage(long long width, long long height)
+{
+    return "The picture is " + std::to_string(width) + " x " + std::to_string(height) +
+           " pixels; at most " + std::to_string(kMaxDecodedSide) + " x " +
+           std::to_string(kMaxDecodedSide) + " can be read.";
+}
+
 std::variant<RgbaImage, std::string> DecodeImage(std::span<const std::uint8_t> bytes)
 {
     static constexpr std::uint8_t kPngSignature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
@@ -286,7 +288,10 @@ std::variant<RgbaImage, std::string> DecodeImage(std::span<const std::uint8_t> b
     if (bytes.size() >= 3 && bytes[0] == 0xFF && bytes[1] == 0xD8 && bytes[2] == 0xFF) {
         return DecodeJpeg(bytes);
     }
-    return std::string("The file is not a PNG, BMP or JPEG picture.");
+    if (bytes.size() >= 3 && std::memcmp(bytes.data(), "GIF", 3) == 0) {
+        return DecodeGif(bytes);
+    }
+    return std::string("The file is not a PNG, BMP, JPEG or GIF picture.");
 }
 
 } // namespace vexil::tools

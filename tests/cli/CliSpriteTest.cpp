@@ -67,7 +67,7 @@ TEST(CliSprite, RefusesBadArgumentsAndPictures)
     ASSERT_FALSE(base::WriteFileAtomically(text, std::vector<std::uint8_t>{'h', 'i'}));
     CliOutput run = RunCli({"sprite", text.string(), "--label", "d"});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.err, text.string() + ": The file is not a PNG, BMP or JPEG picture.\n");
+    EXPECT_EQ(run.err, text.string() + ": The file is not a PNG, BMP, JPEG or GIF picture.\n");
     EXPECT_TRUE(run.out.empty());
     EXPECT_EQ(RunCli({"sprite", (folder / "missing.png").string(), "--label", "d"}).exitCode, 1);
 }

@@ -130,8 +130,8 @@ TEST(SpriteImage, DamagedPicturesAreRefused)
         const auto decoded = DecodeImage(std::span(good.data(), length));
         EXPECT_TRUE(std::holds_alternative<std::string>(decoded)) << length;
     }
-    EXPECT_EQ(std::get<std::string>(DecodeImage(Bytes{'G', 'I', 'F', '8'})),
-              "The file is not a PNG, BMP or JPEG picture.");
+    EXPECT_EQ(std::get<std::string>(DecodeImage(Bytes{'R', 'I', 'F', 'F'})),
+              "The file is not a PNG, BMP, JPEG or GIF picture.");
     Bytes huge = good;
     Put32(huge, 18, 100000);
     EXPECT_EQ(std::get<std::string>(DecodeImage(huge)),
